@@ -1,0 +1,15 @@
+#pragma once
+#include <stdexcept>
+#include <string>
+
+namespace jet {
+
+// Every failure of the engine: a file that cannot be opened, a statement it cannot run, a recordset used
+// the wrong way. The message is written for the person at the keyboard, since callers that do not trap
+// errors show it as it stands.
+class Error : public std::runtime_error {
+public:
+    explicit Error(const std::string& message) : std::runtime_error(message) {}
+};
+
+}  // namespace jet

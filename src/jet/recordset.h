@@ -1,0 +1,47 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "value.h"
+
+namespace jet {
+
+struct RecordsetData;
+
+// The rows of one statement, held in memory, with a current row as DAO's recordsets have.
+// Copies share the same rows and the same current row, as two references to one DAO object do.
+class Recordset {
+public:
+    Recordset();
+
+    bool eof() const;  // past the last row (also true when there are no rows)
+    bool bof() const;  // before the first row
+    void moveFirst();  // errors on an empty recordset ("no current record")
+    void moveNext();
+    void movePrevious();
+    void moveLast();
+    int recordCount() const;
+    int absolutePosition() const;  // 0-based; -1 when there is no current row
+
+    int fieldCount() const;
+    std::string fieldName(int i) const;
+    const Value& field(int i) const;
+    const Value& field(const std::string& name) const;  // any case; errors when there is no such field
+
+    // Moves to the first row, from the top, that satisfies `criterion` (Jet expression syntax over the
+    // fields). Without a match the current row stays where it was and noMatch() is true.
+    void findFirst(const std::string& criterion);
+    bool noMatch() const;
+
+    void close();
+    bool isOpen() const;
+
+private:
+    friend class Connection;
+    explicit Recordset(std::shared_ptr<RecordsetData> d) : d_(std::move(d)) {}
+    RecordsetData& data() const;
+    std::shared_ptr<RecordsetData> d_;
+};
+
+}  // namespace jet
