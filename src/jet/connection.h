@@ -15,6 +15,7 @@ struct Database;
 // cannot take the program down), a file already in SQLite form is copied.
 class Connection {
 public:
+    Connection() = default;  // closed, until assigned an opened one
     static Connection open(const std::string& path);
 
     // Runs one Jet SQL select statement and returns all its rows. Throws jet::Error with the reason.

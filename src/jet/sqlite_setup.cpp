@@ -266,6 +266,26 @@ void fnAbs(sqlite3_context* ctx, int, sqlite3_value** a) {
     else sqlite3_result_double(ctx, std::fabs(x.d));
 }
 
+// Chr: the character of a code (0 to 255 as Windows-1252 reads them, above that as Unicode).
+void fnChr(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0])) { sqlite3_result_error(ctx, "Uso inválido de Null.", -1); return; }
+    bool ok;
+    std::int64_t n = argInt(ctx, a[0], ok);
+    if (!ok) return;
+    static const char32_t k1252[32] = {0x20AC, 0x81, 0x201A, 0x192, 0x201E, 0x2026, 0x2020, 0x2021, 0x2C6, 0x2030, 0x160,
+                                       0x2039, 0x152, 0x8D, 0x17D, 0x8F, 0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                                       0x2013, 0x2014, 0x2DC, 0x2122, 0x161, 0x203A, 0x153, 0x9D, 0x17E, 0x178};
+    if (n < 0 || n > 0x10FFFF) { sqlite3_result_error(ctx, kInvalidArgument, -1); return; }
+    char32_t c = n >= 0x80 && n < 0xA0 ? k1252[n - 0x80] : static_cast<char32_t>(n);
+    resultText(ctx, toUtf8(std::u32string(1, c)));
+}
+
+void fnAsc(sqlite3_context* ctx, int, sqlite3_value** a) {
+    std::u32string s = toUtf32(argText(a[0]));
+    if (isNull(a[0]) || s.empty()) { sqlite3_result_error(ctx, kInvalidArgument, -1); return; }
+    sqlite3_result_int64(ctx, static_cast<std::int64_t>(s[0]));
+}
+
 struct Fn { const char* name; int argc; void (*f)(sqlite3_context*, int, sqlite3_value**); };
 
 const Fn kFunctions[] = {
@@ -279,11 +299,16 @@ const Fn kFunctions[] = {
     {"jet_space", 1, fnSpace},     {"jet_instr", 2, fnInStr},     {"jet_instr", 3, fnInStr},
     {"jet_val", 1, fnVal},         {"jet_clng", 1, fnConvert<'L'>}, {"jet_cint", 1, fnConvert<'L'>},
     {"jet_cdbl", 1, fnConvert<'D'>}, {"jet_int", 1, fnInt},       {"jet_abs", 1, fnAbs},
+    {"jet_chr", 1, fnChr},         {"jet_asc", 1, fnAsc},
 };
 
 }  // namespace
 
 void registerJetSqlite(sqlite3* db) {
+    // A double-quoted name that matches no column must be an error, not silently a text: translated
+    // statements quote every name that way.
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
+    sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DDL, 0, nullptr);
     auto* rules = new TextRules();
     if (sqlite3_create_collation_v2(db, kCollation, SQLITE_UTF8, rules, collate, destroyRules) != SQLITE_OK) {
         delete rules;

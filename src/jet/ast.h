@@ -1,0 +1,69 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "value.h"
+
+namespace jet {
+
+// A Jet expression. Kinds that take operands keep them in `args`, left to right.
+struct Expr {
+    enum class Kind {
+        Literal,   // lit
+        Column,    // table (may be empty) and name
+        Unary,     // op "-" or "+"; args[0]
+        Binary,    // op: + - * / \ mod ^ &; args[0], args[1]
+        Compare,   // op: = <> < > <= >=; args[0], args[1]
+        And,       // args: two or more, flattened
+        Or,        // args: two or more, flattened
+        Not,       // args[0]
+        Like,      // args[0] Like args[1]; negated for Not Like
+        IsNull,    // args[0] Is Null; negated for Is Not Null
+        In,        // args[0] In (args[1..]); negated for Not In
+        Between,   // args[0] Between args[1] And args[2]; negated for Not Between
+        Call,      // name(args); name in lower case without a trailing "$"; star for Count(*)
+    };
+    Kind kind = Kind::Literal;
+    std::string op;
+    std::string table, name;
+    Value lit;
+    bool negated = false;
+    bool star = false;
+    std::vector<std::unique_ptr<Expr>> args;
+
+    // True when the expression yields a truth value (a comparison, a logical operator ...).
+    bool isCondition() const;
+};
+using ExprPtr = std::unique_ptr<Expr>;
+
+struct SelectItem {
+    ExprPtr expr;            // null for "*" and "T.*"
+    std::string starTable;   // "T" for "T.*"
+    std::string alias;       // "As name"
+};
+
+// A FROM source: a table, or a join of two sources.
+struct Source {
+    std::string table, alias;          // a table
+    std::string join;                  // "INNER", "LEFT" or "RIGHT" for a join
+    std::unique_ptr<Source> left, right;
+    ExprPtr on;
+};
+
+struct OrderItem {
+    ExprPtr expr;
+    bool descending = false;
+};
+
+struct SelectStatement {
+    bool distinct = false;
+    long long top = -1;
+    std::vector<SelectItem> items;
+    std::vector<std::unique_ptr<Source>> from;  // comma-separated sources
+    ExprPtr where, having;
+    std::vector<ExprPtr> groupBy;
+    std::vector<OrderItem> orderBy;
+};
+
+}  // namespace jet

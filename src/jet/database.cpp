@@ -1,0 +1,67 @@
+#include "database.h"
+
+#include <sqlite3.h>
+
+#include "error.h"
+#include "sqlite_setup.h"
+
+namespace jet {
+
+Database::~Database() {
+    if (scratch) sqlite3_close_v2(scratch);
+    if (db) sqlite3_close_v2(db);
+}
+
+sqlite3* Database::scratchHandle() {
+    if (!scratch) {
+        if (sqlite3_open_v2(":memory:", &scratch, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+            std::string m = scratch ? sqlite3_errmsg(scratch) : "sem memória";
+            sqlite3_close_v2(scratch);
+            scratch = nullptr;
+            throw Error("Não foi possível preparar a pesquisa no recordset: " + m);
+        }
+        registerJetSqlite(scratch);
+    }
+    return scratch;
+}
+
+const TextRules& Database::textRules() {
+    if (!rules_) rules_ = std::make_unique<TextRules>();
+    return *rules_;
+}
+
+std::string quotedPath(const std::string& path) { return "'" + path + "'"; }
+
+namespace {
+
+bool startsWith(const std::string& s, const char* prefix, std::string& rest) {
+    std::string p = prefix;
+    if (s.compare(0, p.size(), p) != 0) return false;
+    rest = s.substr(p.size());
+    return true;
+}
+
+}  // namespace
+
+std::string statementError(const std::string& msg, const std::string& jetSql) {
+    std::string what, rest;
+    if (startsWith(msg, "no such table: ", rest))
+        what = "A tabela ou consulta '" + rest + "' não existe no banco de dados.";
+    else if (startsWith(msg, "no such column: ", rest))
+        what = "O campo '" + rest + "' não existe nas tabelas da instrução.";
+    else if (startsWith(msg, "ambiguous column name: ", rest))
+        what = "O campo '" + rest + "' pode se referir a mais de uma tabela da instrução.";
+    else if (startsWith(msg, "too many columns", rest))
+        what = "A instrução pede campos demais.";
+    else if (msg.find("Expression tree is too large") != std::string::npos ||
+             msg.find("too many terms") != std::string::npos)
+        what = "A instrução é complexa demais.";
+    else if (startsWith(msg, "near ", rest))
+        what = "Erro de sintaxe na instrução, perto de " + rest + ".";
+    else
+        what = msg;
+    std::string shown = jetSql.size() > 300 ? jetSql.substr(0, 300) + " ..." : jetSql;
+    return what + "\nInstrução: " + shown;
+}
+
+}  // namespace jet

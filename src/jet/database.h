@@ -1,0 +1,37 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "text.h"
+
+struct sqlite3;
+
+namespace jet {
+
+// What one opened file becomes: an in-memory SQLite database holding its tables, read-only, plus a scratch
+// database where recordsets put their rows when a find criterion needs SQL to be evaluated.
+struct Database {
+    std::string path;
+    sqlite3* db = nullptr;
+    sqlite3* scratch = nullptr;  // opened on first use
+    int nextScratchTable = 0;
+
+    Database() = default;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+    ~Database();
+
+    sqlite3* scratchHandle();
+    const TextRules& textRules();
+
+private:
+    std::unique_ptr<TextRules> rules_;
+};
+
+// "the file 'x'" in messages.
+std::string quotedPath(const std::string& path);
+
+// Turns an SQLite message about a statement into one for the user.
+std::string statementError(const std::string& sqliteMessage, const std::string& jetSql);
+
+}  // namespace jet

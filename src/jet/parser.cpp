@@ -1,0 +1,392 @@
+#include "parser.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <set>
+
+#include "error.h"
+#include "lexer.h"
+#include "text.h"
+
+namespace jet {
+
+bool Expr::isCondition() const {
+    switch (kind) {
+    case Kind::Compare: case Kind::And: case Kind::Or: case Kind::Not:
+    case Kind::Like: case Kind::IsNull: case Kind::In: case Kind::Between:
+        return true;
+    default:
+        return false;
+    }
+}
+
+namespace {
+
+// Deeper nesting than this is no statement a person writes; refusing it keeps the recursion bounded.
+constexpr int kMaxDepth = 200;
+
+std::string lower(std::string s) {
+    for (char& c : s) if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+// Words that end a table alias or a select item, so that "From T Where" does not read "Where" as an alias.
+const std::set<std::string> kReserved = {"select", "from", "where", "order", "group", "having", "by", "as",
+                                         "inner", "left", "right", "outer", "join", "on", "and", "or", "not",
+                                         "like", "is", "in", "between", "union", "distinct", "top", "asc", "desc"};
+// Words that cannot name a column in an expression. "Desc" can: the name-search table has a column so named,
+// and its criterion writes it bare ("desc like ...").
+const std::set<std::string> kNotColumn = {"select", "from", "where", "order", "group", "having", "as", "on",
+                                          "join", "and", "or", "not", "like", "is", "in", "between", "union"};
+
+class Parser {
+public:
+    explicit Parser(std::string_view sql) : sql_(sql), toks_(tokenize(sql)) {}
+
+    SelectStatement select() {
+        expectWord("select");
+        SelectStatement st;
+        if (acceptWord("distinct")) st.distinct = true;
+        else acceptWord("all");
+        if (acceptWord("distinctrow")) st.distinct = false;
+        if (acceptWord("top")) {
+            if (peek().type != TokenType::Number) fail("um número depois de TOP");
+            st.top = std::atoll(next().text.c_str());
+            if (isWord(peek(), "percent")) fail("TOP ... PERCENT, que não é aceito");
+        }
+        do st.items.push_back(selectItem()); while (acceptSymbol(","));
+        expectWord("from");
+        do st.from.push_back(source(0)); while (acceptSymbol(","));
+        if (acceptWord("where")) st.where = expression();
+        if (acceptWord("group")) {
+            expectWord("by");
+            do st.groupBy.push_back(expression()); while (acceptSymbol(","));
+        }
+        if (acceptWord("having")) st.having = expression();
+        if (acceptWord("order")) {
+            expectWord("by");
+            do {
+                OrderItem o;
+                o.expr = expression();
+                if (acceptWord("desc")) o.descending = true;
+                else acceptWord("asc");
+                st.orderBy.push_back(std::move(o));
+            } while (acceptSymbol(","));
+        }
+        acceptSymbol(";");
+        if (peek().type != TokenType::End) fail("o fim da instrução");
+        return st;
+    }
+
+    ExprPtr criterion() {
+        ExprPtr e = expression();
+        if (peek().type != TokenType::End) fail("o fim da expressão");
+        return e;
+    }
+
+private:
+    std::string_view sql_;
+    std::vector<Token> toks_;
+    std::size_t at_ = 0;
+    int depth_ = 0;
+
+    struct DepthGuard {
+        Parser& p;
+        explicit DepthGuard(Parser& pp) : p(pp) {
+            if (++p.depth_ > kMaxDepth) throw Error("Expressão muito complexa na instrução.");
+        }
+        ~DepthGuard() { --p.depth_; }
+    };
+
+    const Token& peek(std::size_t ahead = 0) const { return toks_[std::min(at_ + ahead, toks_.size() - 1)]; }
+    const Token& next() { const Token& t = toks_[at_]; if (at_ + 1 < toks_.size()) ++at_; return t; }
+
+    static bool isWord(const Token& t, const char* w) { return t.type == TokenType::Name && !t.bracketed && lower(t.text) == w; }
+    static bool isSymbol(const Token& t, const char* s) { return t.type == TokenType::Symbol && t.text == s; }
+    bool acceptWord(const char* w) { if (isWord(peek(), w)) { next(); return true; } return false; }
+    bool acceptSymbol(const char* s) { if (isSymbol(peek(), s)) { next(); return true; } return false; }
+    void expectWord(const char* w) { if (!acceptWord(w)) fail(std::string("a palavra ") + w); }
+    void expectSymbol(const char* s) { if (!acceptSymbol(s)) fail(std::string("'") + s + "'"); }
+
+    [[noreturn]] void fail(const std::string& expected) const {
+        const Token& t = peek();
+        std::string found = t.type == TokenType::End ? "o fim do texto" : "'" + std::string(sql_.substr(t.pos, 40)) + "'";
+        throw Error("Erro de sintaxe na instrução: esperava-se " + expected + ", encontrou-se " + found + ".");
+    }
+
+    std::string name(const std::set<std::string>& reserved = kReserved) {
+        const Token& t = peek();
+        if (t.type != TokenType::Name || (!t.bracketed && reserved.count(lower(t.text)))) fail("um nome");
+        return next().text;
+    }
+
+    // An alias after a table or a select item, with or without "As".
+    std::string optionalAlias() {
+        if (acceptWord("as")) return name();
+        const Token& t = peek();
+        if (t.type == TokenType::Name && (t.bracketed || !kReserved.count(lower(t.text)))) return next().text;
+        return {};
+    }
+
+    SelectItem selectItem() {
+        SelectItem it;
+        if (acceptSymbol("*")) return it;
+        if (peek().type == TokenType::Name && isSymbol(peek(1), ".") && isSymbol(peek(2), "*")) {
+            it.starTable = next().text;
+            next();
+            next();
+            return it;
+        }
+        it.expr = expression();
+        it.alias = optionalAlias();
+        return it;
+    }
+
+    std::unique_ptr<Source> source(int) {
+        DepthGuard g(*this);
+        auto left = sourcePrimary();
+        for (;;) {
+            std::string kind;
+            if (acceptWord("inner")) kind = "INNER";
+            else if (acceptWord("left")) { acceptWord("outer"); kind = "LEFT"; }
+            else if (acceptWord("right")) { acceptWord("outer"); kind = "RIGHT"; }
+            else break;
+            expectWord("join");
+            auto j = std::make_unique<Source>();
+            j->join = kind;
+            j->left = std::move(left);
+            j->right = sourcePrimary();
+            expectWord("on");
+            j->on = expression();
+            left = std::move(j);
+        }
+        return left;
+    }
+
+    std::unique_ptr<Source> sourcePrimary() {
+        if (acceptSymbol("(")) {
+            auto s = source(0);
+            expectSymbol(")");
+            return s;
+        }
+        auto s = std::make_unique<Source>();
+        s->table = name();
+        s->alias = optionalAlias();
+        return s;
+    }
+
+    // ---- expressions, lowest precedence first ----
+
+    ExprPtr expression() { DepthGuard g(*this); return orExpr(); }
+
+    ExprPtr chain(Expr::Kind kind, const char* word, ExprPtr (Parser::*operand)()) {
+        ExprPtr first = (this->*operand)();
+        if (!isWord(peek(), word)) return first;
+        auto e = std::make_unique<Expr>();
+        e->kind = kind;
+        e->args.push_back(std::move(first));
+        while (acceptWord(word)) e->args.push_back((this->*operand)());
+        return e;
+    }
+
+    ExprPtr orExpr() {
+        if (isWord(peek(), "xor") || isWord(peek(), "eqv") || isWord(peek(), "imp")) fail("uma expressão");
+        return chain(Expr::Kind::Or, "or", &Parser::andExpr);
+    }
+    ExprPtr andExpr() { return chain(Expr::Kind::And, "and", &Parser::notExpr); }
+
+    ExprPtr notExpr() {
+        if (acceptWord("not")) {
+            DepthGuard g(*this);
+            auto e = std::make_unique<Expr>();
+            e->kind = Expr::Kind::Not;
+            e->args.push_back(notExpr());
+            return e;
+        }
+        return comparison();
+    }
+
+    ExprPtr comparison() {
+        ExprPtr left = concat();
+        for (;;) {
+            const Token& t = peek();
+            auto e = std::make_unique<Expr>();
+            if (t.type == TokenType::Symbol && (t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" ||
+                                                t.text == "<=" || t.text == ">=" || t.text == "!=")) {
+                e->kind = Expr::Kind::Compare;
+                e->op = t.text == "!=" ? "<>" : t.text;
+                next();
+                e->args.push_back(std::move(left));
+                e->args.push_back(concat());
+            } else if (isWord(t, "is")) {
+                next();
+                e->kind = Expr::Kind::IsNull;
+                e->negated = acceptWord("not");
+                expectWord("null");
+                e->args.push_back(std::move(left));
+            } else {
+                std::size_t save = at_;
+                bool neg = acceptWord("not");
+                if (acceptWord("like")) {
+                    e->kind = Expr::Kind::Like;
+                    e->args.push_back(std::move(left));
+                    e->args.push_back(concat());
+                } else if (acceptWord("in")) {
+                    e->kind = Expr::Kind::In;
+                    e->args.push_back(std::move(left));
+                    expectSymbol("(");
+                    do e->args.push_back(expression()); while (acceptSymbol(","));
+                    expectSymbol(")");
+                } else if (acceptWord("between")) {
+                    e->kind = Expr::Kind::Between;
+                    e->args.push_back(std::move(left));
+                    e->args.push_back(concat());
+                    expectWord("and");
+                    e->args.push_back(concat());
+                } else {
+                    at_ = save;
+                    return left;
+                }
+                e->negated = neg;
+            }
+            left = std::move(e);
+        }
+    }
+
+    ExprPtr binary(const char* op, ExprPtr l, ExprPtr r) {
+        auto e = std::make_unique<Expr>();
+        e->kind = Expr::Kind::Binary;
+        e->op = op;
+        e->args.push_back(std::move(l));
+        e->args.push_back(std::move(r));
+        return e;
+    }
+
+    ExprPtr concat() {
+        ExprPtr e = additive();
+        while (acceptSymbol("&")) e = binary("&", std::move(e), additive());
+        return e;
+    }
+    ExprPtr additive() {
+        ExprPtr e = modulo();
+        for (;;) {
+            if (acceptSymbol("+")) e = binary("+", std::move(e), modulo());
+            else if (acceptSymbol("-")) e = binary("-", std::move(e), modulo());
+            else return e;
+        }
+    }
+    ExprPtr modulo() {
+        ExprPtr e = intDivision();
+        while (acceptWord("mod")) e = binary("mod", std::move(e), intDivision());
+        return e;
+    }
+    ExprPtr intDivision() {
+        ExprPtr e = multiplicative();
+        while (acceptSymbol("\\")) e = binary("\\", std::move(e), multiplicative());
+        return e;
+    }
+    ExprPtr multiplicative() {
+        ExprPtr e = unary();
+        for (;;) {
+            if (acceptSymbol("*")) e = binary("*", std::move(e), unary());
+            else if (acceptSymbol("/")) e = binary("/", std::move(e), unary());
+            else return e;
+        }
+    }
+    ExprPtr unary() {
+        if (isSymbol(peek(), "-") || isSymbol(peek(), "+")) {
+            DepthGuard g(*this);
+            auto e = std::make_unique<Expr>();
+            e->kind = Expr::Kind::Unary;
+            e->op = next().text;
+            e->args.push_back(unary());
+            return e;
+        }
+        return power();
+    }
+    ExprPtr power() {
+        ExprPtr e = primary();
+        while (acceptSymbol("^")) {
+            ExprPtr r;
+            if (isSymbol(peek(), "-") || isSymbol(peek(), "+")) r = unary();
+            else r = primary();
+            e = binary("^", std::move(e), std::move(r));
+        }
+        return e;
+    }
+
+    ExprPtr literal(Value v) {
+        auto e = std::make_unique<Expr>();
+        e->kind = Expr::Kind::Literal;
+        e->lit = std::move(v);
+        return e;
+    }
+
+    ExprPtr primary() {
+        const Token& t = peek();
+        if (t.type == TokenType::Number) {
+            std::string s = next().text;
+            if (s.find_first_of(".eE") == std::string::npos && s.size() < 18) return literal(Value::integer(std::atoll(s.c_str())));
+            return literal(Value::real(std::strtod(s.c_str(), nullptr)));
+        }
+        if (t.type == TokenType::String) return literal(Value::text(next().text));
+        if (t.type == TokenType::Date) return literal(Value::text(dateLiteral(next().text)));
+        if (acceptSymbol("(")) {
+            ExprPtr e = expression();
+            expectSymbol(")");
+            return e;
+        }
+        if (t.type != TokenType::Name) fail("uma expressão");
+        if (!t.bracketed) {
+            std::string w = lower(t.text);
+            if (w == "null") { next(); return literal(Value()); }
+            if (w == "true" || w == "yes" || w == "on") { next(); return literal(Value::integer(-1)); }
+            if (w == "false" || w == "no" || w == "off") { next(); return literal(Value::integer(0)); }
+            if (isSymbol(peek(1), "(")) return call();
+        }
+        std::string first = name(kNotColumn);
+        auto e = std::make_unique<Expr>();
+        e->kind = Expr::Kind::Column;
+        if (acceptSymbol(".") || acceptSymbol("!")) {
+            e->table = first;
+            e->name = name(kNotColumn);
+        } else {
+            e->name = first;
+        }
+        return e;
+    }
+
+    ExprPtr call() {
+        auto e = std::make_unique<Expr>();
+        e->kind = Expr::Kind::Call;
+        e->name = lower(next().text);
+        if (!e->name.empty() && e->name.back() == '$') e->name.pop_back();
+        expectSymbol("(");
+        if (acceptSymbol("*")) {
+            e->star = true;
+        } else if (!isSymbol(peek(), ")")) {
+            do e->args.push_back(expression()); while (acceptSymbol(","));
+        }
+        expectSymbol(")");
+        return e;
+    }
+
+    // #m/d/yyyy [h:mm[:ss]]# as Jet SQL writes dates, kept as ISO text, which is how dates are imported.
+    std::string dateLiteral(const std::string& s) const {
+        int m = 0, d = 0, y = 0, hh = 0, mi = 0, ss = 0;
+        int n = std::sscanf(s.c_str(), "%d/%d/%d %d:%d:%d", &m, &d, &y, &hh, &mi, &ss);
+        if (n < 3) n = std::sscanf(s.c_str(), "%d-%d-%d %d:%d:%d", &y, &m, &d, &hh, &mi, &ss);
+        if (n < 3 || m < 1 || m > 12 || d < 1 || d > 31)
+            throw Error("Erro de sintaxe na data #" + s + "# da instrução.");
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", y, m, d, hh, mi, ss);
+        return buf;
+    }
+};
+
+}  // namespace
+
+SelectStatement parseSelect(std::string_view sql) { return Parser(sql).select(); }
+ExprPtr parseExpression(std::string_view text) { return Parser(text).criterion(); }
+
+}  // namespace jet

@@ -1,0 +1,106 @@
+#include "recordset.h"
+
+#include "error.h"
+#include "recordset_data.h"
+#include "text.h"
+
+namespace jet {
+
+namespace {
+const char* kNoCurrentRecord = "Não há registro atual.";
+}
+
+Recordset::Recordset() = default;
+
+RecordsetData& Recordset::data() const {
+    if (!d_ || !d_->open) throw Error("Operação inválida: o recordset está fechado.");
+    return *d_;
+}
+
+bool Recordset::eof() const { auto& d = data(); return d.pos >= d.rows; }
+bool Recordset::bof() const { auto& d = data(); return d.pos < 0 || d.rows == 0; }
+
+void Recordset::moveFirst() {
+    auto& d = data();
+    if (d.rows == 0) throw Error(kNoCurrentRecord);
+    d.pos = 0;
+}
+
+void Recordset::moveLast() {
+    auto& d = data();
+    if (d.rows == 0) throw Error(kNoCurrentRecord);
+    d.pos = d.rows - 1;
+}
+
+void Recordset::moveNext() {
+    auto& d = data();
+    if (d.pos >= d.rows) throw Error(kNoCurrentRecord);
+    ++d.pos;
+}
+
+void Recordset::movePrevious() {
+    auto& d = data();
+    if (d.pos < 0) throw Error(kNoCurrentRecord);
+    --d.pos;
+}
+
+int Recordset::recordCount() const { return data().rows; }
+
+int Recordset::absolutePosition() const {
+    auto& d = data();
+    return d.pos >= 0 && d.pos < d.rows ? d.pos : -1;
+}
+
+int Recordset::fieldCount() const { return data().columns(); }
+
+std::string Recordset::fieldName(int i) const {
+    auto& d = data();
+    if (i < 0 || i >= d.columns()) throw Error("O campo número " + std::to_string(i) + " não existe no recordset.");
+    return d.names[i];
+}
+
+const Value& Recordset::field(int i) const {
+    auto& d = data();
+    if (i < 0 || i >= d.columns()) throw Error("O campo número " + std::to_string(i) + " não existe no recordset.");
+    if (d.pos < 0 || d.pos >= d.rows) throw Error(kNoCurrentRecord);
+    return d.cell(d.pos, i);
+}
+
+const Value& Recordset::field(const std::string& name) const {
+    auto& d = data();
+    int c = d.columnOf(name);
+    if (c < 0) throw Error("O campo '" + name + "' não existe no recordset.");
+    return field(c);
+}
+
+void Recordset::findFirst(const std::string& criterion) {
+    auto& d = data();
+    int row = findRow(d, criterion);
+    d.noMatch = row < 0;
+    if (row >= 0) d.pos = row;
+}
+
+bool Recordset::noMatch() const { return data().noMatch; }
+
+void Recordset::close() {
+    auto& d = data();
+    d.open = false;
+}
+
+bool Recordset::isOpen() const { return d_ && d_->open; }
+
+int RecordsetData::columnOf(const std::string& name) {
+    if (lastField >= 0 && name == lastFieldName) return lastField;
+    // Programs also write a field's name in brackets ("[COD_AREA_NORVA]").
+    std::string f = lowerCase(name.size() >= 2 && name.front() == '[' && name.back() == ']' ? name.substr(1, name.size() - 2) : name);
+    for (int i = 0; i < columns(); ++i) {
+        if (foldedNames[i] == f) {
+            lastField = i;
+            lastFieldName = name;
+            return i;
+        }
+    }
+    return -1;
+}
+
+}  // namespace jet

@@ -1,0 +1,44 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "database.h"
+#include "value.h"
+
+namespace jet {
+
+// Look-ups of one column by value: the first row holding each value, built on the first find on that
+// column so that repeated finds do not rescan the rows.
+struct ColumnIndex {
+    std::unordered_map<std::string, int> texts;  // by collation key
+    std::unordered_map<double, int> numbers;
+    bool hasTexts = false, hasNumbers = false;
+};
+
+struct RecordsetData {
+    std::shared_ptr<Database> database;
+    std::string statement;
+    std::vector<std::string> names;
+    std::vector<std::string> foldedNames;  // for look-up in any case
+    std::vector<Value> cells;              // row after row
+    int rows = 0;
+    int pos = 0;  // -1 before the first row, rows past the last
+    bool open = true;
+    bool noMatch = false;
+    std::unordered_map<int, ColumnIndex> indexes;
+    std::string scratchTable;  // where the rows were copied for finds that need SQL; empty until then
+    int lastField = -1;        // the last field looked up by name, a cheap cache for loops over one field
+    std::string lastFieldName;
+
+    ~RecordsetData();
+    int columns() const { return static_cast<int>(names.size()); }
+    const Value& cell(int row, int col) const { return cells[static_cast<std::size_t>(row) * names.size() + col]; }
+    int columnOf(const std::string& name);  // -1 when absent
+};
+
+// The first row satisfying `criterion`, or -1.
+int findRow(RecordsetData& d, const std::string& criterion);
+
+}  // namespace jet

@@ -1,0 +1,154 @@
+// The import of a public Jet 3 file, cell by cell against what mdbtools' own mdb-export prints for it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <sstream>
+
+#include "connection.h"
+#include "error.h"
+#include "fixture.h"
+
+namespace {
+
+std::string run(const std::string& command) {
+    std::string out;
+    FILE* p = popen(command.c_str(), "r");
+    if (!p) return out;
+    char buf[65536];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+std::vector<std::string> split(const std::string& s, char sep) {
+    std::vector<std::string> out;
+    std::string cur;
+    for (char c : s) {
+        if (c == sep) { out.push_back(cur); cur.clear(); }
+        else cur += c;
+    }
+    out.push_back(cur);
+    return out;
+}
+
+// Our text with mdb-export's -e escapes, so both sides are compared in one form.
+std::string escaped(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\\') out += "\\\\";
+        else out += c;
+    }
+    return out;
+}
+
+class Nwind : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = testing_support::testdataFolder();
+        if (folder_.empty()) GTEST_SKIP() << "the shared test data folder (../shared/testdata) is not beside the checkout";
+        file_ = folder_ + "/nwind.mdb";
+        db_ = jet::Connection::open(file_);
+    }
+    std::string folder_, file_;
+    jet::Connection db_;
+};
+
+TEST_F(Nwind, EveryTableAndCellAsMdbExportPrintsThem) {
+    if (run("command -v mdb-export").empty()) GTEST_SKIP() << "mdb-export is not installed";
+    std::vector<std::string> tables = split(run("mdb-tables -1 '" + file_ + "'"), '\n');
+    while (!tables.empty() && tables.back().empty()) tables.pop_back();
+    ASSERT_EQ(tables.size(), 9u);
+    int cellsCompared = 0;
+    for (const std::string& table : tables) {
+        SCOPED_TRACE(table);
+        std::string csv = run("mdb-export -e -Q -d '\t' -T '%Y-%m-%d %H:%M:%S' -D '%Y-%m-%d' -b strip '" + file_ + "' '" + table + "'");
+        std::vector<std::string> lines = split(csv, '\n');
+        while (!lines.empty() && lines.back().empty()) lines.pop_back();
+        ASSERT_FALSE(lines.empty());
+        std::vector<std::string> header = split(lines[0], '\t');
+        jet::Recordset rs = db_.openRecordset("select * from [" + table + "]");
+        ASSERT_EQ(rs.recordCount(), static_cast<int>(lines.size()) - 1);
+        // Every column but the OLE pictures, which the import leaves out.
+        std::vector<int> ours(header.size(), -1);
+        int missing = 0;
+        for (std::size_t c = 0; c < header.size(); ++c) {
+            for (int f = 0; f < rs.fieldCount(); ++f)
+                if (rs.fieldName(f) == header[c]) ours[c] = f;
+            if (ours[c] < 0) {
+                ++missing;
+                EXPECT_TRUE(header[c] == "Photo" || header[c] == "Picture") << header[c];
+            }
+        }
+        EXPECT_EQ(rs.fieldCount() + missing, static_cast<int>(header.size()));
+        for (std::size_t r = 1; r < lines.size(); ++r, rs.moveNext()) {
+            std::vector<std::string> theirs = split(lines[r], '\t');
+            ASSERT_EQ(theirs.size(), header.size()) << lines[r];
+            for (std::size_t c = 0; c < header.size(); ++c) {
+                if (ours[c] < 0) continue;
+                const jet::Value& v = rs.field(ours[c]);
+                const std::string& t = theirs[c];
+                SCOPED_TRACE(header[c] + " row " + std::to_string(r));
+                switch (v.kind()) {
+                case jet::Value::Kind::Null: EXPECT_EQ(t, ""); break;
+                case jet::Value::Kind::Boolean: EXPECT_EQ(t, v.toBool() ? "1" : "0"); break;
+                case jet::Value::Kind::Integer: EXPECT_EQ(t, v.toText()); break;
+                case jet::Value::Kind::Double: {
+                    double d = std::strtod(t.c_str(), nullptr);
+                    EXPECT_NEAR(v.toDouble(), d, 1e-9 * std::max(1.0, std::fabs(d))) << t;
+                    break;
+                }
+                case jet::Value::Kind::Text: EXPECT_EQ(escaped(v.toText()), t); break;
+                }
+                ++cellsCompared;
+            }
+        }
+    }
+    EXPECT_GT(cellsCompared, 10000);
+}
+
+TEST_F(Nwind, TypedValuesAccentsMemosNullsAndYesNo) {
+    jet::Recordset p = db_.openRecordset("select ProductName, Discontinued, UnitPrice, UnitsInStock from Products order by ProductID");
+    EXPECT_EQ(p.recordCount(), 77);
+    EXPECT_EQ(p.field("UnitPrice").kind(), jet::Value::Kind::Double);
+    EXPECT_EQ(p.field("UnitsInStock").kind(), jet::Value::Kind::Integer);
+    EXPECT_EQ(p.field("Discontinued").kind(), jet::Value::Kind::Boolean);
+    p.findFirst("ProductName = 'guaraná fantástica'");
+    ASSERT_FALSE(p.noMatch());
+    EXPECT_EQ(p.field("ProductName").toText(), "Guaraná Fantástica");
+    EXPECT_TRUE(p.field("Discontinued").toBool());
+    EXPECT_EQ(p.field("UnitPrice").toDouble(), 4.5);
+    EXPECT_EQ(db_.openRecordset("select count(*) from Products where Discontinued").field(0).toInteger(), 8);
+    EXPECT_EQ(db_.openRecordset("select count(*) from Products where not Discontinued").field(0).toInteger(), 69);
+
+    jet::Recordset lines = db_.openRecordset("select Address from Employees where Address like '*' & chr(13) & chr(10) & '*'");
+    ASSERT_EQ(lines.recordCount(), 3);
+    EXPECT_EQ(lines.field("Address").toText(), "507 - 20th Ave. E.\r\nApt. 2A");
+    EXPECT_GT(db_.openRecordset("select max(len(Notes)) from Employees").field(0).toInteger(), 300);  // memos whole
+
+    EXPECT_EQ(db_.openRecordset("select count(*) from Customers where Region is null").field(0).toInteger(), 60);
+    EXPECT_EQ(db_.openRecordset("select count(*) from Customers where City = 'SÃO PAULO'").field(0).toInteger(), 4);
+    EXPECT_GT(db_.openRecordset("select * from [Umsätze]").recordCount(), 0);
+    EXPECT_GT(db_.openRecordset("select * from [umsätze] u where u.OrderID > 0").recordCount(), 0);
+    jet::Recordset od = db_.openRecordset("select * from [Order Details] order by OrderID, ProductID");
+    EXPECT_EQ(od.fieldCount(), 5);
+    EXPECT_EQ(od.field("OrderID").kind(), jet::Value::Kind::Integer);
+}
+
+TEST_F(Nwind, JetFourAndAceFilesImportToo) {
+    jet::Connection jet4 = jet::Connection::open(folder_ + "/DateTestDatabase.mdb");
+    jet::Recordset d = jet4.openRecordset("select * from DateTest order by IDCol");
+    ASSERT_GT(d.recordCount(), 0);
+    EXPECT_EQ(d.field("DateTimeCol").toText(), "2021-12-02 00:00:00");
+    EXPECT_EQ(d.field("LongTextCol").toText(), "Hello");
+    jet::Connection ace = jet::Connection::open(folder_ + "/ASampleDatabase.accdb");
+    jet::Recordset a = ace.openRecordset("select [Asset No], Cost from [Asset Items] where [Asset No] = 30050");
+    ASSERT_EQ(a.recordCount(), 1);
+    EXPECT_EQ(a.field("Cost").toDouble(), 1995.5);
+}
+
+}  // namespace

@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include "connection.h"
+#include "error.h"
+#include "fixture.h"
+
+namespace {
+
+class RecordsetTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing_support::makeDatabase(dir_.file("r.db"),
+            "CREATE TABLE A (cod INTEGER, nome TEXT COLLATE JET, v REAL);"
+            "INSERT INTO A VALUES (10, 'dez', 1.5), (20, 'Vinte', NULL), (30, 'trinta', 3), (20, 'outro vinte', 4);"
+            "CREATE TABLE Vazia (cod INTEGER);"
+            "CREATE TABLE Misto (c);"
+            "INSERT INTO Misto VALUES ('5'), (5), ('x')");
+        db_ = jet::Connection::open(dir_.file("r.db"));
+    }
+    testing_support::TempDir dir_;
+    jet::Connection db_;
+};
+
+TEST_F(RecordsetTest, NavigationAndPositions) {
+    jet::Recordset rs = db_.openRecordset("select * from A");
+    EXPECT_EQ(rs.recordCount(), 4);
+    EXPECT_FALSE(rs.eof());
+    EXPECT_EQ(rs.absolutePosition(), 0);
+    EXPECT_EQ(rs.field("COD").toInteger(), 10);
+    rs.moveNext();
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    EXPECT_TRUE(rs.field("v").isNull());
+    rs.moveLast();
+    EXPECT_EQ(rs.absolutePosition(), 3);
+    rs.moveNext();
+    EXPECT_TRUE(rs.eof());
+    EXPECT_EQ(rs.absolutePosition(), -1);
+    EXPECT_THROW(rs.field(0), jet::Error);     // no current record past the end
+    EXPECT_THROW(rs.moveNext(), jet::Error);
+    rs.moveFirst();
+    EXPECT_EQ(rs.field(1).toText(), "dez");
+    rs.movePrevious();
+    EXPECT_TRUE(rs.bof());
+    EXPECT_THROW(rs.movePrevious(), jet::Error);
+}
+
+TEST_F(RecordsetTest, FieldsByNameAndNumber) {
+    jet::Recordset rs = db_.openRecordset("select nome, cod from A order by cod desc");
+    EXPECT_EQ(rs.fieldCount(), 2);
+    EXPECT_EQ(rs.fieldName(0), "nome");
+    EXPECT_EQ(rs.fieldName(1), "cod");
+    EXPECT_EQ(rs.field("[Cod]").toInteger(), 30);
+    EXPECT_THROW(rs.field("nada"), jet::Error);
+    EXPECT_THROW(rs.field(2), jet::Error);
+    EXPECT_THROW(rs.fieldName(-1), jet::Error);
+}
+
+TEST_F(RecordsetTest, EmptyRecordsetRefusesToMove) {
+    jet::Recordset rs = db_.openRecordset("select * from Vazia");
+    EXPECT_TRUE(rs.eof());
+    EXPECT_TRUE(rs.bof());
+    EXPECT_EQ(rs.recordCount(), 0);
+    EXPECT_THROW(rs.moveFirst(), jet::Error);
+    EXPECT_THROW(rs.moveLast(), jet::Error);
+    rs.findFirst("cod = 1");
+    EXPECT_TRUE(rs.noMatch());
+}
+
+TEST_F(RecordsetTest, FindFirstFromTheTopAndKeepsPlaceWithoutMatch) {
+    jet::Recordset rs = db_.openRecordset("select * from A");
+    rs.moveLast();
+    rs.findFirst("cod = 20");
+    ASSERT_FALSE(rs.noMatch());
+    EXPECT_EQ(rs.absolutePosition(), 1);  // the first of the two, searching from the top
+    rs.findFirst("nome = 'TRINTA'");
+    EXPECT_EQ(rs.absolutePosition(), 2);
+    rs.findFirst("cod = 99");
+    EXPECT_TRUE(rs.noMatch());
+    EXPECT_EQ(rs.absolutePosition(), 2);
+    rs.findFirst("cod = 10.0");
+    EXPECT_EQ(rs.absolutePosition(), 0);
+    rs.findFirst("A.cod = 30");  // a table qualifier is allowed
+    EXPECT_EQ(rs.absolutePosition(), 2);
+    rs.findFirst("[nome] = 'outro vinte'");
+    EXPECT_EQ(rs.absolutePosition(), 3);
+    rs.findFirst("nome = 'dez' ");
+    EXPECT_EQ(rs.absolutePosition(), 0);
+}
+
+TEST_F(RecordsetTest, FindFirstWithAnyExpression) {
+    jet::Recordset rs = db_.openRecordset("select * from A");
+    rs.findFirst("nome like \"*VINTE\"");
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    rs.findFirst("cod > 15 and v > 3");
+    EXPECT_EQ(rs.absolutePosition(), 3);
+    rs.findFirst("v is null");
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    rs.findFirst("ucase(left(nome, 1)) = 'T' Or cod = 10");
+    EXPECT_EQ(rs.absolutePosition(), 0);
+    rs.findFirst("cod = 20");  // the index and the SQL path agree
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    EXPECT_THROW(rs.findFirst("cod = "), jet::Error);
+    EXPECT_THROW(rs.findFirst("nada = 1"), jet::Error);
+    EXPECT_THROW(rs.findFirst("nada like 'x'"), jet::Error);
+}
+
+TEST_F(RecordsetTest, FindFirstOnAColumnOfMixedKindsConvertsAsStatementsDo) {
+    jet::Recordset rs = db_.openRecordset("select * from Misto");
+    rs.findFirst("c = 'x'");
+    EXPECT_EQ(rs.absolutePosition(), 2);
+    rs.findFirst("c = 5");
+    EXPECT_FALSE(rs.noMatch());
+}
+
+TEST_F(RecordsetTest, CopiesShareTheCurrentRowAndCloseEndsUse) {
+    jet::Recordset rs = db_.openRecordset("select * from A");
+    jet::Recordset same = rs;
+    same.moveLast();
+    EXPECT_EQ(rs.absolutePosition(), 3);
+    rs.close();
+    EXPECT_FALSE(same.isOpen());
+    EXPECT_THROW(same.eof(), jet::Error);
+    EXPECT_THROW(rs.field("cod"), jet::Error);
+    jet::Recordset never;
+    EXPECT_FALSE(never.isOpen());
+    EXPECT_THROW(never.recordCount(), jet::Error);
+}
+
+TEST_F(RecordsetTest, RecordsetsOutliveTheirConnection) {
+    jet::Recordset rs = db_.openRecordset("select * from A");
+    db_.close();
+    EXPECT_FALSE(db_.isOpen());
+    EXPECT_THROW(db_.openRecordset("select * from A"), jet::Error);
+    rs.findFirst("nome like 't*'");
+    EXPECT_EQ(rs.field("cod").toInteger(), 30);
+}
+
+}  // namespace
