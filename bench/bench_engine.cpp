@@ -1,0 +1,97 @@
+// Engine figures: importing a Jet file against mdb-export of all its tables, and find-first look-ups by code.
+// Prints one JSON object per line. Run by `make bench`, never as a timed test.
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "connection.h"
+#include "sqlite_setup.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+std::vector<std::string> tablesOf(const std::string& file) {
+    std::vector<std::string> out;
+    FILE* p = popen(("mdb-tables -1 '" + file + "'").c_str(), "r");
+    if (!p) return out;
+    char line[1024];
+    while (fgets(line, sizeof line, p)) {
+        std::string s = line;
+        while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) s.pop_back();
+        if (!s.empty()) out.push_back(s);
+    }
+    pclose(p);
+    return out;
+}
+
+void benchImport(const std::string& file, int runs) {
+    std::vector<std::string> tables = tablesOf(file);
+    std::string exportAll;
+    for (const auto& t : tables) exportAll += "mdb-export '" + file + "' '" + t + "' > /dev/null; ";
+    std::vector<double> ours, theirs;
+    for (int i = 0; i < runs; ++i) {
+        auto a = Clock::now();
+        jet::Connection db = jet::Connection::open(file);
+        ours.push_back(ms(Clock::now() - a));
+        auto b = Clock::now();
+        if (std::system(exportAll.c_str()) != 0) std::fprintf(stderr, "mdb-export failed\n");
+        theirs.push_back(ms(Clock::now() - b));
+    }
+    double o = median(ours), t = median(theirs);
+    std::printf("{\"bench\":\"import\",\"file\":\"%s\",\"tables\":%zu,\"runs\":%d,\"quelva_ms\":%.2f,\"mdb_export_ms\":%.2f,\"ratio\":%.3f,\"goal_ratio\":1.5}\n",
+                std::filesystem::path(file).filename().c_str(), tables.size(), runs, o, t, o / t);
+}
+
+void benchFind(int lookups) {
+    std::string dir = std::filesystem::temp_directory_path() / ("quelva-bench-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::string file = dir + "/area.db";
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    jet::registerJetSqlite(db);
+    sqlite3_exec(db, "CREATE TABLE CD_AREA (COD_AREA_NORVA INTEGER, DESCRICAO TEXT COLLATE JET)", nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    for (int c = 0; c <= 850; ++c)
+        sqlite3_exec(db, ("INSERT INTO CD_AREA VALUES (" + std::to_string(c) + ", 'Localidade " + std::to_string(c) + "')").c_str(),
+                     nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+
+    jet::Connection con = jet::Connection::open(file);
+    jet::Recordset rs = con.openRecordset("Select * From CD_AREA order by Cod_Area_Norva");
+    std::vector<std::string> criteria;
+    for (int c = 0; c <= 850; ++c) criteria.push_back("Cod_Area_Norva = " + std::to_string(c));
+    long found = 0;
+    auto a = Clock::now();
+    for (int i = 0; i < lookups; ++i) {
+        rs.findFirst(criteria[static_cast<std::size_t>((i * 7919) % 851)]);
+        found += rs.noMatch() ? 0 : 1;
+    }
+    double t = ms(Clock::now() - a);
+    std::printf("{\"bench\":\"find_first\",\"rows\":851,\"lookups\":%d,\"found\":%ld,\"ms\":%.2f,\"goal_ms\":50}\n", lookups, found, t);
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string file = argc > 1 ? argv[1] : QUELVA_TESTDATA "/nwind.mdb";
+    if (std::filesystem::exists(file)) benchImport(file, 15);
+    else std::fprintf(stderr, "%s not found: import figures skipped\n", file.c_str());
+    benchFind(100000);
+}
