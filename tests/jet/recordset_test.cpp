@@ -4,6 +4,8 @@
 #include "error.h"
 #include "fixture.h"
 
+#include <filesystem>
+
 namespace {
 
 class RecordsetTest : public ::testing::Test {
@@ -133,6 +135,30 @@ TEST_F(RecordsetTest, RecordsetsOutliveTheirConnection) {
     EXPECT_THROW(db_.openRecordset("select * from A"), jet::Error);
     rs.findFirst("nome like 't*'");
     EXPECT_EQ(rs.field("cod").toInteger(), 30);
+}
+
+}  // namespace
+
+#include "connection_cache.h"
+
+namespace {
+
+TEST(ConnectionCache, SharesOneCopyUntilTheFileChanges) {
+    testing_support::TempDir dir;
+    testing_support::makeDatabase(dir.file("c.db"), "CREATE TABLE t (x INTEGER); INSERT INTO t VALUES (1)");
+    jet::ConnectionCache cache;
+    jet::Connection a = cache.open(dir.file("c.db"));
+    a.close();  // closing one connection leaves the others usable
+    jet::Connection b = cache.open(dir.file("c.db"));
+    EXPECT_EQ(b.openRecordset("select x from t").field(0).toInteger(), 1);
+
+    // Replaced by a new file (another inode): the next connection sees the new data.
+    testing_support::makeDatabase(dir.file("novo.db"), "CREATE TABLE t (x INTEGER); INSERT INTO t VALUES (2)");
+    std::filesystem::rename(dir.file("novo.db"), dir.file("c.db"));
+    EXPECT_EQ(cache.open(dir.file("c.db")).openRecordset("select x from t").field(0).toInteger(), 2);
+
+    std::filesystem::remove(dir.file("c.db"));
+    EXPECT_THROW(cache.open(dir.file("c.db")), jet::Error);
 }
 
 }  // namespace
