@@ -1,0 +1,39 @@
+#pragma once
+#include <string>
+
+#include "connection.h"
+#include "recordset.h"
+
+namespace quelva {
+
+class Banco;
+
+// The catalogue connection of one result run and its nine recordsets, in the order they are opened.
+struct TabelasCD {
+    jet::Connection DbCatalogo;
+    jet::Recordset RsCdTema;
+    jet::Recordset RsCdSubTema;
+    jet::Recordset RsCdVar;
+    jet::Recordset RsCdSubVar;
+    jet::Recordset RsCdVarM1;
+    jet::Recordset RsCdArea;
+    jet::Recordset RsCdFontes;
+    jet::Recordset RsCdNotas;
+    jet::Recordset RsCdDefinicoes;
+
+    // The recordsets in opening (and closing) order.
+    jet::Recordset* emOrdem(int i);
+    static constexpr int kQuantidade = 9;
+};
+
+// Opens DbCatalogo, replacing the previous one, and the nine recordsets in order. Throws jet::Error.
+void AbrirTabelasCD(TabelasCD& cd, Banco& banco);
+
+// Closes the nine recordsets in order, then DbCatalogo. The closed objects stay until the next opening.
+void FecharTabelasCD(TabelasCD& cd);
+
+// The name of a theme ("TEMA"), subtheme ("SUBTEMA") or locality ("LOCALIDADE") by its code; an empty text
+// when the code is absent or the kind is none of the three (compared exactly). Needs the recordsets open.
+std::string BuscarDescricao(TabelasCD& cd, const jet::Value& codigo, const std::string& tipo);
+
+}  // namespace quelva
