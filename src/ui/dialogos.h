@@ -1,0 +1,37 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace quelva {
+
+// Every message box, question and save dialog of the program goes through one object, so that tests can
+// answer them from a script instead of blocking on a modal window.
+class Dialogos {
+public:
+    enum class Icone { Nenhum, Critico, Exclamacao, Informacao };
+    enum class Botoes { Ok, SimNao };
+    enum class Resposta { Ok, Sim, Nao };
+
+    virtual ~Dialogos() = default;
+
+    // `titulo` empty: the application's title, "Quelva". With Sim/Não, `padraoNao` makes Não the default.
+    virtual Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
+                              bool padraoNao = false) = 0;
+
+    // The file name chosen in a save dialog, or empty when the user gave up.
+    virtual QString salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QString& filtro) = 0;
+};
+
+// The real dialogs of the toolkit.
+class DialogosQt : public Dialogos {
+public:
+    Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
+                      bool padraoNao) override;
+    QString salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QString& filtro) override;
+};
+
+// The application's title, shown by message boxes without a title of their own.
+inline const char* const kTituloAplicacao = "Quelva";
+
+}  // namespace quelva

@@ -1,0 +1,118 @@
+#include "grade.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QScreen>
+
+#include "twips.h"
+
+namespace quelva {
+
+void Grade::definirTamanho(int linhas, int colunas) {
+    beginResetModel();
+    std::vector<Celula> novas(static_cast<std::size_t>(linhas) * static_cast<std::size_t>(colunas));
+    for (int l = 0; l < std::min(linhas, linhas_); ++l)
+        for (int c = 0; c < std::min(colunas, colunas_); ++c)
+            novas[static_cast<std::size_t>(l) * colunas + c] = std::move(celulas_[static_cast<std::size_t>(l) * colunas_ + c]);
+    celulas_ = std::move(novas);
+    larguras_.resize(static_cast<std::size_t>(colunas), kLarguraColunaPadrao);
+    alturas_.resize(static_cast<std::size_t>(linhas), kAlturaLinhaPadrao);
+    linhas_ = linhas;
+    colunas_ = colunas;
+    endResetModel();
+    if (!emLote_) emit medidasAlteradas();
+}
+
+Grade::Celula& Grade::celula(int linha, int coluna) {
+    return celulas_.at(static_cast<std::size_t>(linha) * colunas_ + coluna);
+}
+
+const Grade::Celula& Grade::celula(int linha, int coluna) const {
+    return celulas_.at(static_cast<std::size_t>(linha) * colunas_ + coluna);
+}
+
+void Grade::definirTexto(int linha, int coluna, const QString& texto) {
+    celula(linha, coluna).texto = texto;
+    avisar(linha, coluna);
+}
+
+void Grade::definirLarguraColuna(int coluna, int twips) {
+    larguras_.at(static_cast<std::size_t>(coluna)) = twips;
+    if (!emLote_) emit medidasAlteradas();
+}
+
+void Grade::definirAlturaLinha(int linha, int twips) {
+    alturas_.at(static_cast<std::size_t>(linha)) = twips;
+    if (!emLote_) emit medidasAlteradas();
+}
+
+void Grade::iniciarAlteracoes() {
+    if (emLote_++ == 0) beginResetModel();
+}
+
+void Grade::concluirAlteracoes() {
+    if (--emLote_ == 0) {
+        endResetModel();
+        emit medidasAlteradas();
+    }
+}
+
+void Grade::avisar(int linha, int coluna) {
+    if (emLote_) return;
+    QModelIndex i = index(linha, coluna);
+    emit dataChanged(i, i);
+}
+
+QVariant Grade::data(const QModelIndex& indice, int papel) const {
+    if (!indice.isValid()) return {};
+    const Celula& c = celula(indice.row(), indice.column());
+    switch (papel) {
+    case Qt::DisplayRole: return c.texto;
+    case Qt::BackgroundRole: return c.fundo.isValid() ? QVariant(c.fundo) : QVariant();
+    case Qt::TextAlignmentRole: return QVariant(static_cast<int>(c.alinhamento));
+    case Qt::FontRole:
+        if (c.negrito) {
+            QFont f;
+            f.setBold(true);
+            return f;
+        }
+        return {};
+    default: return {};
+    }
+}
+
+VisaoGrade::VisaoGrade(QWidget* pai) : QTableView(pai) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+}
+
+void VisaoGrade::definirGrade(Grade* grade) {
+    if (grade_) disconnect(grade_, nullptr, this, nullptr);
+    grade_ = grade;
+    setModel(grade);
+    if (grade) {
+        connect(grade, &Grade::medidasAlteradas, this, &VisaoGrade::aplicarMedidas);
+        aplicarMedidas();
+    }
+}
+
+void VisaoGrade::aplicarMedidas() {
+    if (!grade_) return;
+    setWordWrap(grade_->quebraTexto());
+    const double dpi = logicalDpiY();
+    // Row heights set one by one are quadratic in the header unless its updates wait for the loop's end.
+    QHeaderView* v = verticalHeader();
+    QHeaderView* h = horizontalHeader();
+    v->setUpdatesEnabled(false);
+    h->setUpdatesEnabled(false);
+    for (int c = 0; c < grade_->colunas(); ++c) h->resizeSection(c, twipsParaPixels(grade_->larguraColuna(c), logicalDpiX()));
+    for (int l = 0; l < grade_->linhas(); ++l) v->resizeSection(l, twipsParaPixels(grade_->alturaLinha(l), dpi));
+    h->setUpdatesEnabled(true);
+    v->setUpdatesEnabled(true);
+}
+
+}  // namespace quelva

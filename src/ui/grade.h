@@ -1,0 +1,80 @@
+#pragma once
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QString>
+#include <QTableView>
+#include <vector>
+
+namespace quelva {
+
+// A grid as the program fills it: text cells addressed by row and column from 0, each with its own background,
+// alignment and weight; each column its own width and each row its own height, in twips; word wrap. No
+// fixed rows or columns. One class serves every grid of the program (results, records, presentation).
+class Grade : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit Grade(QObject* pai = nullptr) : QAbstractTableModel(pai) {}
+
+    struct Celula {
+        QString texto;
+        QColor fundo;  // invalid: the view's own background
+        Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
+        bool negrito = false;
+    };
+
+    // Sizes: growing keeps what is there, shrinking drops the cells beyond.
+    void definirTamanho(int linhas, int colunas);
+    int linhas() const { return linhas_; }
+    int colunas() const { return colunas_; }
+
+    Celula& celula(int linha, int coluna);
+    const Celula& celula(int linha, int coluna) const;
+    void definirTexto(int linha, int coluna, const QString& texto);
+    QString texto(int linha, int coluna) const { return celula(linha, coluna).texto; }
+
+    void definirLarguraColuna(int coluna, int twips);
+    int larguraColuna(int coluna) const { return larguras_.at(static_cast<std::size_t>(coluna)); }
+    void definirAlturaLinha(int linha, int twips);
+    int alturaLinha(int linha) const { return alturas_.at(static_cast<std::size_t>(linha)); }
+
+    bool quebraTexto() const { return quebra_; }
+    void definirQuebraTexto(bool sim) { quebra_ = sim; }
+
+    // Many cells changed at once: one notice to the views instead of one per cell.
+    void iniciarAlteracoes();
+    void concluirAlteracoes();
+
+    int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : linhas_; }
+    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : colunas_; }
+    QVariant data(const QModelIndex& indice, int papel) const override;
+
+signals:
+    void medidasAlteradas();
+
+private:
+    void avisar(int linha, int coluna);
+    int linhas_ = 0, colunas_ = 0;
+    std::vector<Celula> celulas_;
+    std::vector<int> larguras_, alturas_;
+    bool quebra_ = false;
+    int emLote_ = 0;
+};
+
+// The view of a Grade: no headers, sizes converted from twips at the screen's resolution.
+class VisaoGrade : public QTableView {
+    Q_OBJECT
+public:
+    explicit VisaoGrade(QWidget* pai = nullptr);
+    void definirGrade(Grade* grade);
+    Grade* grade() const { return grade_; }
+
+private:
+    void aplicarMedidas();
+    Grade* grade_ = nullptr;
+};
+
+// Default sizes of a new row and column, in twips.
+inline constexpr int kLarguraColunaPadrao = 975;
+inline constexpr int kAlturaLinhaPadrao = 240;
+
+}  // namespace quelva
