@@ -1,0 +1,49 @@
+#pragma once
+#include <QString>
+#include <array>
+
+#include "banco.h"
+#include "connection.h"
+#include "layout.h"
+#include "recordset.h"
+#include "tabelas_cd.h"
+#include "vetor_variavel.h"
+
+namespace quelva {
+
+inline constexpr int kMaxCodigoArea = 850;
+
+// Everything the program keeps for the whole run: the selections, the connection kept open, the last
+// result, the layout measures. One object, created at start-up and handed by reference to whoever reads or
+// writes it; nothing of it is saved.
+struct Estado {
+    explicit Estado(const QString& pastaPrograma) : banco(pastaPrograma.toStdString()) {}
+
+    Banco banco;
+
+    quelva::VetorVariavel VetorVariavel{};
+    std::array<bool, kMaxCodigoArea + 1> VetorLocalidade{};
+    std::array<QString, kMaxCodigoArea + 1> VetorNomeLocalidade;
+    QString ExpressaoCriterio;
+
+    QString TituloResultado;
+    QString SubTituloResultado;
+    int NoDestacadoVar = -1;
+    int NoDestacadoPal = -1;
+
+    jet::Connection DbSessao;
+    jet::Recordset RsBuscaMunicipio;
+    jet::Recordset RsArea;
+
+    TabelasCD tabelasCD;  // DbCatalogo and RsCdTema ... RsCdDefinicoes
+
+    jet::Recordset RsResultado;
+    bool HaResultado = false;
+    std::array<bool, 29> MarcaM1{};
+    int QtdM1 = 0;
+
+    MedidasTela medidas;
+    Controles controles;
+};
+
+}  // namespace quelva

@@ -1,0 +1,318 @@
+#include "frm_quelva.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+
+#include "dialogos.h"
+#include "error.h"
+#include "estado.h"
+#include "grade.h"
+#include "twips.h"
+
+namespace quelva {
+
+namespace {
+
+const char* kTituloJanela = "Tarsenal";
+const char* kTextoMensagem = "Processando. Aguarde ...";
+const char* kCaptionMensagem = "Mensagem";
+const char* kTituloResultado = "Lumbra 1999";
+const char* kSubTituloResultado = "Tarsenal";
+const char* kTotalEstado = "Totais para o Estado de São Paulo";
+const char* kSqlBuscaMunicipio = "Select * From nomemun order by [desc]";
+const char* kSqlArea = "Select * From CD_Area";
+
+// Colours written as the program's &HBBGGRR values.
+QColor corVB(unsigned valor) { return QColor(valor & 0xFF, (valor >> 8) & 0xFF, (valor >> 16) & 0xFF); }
+
+QGroupBox* painel(QWidget* pai, const char* nome, const char* titulo) {
+    auto* g = new QGroupBox(QString::fromUtf8(titulo), pai);
+    g->setObjectName(nome);
+    g->hide();
+    return g;
+}
+
+}  // namespace
+
+FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)> encerrar, QWidget* pai)
+    : QMainWindow(pai), estado_(estado), dialogos_(dialogos), encerrar_(std::move(encerrar)) {
+    setObjectName("FrmQuelva");
+    setWindowTitle(QString::fromUtf8(kTituloJanela));
+    criarPaineis();
+    criarMenu();
+}
+
+FrmQuelva::~FrmQuelva() = default;
+
+void FrmQuelva::criarPaineis() {
+    auto* area = new QWidget(this);
+    area->setObjectName("AreaPaineis");
+    setCentralWidget(area);
+
+    FraLog = painel(area, "FraLog", "");
+    FraLog->setFlat(true);
+    FraLog_ImgLogo = new QWidget(FraLog);
+    FraLog_ImgLogo->setObjectName("FraLog_ImgLogo");
+    FraVar = painel(area, "FraVar", "Variáveis");
+    FraPal = painel(area, "FraPal", "Palavras chave");
+    FraLoc = painel(area, "FraLoc", "Localidades");
+    FraCri = painel(area, "FraCri", "Critérios");
+    FraSel = painel(area, "FraSel", "Ver seleções");
+    FraRes = painel(area, "FraRes", "Ver resultado");
+
+    LinMenu = new QFrame(area);
+    LinMenu->setObjectName("LinMenu");
+    LinMenu->setFrameShape(QFrame::NoFrame);
+    LinMenu->setAutoFillBackground(true);
+    QPalette pl = LinMenu->palette();
+    pl.setColor(QPalette::Window, corVB(0xE0E0E0));
+    LinMenu->setPalette(pl);
+
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QString::number(i + 1);
+        FraRes_LblTituloGrid[i] = new QLabel(FraRes);
+        FraRes_LblTituloGrid[i]->setObjectName("FraRes_LblTituloGrid" + n);
+        FraRes_LblSubTituloGrid[i] = new QLabel(FraRes);
+        FraRes_LblSubTituloGrid[i]->setObjectName("FraRes_LblSubTituloGrid" + n);
+        gradesResultado[i] = new Grade(this);
+        FraRes_MSFlexGrid[i] = new VisaoGrade(FraRes);
+        FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
+        FraRes_MSFlexGrid[i]->definirGrade(gradesResultado[i]);
+    }
+
+    // The message frame belongs to the window, not to the result panel, and stands above whatever panel is shown.
+    FraRes_Mensagem = painel(area, "FraRes_Mensagem", kCaptionMensagem);
+    FraRes_Mensagem->setAutoFillBackground(true);
+    QPalette pm = FraRes_Mensagem->palette();
+    pm.setColor(QPalette::Window, corVB(0x808080));
+    pm.setColor(QPalette::WindowText, corVB(0xFFFF));
+    FraRes_Mensagem->setPalette(pm);
+    FraRes_LblMensagem = new QLabel(QString::fromUtf8(kTextoMensagem), FraRes_Mensagem);
+    FraRes_LblMensagem->setObjectName("FraRes_LblMensagem");
+    FraRes_LblMensagem->setAlignment(Qt::AlignCenter);
+    FraRes_LblMensagem->setAutoFillBackground(true);
+    QFont fonte(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
+    fonte.setStyleHint(QFont::SansSerif);
+    FraRes_LblMensagem->setFont(fonte);
+    QPalette pr = FraRes_LblMensagem->palette();
+    pr.setColor(QPalette::Window, QApplication::palette().color(QPalette::Dark));
+    pr.setColor(QPalette::WindowText, corVB(0xFFFF));
+    FraRes_LblMensagem->setPalette(pr);
+}
+
+void FrmQuelva::criarMenu() {
+    QMenuBar* barra = menuBar();
+    auto item = [&](QAction*& acao, const char* nome, const char* texto, void (FrmQuelva::*handler)()) {
+        acao = barra->addAction(QString::fromUtf8(texto));
+        acao->setObjectName(nome);
+        connect(acao, &QAction::triggered, this, [this, handler] { executarTratado([this, handler] { (this->*handler)(); }); });
+    };
+    item(MnuApresentacao, "MnuApresentacao", "&Apresentação", &FrmQuelva::MnuApresentacao_Click);
+    item(MnuVariaveis, "MnuVariaveis", "&Variáveis", &FrmQuelva::MnuVariaveis_Click);
+    item(MnuPalavrasChaves, "MnuPalavrasChaves", "&Palavras chave", &FrmQuelva::MnuPalavrasChaves_Click);
+    item(MnuLocalidades, "MnuLocalidades", "&Localidades", &FrmQuelva::MnuLocalidades_Click);
+    item(MnuCriterios, "MnuCriterios", "&Critérios", &FrmQuelva::MnuCriterios_Click);
+    item(MnuVerSelecoes, "MnuVerSelecoes", "Ver &seleções", &FrmQuelva::MnuVerSelecoes_Click);
+    item(MnuVerResultado, "MnuVerResultado", "Ver &resultado", &FrmQuelva::MnuVerResultado_Click);
+
+    QMenu* informacoes = barra->addMenu(QString::fromUtf8("&Informações"));
+    informacoes->setObjectName("MnuInformacoesMenu");
+    MnuInformacoes = informacoes->menuAction();
+    MnuInformacoes->setObjectName("MnuInformacoes");
+    auto sub = [&](QAction*& acao, const char* nome, const char* texto, void (FrmQuelva::*handler)()) {
+        acao = informacoes->addAction(QString::fromUtf8(texto));
+        acao->setObjectName(nome);
+        connect(acao, &QAction::triggered, this, [this, handler] { executarTratado([this, handler] { (this->*handler)(); }); });
+    };
+    sub(MnuFichaInstitucional, "MnuFichaInstitucional", "Ficha &Institucional", &FrmQuelva::MnuFichaInstitucional_Click);
+    sub(MnuFichaTecnica, "MnuFichaTecnica", "Ficha &Técnica", &FrmQuelva::MnuFichaTecnica_Click);
+    MnuTraco01 = informacoes->addSeparator();
+    MnuTraco01->setObjectName("MnuTraco01");
+    sub(MnuSobre, "MnuSobre", "So&bre", &FrmQuelva::MnuSobre_Click);
+
+    item(MnuSair, "MnuSair", "S&air", &FrmQuelva::MnuSair_Click);
+}
+
+void FrmQuelva::executarTratado(const std::function<void()>& f) {
+    if (encerrado_) return;
+    try {
+        f();
+    } catch (const std::exception& e) {
+        dialogos_.mensagem(this, QString::fromUtf8(e.what()), Dialogos::Icone::Critico, Dialogos::Botoes::Ok,
+                           QString::fromUtf8(kTituloAplicacao));
+        encerrado_ = true;
+        encerrar_(1);
+    }
+}
+
+// ---- start-up and activation ----
+
+void FrmQuelva::Form_Load() {
+    setWindowIcon(QIcon());
+    MostrarPainel(QString());
+    CarregarVetorVariavel(estado_.VetorVariavel, estado_.banco);
+    estado_.TituloResultado = QString::fromUtf8(kTituloResultado);
+    estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
+    estado_.NoDestacadoVar = -1;
+    estado_.NoDestacadoPal = -1;
+    for (int i = 0; i < 3; ++i) {
+        FraRes_LblTituloGrid[i]->setText(estado_.TituloResultado);
+        FraRes_LblSubTituloGrid[i]->setText(estado_.SubTituloResultado);
+    }
+}
+
+void FrmQuelva::Form_Activate() {
+    Estado& e = estado_;
+    e.medidas.AlturaBotao = 400;
+    QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect util = tela->availableGeometry();
+    const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
+    AjustarJanelaPrincipal(e.controles, e.medidas, pixelsParaTwips(util.width(), dpiX), pixelsParaTwips(util.height(), dpiY));
+    PosicionarLinhaMenu(e.controles, e.medidas);
+    AjustarFraVar(e.controles, e.medidas);
+    AjustarFraLoc(e.controles, e.medidas);
+    AjustarFraCri(e.controles, e.medidas);
+    AjustarFraPal(e.controles, e.medidas);
+    AjustarFraSel(e.controles, e.medidas);
+    for (int i = 0; i < 3; ++i) {
+        FraRes_LblTituloGrid[i]->hide();
+        FraRes_LblSubTituloGrid[i]->hide();
+        FraRes_MSFlexGrid[i]->hide();
+    }
+    AjustarFraRes(e.controles, e.medidas);
+    aplicarLayout();
+    FraLog->show();
+    if (primeiraAtivacao_) e.ExpressaoCriterio.clear();
+    abrirSessao();
+    preencherNomesLocalidades();
+    primeiraAtivacao_ = false;
+}
+
+void FrmQuelva::abrirSessao() {
+    estado_.DbSessao = estado_.banco.abrir();
+    estado_.RsBuscaMunicipio = estado_.DbSessao.openRecordset(kSqlBuscaMunicipio);
+    estado_.RsArea = estado_.DbSessao.openRecordset(kSqlArea);
+}
+
+void FrmQuelva::preencherNomesLocalidades() {
+    jet::Recordset& rs = estado_.RsArea;
+    estado_.VetorNomeLocalidade[0] = QString::fromUtf8(kTotalEstado);
+    rs.moveFirst();
+    while (!rs.eof()) {
+        const std::int64_t codigo = rs.field("COD_AREA_NORVA").toInteger();
+        if (codigo < 0 || codigo > kMaxCodigoArea)
+            throw jet::Error("O código de área " + std::to_string(codigo) + " da tabela CD_AREA está fora do intervalo de 0 a " +
+                             std::to_string(kMaxCodigoArea) + ".");
+        estado_.VetorNomeLocalidade[static_cast<std::size_t>(codigo)] = QString::fromStdString(rs.field("DESCRICAO").toText());
+        rs.moveNext();
+    }
+    rs.moveFirst();
+}
+
+void FrmQuelva::aplicarLayout() {
+    const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
+    auto px = [&](int twips, double dpi) { return twipsParaPixels(twips, dpi); };
+    for (const auto& [nome, g] : estado_.controles.todos()) {
+        if (nome == "FrmQuelva") {
+            // The measures are of the outer window; the toolkit sizes the inside.
+            const QSize moldura = frameGeometry().size() - geometry().size();
+            move(px(g.Left, dpiX), px(g.Top, dpiY));
+            resize(std::max(1, px(g.Width, dpiX) - moldura.width()), std::max(1, px(g.Height, dpiY) - moldura.height()));
+            continue;
+        }
+        QWidget* w = findChild<QWidget*>(QString::fromStdString(nome));
+        if (!w) continue;  // a control of a panel not built
+        if (nome == "LinMenu") {
+            w->setGeometry(px(g.Left, dpiX), px(g.Top, dpiY), px(g.Width, dpiX), 1);
+            continue;
+        }
+        const int largura = g.Width > 0 ? px(g.Width, dpiX) : w->width();
+        const int altura = g.Height > 0 ? px(g.Height, dpiY) : w->height();
+        w->setGeometry(px(g.Left, dpiX), px(g.Top, dpiY), largura, altura);
+    }
+    FraRes_Mensagem->raise();
+}
+
+// ---- panels ----
+
+void FrmQuelva::MostrarPainel(const QString& palavra) {
+    for (QGroupBox* p : paineis()) p->hide();
+    // Information windows are modal: none can be open while a menu item runs.
+    static const char* const paineisPorPalavra[][2] = {
+        {"VARIAVEIS", "FraVar"}, {"LOCALIDADES", "FraLoc"}, {"CRITERIOS", "FraCri"},
+        {"PALAVRASCHAVE", "FraPal"}, {"VERSELECOES", "FraSel"}, {"VERRESULTADO", "FraRes"},
+    };
+    for (const auto& par : paineisPorPalavra) {
+        if (palavra == QLatin1String(par[0])) {
+            findChild<QGroupBox*>(QLatin1String(par[1]))->show();
+            return;
+        }
+    }
+    abrirJanelaInformacao(palavra);
+}
+
+void FrmQuelva::abrirJanelaInformacao(const QString&) {}
+
+void FrmQuelva::MostrarMensagem(bool visivel) {
+    FraRes_Mensagem->setVisible(visivel);
+    if (visivel) FraRes_Mensagem->raise();
+    FraRes_Mensagem->repaint();
+    if (centralWidget()) centralWidget()->repaint();
+}
+
+// ---- menu ----
+
+void FrmQuelva::MnuApresentacao_Click() { MostrarPainel(QStringLiteral("APRESENTACAO")); }
+
+void FrmQuelva::MnuVariaveis_Click() {
+    if (FraVar->isVisible()) return;
+    MostrarPainel(QStringLiteral("VARIAVEIS"));
+}
+
+void FrmQuelva::MnuPalavrasChaves_Click() {
+    if (FraPal->isVisible()) return;
+    MostrarPainel(QStringLiteral("PALAVRASCHAVE"));
+}
+
+void FrmQuelva::MnuLocalidades_Click() {
+    if (FraLoc->isVisible()) return;
+    MostrarPainel(QStringLiteral("LOCALIDADES"));
+}
+
+void FrmQuelva::MnuCriterios_Click() {
+    if (FraCri->isVisible()) return;
+    MostrarPainel(QStringLiteral("CRITERIOS"));
+}
+
+void FrmQuelva::MnuVerSelecoes_Click() {
+    if (FraSel->isVisible()) return;
+    MostrarPainel(QStringLiteral("VERSELECOES"));
+}
+
+void FrmQuelva::MnuVerResultado_Click() {
+    if (FraRes->isVisible()) return;
+}
+
+void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }
+void FrmQuelva::MnuFichaTecnica_Click() { MostrarPainel(QStringLiteral("FICHATECNICA")); }
+void FrmQuelva::MnuSobre_Click() { MostrarPainel(QStringLiteral("SOBRE")); }
+
+void FrmQuelva::MnuSair_Click() {
+    encerrado_ = true;
+    encerrar_(0);
+}
+
+void FrmQuelva::closeEvent(QCloseEvent* e) {
+    e->accept();
+    if (!encerrado_) {
+        encerrado_ = true;
+        encerrar_(0);
+    }
+}
+
+}  // namespace quelva

@@ -1,0 +1,63 @@
+#pragma once
+#include <map>
+#include <string>
+
+namespace quelva {
+
+// Position and size of one control in twips, Top and Left relative to its container.
+struct Geometria {
+    int Top = 0, Left = 0, Width = 0, Height = 0;
+    int fundo() const { return Top + Height; }    // bottom edge
+    int direita() const { return Left + Width; }  // right edge
+};
+
+// The geometry of every control the screen layout places, by the control's name. Starts with the design sizes;
+// the layout rules then place and size them from the window's measures. Kept apart from the widgets so that
+// the rules are plain functions.
+class Controles {
+public:
+    Controles();
+    Geometria& operator[](const std::string& nome) { return g_[nome]; }
+    const Geometria& at(const std::string& nome) const { return g_.at(nome); }
+    const std::map<std::string, Geometria>& todos() const { return g_; }
+
+private:
+    std::map<std::string, Geometria> g_;
+};
+
+// The layout measures, recomputed at every activation.
+struct MedidasTela {
+    int LarguraTela = 0;
+    int AlturaTela = 0;
+    int MargemHorizontal = 100;
+    int MargemVertical = 100;
+    int AlturaBotao = 400;
+};
+
+// Sets Top and Left; the width and height only when 1 or more (0 or less leaves them unchanged).
+void PosicionarControle(Geometria& controle, int topo, int esquerda, int largura, int altura);
+
+// The window's outer size from the largest size the screen allows (both in twips): the window measures its
+// maximised size, adds 400 to the height, then takes 470 off the height and 90 off the width. Sets W and H,
+// the margins, and the logo panel and its picture.
+void AjustarJanelaPrincipal(Controles& c, MedidasTela& m, int larguraMaximizada, int alturaMaximizada);
+
+// LinMenu: from (0, 30) to (W, 30), kept as Left/Top = start and Width = end x.
+void PosicionarLinhaMenu(Controles& c, const MedidasTela& m);
+
+void AjustarFraVar(Controles& c, const MedidasTela& m);
+void AjustarFraLoc(Controles& c, const MedidasTela& m);
+void AjustarFraCri(Controles& c, const MedidasTela& m);
+void AjustarFraPal(Controles& c, const MedidasTela& m);
+void AjustarFraSel(Controles& c, const MedidasTela& m);
+void AjustarFraRes(Controles& c, const MedidasTela& m);
+
+// The 26 letters of the keyword panel, in order.
+inline constexpr const char* kLetras = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+// "FraPal_LblLetra" element i.
+std::string nomeLetra(int i);
+// "FraVar_LblTitulo" element i.
+std::string nomeTituloVar(int i);
+
+}  // namespace quelva
