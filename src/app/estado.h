@@ -28,6 +28,7 @@ struct Estado {
 
     QString TituloResultado;
     QString SubTituloResultado;
+    bool SincronizarMarcas = false;
     int NoDestacadoVar = -1;
     int NoDestacadoPal = -1;
 

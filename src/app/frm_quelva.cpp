@@ -12,6 +12,9 @@
 #include "error.h"
 #include "estado.h"
 #include "grade.h"
+#include "lista_variaveis.h"
+#include "painel_palavras.h"
+#include "painel_variaveis.h"
 #include "twips.h"
 
 namespace quelva {
@@ -40,10 +43,13 @@ QGroupBox* painel(QWidget* pai, const char* nome, const char* titulo) {
 }  // namespace
 
 FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)> encerrar, QWidget* pai)
-    : QMainWindow(pai), estado_(estado), dialogos_(dialogos), encerrar_(std::move(encerrar)) {
+    : QMainWindow(pai), estado_(estado), dialogos_(dialogos), listas_(std::make_unique<ListasVariaveis>(estado)),
+      encerrar_(std::move(encerrar)) {
     setObjectName("FrmQuelva");
     setWindowTitle(QString::fromUtf8(kTituloJanela));
     criarPaineis();
+    painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, dialogos_);
+    painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, dialogos_);
     criarMenu();
 }
 
@@ -156,6 +162,7 @@ void FrmQuelva::Form_Load() {
     setWindowIcon(QIcon());
     MostrarPainel(QString());
     CarregarVetorVariavel(estado_.VetorVariavel, estado_.banco);
+    painelVariaveis->CarregarArvoreTemas();
     estado_.TituloResultado = QString::fromUtf8(kTituloResultado);
     estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
     estado_.NoDestacadoVar = -1;
@@ -271,11 +278,13 @@ void FrmQuelva::MnuApresentacao_Click() { MostrarPainel(QStringLiteral("APRESENT
 
 void FrmQuelva::MnuVariaveis_Click() {
     if (FraVar->isVisible()) return;
+    painelVariaveis->atualizarMarcas();
     MostrarPainel(QStringLiteral("VARIAVEIS"));
 }
 
 void FrmQuelva::MnuPalavrasChaves_Click() {
     if (FraPal->isVisible()) return;
+    painelPalavras->atualizarMarcas();
     MostrarPainel(QStringLiteral("PALAVRASCHAVE"));
 }
 

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QFrame;
@@ -13,6 +14,9 @@ namespace quelva {
 
 class Dialogos;
 class Grade;
+class ListasVariaveis;
+class PainelPalavras;
+class PainelVariaveis;
 class VisaoGrade;
 struct Estado;
 
@@ -83,6 +87,10 @@ public:
     QAction* MnuSobre = nullptr;
     QAction* MnuSair = nullptr;
 
+    // The panels' contents.
+    PainelVariaveis* painelVariaveis = nullptr;
+    PainelPalavras* painelPalavras = nullptr;
+
     // The seven panels in the order MostrarPainel hides them.
     std::array<QGroupBox*, 7> paineis() const { return {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes}; }
 
@@ -99,6 +107,7 @@ private:
 
     Estado& estado_;
     Dialogos& dialogos_;
+    std::unique_ptr<ListasVariaveis> listas_;
     std::function<void(int)> encerrar_;
     bool primeiraAtivacao_ = true;
     bool encerrado_ = false;
