@@ -1,15 +1,12 @@
 #!/usr/bin/env bash
-# `make run`: opens Quelva on the sample survey built beside the program.
+# `make run`: opens Quelva on the sample survey built beside the program. On a machine without a display it
+# runs the program under a virtual X server, saves a picture of its window to build/quelva.png and ends.
 set -euo pipefail
 build=${1:-build}
 bin="$build/bin"
-if [ -x "$bin/quelva" ]; then
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$bin/quelva"
 fi
-# Until the main window is built, show that the engine reads the sample survey.
-echo "A janela principal do Quelva ainda não foi construída; por ora, o motor de dados sobre a amostra:"
-if [ -f "$bin/Quelva.mdb" ]; then
-  "$bin/quelva-sql" "$bin/Quelva.mdb" "Select CodTema, NomeTema From CD_TEMA Order By CodTema"
-else
-  "$bin/quelva-sql" "../shared/testdata/nwind.mdb" "Select CategoryID, CategoryName From Categories Order By CategoryName"
-fi
+echo "Sem tela disponível: o Quelva abre numa tela virtual e a imagem da janela vai para $build/quelva.png"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/quelva-captura" "$build/quelva.png"
+echo "Imagem gravada: $build/quelva.png"

@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "error.h"
+#include "sql_text.h"
 #include "parser.h"
 #include "recordset_data.h"
 #include "sqlite_setup.h"
@@ -134,14 +135,6 @@ void check(int rc, sqlite3* db, const std::string& what) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) throw Error(what + ": " + sqlite3_errmsg(db));
 }
 
-std::string quoteName(const std::string& n) {
-    std::string out = "\"";
-    for (char c : n) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
 
 // Copies the rows into the scratch database once, as a table with the recordset's field names.
 void ensureScratch(RecordsetData& d) {

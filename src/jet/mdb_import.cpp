@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "error.h"
+#include "sql_text.h"
 #include "sqlite_setup.h"
 
 namespace jet {
@@ -41,14 +42,6 @@ const char* declaredType(Store s) {
     }
 }
 
-std::string quoteName(const std::string& n) {
-    std::string out = "\"";
-    for (char c : n) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
 
 struct Handle {
     MdbHandle* mdb;

@@ -4,28 +4,13 @@
 #include <map>
 
 #include "error.h"
+#include "sql_text.h"
 #include "parser.h"
 
 namespace jet {
 namespace {
 
-std::string quoteName(const std::string& n) {
-    std::string out = "\"";
-    for (char c : n) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
 
-std::string quoteText(const std::string& s) {
-    std::string out = "'";
-    for (char c : s) {
-        if (c == '\'') out += '\'';
-        out += c;
-    }
-    return out + "'";
-}
 
 const char* kCollate = " COLLATE \"JET\"";
 

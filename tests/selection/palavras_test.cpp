@@ -17,6 +17,7 @@ namespace {
 using quelva::Dialogos;
 using quelva::PalavrasDaLetra;
 using testing_support::JanelaTeste;
+using testing_support::textos;
 
 TEST(PalavrasDaLetra, SplitsOnSemicolonsAndKeepsThePiecesOfTheLetter) {
     EXPECT_EQ(PalavrasDaLetra("Casa;carro;Cavalo", "C"), QStringList({"Casa", "carro", "Cavalo"}));
@@ -44,21 +45,7 @@ protected:
         p->FraPal_LstPalavraChave->setCurrentItem(itens[0]);
         emit p->FraPal_LstPalavraChave->itemClicked(itens[0]);
     }
-    void no(const QString& chave) {
-        for (int i = 1; i <= p->FraPal_TrwTema->quantidade(); ++i) {
-            QTreeWidgetItem* n = p->FraPal_TrwTema->no(i);
-            if (p->FraPal_TrwTema->chave(n) != chave) continue;
-            p->FraPal_TrwTema->setCurrentItem(n);
-            emit p->FraPal_TrwTema->itemClicked(n, 0);
-            return;
-        }
-        FAIL() << "no node " << chave.toStdString();
-    }
-    QStringList textos(QListWidget* l) {
-        QStringList s;
-        for (int i = 0; i < l->count(); ++i) s << l->item(i)->text();
-        return s;
-    }
+    void no(const QString& chave) { ASSERT_TRUE(testing_support::clicarNo(p->FraPal_TrwTema, chave)) << chave.toStdString(); }
     QStringList chaves() {
         QStringList s;
         for (int i = 1; i <= p->FraPal_TrwTema->quantidade(); ++i) s << p->FraPal_TrwTema->chave(p->FraPal_TrwTema->no(i));
@@ -152,8 +139,7 @@ TEST_F(Palavras, TicksHereShowInTheVariablesPanelAndBack) {
 
     t.janela->MnuVariaveis->trigger();
     auto* v = t.janela->painelVariaveis;
-    v->FraVar_TrwTemas->setCurrentItem(v->FraVar_TrwTemas->no(9));
-    emit v->FraVar_TrwTemas->itemClicked(v->FraVar_TrwTemas->no(9), 0);
+    ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST6"));
     ASSERT_EQ(v->FraVar_LstCodVariavel->item(3)->text(), "G_TOTAL_INFORMADO_PELA_PREFEITURA");
     EXPECT_EQ(v->FraVar_LstNomeVariavel->item(3)->checkState(), Qt::Checked);
     v->FraVar_LstNomeVariavel->setCurrentRow(3);
@@ -181,8 +167,7 @@ TEST_F(Palavras, DefinitionNeedsASelectedVariable) {
 TEST_F(Palavras, DefinitionOfTheCurrentEntryByButtonAndRightClick) {
     t.janela->MnuVariaveis->trigger();
     auto* v = t.janela->painelVariaveis;
-    v->FraVar_TrwTemas->setCurrentItem(v->FraVar_TrwTemas->no(2));
-    emit v->FraVar_TrwTemas->itemClicked(v->FraVar_TrwTemas->no(2), 0);
+    ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST1"));
     // A right click before any entry is current asks for one.
     QTest::mouseClick(v->FraVar_LstNomeVariavel->viewport(), Qt::RightButton, {}, QPoint(5, 5));
     ASSERT_EQ(t.dialogos.mensagens().size(), 1u);

@@ -13,6 +13,7 @@
 namespace {
 
 using testing_support::JanelaTeste;
+using testing_support::textos;
 
 class Variaveis : public ::testing::Test {
 protected:
@@ -21,22 +22,7 @@ protected:
         t.janela->MnuVariaveis->trigger();
         p = t.janela->painelVariaveis;
     }
-    // Clicks the tree node of `chave` as a user would.
-    void clicarNo(const QString& chave) {
-        for (int i = 1; i <= p->FraVar_TrwTemas->quantidade(); ++i) {
-            QTreeWidgetItem* no = p->FraVar_TrwTemas->no(i);
-            if (p->FraVar_TrwTemas->chave(no) != chave) continue;
-            p->FraVar_TrwTemas->setCurrentItem(no);
-            emit p->FraVar_TrwTemas->itemClicked(no, 0);
-            return;
-        }
-        FAIL() << "no node " << chave.toStdString();
-    }
-    QStringList textos(QListWidget* l) {
-        QStringList s;
-        for (int i = 0; i < l->count(); ++i) s << l->item(i)->text();
-        return s;
-    }
+    void clicarNo(const QString& chave) { ASSERT_TRUE(testing_support::clicarNo(p->FraVar_TrwTemas, chave)) << chave.toStdString(); }
     bool selecionada(const char* codigo) {
         for (const auto& v : t.estado->VetorVariavel)
             if (v.CodVariavel.toText() == codigo) return v.selecionada();

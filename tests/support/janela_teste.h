@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QGroupBox>
+#include <QListWidget>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "dialogos_roteiro.h"
 #include "estado.h"
 #include "fixture.h"
+#include "arvore_temas.h"
 #include "frm_quelva.h"
 
 // Failures show texts as texts.
@@ -58,5 +60,24 @@ struct JanelaTeste {
         return nome;
     }
 };
+
+// Clicks the node of `chave` in a theme tree as a user would; false when there is none.
+inline bool clicarNo(quelva::ArvoreTemas* arvore, const QString& chave) {
+    for (int i = 1; i <= arvore->quantidade(); ++i) {
+        QTreeWidgetItem* no = arvore->no(i);
+        if (arvore->chave(no) != chave) continue;
+        arvore->setCurrentItem(no);
+        emit arvore->itemClicked(no, 0);
+        return true;
+    }
+    return false;
+}
+
+// The texts of a list's entries, in order.
+inline QStringList textos(const QListWidget* lista) {
+    QStringList s;
+    for (int i = 0; i < lista->count(); ++i) s << lista->item(i)->text();
+    return s;
+}
 
 }  // namespace testing_support

@@ -1,0 +1,85 @@
+// Variable selection figures on the full sample: "&Marcar todas" on the largest subtheme, and reopening the
+// Variables panel from the menu with all 706 variables selected. Prints JSON lines.
+#include <QApplication>
+#include <QListWidget>
+#include <QMap>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "arvore_temas.h"
+#include "dialogos.h"
+#include "estado.h"
+#include "frm_quelva.h"
+#include "painel_variaveis.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Benchmarks answer no question.
+class DialogosMudos : public quelva::Dialogos {
+public:
+    Resposta mensagem(QWidget*, const QString&, Icone, Botoes, const QString&, bool) override { return Resposta::Ok; }
+    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// Median time of `f`, each run after an untimed `antes`.
+template <class A, class F>
+double medianaMs(int vezes, A&& antes, F&& f) {
+    std::vector<double> t;
+    for (int i = 0; i < vezes; ++i) {
+        antes();
+        auto a = Clock::now();
+        f();
+        t.push_back(std::chrono::duration<double, std::milli>(Clock::now() - a).count());
+    }
+    std::sort(t.begin(), t.end());
+    return t[t.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    DialogosMudos dialogos;
+    quelva::Estado estado(QStringLiteral(QUELVA_BIN));
+    quelva::FrmQuelva janela(estado, dialogos, [](int) {});
+    janela.Form_Load();
+    janela.Form_Activate();
+    janela.show();
+    janela.MnuVariaveis_Click();
+    auto* p = janela.painelVariaveis;
+
+    // The subtheme with the most variables.
+    QMap<QString, int> porSubtema;
+    for (const auto& v : estado.VetorVariavel)
+        if (!v.CodSubTema.isNull()) ++porSubtema["ST" + QString::fromStdString(v.CodSubTema.toText())];
+    QString maior;
+    for (auto it = porSubtema.begin(); it != porSubtema.end(); ++it)
+        if (maior.isEmpty() || it.value() > porSubtema[maior]) maior = it.key();
+    for (int i = 1; i <= p->FraVar_TrwTemas->quantidade(); ++i)
+        if (p->FraVar_TrwTemas->chave(p->FraVar_TrwTemas->no(i)) == maior) p->FraVar_TrwTemas->setCurrentItem(p->FraVar_TrwTemas->no(i));
+    p->FraVar_TrwTemas_Click();
+    const int listadas = p->FraVar_LstNomeVariavel->count();
+
+    const double marcar = medianaMs(
+        21, [&] { p->FraVar_CmdDesmarcarTodas_Click(); QApplication::processEvents(); },
+        [&] { p->FraVar_CmdMarcarTodas_Click(); QApplication::processEvents(); });
+    std::printf("{\"bench\":\"marcar_todas\",\"subtheme\":\"%s\",\"variables\":%d,\"ms\":%.2f,\"goal_ms\":50}\n",
+                maior.toUtf8().constData(), listadas, marcar);
+
+    for (auto& v : estado.VetorVariavel) v.Selecionada = jet::Value::boolean(true);
+    const double reabrir = medianaMs(21, [&] { janela.MnuCriterios_Click(); }, [&] {
+        janela.MnuVariaveis_Click();
+        QApplication::processEvents();
+    });
+    int selecionadas = 0;
+    for (const auto& v : estado.VetorVariavel) selecionadas += v.selecionada();
+    std::printf("{\"bench\":\"reabrir_variaveis\",\"selected\":%d,\"listed\":%d,\"ms\":%.2f,\"goal_ms\":50}\n", selecionadas,
+                listadas, reabrir);
+    return 0;
+}

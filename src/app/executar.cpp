@@ -1,0 +1,27 @@
+#include "executar.h"
+
+#include <QApplication>
+
+#include "dialogos.h"
+#include "estado.h"
+#include "frm_quelva.h"
+
+namespace quelva {
+
+int executarQuelva(QApplication& app, const std::function<void(FrmQuelva&)>& aoMostrar) {
+    DialogosQt dialogos;
+    Estado estado(QCoreApplication::applicationDirPath());
+    FrmQuelva janela(estado, dialogos, [](int status) { QCoreApplication::exit(status); });
+    bool falhou = true;
+    janela.executarTratado([&] {
+        janela.Form_Load();
+        janela.Form_Activate();
+        falhou = false;
+    });
+    if (falhou) return 1;
+    janela.show();
+    if (aoMostrar) aoMostrar(janela);
+    return app.exec();
+}
+
+}  // namespace quelva
