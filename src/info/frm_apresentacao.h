@@ -1,0 +1,32 @@
+#pragma once
+#include <QDialog>
+
+#include "grade.h"
+
+class QPushButton;
+
+namespace quelva {
+
+// The presentation window: a heading and five paragraphs on information technology in the state's
+// municipalities, in one grid, MSFlexGrid1, filled when the window is first shown. The caller builds one at
+// each opening and calls exec().
+class FrmApresentacao : public QDialog {
+    Q_OBJECT
+public:
+    explicit FrmApresentacao(QWidget* pai = nullptr);
+
+    // Writes the text into the grid and shows it.
+    void preencher();
+
+protected:
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    Grade grade_;
+    VisaoGrade* MSFlexGrid1 = nullptr;
+    // Shares its control name with the institutional record's close button.
+    QPushButton* FrmFichaInstitucional_cmdfechar = nullptr;
+    bool preenchida_ = false;
+};
+
+}  // namespace quelva

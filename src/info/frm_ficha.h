@@ -1,0 +1,56 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+
+#include "grade.h"
+
+class QPushButton;
+
+namespace quelva {
+
+class Dialogos;
+
+// A record window: one grid, MSFlexGrid1, showing a plain text file of the program folder one line per row,
+// lines starting with "BB" in bold. FrmFichaTecnica and FrmFichaInstitucional are this window with their
+// own caption, file and close button.
+//
+// The caller builds one at each opening and calls exec(). When the file is missing or cannot be read, exec()
+// tells the user through the dialogs service and returns Rejected without showing the window, so the user
+// never sees an empty record.
+class FrmFicha : public QDialog {
+    Q_OBJECT
+public:
+    // Reads the file anew and fills the grid from it, then shows the grid. When the file cannot be read, says
+    // so to the user, leaves the grid hidden and answers false.
+    bool preencher();
+
+    // Opens the window modally once its file has been read; see the class comment.
+    int exec() override;
+
+    QString caminhoArquivo() const { return caminho_; }
+
+protected:
+    struct Ficha {
+        const char* titulo;          // the window's caption
+        const char* arquivo;         // the file's name in the program folder
+        const char* nomeBotaoFechar; // the close button's control name
+    };
+    FrmFicha(const Ficha& ficha, const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai);
+
+    // Activation fills the grid when exec() has not already done so (a window opened with show()).
+    void showEvent(QShowEvent* evento) override;
+
+private:
+    void preencherGrade(const QStringList& linhas);
+    void avisarFalha(const QString& falha);
+
+    QString titulo_;
+    QString caminho_;
+    Dialogos& dialogos_;
+    Grade grade_;
+    VisaoGrade* MSFlexGrid1 = nullptr;
+    QPushButton* cmdFechar_ = nullptr;
+    bool preenchida_ = false;
+};
+
+}  // namespace quelva

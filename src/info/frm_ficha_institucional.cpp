@@ -1,0 +1,15 @@
+#include "frm_ficha_institucional.h"
+
+namespace quelva {
+
+namespace {
+constexpr char kTitulo[] = "Ficha Institucional";
+constexpr char kArquivo[] = "fichains.txt";
+}  // namespace
+
+FrmFichaInstitucional::FrmFichaInstitucional(const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai)
+    : FrmFicha({kTitulo, kArquivo, kFrmFichaInstitucional_cmdfechar}, pastaPrograma, dialogos, pai) {
+    setObjectName(QStringLiteral("FrmFichaInstitucional"));
+}
+
+}  // namespace quelva

@@ -1,0 +1,16 @@
+#include "frm_ficha_tecnica.h"
+
+namespace quelva {
+
+namespace {
+constexpr char kTitulo[] = "Ficha Técnica";
+constexpr char kArquivo[] = "fichatec.txt";
+constexpr char kNomeBotaoFechar[] = "FrmFichaTecnica_cmdfechar";
+}  // namespace
+
+FrmFichaTecnica::FrmFichaTecnica(const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai)
+    : FrmFicha({kTitulo, kArquivo, kNomeBotaoFechar}, pastaPrograma, dialogos, pai) {
+    setObjectName(QStringLiteral("FrmFichaTecnica"));
+}
+
+}  // namespace quelva

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+
+class QDialog;
+class QPushButton;
+class QWidget;
+
+namespace quelva {
+
+// What the four information windows have in common: a modal window with a caption of its own, sized in
+// twips, that its "&Fechar" button unloads.
+void prepararJanelaInformacao(QDialog* janela, const QString& titulo, int larguraTwips, int alturaTwips);
+
+// The window's close button, carrying the control name `nome`; a click closes the window.
+QPushButton* criarBotaoFechar(QDialog* janela, const QString& nome);
+
+// Prepares a grid of an information window: the grid's face, the small sans serif the texts were measured
+// in, and no keyboard focus, which stays on the close button.
+void prepararGradeInformacao(QWidget* grade);
+
+// Twips to pixels at the widget's own screen resolution.
+int pixelsX(const QWidget* widget, int twips);
+int pixelsY(const QWidget* widget, int twips);
+
+}  // namespace quelva
