@@ -11,7 +11,13 @@
 #include "dialogos.h"
 #include "error.h"
 #include "estado.h"
+#include "frm_apresentacao.h"
+#include "frm_ficha_institucional.h"
+#include "frm_ficha_tecnica.h"
+#include "frm_sobre.h"
 #include "grade.h"
+#include "imagem_esticada.h"
+#include "recursos.h"
 #include "lista_variaveis.h"
 #include "painel_palavras.h"
 #include "painel_variaveis.h"
@@ -62,7 +68,9 @@ void FrmQuelva::criarPaineis() {
 
     FraLog = painel(area, "FraLog", "");
     FraLog->setFlat(true);
-    FraLog_ImgLogo = new QWidget(FraLog);
+    registrarRecursos();
+    FraLog->setStyleSheet(QStringLiteral("QGroupBox#FraLog { border: 0; margin: 0; padding: 0; }"));
+    FraLog_ImgLogo = new ImagemEsticada(QString::fromUtf8(kImagemLogo), FraLog);
     FraLog_ImgLogo->setObjectName("FraLog_ImgLogo");
     FraVar = painel(area, "FraVar", "Variáveis");
     FraPal = painel(area, "FraPal", "Palavras chave");
@@ -263,7 +271,20 @@ void FrmQuelva::MostrarPainel(const QString& palavra) {
     abrirJanelaInformacao(palavra);
 }
 
-void FrmQuelva::abrirJanelaInformacao(const QString&) {}
+void FrmQuelva::abrirJanelaInformacao(const QString& palavra) {
+    const QString pasta = QString::fromStdString(estado_.banco.pastaPrograma());
+    std::unique_ptr<QDialog> janela;
+    if (palavra == QLatin1String("APRESENTACAO")) janela = std::make_unique<FrmApresentacao>(this);
+    else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) janela = std::make_unique<FrmFichaInstitucional>(pasta, dialogos_, this);
+    else if (palavra == QLatin1String("FICHATECNICA")) janela = std::make_unique<FrmFichaTecnica>(pasta, dialogos_, this);
+    else if (palavra == QLatin1String("SOBRE")) janela = std::make_unique<FrmSobre>(this);
+    if (!janela) return;  // no panel and no window for any other keyword
+    if (palavra != QLatin1String("APRESENTACAO") && palavra != QLatin1String("FICHATECNICA")) janela->setWindowIcon(QIcon());
+    janela->exec();
+    janela.reset();
+    // Closing the window makes the main window active again, which lays it out anew and shows the logo panel.
+    Form_Activate();
+}
 
 void FrmQuelva::MostrarMensagem(bool visivel) {
     FraRes_Mensagem->setVisible(visivel);

@@ -181,3 +181,82 @@ TEST(FrmQuelva, TheMessageFrameShowsAboveThePanelAndHidesAgain) {
 }
 
 }  // namespace
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <filesystem>
+
+namespace {
+
+// Chooses a menu item that opens a modal window; while it is open, notes its caption and the panels shown
+// behind it, then closes it as the user would.
+struct Modal {
+    QString titulo = "(none)";
+    QString paineisAtras;
+};
+
+Modal abrirEFechar(JanelaTeste& t, QAction* item) {
+    Modal m;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* w = QApplication::activeModalWidget()) {
+            m.titulo = w->windowTitle();
+            m.paineisAtras = t.painelVisivel();
+            w->close();
+        }
+    });
+    item->trigger();
+    return m;
+}
+
+TEST(FrmQuelva, InformationWindowsOpenModallyAndReturnToTheLogo) {
+    JanelaTeste t;
+    ASSERT_TRUE(t.iniciar());
+    t.janela->show();
+    t.janela->MnuVariaveis->trigger();
+    Modal m = abrirEFechar(t, t.janela->MnuFichaTecnica);
+    EXPECT_EQ(m.titulo, "Ficha Técnica");
+    EXPECT_EQ(m.paineisAtras, "");             // every panel hidden while it is open
+    EXPECT_EQ(t.painelVisivel(), "FraLog");   // back to the logo, not to the variables panel
+    EXPECT_EQ(abrirEFechar(t, t.janela->MnuFichaInstitucional).titulo, "Ficha Institucional");
+    EXPECT_EQ(abrirEFechar(t, t.janela->MnuApresentacao).titulo, "Apresentação");
+    EXPECT_EQ(abrirEFechar(t, t.janela->MnuSobre).titulo, "Sobre Brenvala");
+    EXPECT_EQ(t.painelVisivel(), "FraLog");
+    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_FALSE(t.encerrouCom.has_value());
+}
+
+TEST(FrmQuelva, AMissingRecordFileIsSaidAndTheLogoComesBack) {
+    JanelaTeste t;
+    ASSERT_TRUE(t.iniciar());
+    t.janela->show();
+    std::filesystem::remove(t.pasta.file("fichains.txt"));
+    t.janela->MnuCriterios->trigger();
+    Modal m = abrirEFechar(t, t.janela->MnuFichaInstitucional);
+    EXPECT_EQ(m.titulo, "(none)");
+    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
+    EXPECT_TRUE(t.dialogos.mensagens()[0].texto.contains(QString::fromStdString(t.pasta.file("fichains.txt"))));
+    EXPECT_EQ(t.painelVisivel(), "FraLog");
+    EXPECT_FALSE(t.encerrouCom.has_value());
+}
+
+TEST(FrmQuelva, ActivationAfterAWindowKeepsTheSelections) {
+    JanelaTeste t;
+    ASSERT_TRUE(t.iniciar());
+    t.estado->VetorLocalidade[5] = true;
+    t.estado->VetorVariavel[2].Selecionada = jet::Value::boolean(true);
+    t.estado->ExpressaoCriterio = " [tabcri].[cri_K002]>1 ";
+    abrirEFechar(t, t.janela->MnuSobre);
+    EXPECT_TRUE(t.estado->VetorLocalidade[5]);
+    EXPECT_TRUE(t.estado->VetorVariavel[2].selecionada());
+    EXPECT_EQ(t.estado->ExpressaoCriterio, " [tabcri].[cri_K002]>1 ");  // cleared at the first activation only
+}
+
+TEST(FrmQuelva, TheLogoFillsItsPanel) {
+    JanelaTeste t;
+    ASSERT_TRUE(t.iniciar());
+    EXPECT_EQ(t.janela->FraLog_ImgLogo->geometry().size(), t.janela->FraLog->size());
+    EXPECT_EQ(t.estado->controles["FraLog"].Height, t.estado->medidas.AlturaTela - 500);
+}
+
+}  // namespace

@@ -12,9 +12,7 @@
 #include "fixture.h"
 #include "arvore_temas.h"
 #include "frm_quelva.h"
-
-// Failures show texts as texts.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+#include "impressao_qt.h"
 
 namespace testing_support {
 
