@@ -48,8 +48,14 @@ int main(int argc, char** argv) {
     DialogosMudos dialogos;
     quelva::Estado estado(QStringLiteral(QUELVA_BIN));
     quelva::FrmQuelva janela(estado, dialogos, [](int) {});
+    const auto inicio = Clock::now();
     janela.Form_Load();
+    const auto carregada = Clock::now();
     janela.Form_Activate();
+    const auto ativada = Clock::now();
+    std::printf("{\"bench\":\"inicio_programa\",\"load_ms\":%.2f,\"first_activation_ms\":%.2f}\n",
+                std::chrono::duration<double, std::milli>(carregada - inicio).count(),
+                std::chrono::duration<double, std::milli>(ativada - carregada).count());
     janela.show();
     janela.MnuVariaveis_Click();
     auto* p = janela.painelVariaveis;
