@@ -1,0 +1,73 @@
+// quelva-sql as its users run it: the output format, --find, and the failure paths.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "fixture.h"
+
+namespace {
+
+struct Saida {
+    std::string texto;
+    int status = -1;
+};
+
+// Runs the console with `args` (already quoted for the shell), standard error joined to standard output.
+Saida executar(const std::string& args) {
+    Saida s;
+    FILE* p = popen((std::string(QUELVA_SQL) + " " + args + " 2>&1").c_str(), "r");
+    if (!p) return s;
+    char buf[4096];
+    std::size_t n;
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) s.texto.append(buf, n);
+    int st = pclose(p);
+    s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return s;
+}
+
+class Console : public ::testing::Test {
+protected:
+    void SetUp() override {
+        testing_support::makeDatabase(dir_.file("d.db"),
+            "CREATE TABLE T (id INTEGER, nome TEXT COLLATE JET, v REAL, ok BOOLEAN);"
+            "INSERT INTO T VALUES (1, 'linha 1' || char(13) || char(10) || 'linha 2', 12.5, -1);"
+            "INSERT INTO T VALUES (2, NULL, NULL, 0);"
+            "INSERT INTO T VALUES (3, 'tab' || char(9) || 'e \\ barra', 3, 0)");
+        arquivo_ = "'" + dir_.file("d.db") + "'";
+    }
+    testing_support::TempDir dir_;
+    std::string arquivo_;
+};
+
+TEST_F(Console, NamesThenOneLinePerRowWithTabs) {
+    Saida s = executar(arquivo_ + " \"select id, nome, v, ok from T order by id\"");
+    EXPECT_EQ(s.status, 0);
+    EXPECT_EQ(s.texto, "id\tnome\tv\tok\n"
+                       "1\tlinha 1\\nlinha 2\t12.5\tTrue\n"
+                       "2\t\t\tFalse\n"
+                       "3\ttab\\te \\\\ barra\t3\tFalse\n");
+}
+
+TEST_F(Console, FindPrintsThePositionOrNoMatch) {
+    EXPECT_EQ(executar(arquivo_ + " \"select * from T order by id desc\" --find \"id = 2\"").texto, "1\n");
+    EXPECT_EQ(executar(arquivo_ + " \"select * from T\" --find \"nome like 'LINHA*'\"").texto, "0\n");
+    Saida nada = executar(arquivo_ + " \"select * from T\" --find \"id = 9\"");
+    EXPECT_EQ(nada.texto, "no match\n");
+    EXPECT_EQ(nada.status, 0);
+}
+
+TEST_F(Console, ErrorsGoToStandardErrorWithStatusOne) {
+    Saida s = executar(arquivo_ + " \"select nada from T\"");
+    EXPECT_EQ(s.status, 1);
+    EXPECT_NE(s.texto.find("'nada'"), std::string::npos) << s.texto;
+    Saida semArquivo = executar("'" + dir_.file("nenhum.mdb") + "' \"select * from T\"");
+    EXPECT_EQ(semArquivo.status, 1);
+    EXPECT_NE(semArquivo.texto.find(dir_.file("nenhum.mdb")), std::string::npos);
+    EXPECT_EQ(executar(arquivo_ + " \"select * from T\" --find \"id =\"").status, 1);
+    Saida uso = executar(arquivo_);
+    EXPECT_EQ(uso.status, 1);
+    EXPECT_NE(uso.texto.find("uso: quelva-sql"), std::string::npos);
+}
+
+}  // namespace
