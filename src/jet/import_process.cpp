@@ -100,18 +100,18 @@ std::string runImporter(const std::string& importer, const std::string& path, in
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
 
-    const std::string file = "o arquivo " + quotedPath(path);
+    const std::string file = quotedPath(path);
     if (timedOut)
-        throw Error("A leitura de " + file + " passou de " + std::to_string(seconds) +
+        throw Error("A leitura do arquivo " + file + " passou de " + std::to_string(seconds) +
                     " segundos e foi interrompida; o arquivo pode estar danificado.");
     if (WIFSIGNALED(status))
-        throw Error("Não foi possível ler " + file + ": o arquivo parece estar danificado (a leitura foi interrompida pelo sinal " +
+        throw Error("Não foi possível ler o arquivo " + file + ": ele parece estar danificado (a leitura foi interrompida pelo sinal " +
                     std::to_string(WTERMSIG(status)) + ").");
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
         std::string m = importerMessage(messages);
-        throw Error("Não foi possível ler " + file + ": " + (m.empty() ? "o arquivo parece estar danificado." : m));
+        throw Error("Não foi possível ler o arquivo " + file + ": " + (m.empty() ? "ele parece estar danificado." : m));
     }
-    if (data.empty()) throw Error("Não foi possível ler " + file + ": o importador não devolveu dados.");
+    if (data.empty()) throw Error("Não foi possível ler o arquivo " + file + ": o importador não devolveu dados.");
     return data;
 }
 

@@ -14,7 +14,8 @@ std::string runImporter(const std::string& importer, const std::string& path, in
 // Name of the importer program, which sits in the folder of the running executable.
 inline constexpr const char* kImporterName = "quelva-importar";
 
-// Seconds the importer may take before it is stopped; generous, since a real survey file imports in seconds.
-inline constexpr int kImportSeconds = 120;
+// Seconds the importer may take before it is stopped: a survey file imports in a second or two, while a
+// damaged one can send libmdb round in circles for ever.
+inline constexpr int kImportSeconds = 60;
 
 }  // namespace jet
