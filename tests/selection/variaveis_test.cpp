@@ -3,6 +3,8 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 #include <QTest>
 
 #include "arvore_temas.h"
@@ -89,6 +91,23 @@ TEST_F(Variaveis, TicksAreWrittenThroughAtOnce) {
     clicarNo("ST2");  // the list is refilled from the table
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(6)->checkState(), Qt::Checked);
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(1)->checkState(), Qt::Unchecked);
+}
+
+TEST_F(Variaveis, AMouseClickOnACheckBoxTicksAndRecordsIt) {
+    t.janela->show();
+    clicarNo("ST2");
+    QListWidget* lista = p->FraVar_LstNomeVariavel;
+    QStyleOptionViewItem opcao;
+    opcao.initFrom(lista);
+    opcao.rect = lista->visualItemRect(lista->item(2));
+    opcao.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect caixa = lista->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &opcao, lista);
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, caixa.center());
+    EXPECT_EQ(lista->item(2)->checkState(), Qt::Checked);
+    EXPECT_EQ(lista->currentRow(), 2);
+    EXPECT_TRUE(selecionada("I002"));
+    QTest::mouseClick(lista->viewport(), Qt::LeftButton, {}, caixa.center());
+    EXPECT_FALSE(selecionada("I002"));
 }
 
 TEST_F(Variaveis, MarkAndUnmarkAllTouchOnlyTheListedVariables) {
