@@ -121,8 +121,11 @@ void FrmQuelva::criarPaineis() {
 
 void FrmQuelva::criarMenu() {
     QMenuBar* barra = menuBar();
+    QMenu* informacoes = nullptr;
+    // An item of the bar, or of "&Informações" once that menu exists.
     auto item = [&](QAction*& acao, const char* nome, const char* texto, void (FrmQuelva::*handler)()) {
-        acao = barra->addAction(QString::fromUtf8(texto));
+        QWidget* dono = informacoes ? static_cast<QWidget*>(informacoes) : barra;
+        acao = dono->addAction(QString::fromUtf8(texto));
         acao->setObjectName(nome);
         connect(acao, &QAction::triggered, this, [this, handler] { executarTratado([this, handler] { (this->*handler)(); }); });
     };
@@ -134,21 +137,17 @@ void FrmQuelva::criarMenu() {
     item(MnuVerSelecoes, "MnuVerSelecoes", "Ver &seleções", &FrmQuelva::MnuVerSelecoes_Click);
     item(MnuVerResultado, "MnuVerResultado", "Ver &resultado", &FrmQuelva::MnuVerResultado_Click);
 
-    QMenu* informacoes = barra->addMenu(QString::fromUtf8("&Informações"));
+    informacoes = barra->addMenu(QString::fromUtf8("&Informações"));
     informacoes->setObjectName("MnuInformacoesMenu");
     MnuInformacoes = informacoes->menuAction();
     MnuInformacoes->setObjectName("MnuInformacoes");
-    auto sub = [&](QAction*& acao, const char* nome, const char* texto, void (FrmQuelva::*handler)()) {
-        acao = informacoes->addAction(QString::fromUtf8(texto));
-        acao->setObjectName(nome);
-        connect(acao, &QAction::triggered, this, [this, handler] { executarTratado([this, handler] { (this->*handler)(); }); });
-    };
-    sub(MnuFichaInstitucional, "MnuFichaInstitucional", "Ficha &Institucional", &FrmQuelva::MnuFichaInstitucional_Click);
-    sub(MnuFichaTecnica, "MnuFichaTecnica", "Ficha &Técnica", &FrmQuelva::MnuFichaTecnica_Click);
+    item(MnuFichaInstitucional, "MnuFichaInstitucional", "Ficha &Institucional", &FrmQuelva::MnuFichaInstitucional_Click);
+    item(MnuFichaTecnica, "MnuFichaTecnica", "Ficha &Técnica", &FrmQuelva::MnuFichaTecnica_Click);
     MnuTraco01 = informacoes->addSeparator();
     MnuTraco01->setObjectName("MnuTraco01");
-    sub(MnuSobre, "MnuSobre", "So&bre", &FrmQuelva::MnuSobre_Click);
+    item(MnuSobre, "MnuSobre", "So&bre", &FrmQuelva::MnuSobre_Click);
 
+    informacoes = nullptr;  // "S&air" closes the bar
     item(MnuSair, "MnuSair", "S&air", &FrmQuelva::MnuSair_Click);
 }
 

@@ -53,14 +53,10 @@ void ListasVariaveis::acrescentar(QListWidget& codigos, QListWidget& nomes, cons
     c->setFlags(c->flags() | Qt::ItemIsUserCheckable);
     c->setCheckState(Qt::Unchecked);
     codigos.addItem(c);
-    // Adding an entry must not write its (unticked) mark into the table.
-    const bool antes = estado_.SincronizarMarcas;
-    estado_.SincronizarMarcas = false;
-    auto* n = new QListWidgetItem(nome);
+    auto* n = new QListWidgetItem(nome);  // set up before it joins the list, so no change is signalled
     n->setFlags(n->flags() | Qt::ItemIsUserCheckable);
     n->setCheckState(Qt::Unchecked);
     nomes.addItem(n);
-    estado_.SincronizarMarcas = antes;
 }
 
 void ListasVariaveis::marcarTodas(QListWidget& codigos, QListWidget& nomes, bool marcar, bool esconder) {
