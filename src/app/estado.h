@@ -5,13 +5,12 @@
 #include "banco.h"
 #include "connection.h"
 #include "layout.h"
+#include "quelva_limits.h"
 #include "recordset.h"
 #include "tabelas_cd.h"
 #include "vetor_variavel.h"
 
 namespace quelva {
-
-inline constexpr int kMaxCodigoArea = 850;
 
 // Everything the program keeps for the whole run: the selections, the connection kept open, the last
 // result, the layout measures. One object, created at start-up and handed by reference to whoever reads or
@@ -40,7 +39,7 @@ struct Estado {
 
     jet::Recordset RsResultado;
     bool HaResultado = false;
-    std::array<bool, 29> MarcaM1{};
+    std::array<bool, kM1Marks> MarcaM1{};
     int QtdM1 = 0;
 
     MedidasTela medidas;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 
+#include "quelva_limits.h"
 #include "value.h"
 
 namespace quelva {
@@ -21,8 +22,6 @@ struct Variavel {
 
     bool selecionada() const { return Selecionada.toBool(); }
 };
-
-inline constexpr int kMaxVariaveis = 706;
 
 // The variable table, in NumSeq order, with the user's selection in Selecionada.
 using VetorVariavel = std::array<Variavel, kMaxVariaveis>;

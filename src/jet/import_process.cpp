@@ -50,7 +50,7 @@ std::string importerMessage(const std::string& err) {
 }  // namespace
 
 std::string importJetFile(const std::string& path) {
-    return runImporter(programFolder() + "/" + kImporterName, path, kImportSeconds);
+    return runImporter(programFolder() + "/" + kImporterName, path, kImportTimeLimitSeconds);
 }
 
 std::string runImporter(const std::string& importer, const std::string& path, int seconds) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "quelva_limits.h"
 #include <string>
 
 namespace jet {
@@ -13,9 +14,5 @@ std::string runImporter(const std::string& importer, const std::string& path, in
 
 // Name of the importer program, which sits in the folder of the running executable.
 inline constexpr const char* kImporterName = "quelva-importar";
-
-// Seconds the importer may take before it is stopped: a survey file imports in a second or two, while a
-// damaged one can send libmdb round in circles for ever.
-inline constexpr int kImportSeconds = 60;
 
 }  // namespace jet

@@ -10,6 +10,7 @@
 
 #include "error.h"
 #include "mdb_import.h"
+#include "quelva_limits.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     // libmdb writes numbers with printf: the decimal point must be a point.
     std::setlocale(LC_ALL, "C");
     // A damaged file can make libmdb ask for absurd amounts of memory; fail instead of starving the machine.
-    rlimit mem{8ull << 30, 8ull << 30};
+    rlimit mem{jet::kImportAddressSpaceBytes, jet::kImportAddressSpaceBytes};
     setrlimit(RLIMIT_AS, &mem);
     try {
         std::string db = jet::importWithLibmdb(argv[1]);

@@ -1,0 +1,26 @@
+#pragma once
+// Every fixed limit of the program in one place: the survey's table sizes, the longest statement the result
+// run builds, and what the importer may spend on one data file.
+#include <cstdint>
+
+namespace quelva {
+
+// Area codes run from 0 (the state total) to this code.
+inline constexpr int kMaxCodigoArea = 850;
+// Rows of the variable table; CD_VAR may hold no more.
+inline constexpr int kMaxVariaveis = 706;
+// Marks of the repeated group M1: sub-variables 1..27 and entry 28 at indexes 1..28, index 0 unused.
+inline constexpr int kM1Marks = 29;
+// The result run refuses a locality condition or a statement longer than this, in characters.
+inline constexpr int kMaxStatementLength = 20000;
+
+}  // namespace quelva
+
+namespace jet {
+
+// The importer's child process is stopped after this long, whatever the file.
+inline constexpr int kImportTimeLimitSeconds = 60;
+// ... and may not reserve more address space than this.
+inline constexpr std::uint64_t kImportAddressSpaceBytes = 8ull << 30;
+
+}  // namespace jet
