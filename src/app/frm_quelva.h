@@ -20,6 +20,7 @@ class Dialogos;
 class Grade;
 class ListasVariaveis;
 class PainelPalavras;
+class PainelSelecoes;
 class PainelVariaveis;
 class VisaoGrade;
 struct Estado;
@@ -101,6 +102,7 @@ public:
     // The panels' contents.
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
+    PainelSelecoes* painelSelecoes = nullptr;
 
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }
