@@ -12,9 +12,9 @@
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::DialogosMudos dialogos;
-    quelva::Estado estado(QStringLiteral(QUELVA_BIN));
-    quelva::FrmQuelva janela(estado, dialogos, [](int) {});
+    bench::JanelaAmostra amostra;
+    quelva::Estado& estado = amostra.estado;
+    quelva::FrmQuelva& janela = amostra.janela;
     janela.Form_Load();
     janela.Form_Activate();
     janela.show();

@@ -19,9 +19,9 @@ using bench::medianaMs;
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::DialogosMudos dialogos;
-    quelva::Estado estado(QStringLiteral(QUELVA_BIN));
-    quelva::FrmQuelva janela(estado, dialogos, [](int) {});
+    bench::JanelaAmostra amostra;
+    quelva::Estado& estado = amostra.estado;
+    quelva::FrmQuelva& janela = amostra.janela;
     const auto inicio = Clock::now();
     janela.Form_Load();
     const auto carregada = Clock::now();

@@ -4,7 +4,11 @@
 #include <chrono>
 #include <vector>
 
+#include <QApplication>
+
 #include "dialogos.h"
+#include "estado.h"
+#include "frm_quelva.h"
 
 namespace bench {
 
@@ -15,6 +19,13 @@ class DialogosMudos : public quelva::Dialogos {
 public:
     Resposta mensagem(QWidget*, const QString&, Icone, Botoes, const QString&, bool) override { return Resposta::Ok; }
     QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// The program's window over the full sample beside the benchmark, not yet started.
+struct JanelaAmostra {
+    DialogosMudos dialogos;
+    quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
+    quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
 };
 
 inline double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
