@@ -6,6 +6,7 @@
 #include <string>
 
 #include "fixture.h"
+#include "utf8.h"
 #include "workbook.h"
 #include "xls_error.h"
 #include "xls_reading.h"
@@ -87,7 +88,7 @@ TEST(XlsWorkbook, RefusesWhatExcelCannotHoldAndStaysUsable) {
     EXPECT_NO_THROW(book.sheet(longest));
     for (std::u16string_view bad : {u"", u"nome com trinta e dois caractere", u"a:b", u"a\\b", u"a/b", u"a?b", u"a*b",
                                     u"[a", u"a]", u"'a", u"a'", u"PLAN1"}) {
-        EXPECT_THROW(book.workbook.addSheet(bad), xls::Error) << xls_testing::ReadCell::ofText(bad).value;
+        EXPECT_THROW(book.workbook.addSheet(bad), xls::Error) << xls::utf8(bad);
     }
     try {
         book[s].setText(65536, 0, u"x");

@@ -56,8 +56,9 @@ AtomicFile::AtomicFile(std::string target) : target_(std::move(target)) {
         temporary_ = (std::filesystem::path(folder_) / ("." + path.filename().string() + "." + randomSuffix() + ".tmp")).string();
         fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ < 0 && (errno != EEXIST || attempt == 100)) {
+            const int error = errno;
             temporary_.clear();
-            fail(errno);
+            fail(error);
         }
     }
     // A replaced file keeps who may read it.
