@@ -32,7 +32,7 @@ TEST(XlsGrid, SixtyFiveThousandFiveHundredThirtyRows) {
     book.text(s, 0, 0, u"Título");
     for (int i = 0; i < 65530; ++i) {
         book.text(s, kFirstGridRow + i, 1, localityName(i));
-        book.number(s, kFirstGridRow + i, 2, i % 3 == 0 ? i * 1000.0 : i + 0.25);
+        if (i % 4 == 0) book.number(s, kFirstGridRow + i, 2, i % 3 == 0 ? i * 1000.0 : i + 0.25);
     }
     const std::string path = dir.file("linhas.xls");
     book.saveAndExpectReadBack(path);

@@ -23,10 +23,6 @@ constexpr std::uint8_t kBottomAligned = 0x20;
 constexpr std::uint8_t kStyleAttributesIgnored = 0xF4;
 constexpr std::uint16_t kDefaultColours = 0x20C0;  // pattern colours 64 and 65: the system's window colours
 
-}  // namespace
-
-namespace {
-
 void writeAccess(ByteBuffer& out) {
     const std::size_t r = biff::begin(out, biff::kWriteAccess);
     out.u16(static_cast<std::uint16_t>(kAuthor.size()));
