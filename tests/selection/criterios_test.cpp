@@ -382,6 +382,9 @@ TEST_F(Criterios, LayoutPlacesEveryControlAtItsDesignGeometryInItsFrame) {
         EXPECT_EQ(w->parentWidget(), p->FraCri_FraCriTop) << w->objectName().toStdString();
     EXPECT_EQ(p->FraCri_GrdCri->parentWidget(), p->FraCri_FraCri);
     EXPECT_EQ(p->FraCri_CmdLimpaTodosCri->parentWidget(), p->FraCri_FraCri);
+    // Captions stay whole at the design widths, whatever the face the system gives.
+    for (QPushButton* b : {p->FraCri_CmdLimpaCri, p->FraCri_CmdAdicionaCri, p->FraCri_CmdLimpaTodosCri})
+        EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width()) << b->text().toStdString();
     const auto& fra = t.janela->controles["FraCri"];
     EXPECT_EQ(fra.Height, t.janela->medidas.AlturaTela - 900);
 

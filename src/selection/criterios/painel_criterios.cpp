@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "button_text_fit.h"
 #include "dialogos.h"
 #include "error_policy.h"
 #include "estado.h"
@@ -54,6 +55,10 @@ const char* const kClearAllQuestion = "Deseja apagar TODOS os critérios ? ";
 const char* const kClearAllTitle = "Apagar todos os critérios";
 
 constexpr int kBackspace = 8;
+
+// The panel's controls are sized for the small sans face of the form's design.
+const char* const kFontFamily = "MS Sans Serif";
+constexpr int kFontSize = 8;
 
 // Blanks off both ends, and nothing else (tabs and line breaks are text).
 QString trimBlanks(const QString& s) {
@@ -111,12 +116,19 @@ PainelCriterios::PainelCriterios(QGroupBox* FraCri, Estado& estado, ErrorPolicy&
 
     FraCri_FraCri = new QGroupBox(fra_);
     FraCri_FraCri->setObjectName("FraCri_FraCri");
+    QFont fonte(QString::fromLatin1(kFontFamily), kFontSize);
+    fonte.setStyleHint(QFont::SansSerif);
+    FraCri_FraCriTop->setFont(fonte);
+    FraCri_FraCri->setFont(fonte);
     criteriaGrid = new Grade(this);
     FraCri_GrdCri = new VisaoGrade(FraCri_FraCri);
     FraCri_GrdCri->setObjectName("FraCri_GrdCri");
     FraCri_GrdCri->definirGrade(criteriaGrid);
+    // A narrow column clips its text, as the header's larger font needs, rather than ending it in dots.
+    FraCri_GrdCri->setTextElideMode(Qt::ElideNone);
     FraCri_CmdLimpaTodosCri = newButton(FraCri_FraCri, "FraCri_CmdLimpaTodosCri", "Limpar todos os Critérios");
 
+    for (QPushButton* b : {FraCri_CmdLimpaCri, FraCri_CmdAdicionaCri, FraCri_CmdLimpaTodosCri}) new ButtonTextFit(b, politica_);
     new TypeToFind(FraCri_DbCmbVar, politica_);
     new TypedCharacterFilter(FraCri_TxtValor, politica_, [this](int& KeyAscii) { FraCri_txtvalor_KeyPress(KeyAscii); });
 
