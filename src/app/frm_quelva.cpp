@@ -5,10 +5,12 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <stdexcept>
 
+#include "area_code.h"
 #include "dialogos.h"
 #include "error.h"
 #include "error_policy.h"
@@ -21,6 +23,7 @@
 #include "imagem_esticada.h"
 #include "recursos.h"
 #include "lista_variaveis.h"
+#include "painel_localidades.h"
 #include "painel_palavras.h"
 #include "painel_variaveis.h"
 #include "twips.h"
@@ -60,7 +63,8 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
     painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, politica_);
     painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal"};
+    painelLocalidades = new PainelLocalidades(FraLoc, estado_, politica_);
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc"};
     criarMenu();
 }
 
@@ -163,6 +167,7 @@ void FrmQuelva::Form_Load() {
     MostrarPainel(QString());
     CarregarVetorVariavel(estado_.VetorVariavel, estado_.banco);
     painelVariaveis->CarregarArvoreTemas();
+    painelLocalidades->FraLoc_CarregarLocalidades();
     estado_.TituloResultado = QString::fromUtf8(kTituloResultado);
     estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
     estado_.NoDestacadoVar = -1;
@@ -212,10 +217,7 @@ void FrmQuelva::preencherNomesLocalidades() {
     estado_.VetorNomeLocalidade[0] = QString::fromUtf8(kTotalEstado);
     rs.moveFirst();
     while (!rs.eof()) {
-        const std::int64_t codigo = rs.field("COD_AREA_NORVA").toInteger();
-        if (codigo < 0 || codigo > kMaxCodigoArea)
-            throw jet::Error("O código de área " + std::to_string(codigo) + " da tabela CD_AREA está fora do intervalo de 0 a " +
-                             std::to_string(kMaxCodigoArea) + ".");
+        const int codigo = areaCode(rs.field("COD_AREA_NORVA"));
         estado_.VetorNomeLocalidade[static_cast<std::size_t>(codigo)] = QString::fromStdString(rs.field("DESCRICAO").toText());
         rs.moveNext();
     }
@@ -305,6 +307,8 @@ void FrmQuelva::MnuPalavrasChaves_Click() {
 
 void FrmQuelva::MnuLocalidades_Click() {
     if (FraLoc->isVisible()) return;
+    painelLocalidades->FraLoc_LstMunSelec->show();
+    painelLocalidades->AtualizarMarcasLocalidades();
     MostrarPainel(QStringLiteral("LOCALIDADES"));
 }
 

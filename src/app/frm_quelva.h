@@ -19,6 +19,7 @@ namespace quelva {
 class Dialogos;
 class Grade;
 class ListasVariaveis;
+class PainelLocalidades;
 class PainelPalavras;
 class PainelVariaveis;
 class VisaoGrade;
@@ -101,6 +102,11 @@ public:
     // The panels' contents.
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
+    PainelLocalidades* painelLocalidades = nullptr;
+
+    // The panels (and the window's own controls) whose contents exist: every control the layout names in
+    // them must be there.
+    const std::set<std::string>& paineisConstruidos() const { return paineisConstruidos_; }
 
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }
