@@ -10,37 +10,16 @@
 #include <cstdio>
 #include <vector>
 
-#include "dialogos.h"
+#include "bench_support.h"
 #include "estado.h"
 #include "frm_quelva.h"
 #include "painel_localidades.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Benchmarks answer no question.
-class DialogosMudos : public quelva::Dialogos {
-public:
-    Resposta mensagem(QWidget*, const QString&, Icone, Botoes, const QString&, bool) override { return Resposta::Ok; }
-    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
-double ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
-
-// Median time of `f`, each run after an untimed `antes`.
-template <class A, class F>
-double medianaMs(int vezes, A&& antes, F&& f) {
-    std::vector<double> t;
-    for (int i = 0; i < vezes; ++i) {
-        antes();
-        auto a = Clock::now();
-        f();
-        t.push_back(ms(a, Clock::now()));
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
+using bench_support::Clock;
+using bench_support::medianaMs;
+using bench_support::ms;
 
 // A character typed into the search box as the keyboard delivers it: press, then release.
 void digitar(QLineEdit* caixa, QChar c) {
@@ -55,20 +34,15 @@ void digitar(QLineEdit* caixa, QChar c) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DialogosMudos dialogos;
-    quelva::Estado estado(QStringLiteral(QUELVA_BIN));
-    quelva::FrmQuelva janela(estado, dialogos, [](int) {});
-    const auto inicio = Clock::now();
-    janela.Form_Load();
-    const auto carregada = Clock::now();
-    janela.Form_Activate();
+    bench_support::JanelaIniciada iniciada;
+    quelva::FrmQuelva& janela = iniciada.janela;
     auto* p = janela.painelLocalidades;
     QListWidget* lista = p->FraLoc_LstMunSelec;
 
     // Filling the list again, as start-up does, once the data file is in memory.
     const double carregar = medianaMs(11, [] {}, [&] { p->FraLoc_CarregarLocalidades(); });
     std::printf("{\"bench\":\"inicio_com_localidades\",\"load_ms\":%.2f,\"fill_list_ms\":%.2f,\"entries\":%d,\"goal_extra_ms\":20}\n",
-                ms(inicio, carregada), carregar, lista->count());
+                iniciada.loadMs, carregar, lista->count());
 
     janela.show();
     janela.MnuLocalidades_Click();

@@ -10,52 +10,25 @@
 #include <vector>
 
 #include "arvore_temas.h"
-#include "dialogos.h"
+#include "bench_support.h"
 #include "estado.h"
 #include "frm_quelva.h"
 #include "painel_variaveis.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Benchmarks answer no question.
-class DialogosMudos : public quelva::Dialogos {
-public:
-    Resposta mensagem(QWidget*, const QString&, Icone, Botoes, const QString&, bool) override { return Resposta::Ok; }
-    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
-// Median time of `f`, each run after an untimed `antes`.
-template <class A, class F>
-double medianaMs(int vezes, A&& antes, F&& f) {
-    std::vector<double> t;
-    for (int i = 0; i < vezes; ++i) {
-        antes();
-        auto a = Clock::now();
-        f();
-        t.push_back(std::chrono::duration<double, std::milli>(Clock::now() - a).count());
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
+using bench_support::medianaMs;
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DialogosMudos dialogos;
-    quelva::Estado estado(QStringLiteral(QUELVA_BIN));
-    quelva::FrmQuelva janela(estado, dialogos, [](int) {});
-    const auto inicio = Clock::now();
-    janela.Form_Load();
-    const auto carregada = Clock::now();
-    janela.Form_Activate();
-    const auto ativada = Clock::now();
-    std::printf("{\"bench\":\"inicio_programa\",\"load_ms\":%.2f,\"first_activation_ms\":%.2f}\n",
-                std::chrono::duration<double, std::milli>(carregada - inicio).count(),
-                std::chrono::duration<double, std::milli>(ativada - carregada).count());
+    bench_support::JanelaIniciada iniciada;
+    quelva::FrmQuelva& janela = iniciada.janela;
+    quelva::Estado& estado = iniciada.estado;
+    std::printf("{\"bench\":\"inicio_programa\",\"load_ms\":%.2f,\"first_activation_ms\":%.2f}\n", iniciada.loadMs,
+                iniciada.activationMs);
     janela.show();
     janela.MnuVariaveis_Click();
     auto* p = janela.painelVariaveis;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -218,6 +219,13 @@ TEST_F(Localidades, TheKeyFilterRefusesPunctuationAndTakesLettersAndAccents) {
     QTest::keyClick(busca, Qt::Key_Delete);
     EXPECT_EQ(busca->text(), "o");
     EXPECT_TRUE(t.dialogos.mensagens().empty());
+}
+
+TEST_F(Localidades, AnInputMethodsCharactersPassTheSameFilter) {
+    QInputMethodEvent composto;
+    composto.setCommitString(QString::fromUtf8("s-ã'o€"));
+    QApplication::sendEvent(busca, &composto);
+    EXPECT_EQ(busca->text(), QString::fromUtf8("são"));
 }
 
 TEST_F(Localidades, PastedQuotesAndWildcardsMatchThemselves) {

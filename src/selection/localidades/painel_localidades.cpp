@@ -117,30 +117,28 @@ void PainelLocalidades::setMark(int i, bool marcada) {
     FraLoc_LstMunSelec->item(i)->setCheckState(marcada ? Qt::Checked : Qt::Unchecked);
 }
 
-void PainelLocalidades::FraLoc_CmdMarcarTodas_Click() {
-    CursorEspera espera(FraLoc_cmdmarcartodas);
+void PainelLocalidades::markEveryEntry(bool marcada) {
     QListWidget* lista = FraLoc_LstMunSelec;
-    lista->hide();
     for (int i = 0; i < lista->count(); ++i) {
-        setMark(i, true);
+        setMark(i, marcada);
         const int codigo = localityEntryCode(lista->item(i)->text());
-        if (codigo >= 0) estado_.VetorLocalidade[static_cast<std::size_t>(codigo)] = true;
+        if (codigo >= 0) estado_.VetorLocalidade[static_cast<std::size_t>(codigo)] = marcada;
     }
     lista->setCurrentRow(-1);
-    lista->show();
-    lista->repaint();
+}
+
+void PainelLocalidades::FraLoc_CmdMarcarTodas_Click() {
+    CursorEspera espera(FraLoc_cmdmarcartodas);
+    FraLoc_LstMunSelec->hide();
+    markEveryEntry(true);
+    FraLoc_LstMunSelec->show();
+    FraLoc_LstMunSelec->repaint();
 }
 
 void PainelLocalidades::FraLoc_CmdDesmarcarTodas_Click() {
     CursorEspera espera(FraLoc_cmddesmarcartodas);
-    QListWidget* lista = FraLoc_LstMunSelec;
-    for (int i = 0; i < lista->count(); ++i) {
-        setMark(i, false);
-        const int codigo = localityEntryCode(lista->item(i)->text());
-        if (codigo >= 0) estado_.VetorLocalidade[static_cast<std::size_t>(codigo)] = false;
-    }
-    lista->setCurrentRow(-1);
-    lista->repaint();
+    markEveryEntry(false);
+    FraLoc_LstMunSelec->repaint();
 }
 
 void PainelLocalidades::FraLoc_txtprocmun_KeyPress(int& KeyAscii) {

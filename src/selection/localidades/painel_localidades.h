@@ -48,6 +48,8 @@ private:
     // Every entry's check box from VetorLocalidade, with no click recorded meanwhile.
     void applyMarks();
     void setMark(int i, bool marcada);
+    // Every entry's check box and its code in VetorLocalidade, with no group rule; no current entry after.
+    void markEveryEntry(bool marcada);
     // Part of the click handler for a ticked RA/RG or DRADS entry.
     void tickRegionGroup(int i, int codigo);
 
