@@ -1,16 +1,16 @@
 #pragma once
-// What the benchmarks of the program's windows share: dialogs that answer nothing, and the median of timed runs.
-#include <QString>
-
+// What the window benchmarks share: dialogs that answer nothing, and the median of repeated timings.
 #include <algorithm>
 #include <chrono>
 #include <vector>
+
+#include <QApplication>
 
 #include "dialogos.h"
 #include "estado.h"
 #include "frm_quelva.h"
 
-namespace bench_support {
+namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
@@ -21,7 +21,14 @@ public:
     QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
 };
 
-inline double ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
+// The program's window over the full sample beside the benchmark, not yet started.
+struct JanelaAmostra {
+    DialogosMudos dialogos;
+    quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
+    quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
+};
+
+inline double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
 // Median time of `f`, each run after an untimed `antes`.
 template <class A, class F>
@@ -31,29 +38,10 @@ double medianaMs(int vezes, A&& antes, F&& f) {
         antes();
         auto a = Clock::now();
         f();
-        t.push_back(ms(a, Clock::now()));
+        t.push_back(ms(Clock::now() - a));
     }
     std::sort(t.begin(), t.end());
     return t[t.size() / 2];
 }
 
-// The program's main window over the full sample beside the build's program, started as the program starts
-// it, with the times its load and its first activation took. Needs the QApplication.
-struct JanelaIniciada {
-    DialogosMudos dialogos;
-    quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
-    quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
-    double loadMs = 0;
-    double activationMs = 0;
-
-    JanelaIniciada() {
-        const auto inicio = Clock::now();
-        janela.Form_Load();
-        const auto carregada = Clock::now();
-        janela.Form_Activate();
-        loadMs = ms(inicio, carregada);
-        activationMs = ms(carregada, Clock::now());
-    }
-};
-
-}  // namespace bench_support
+}  // namespace bench

@@ -25,6 +25,7 @@
 #include "lista_variaveis.h"
 #include "painel_localidades.h"
 #include "painel_palavras.h"
+#include "painel_selecoes.h"
 #include "painel_variaveis.h"
 #include "twips.h"
 
@@ -64,7 +65,10 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, politica_);
     painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
     painelLocalidades = new PainelLocalidades(FraLoc, estado_, politica_);
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc"};
+    // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
+    painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_,
+                                        [this] { painelLocalidades->FraLoc_CmdDesmarcarTodas_Click(); });
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel"};
     criarMenu();
 }
 
@@ -294,36 +298,38 @@ void FrmQuelva::MostrarMensagem(bool visivel) {
 void FrmQuelva::MnuApresentacao_Click() { MostrarPainel(QStringLiteral("APRESENTACAO")); }
 
 void FrmQuelva::MnuVariaveis_Click() {
-    if (FraVar->isVisible()) return;
+    if (FraVar->isVisibleTo(this)) return;
     painelVariaveis->atualizarMarcas();
     MostrarPainel(QStringLiteral("VARIAVEIS"));
 }
 
 void FrmQuelva::MnuPalavrasChaves_Click() {
-    if (FraPal->isVisible()) return;
+    if (FraPal->isVisibleTo(this)) return;
     painelPalavras->atualizarMarcas();
     MostrarPainel(QStringLiteral("PALAVRASCHAVE"));
 }
 
 void FrmQuelva::MnuLocalidades_Click() {
-    if (FraLoc->isVisible()) return;
+    if (FraLoc->isVisibleTo(this)) return;
     painelLocalidades->FraLoc_LstMunSelec->show();
     painelLocalidades->AtualizarMarcasLocalidades();
     MostrarPainel(QStringLiteral("LOCALIDADES"));
 }
 
 void FrmQuelva::MnuCriterios_Click() {
-    if (FraCri->isVisible()) return;
+    if (FraCri->isVisibleTo(this)) return;
     MostrarPainel(QStringLiteral("CRITERIOS"));
 }
 
 void FrmQuelva::MnuVerSelecoes_Click() {
-    if (FraSel->isVisible()) return;
+    if (FraSel->isVisibleTo(this)) return;
+    painelSelecoes->CarregarVariaveisSelecionadas();
+    if (!painelSelecoes->CarregarLocalidadesSelecionadas()) return;  // the program is ending
     MostrarPainel(QStringLiteral("VERSELECOES"));
 }
 
 void FrmQuelva::MnuVerResultado_Click() {
-    if (FraRes->isVisible()) return;
+    if (FraRes->isVisibleTo(this)) return;
 }
 
 void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }

@@ -21,6 +21,7 @@ class Grade;
 class ListasVariaveis;
 class PainelLocalidades;
 class PainelPalavras;
+class PainelSelecoes;
 class PainelVariaveis;
 class VisaoGrade;
 struct Estado;
@@ -102,6 +103,7 @@ public:
     // The panels' contents.
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
+    PainelSelecoes* painelSelecoes = nullptr;
     PainelLocalidades* painelLocalidades = nullptr;
 
     // The panels (and the window's own controls) whose contents exist: every control the layout names in

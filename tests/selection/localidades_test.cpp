@@ -17,12 +17,14 @@
 #include "janela_teste.h"
 #include "locality_entry.h"
 #include "painel_localidades.h"
+#include "painel_selecoes.h"
 
 namespace {
 
 using quelva::Dialogos;
-using quelva::localityEntryCode;
-using quelva::localityEntryLabel;
+
+// The area code an entry's text holds, read back as every part of the program reads it.
+int codigoDe(const QListWidgetItem* item) { return quelva::codeOfLocalityEntry(quelva::entryOfLocalityItem(item)); }
 using testing_support::JanelaTeste;
 
 const QString kPerguntaRaRg = QString::fromUtf8(
@@ -45,13 +47,13 @@ protected:
     // The list entry of an area code.
     int linha(int codigo) {
         for (int i = 0; i < lista->count(); ++i)
-            if (localityEntryCode(lista->item(i)->text()) == codigo) return i;
+            if (codigoDe(lista->item(i)) == codigo) return i;
         ADD_FAILURE() << "no entry for code " << codigo;
         return 0;
     }
     int linhaDoNome(const QString& nome) {
         for (int i = 0; i < lista->count(); ++i)
-            if (localityEntryLabel(lista->item(i)->text()) == nome) return i;
+            if (lista->item(i)->text() == nome) return i;
         ADD_FAILURE() << "no entry named " << nome.toStdString();
         return 0;
     }
@@ -87,7 +89,7 @@ protected:
     // The list's check boxes agree with VetorLocalidade.
     void esperarMarcasIguaisAoVetor() {
         for (int i = 0; i < lista->count(); ++i) {
-            const int c = localityEntryCode(lista->item(i)->text());
+            const int c = codigoDe(lista->item(i));
             EXPECT_EQ(lista->item(i)->checkState() == Qt::Checked, selecionada(c)) << "code " << c;
         }
     }
@@ -102,16 +104,16 @@ protected:
 
 TEST_F(Localidades, ListsEveryLocalityButTheStateTotalInNameOrder) {
     EXPECT_EQ(lista->count(), 43);
-    EXPECT_EQ(localityEntryLabel(lista->item(0)->text()), "Águas de Ipocuquara");
-    EXPECT_EQ(localityEntryCode(lista->item(0)->text()), 420);
-    EXPECT_EQ(localityEntryLabel(lista->item(42)->text()), "São Sebastião do Araçá");
-    const QString um = lista->item(linha(5))->text();
+    EXPECT_EQ(lista->item(0)->text(), "Águas de Ipocuquara");
+    EXPECT_EQ(codigoDe(lista->item(0)), 420);
+    EXPECT_EQ(lista->item(42)->text(), "São Sebastião do Araçá");
+    const QString um = quelva::entryOfLocalityItem(lista->item(linha(5)));
     EXPECT_EQ(um, "Anhurapuã" + QString(290, ' ') + "5" + QString(9, ' '));
-    EXPECT_EQ(lista->item(linha(803))->text().mid(299), "803" + QString(29, ' '));
+    EXPECT_EQ(quelva::entryOfLocalityItem(lista->item(linha(803))).mid(299), "803" + QString(29, ' '));
     for (int i = 0; i < lista->count(); ++i) {
-        EXPECT_NE(localityEntryCode(lista->item(i)->text()), 0);
+        EXPECT_NE(codigoDe(lista->item(i)), 0);
         EXPECT_EQ(lista->item(i)->checkState(), Qt::Unchecked);
-        EXPECT_EQ(lista->item(i)->data(Qt::AccessibleTextRole).toString(), localityEntryLabel(lista->item(i)->text()));
+        EXPECT_EQ(lista->item(i)->data(Qt::AccessibleTextRole).toString(), lista->item(i)->text());
     }
     EXPECT_EQ(lista->currentRow(), -1);
     EXPECT_TRUE(lista->isVisibleTo(t.janela.get()));
@@ -131,7 +133,7 @@ TEST_F(Localidades, TheListShowsNamesOnlyAndDoesNotScrollSidewaysToTheCode) {
     opcao.initFrom(lista);
     const int i = linha(698);  // the longest name of the sample
     const QSize dica = lista->itemDelegate()->sizeHint(opcao, lista->model()->index(i, 0));
-    const int larguraNome = lista->fontMetrics().horizontalAdvance(localityEntryLabel(lista->item(i)->text()));
+    const int larguraNome = lista->fontMetrics().horizontalAdvance(lista->item(i)->text());
     EXPECT_LT(dica.width(), larguraNome + 60);
     lista->resize(dica.width() + 60, lista->height());
     QApplication::processEvents();
@@ -148,7 +150,7 @@ TEST_F(Localidades, StartUpTicksWhatTheTableAlreadyHolds) {
     for (int i = 0; i < l->count(); ++i) {
         if (l->item(i)->checkState() != Qt::Checked) continue;
         ++marcadas;
-        const int c = localityEntryCode(l->item(i)->text());
+        const int c = codigoDe(l->item(i));
         EXPECT_TRUE(c == 5 || c == 802) << c;
     }
     EXPECT_EQ(marcadas, 2);
@@ -402,12 +404,15 @@ TEST_F(Localidades, ReopeningReappliesTheTableOpeningItWhileShownChangesNothing)
 }
 
 TEST_F(Localidades, TheReviewPanelsUnmarkAllShowsEveryEntryClearedOnReopening) {
-    QTest::mouseClick(p->FraLoc_cmdmarcartodas, Qt::LeftButton);
+    for (int c : {5, 212, 681, 700}) alternar(c);
     t.janela->MnuVerSelecoes->trigger();
-    p->FraLoc_CmdDesmarcarTodas_Click();  // as the review panel's "&Desmarcar todas" runs it
+    ASSERT_EQ(t.painelVisivel(), "FraSel");
+    QTest::mouseClick(t.janela->painelSelecoes->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
     for (bool s : t.estado->VetorLocalidade) ASSERT_FALSE(s);
+    EXPECT_EQ(todasMarcadas(), 0);  // it ran the Localities panel's own "&Desmarcar todas"
     t.janela->MnuLocalidades->trigger();
     EXPECT_EQ(todasMarcadas(), 0);
+    EXPECT_FALSE(t.encerrouCom.has_value());
 }
 
 }  // namespace

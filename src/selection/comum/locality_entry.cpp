@@ -1,37 +1,45 @@
 #include "locality_entry.h"
 
-#include <algorithm>
-
-#include "quelva_limits.h"
+#include <QListWidgetItem>
 
 namespace quelva {
 
 namespace {
-constexpr int kCodeIndex = kLocalityCodePosition - 1;
+constexpr int kPosicaoCodigo = 300;  // counting from 1
+constexpr int kDigitosCodigo = 3;
+constexpr int kPapelEntrada = Qt::UserRole + 1;
 }  // namespace
 
-QString localityEntryText(const QString& label, int code) {
-    QString text = label + QString(kLocalityEntryBlanks, QLatin1Char(' '));
-    const QString digits = QString::number(code);
-    if (text.size() < kCodeIndex + digits.size()) text.resize(kCodeIndex + digits.size(), QLatin1Char(' '));
-    text.replace(kCodeIndex, digits.size(), digits);
-    return text;
+QString localityEntryText(const QString& visivel, int codigo) {
+    QString s = visivel + QString(kPosicaoCodigo, QLatin1Char(' '));
+    const QString digitos = QString::number(codigo);
+    // The code overwrites what stands there, whatever the length of the text before it.
+    s.replace(kPosicaoCodigo - 1, digitos.size(), digitos);
+    return s;
 }
 
-int localityEntryCode(const QString& text) {
-    int code = -1;
-    for (int i = kCodeIndex; i < kCodeIndex + kLocalityCodeDigits && i < text.size(); ++i) {
-        const QChar c = text.at(i);
+int codeOfLocalityEntry(const QString& entrada) {
+    const QString parte = entrada.mid(kPosicaoCodigo - 1, kDigitosCodigo);
+    int valor = 0;
+    for (QChar c : parte) {
         if (c < QLatin1Char('0') || c > QLatin1Char('9')) break;
-        code = (code < 0 ? 0 : code * 10) + (c.unicode() - '0');
+        valor = valor * 10 + (c.unicode() - '0');
     }
-    return code;
+    return valor;
 }
 
-QString localityEntryLabel(const QString& text) {
-    int end = std::min<int>(kCodeIndex, text.size());
-    while (end > 0 && text.at(end - 1) == QLatin1Char(' ')) --end;
-    return text.left(end);
+QListWidgetItem* newLocalityItem(const QString& entrada, const QString& nome) {
+    // The leading blanks are the indent and stay; the trailing ones and the code are not shown.
+    QString visivel = entrada.left(kPosicaoCodigo - 1);
+    while (!visivel.isEmpty() && visivel.back() == QLatin1Char(' ')) visivel.chop(1);
+    auto* item = new QListWidgetItem(visivel);
+    item->setData(kPapelEntrada, entrada);
+    item->setData(Qt::AccessibleTextRole, nome);
+    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    item->setCheckState(Qt::Unchecked);
+    return item;
 }
+
+QString entryOfLocalityItem(const QListWidgetItem* item) { return item->data(kPapelEntrada).toString(); }
 
 }  // namespace quelva

@@ -1,19 +1,24 @@
 #pragma once
 #include <QString>
 
+class QListWidgetItem;
+
 namespace quelva {
 
-// The text of a locality list entry, as the Localities and the review panels write it and read it back: the
-// label (the name, or the review panel's indent, prefix and name), 300 blanks, and the area code written
-// over the blanks from character 300, far to the right of what the user should see. The text is never
-// shorter than 302 characters, so that even an empty label keeps its whole code.
-QString localityEntryText(const QString& label, int code);
+// A locality list entry, as the Localities and review panels write it and read it back: the visible text,
+// 300 blanks, and the area code ("###": one to three digits) written over the blanks from character 300
+// (counting from 1).
+QString localityEntryText(const QString& visivel, int codigo);
 
-// The area code read back from characters 300-302: their leading digits. -1 when there is none (a text that
-// is not an entry), so that such a text never stands for the state total, code 0.
-int localityEntryCode(const QString& text);
+// The code of an entry: the numeric value of characters 300-302, digits up to the first other character; 0
+// when there are none.
+int codeOfLocalityEntry(const QString& entrada);
 
-// What the user sees of an entry: the text before character 300, without the blanks that end it.
-QString localityEntryLabel(const QString& text);
+// A check-box item holding `entrada`, showing only the part before the code (so that the code is never seen
+// and the list never scrolls sideways), with `nome` as its accessible name. Unticked.
+QListWidgetItem* newLocalityItem(const QString& entrada, const QString& nome);
+
+// The entry text an item holds.
+QString entryOfLocalityItem(const QListWidgetItem* item);
 
 }  // namespace quelva

@@ -13,7 +13,6 @@
 #include "error_policy.h"
 #include "estado.h"
 #include "locality_entry.h"
-#include "locality_list.h"
 #include "region_groups.h"
 #include "texto_sql.h"
 #include "variable_list_pair.h"
@@ -53,7 +52,6 @@ PainelLocalidades::PainelLocalidades(QGroupBox* FraLoc, Estado& estado, ErrorPol
     FraLoc_txtprocmun->setToolTip(procurar);
     FraLoc_LstMunSelec = new QListWidget(fra_);
     FraLoc_LstMunSelec->setObjectName("FraLoc_LstMunSelec");
-    showLocalityLabelsOnly(*FraLoc_LstMunSelec);
     FraLoc_cmdmarcartodas = new QPushButton(QString::fromUtf8(kMarcarTodas), fra_);
     FraLoc_cmdmarcartodas->setObjectName("FraLoc_cmdmarcartodas");
     FraLoc_cmddesmarcartodas = new QPushButton(QString::fromUtf8(kDesmarcarTodas), fra_);
@@ -83,7 +81,8 @@ void PainelLocalidades::FraLoc_CarregarLocalidades() {
         const QSignalBlocker semAvisos(lista);
         while (!rs.eof()) {
             const int codigo = areaCode(rs.field("COD_AREA_NORVA"));
-            lista->addItem(newLocalityItem(QString::fromStdString(rs.field("DESCRICAO").toText()), codigo, false));
+            const QString nome = QString::fromStdString(rs.field("DESCRICAO").toText());
+            lista->addItem(newLocalityItem(localityEntryText(nome, codigo), nome));
             rs.moveNext();
         }
     }
@@ -105,11 +104,16 @@ void PainelLocalidades::applyMarks() {
     const QSignalBlocker semAvisos(lista);
     for (int i = 0; i < lista->count(); ++i) {
         QListWidgetItem* item = lista->item(i);
-        const int codigo = localityEntryCode(item->text());
+        const int codigo = entryCode(i);
         if (codigo < 0) continue;
         const Qt::CheckState marca = estado_.VetorLocalidade[static_cast<std::size_t>(codigo)] ? Qt::Checked : Qt::Unchecked;
         if (item->checkState() != marca) item->setCheckState(marca);
     }
+}
+
+int PainelLocalidades::entryCode(int i) const {
+    const int codigo = codeOfLocalityEntry(entryOfLocalityItem(FraLoc_LstMunSelec->item(i)));
+    return codigo <= kMaxCodigoArea ? codigo : -1;  // the list holds none above: its codes were checked on loading
 }
 
 void PainelLocalidades::setMark(int i, bool marcada) {
@@ -121,7 +125,7 @@ void PainelLocalidades::markEveryEntry(bool marcada) {
     QListWidget* lista = FraLoc_LstMunSelec;
     for (int i = 0; i < lista->count(); ++i) {
         setMark(i, marcada);
-        const int codigo = localityEntryCode(lista->item(i)->text());
+        const int codigo = entryCode(i);
         if (codigo >= 0) estado_.VetorLocalidade[static_cast<std::size_t>(codigo)] = marcada;
     }
     lista->setCurrentRow(-1);
@@ -162,7 +166,7 @@ void PainelLocalidades::FraLoc_LstMunSelec_Click() {
     const int i = FraLoc_LstMunSelec->currentRow();
     if (i < 0) return;
     QListWidgetItem* item = FraLoc_LstMunSelec->item(i);
-    const int codigo = localityEntryCode(item->text());
+    const int codigo = entryCode(i);
     if (codigo < 0) return;
     bool& marca = estado_.VetorLocalidade[static_cast<std::size_t>(codigo)];
     if (item->checkState() != Qt::Checked) marca = false;

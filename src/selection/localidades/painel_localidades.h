@@ -47,6 +47,8 @@ private:
     bool typedTextAccepted(const QString& texto);
     // Every entry's check box from VetorLocalidade, with no click recorded meanwhile.
     void applyMarks();
+    // The area code entry i holds, read back from its text; -1 outside VetorLocalidade.
+    int entryCode(int i) const;
     void setMark(int i, bool marcada);
     // Every entry's check box and its code in VetorLocalidade, with no group rule; no current entry after.
     void markEveryEntry(bool marcada);
