@@ -178,22 +178,17 @@ void PainelLocalidades::tickRegionGroup(int i, int codigo) {
     LocalityMarks& marcas = estado_.VetorLocalidade;
     const RegionFamily familia = *regionFamily(codigo);
     const RegionFamily outra = otherFamily(familia);
-    if (familySelected(marcas, outra)) {
-        const Dialogos::Resposta r = politica_.dialogos().mensagem(fra_->window(), switchFamilyQuestion(familia),
-                                                                   Dialogos::Icone::Exclamacao, Dialogos::Botoes::SimNao,
-                                                                   switchFamilyTitle(), true);
-        if (r != Dialogos::Resposta::Sim) {
-            setMark(i, false);
-            return;
-        }
-        clearFamily(marcas, outra);
-        marcas[static_cast<std::size_t>(codigo)] = true;
-        // The cancelled family's check boxes are cleared at once: the list never shows a tick that the
-        // selection does not hold.
-        applyMarks();
+    const bool trocar = familySelected(marcas, outra);
+    if (trocar && politica_.dialogos().mensagem(fra_->window(), switchFamilyQuestion(familia), Dialogos::Icone::Exclamacao,
+                                                Dialogos::Botoes::SimNao, switchFamilyTitle(), true) != Dialogos::Resposta::Sim) {
+        setMark(i, false);  // the earlier selection stays, the new tick is withdrawn
         return;
     }
+    if (trocar) clearFamily(marcas, outra);
     marcas[static_cast<std::size_t>(codigo)] = true;
+    // The cancelled family's check boxes are cleared at once: the list never shows a tick that the selection
+    // does not hold.
+    if (trocar) applyMarks();
 }
 
 // The search box's key handlers. Only printable characters are filtered: control keys edit the text and
