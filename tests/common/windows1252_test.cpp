@@ -15,17 +15,12 @@ TEST(Windows1252, EveryByteGoesThereAndBack) {
     }
 }
 
-TEST(Windows1252, LatinOneBytesAreTheirOwnCodePointsAndTheSignsLieBetween) {
-    EXPECT_EQ(toUnicode(0x41), U'A');
+TEST(Windows1252, TheSignsStandInPlaceOfTheControlCharacters) {
     EXPECT_EQ(toUnicode(0xE3), U'ã');
-    EXPECT_EQ(toUnicode(0xC7), U'Ç');
-    EXPECT_EQ(toUnicode(0xA0), char32_t(0xA0));
     EXPECT_EQ(toUnicode(0x80), U'€');
     EXPECT_EQ(toUnicode(0x9F), U'Ÿ');
     EXPECT_EQ(fromUnicode(U'’'), std::optional<std::uint8_t>(0x92));
-    EXPECT_EQ(fromUnicode(U'Š'), std::optional<std::uint8_t>(0x8A));
-    // An undefined byte is carried as the control character of its value.
-    EXPECT_EQ(toUnicode(0x81), char32_t(0x81));
+    EXPECT_EQ(toUnicode(0x81), char32_t(0x81));  // undefined: carried as the control character of its value
 }
 
 TEST(Windows1252, CharactersOutsideThePageHaveNoByte) {

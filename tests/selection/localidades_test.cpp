@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -117,14 +116,6 @@ TEST_F(Localidades, ListsEveryLocalityButTheStateTotalInNameOrder) {
     }
     EXPECT_EQ(lista->currentRow(), -1);
     EXPECT_TRUE(lista->isVisibleTo(t.janela.get()));
-}
-
-TEST_F(Localidades, CaptionsAndTooltip) {
-    const QString procurar = QString::fromUtf8("Digite as primeiras letras do nome do município");
-    EXPECT_EQ(p->FraLoc_lblprocmun->text(), procurar);
-    EXPECT_EQ(busca->toolTip(), procurar);
-    EXPECT_EQ(p->FraLoc_cmdmarcartodas->text(), "&Marcar todas");
-    EXPECT_EQ(p->FraLoc_cmddesmarcartodas->text(), "&Desmarcar todas");
 }
 
 TEST_F(Localidades, TheListShowsNamesOnlyAndDoesNotScrollSidewaysToTheCode) {
