@@ -20,6 +20,7 @@ class Dialogos;
 class Grade;
 class ListasVariaveis;
 class PainelCriterios;
+class PainelLocalidades;
 class PainelPalavras;
 class PainelSelecoes;
 class PainelVariaveis;
@@ -105,6 +106,11 @@ public:
     PainelPalavras* painelPalavras = nullptr;
     PainelSelecoes* painelSelecoes = nullptr;
     PainelCriterios* painelCriterios = nullptr;
+    PainelLocalidades* painelLocalidades = nullptr;
+
+    // The panels (and the window's own controls) whose contents exist: every control the layout names in
+    // them must be there.
+    const std::set<std::string>& paineisConstruidos() const { return paineisConstruidos_; }
 
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }
