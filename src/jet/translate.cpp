@@ -215,8 +215,8 @@ private:
             return s + " END)";  // no condition true: Null
         }
         if (e.name == "choose") {
-            // The index is rounded down as Choose does; out of range gives Null.
-            std::string s = "(CASE " + sqlName("fix") + "(" + a[0] + ")";
+            // The index is rounded to the nearest whole number; out of range gives Null.
+            std::string s = "(CASE " + sqlName("round") + "(" + a[0] + ")";
             for (int i = 1; i < n; ++i) s += " WHEN " + std::to_string(i) + " THEN " + a[i];
             return s + " END)";
         }
