@@ -59,12 +59,14 @@ bool startsWithNoCase(const char* s, const char* prefix) {
 }
 
 // What a statement may reach: the file's own tables and the functions of the engine's list. SQLite's schema
-// tables, its table-valued functions (pragma_..., json_each) and its other functions stay out of reach.
+// tables, its table-valued functions (pragma_..., json_each), row numbers and other functions stay out of reach.
 int guard(void*, int action, const char* a, const char* b, const char*, const char*) {
     switch (action) {
     case SQLITE_SELECT: return SQLITE_OK;
     case SQLITE_READ:
-        return a && !startsWithNoCase(a, "sqlite_") && !startsWithNoCase(a, "pragma_") && !startsWithNoCase(a, "json_")
+        // SQLite names a table's hidden row number "ROWID" here; Jet has no such column.
+        return a && !startsWithNoCase(a, "sqlite_") && !startsWithNoCase(a, "pragma_") && !startsWithNoCase(a, "json_") &&
+                       !(b && std::strcmp(b, "ROWID") == 0)
                    ? SQLITE_OK : SQLITE_DENY;
     case SQLITE_FUNCTION: return b && allowedSqlFunction(b) ? SQLITE_OK : SQLITE_DENY;
     default: return SQLITE_DENY;

@@ -66,11 +66,6 @@ void arith(sqlite3_context* ctx, sqlite3_value** a) {
     }
 }
 
-// And, Or and Not work bit by bit on whole numbers, as in Jet; True (-1) and False (0) make them logical.
-bool wholeOperand(sqlite3_context* ctx, sqlite3_value* v, std::int64_t& out) {
-    return argInt(ctx, v, out);
-}
-
 }  // namespace
 
 void concat(sqlite3_context* ctx, int, sqlite3_value** a) {
@@ -93,11 +88,12 @@ void negate(sqlite3_context* ctx, int, sqlite3_value** a) {
     else sqlite3_result_double(ctx, -x.value());
 }
 
+// And, Or and Not work bit by bit on whole numbers, as in Jet; True (-1) and False (0) make them logical.
 // Null And 0 is 0 and Null Or -1 is -1 whatever the Null stands for; otherwise Null stays Null.
 void bitAnd(sqlite3_context* ctx, int, sqlite3_value** a) {
     std::int64_t x = 0, y = 0;
     const bool nx = isNull(a[0]), ny = isNull(a[1]);
-    if ((!nx && !wholeOperand(ctx, a[0], x)) || (!ny && !wholeOperand(ctx, a[1], y))) return;
+    if ((!nx && !argInt(ctx, a[0], x)) || (!ny && !argInt(ctx, a[1], y))) return;
     if (nx || ny) {
         if ((nx && !ny && y == 0) || (ny && !nx && x == 0)) sqlite3_result_int64(ctx, 0);
         else sqlite3_result_null(ctx);
@@ -109,7 +105,7 @@ void bitAnd(sqlite3_context* ctx, int, sqlite3_value** a) {
 void bitOr(sqlite3_context* ctx, int, sqlite3_value** a) {
     std::int64_t x = 0, y = 0;
     const bool nx = isNull(a[0]), ny = isNull(a[1]);
-    if ((!nx && !wholeOperand(ctx, a[0], x)) || (!ny && !wholeOperand(ctx, a[1], y))) return;
+    if ((!nx && !argInt(ctx, a[0], x)) || (!ny && !argInt(ctx, a[1], y))) return;
     if (nx || ny) {
         if ((nx && !ny && y == -1) || (ny && !nx && x == -1)) sqlite3_result_int64(ctx, -1);
         else sqlite3_result_null(ctx);
@@ -121,7 +117,7 @@ void bitOr(sqlite3_context* ctx, int, sqlite3_value** a) {
 void bitNot(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (isNull(a[0])) { sqlite3_result_null(ctx); return; }
     std::int64_t x;
-    if (wholeOperand(ctx, a[0], x)) sqlite3_result_int64(ctx, ~x);
+    if (argInt(ctx, a[0], x)) sqlite3_result_int64(ctx, ~x);
 }
 
 void like(sqlite3_context* ctx, int, sqlite3_value** a) {

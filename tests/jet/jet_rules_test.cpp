@@ -166,6 +166,7 @@ TEST_F(JetRules, TheEnginesOwnTablesAndFunctionsAreOutOfReach) {
     EXPECT_NE(error("Select name From [sqlite_schema]").find(kRefused), std::string::npos);
     EXPECT_NE(error("Select id From S Where nome In (Select name From sqlite_master)").find(kRefused), std::string::npos);
     EXPECT_NE(error("Select * From pragma_table_list").find(kRefused), std::string::npos);
+    EXPECT_NE(error("Select rowid From S").find(kRefused), std::string::npos);
     EXPECT_NE(error("Select sqlite_version() From one").find("indefinida"), std::string::npos);
     EXPECT_NE(error("Select jet_ucase('a') From one").find("indefinida"), std::string::npos);
     EXPECT_NE(error("Select typeof(1) From one").find("indefinida"), std::string::npos);
