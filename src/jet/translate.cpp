@@ -64,6 +64,22 @@ void checkGrouped(const Expr& e, const std::vector<ExprPtr>& groupBy) {
     for (const auto& a : e.args) checkGrouped(*a, groupBy);
 }
 
+// With Distinct the order can only name what is selected: another column would tell apart rows that Distinct
+// makes one (and Top would count them apart).
+void checkDistinctOrder(const SelectStatement& st) {
+    if (!st.distinct) return;
+    for (const auto& it : st.items)
+        if (!it.expr) return;  // "*": every column is selected
+    for (const auto& o : st.orderBy) {
+        bool selected = false;
+        for (const auto& it : st.items)
+            selected = selected || sameExpr(*o.expr, *it.expr) ||
+                       (o.expr->kind == Expr::Kind::Column && o.expr->table.empty() && sameName(o.expr->name, it.alias));
+        if (!selected)
+            throw Error("A cláusula ORDER BY entra em conflito com DISTINCT: ordene por campos da lista do Select.");
+    }
+}
+
 void checkGrouping(const SelectStatement& st) {
     bool grouped = !st.groupBy.empty() || (st.having && containsAggregate(*st.having));
     for (const auto& it : st.items) grouped = grouped || (it.expr && containsAggregate(*it.expr));
@@ -135,6 +151,7 @@ public:
     // The statement, with the outermost Top left to the reader of its rows (see Translation).
     std::string statement(const SelectStatement& st, Translation& t) {
         if (!st.unions.empty()) return unionOf(st, t);
+        checkDistinctOrder(st);
         std::string s = head(st, &t.booleanColumns, false);
         if (st.top >= 0 && !st.orderBy.empty()) {
             for (std::size_t i = 0; i < st.orderBy.size(); ++i)

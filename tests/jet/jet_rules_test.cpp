@@ -117,6 +117,8 @@ TEST_F(JetRules, TopKeepsTheRowsTiedWithTheLast) {
     EXPECT_EQ(rows("Select Top 40 Percent score From S Order By score"), "10,20,20,20");  // 2 rows, then ties
     EXPECT_EQ(rows("Select Top 50 Percent id From S Order By id"), "1,2,3");               // 2.5 rounds up
     EXPECT_EQ(rows("Select Top 0 id From S Order By id"), "");
+    EXPECT_EQ(rows("Select Distinct Top 2 score From S Order By score Desc"), "30,20");
+    EXPECT_NE(error("Select Distinct Top 2 score From S Order By id").find("DISTINCT"), std::string::npos);
 }
 
 TEST_F(JetRules, BetweenTakesItsBoundsInEitherOrder) {
