@@ -229,6 +229,19 @@ TEST_F(JetRules, DateAddDateDiffDatePartDateSerial) {
     EXPECT_EQ(text("DateSerial(5, 1, 1)"), "2005-01-01 00:00:00");
 }
 
+TEST_F(JetRules, DatesAreReadAsTextOrSerialAndKeptInJetsRange) {
+    EXPECT_EQ(text("Year(36526)"), "2000");                         // a serial number is a date
+    EXPECT_EQ(text("Format(36526, 'yyyy-mm-dd')"), "2000-01-01");
+    EXPECT_EQ(text("Format('2000-01-01 00:00:00', 'Short Date')"), "1/1/2000");
+    EXPECT_EQ(text("#1/2/99#"), "1999-01-02 00:00:00");
+    EXPECT_THROW(eval("#2/30/2000#"), jet::Error);
+    EXPECT_THROW(eval("DateAdd('yyyy', 1, #12/31/9999#)"), jet::Error);
+    EXPECT_THROW(eval("DateSerial(10000, 1, 1)"), jet::Error);
+    EXPECT_THROW(eval("Weekday(#1/1/2000#, 8)"), jet::Error);
+    EXPECT_THROW(eval("DatePart('ww', #1/1/2000#, 1, 4)"), jet::Error);
+    EXPECT_NE(error("Select CDate(Null) From one").find("Null"), std::string::npos);
+}
+
 TEST_F(JetRules, Conversions) {
     EXPECT_EQ(text("CDate(36526)"), "2000-01-01 00:00:00");
     EXPECT_EQ(text("CDate(36526.5)"), "2000-01-01 12:00:00");
@@ -284,6 +297,10 @@ TEST_F(JetRules, TextFunctions) {
     EXPECT_EQ(text("Hex(-40000)"), "FFFF63C0");
     EXPECT_EQ(text("Oct(8)"), "10");
     EXPECT_EQ(text("Oct(-1)"), "177777");
+    EXPECT_THROW(eval("Hex(2147483648)"), jet::Error);
+    EXPECT_TRUE(eval("Replace(Null, 'a', 'b')").isNull());
+    EXPECT_THROW(eval("Replace('a', Null, 'b')"), jet::Error);
+    EXPECT_THROW(eval("Round(1.5, -1)"), jet::Error);
 }
 
 TEST_F(JetRules, SwitchAndChoose) {
