@@ -4,6 +4,7 @@
 #include <string>
 
 #include "fn_impl.h"
+#include "jet_date.h"
 #include "sql_args.h"
 #include "text.h"
 #include "value.h"
@@ -24,9 +25,33 @@ bool numbersOrNull(sqlite3_context* ctx, sqlite3_value** a, int n, Num* out) {
     return true;
 }
 
+bool dateArg(sqlite3_value* v, DateTime& d) {
+    return sqlite3_value_type(v) == SQLITE_TEXT && parseDateText(argText(v), d);
+}
+
+// A date plus or minus days is a date, and the difference of two dates a number of days, as in Jet.
+template <char Op>
+bool dateArith(sqlite3_context* ctx, sqlite3_value** a) {
+    DateTime x, y;
+    const bool dx = dateArg(a[0], x), dy = dateArg(a[1], y);
+    if (!dx && !dy) return false;
+    if (Op == '-' && dx && dy) {
+        sqlite3_result_double(ctx, toSerial(x) - toSerial(y));
+        return true;
+    }
+    if (dx == dy || (Op == '-' && dy)) return false;
+    Num n;
+    if (!argNumber(dx ? a[1] : a[0], n)) return false;
+    DateTime r = fromSerial(toSerial(dx ? x : y) + (Op == '-' ? -n.value() : n.value()));
+    if (!inDateRange(r)) resultError(ctx, kInvalidArgument);
+    else resultText(ctx, dateText(r));
+    return true;
+}
+
 template <char Op>
 void arith(sqlite3_context* ctx, sqlite3_value** a) {
     if (isNull(a[0]) || isNull(a[1])) { sqlite3_result_null(ctx); return; }
+    if ((Op == '+' || Op == '-') && dateArith<Op>(ctx, a)) return;
     if (Op == '+' && sqlite3_value_type(a[0]) == SQLITE_TEXT && sqlite3_value_type(a[1]) == SQLITE_TEXT) {
         resultText(ctx, argText(a[0]) + argText(a[1]));  // "+" on two texts joins them
         return;

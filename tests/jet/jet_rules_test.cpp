@@ -242,6 +242,14 @@ TEST_F(JetRules, DatesAreReadAsTextOrSerialAndKeptInJetsRange) {
     EXPECT_NE(error("Select CDate(Null) From one").find("Null"), std::string::npos);
 }
 
+TEST_F(JetRules, DateArithmeticCountsDays) {
+    EXPECT_EQ(text("#2/28/2000# + 1"), "2000-02-29 00:00:00");
+    EXPECT_EQ(text("1.5 + #2/28/2000#"), "2000-02-29 12:00:00");
+    EXPECT_EQ(text("#3/1/2000# - 1"), "2000-02-29 00:00:00");
+    EXPECT_EQ(text("#3/1/2000# - #1/1/2000#"), "60");
+    EXPECT_EQ(text("#1/1/2000 18:00# - #1/1/2000#"), "0.75");
+}
+
 TEST_F(JetRules, Conversions) {
     EXPECT_EQ(text("CDate(36526)"), "2000-01-01 00:00:00");
     EXPECT_EQ(text("CDate(36526.5)"), "2000-01-01 12:00:00");
