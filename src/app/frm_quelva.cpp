@@ -21,6 +21,7 @@
 #include "imagem_esticada.h"
 #include "recursos.h"
 #include "lista_variaveis.h"
+#include "painel_criterios.h"
 #include "painel_palavras.h"
 #include "painel_selecoes.h"
 #include "painel_variaveis.h"
@@ -63,7 +64,8 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
     // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
     painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_, [] {});
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraSel"};
+    painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraSel", "FraCri"};
     criarMenu();
 }
 
@@ -201,6 +203,7 @@ void FrmQuelva::Form_Activate() {
     if (primeiraAtivacao_) estado_.ExpressaoCriterio.clear();
     abrirSessao();
     preencherNomesLocalidades();
+    if (primeiraAtivacao_) painelCriterios->prepareControls();
     primeiraAtivacao_ = false;
 }
 

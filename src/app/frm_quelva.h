@@ -19,6 +19,7 @@ namespace quelva {
 class Dialogos;
 class Grade;
 class ListasVariaveis;
+class PainelCriterios;
 class PainelPalavras;
 class PainelSelecoes;
 class PainelVariaveis;
@@ -103,6 +104,7 @@ public:
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
     PainelSelecoes* painelSelecoes = nullptr;
+    PainelCriterios* painelCriterios = nullptr;
 
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }
