@@ -7,6 +7,7 @@
 #include "format.h"
 #include "sql_args.h"
 #include "text.h"
+#include "windows1252.h"
 
 namespace jet::fn {
 namespace {
@@ -115,18 +116,17 @@ void chr(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (isNull(a[0])) { resultError(ctx, kInvalidNull); return; }
     std::int64_t n;
     if (!argInt(ctx, a[0], n)) return;
-    static const char32_t k1252[32] = {0x20AC, 0x81, 0x201A, 0x192, 0x201E, 0x2026, 0x2020, 0x2021, 0x2C6, 0x2030, 0x160,
-                                       0x2039, 0x152, 0x8D, 0x17D, 0x8F, 0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                                       0x2013, 0x2014, 0x2DC, 0x2122, 0x161, 0x203A, 0x153, 0x9D, 0x17E, 0x178};
     if (n < 0 || n > 0x10FFFF) { resultError(ctx, kInvalidArgument); return; }
-    char32_t c = n >= 0x80 && n < 0xA0 ? k1252[n - 0x80] : static_cast<char32_t>(n);
+    char32_t c = n <= 0xFF ? windows1252::toUnicode(static_cast<std::uint8_t>(n)) : static_cast<char32_t>(n);
     resultText(ctx, toUtf8(std::u32string(1, c)));
 }
 
 void asc(sqlite3_context* ctx, int, sqlite3_value** a) {
     std::u32string s = toUtf32(argText(a[0]));
     if (isNull(a[0]) || s.empty()) { resultError(ctx, kInvalidArgument); return; }
-    sqlite3_result_int64(ctx, static_cast<std::int64_t>(s[0]));
+    // The code Chr takes back: the Windows-1252 byte, or the Unicode value of a character outside it.
+    const auto byte = windows1252::fromUnicode(s[0]);
+    sqlite3_result_int64(ctx, byte ? static_cast<std::int64_t>(*byte) : static_cast<std::int64_t>(s[0]));
 }
 
 // Replace(text, find, with[, start[, count[, compare]]]). As in VBA, the result begins at `start`.

@@ -311,6 +311,17 @@ TEST_F(JetRules, TextFunctions) {
     EXPECT_THROW(eval("Round(1.5, -1)"), jet::Error);
 }
 
+TEST_F(JetRules, ChrAndAscSpeakWindows1252) {
+    EXPECT_EQ(text("Chr(128)"), "€");
+    EXPECT_EQ(text("Chr(150)"), "–");
+    EXPECT_EQ(text("Chr(233)"), "é");
+    EXPECT_EQ(text("Asc('€')"), "128");
+    EXPECT_EQ(text("Asc('–x')"), "150");
+    EXPECT_EQ(text("Asc('é')"), "233");
+    EXPECT_EQ(text("Asc(Chr(129))"), "129");  // an undefined byte goes there and back
+    EXPECT_EQ(text("Asc('Ω')"), "937");       // outside the code page: its Unicode value
+}
+
 TEST_F(JetRules, SwitchAndChoose) {
     EXPECT_EQ(text("Switch(1 > 2, 'a', 2 > 1, 'b')"), "b");
     EXPECT_TRUE(eval("Switch(1 > 2, 'a')").isNull());
