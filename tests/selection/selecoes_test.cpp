@@ -5,9 +5,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <map>
 
 #include "janela_teste.h"
 #include "locality_entry.h"
+#include "painel_localidades.h"
 #include "painel_selecoes.h"
 
 namespace {
@@ -184,6 +186,52 @@ TEST_F(Selecoes, NothingSelectedShowsTwoEmptyListsAndOpeningAgainChangesNothing)
     selecionar({5});
     t.janela->MnuVerSelecoes->trigger();  // already shown: no refill
     EXPECT_EQ(lista()->count(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The Localities panel's marks, by code.
+std::map<int, bool> marcasLocalidades(quelva::PainelLocalidades* l) {
+    std::map<int, bool> m;
+    for (int i = 0; i < l->FraLoc_LstMunSelec->count(); ++i) {
+        QListWidgetItem* item = l->FraLoc_LstMunSelec->item(i);
+        m[quelva::codeOfLocalityEntry(quelva::entryOfLocalityItem(item))] = item->checkState() == Qt::Checked;
+    }
+    return m;
+}
+
+TEST_F(Selecoes, WhatIsUntickedHereIsUntickedInTheLocalitiesPanel) {
+    t.janela->MnuLocalidades->trigger();
+    auto* l = t.janela->painelLocalidades;
+    selecionar({5, 622});
+    abrir();
+    lista()->setCurrentRow(0);  // 5 (Anhurapuã) before 622 (Santa Isabel)
+    QTest::keyClick(lista(), Qt::Key_Space);
+    t.janela->MnuLocalidades->trigger();
+    const auto m = marcasLocalidades(l);
+    EXPECT_FALSE(m.at(5));
+    EXPECT_TRUE(m.at(622));
+}
+
+TEST_F(Selecoes, TheLocalitiesUnmarkAllLeavesNothingSelectedListedHereOrNot) {
+    selecionar({5});
+    abrir();
+    // Selected after the list was built: not listed here, yet unmarked too.
+    t.estado->VetorLocalidade[622] = true;
+    QTest::mouseClick(p->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
+    for (std::size_t c = 0; c < t.estado->VetorLocalidade.size(); ++c) EXPECT_FALSE(t.estado->VetorLocalidade[c]) << c;
+}
+
+TEST_F(Selecoes, MarkingEveryLocalityThenReviewingEndsTheProgram) {
+    t.janela->MnuLocalidades->trigger();
+    QTest::mouseClick(t.janela->painelLocalidades->FraLoc_cmdmarcartodas, Qt::LeftButton);
+    EXPECT_TRUE(t.dialogos.mensagens().empty());  // no question for "&Marcar todas"
+    t.janela->MnuVerSelecoes->trigger();
+    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(t.dialogos.mensagens()[0].texto.toStdString(), "ERRO DE SELEÇÃO DE LOCALIDADES !!!");
+    EXPECT_EQ(t.encerrouCom, 1);
 }
 
 }  // namespace

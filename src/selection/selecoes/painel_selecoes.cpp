@@ -25,22 +25,24 @@ const char* const kSqlRaRg = "select * from cd_Area where munseqrarg > 0 order b
 const char* const kSqlDrads = "select * from cd_Area where munseqdrads > 0 order by munseqdrads";
 const char* const kSqlMunicipios = "select * from cd_Area where mun > 0 order by descricao";
 
-// The bands of the consistency check; the RA/RG one includes 700, unlike the band the Localities panel ticks.
-constexpr int kRaRgInicio = 681, kRaRgFimPrimeira = 695, kRaRgSegunda = 700, kRaRgFim = 742;
-constexpr int kDradsInicio = 801, kDradsFim = 823;
+// The bands of the consistency check: the RA/RG one includes 700, unlike the bands the Localities panel
+// examines and clears.
+constexpr AreaBand kVerificacaoRaRg[] = {{kRaRgSelectionBands[0].first, kRaRgSelectionBands[0].last},
+                                         {700, kRaRgSelectionBands[1].last}};
+constexpr AreaBand kMunicipios{1, 679};
 
-bool algumSelecionado(const Estado& e, int de, int ate) {
-    for (int c = de; c <= ate; ++c)
+bool algumSelecionado(const Estado& e, AreaBand faixa) {
+    for (int c = faixa.first; c <= faixa.last; ++c)
         if (e.VetorLocalidade[static_cast<std::size_t>(c)]) return true;
     return false;
 }
 
 // The indent a code sets, or -1 for a code that keeps the previous line's.
 int recuoDoCodigo(int codigo) {
-    if (codigo >= 1 && codigo <= 679) return 9;
-    if (codigo >= 681 && codigo <= 695) return 3;
-    if (codigo >= 701 && codigo <= 742) return 6;
-    if (codigo >= kDradsInicio && codigo <= kDradsFim) return 5;
+    if (kMunicipios.contains(codigo)) return 9;
+    if (kRaRgSelectionBands[0].contains(codigo)) return 3;
+    if (kRaRgSelectionBands[1].contains(codigo)) return 6;
+    if (kDradsBand.contains(codigo)) return 5;
     return -1;
 }
 
@@ -50,7 +52,7 @@ QString LinhaLocalidadeSelecionada(int codigo, const QString& nome, int& recuo) 
     if (codigo == 0) return localityEntryText(nome, 0);
     const int proprio = recuoDoCodigo(codigo);
     if (proprio >= 0) recuo = proprio;
-    const QString prefixo = codigo >= kRaRgInicio ? QString::fromUtf8(kPrefixoGrupo) : QString();
+    const QString prefixo = codigo >= kRaRgBand.first ? QString::fromUtf8(kPrefixoGrupo) : QString();
     return localityEntryText(QString(recuo, QLatin1Char(' ')) + prefixo + nome, codigo);
 }
 
@@ -106,8 +108,8 @@ bool PainelSelecoes::CarregarLocalidadesSelecionadas() {
     preenchendo_ = true;
     lista->clear();
     lista->hide();
-    const bool raRg = algumSelecionado(estado_, kRaRgInicio, kRaRgFimPrimeira) || algumSelecionado(estado_, kRaRgSegunda, kRaRgFim);
-    const bool drads = algumSelecionado(estado_, kDradsInicio, kDradsFim);
+    const bool raRg = algumSelecionado(estado_, kVerificacaoRaRg[0]) || algumSelecionado(estado_, kVerificacaoRaRg[1]);
+    const bool drads = algumSelecionado(estado_, kDradsBand);
     if (raRg && drads) {
         preenchendo_ = false;
         politica_.dialogos().mensagem(fra_, QString::fromUtf8(kErroSelecao), Dialogos::Icone::Nenhum, Dialogos::Botoes::Ok, QString());
@@ -151,7 +153,7 @@ void PainelSelecoes::registrarLocalidade(QListWidgetItem* item) {
 
 void PainelSelecoes::FraSel_Fraloc_Cmddesmarcartodas_Click() {
     desmarcarLocalidades_();
-    CursorEspera espera;
+    CursorEspera espera(fra_->window());
     QListWidget* lista = FraSel_Fraloc_Lstlocalidade;
     {
         const QSignalBlocker semAvisos(lista);
