@@ -17,11 +17,11 @@
 #include "frm_ficha_institucional.h"
 #include "frm_ficha_tecnica.h"
 #include "frm_sobre.h"
-#include "grade.h"
 #include "imagem_esticada.h"
 #include "recursos.h"
 #include "lista_variaveis.h"
 #include "painel_palavras.h"
+#include "painel_resultado.h"
 #include "painel_variaveis.h"
 #include "twips.h"
 
@@ -60,7 +60,8 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
     painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, politica_);
     painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal"};
+    painelResultado = new PainelResultado(FraRes, estado_, politica_);
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraRes"};
     criarMenu();
 }
 
@@ -91,18 +92,6 @@ void FrmQuelva::criarPaineis() {
     QPalette pl = LinMenu->palette();
     pl.setColor(QPalette::Window, corVB(0xE0E0E0));
     LinMenu->setPalette(pl);
-
-    for (int i = 0; i < 3; ++i) {
-        const QString n = QString::number(i + 1);
-        FraRes_LblTituloGrid[i] = new QLabel(FraRes);
-        FraRes_LblTituloGrid[i]->setObjectName("FraRes_LblTituloGrid" + n);
-        FraRes_LblSubTituloGrid[i] = new QLabel(FraRes);
-        FraRes_LblSubTituloGrid[i]->setObjectName("FraRes_LblSubTituloGrid" + n);
-        gradesResultado[i] = new Grade(this);
-        FraRes_MSFlexGrid[i] = new VisaoGrade(FraRes);
-        FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
-        FraRes_MSFlexGrid[i]->definirGrade(gradesResultado[i]);
-    }
 
     // The message frame belongs to the window, not to the result panel, and stands above whatever panel is shown.
     FraRes_Mensagem = novoPainel(area, "FraRes_Mensagem", kCaptionMensagem);
@@ -167,10 +156,7 @@ void FrmQuelva::Form_Load() {
     estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
     estado_.NoDestacadoVar = -1;
     estado_.NoDestacadoPal = -1;
-    for (int i = 0; i < 3; ++i) {
-        FraRes_LblTituloGrid[i]->setText(estado_.TituloResultado);
-        FraRes_LblSubTituloGrid[i]->setText(estado_.SubTituloResultado);
-    }
+    painelResultado->setTitles(estado_.TituloResultado, estado_.SubTituloResultado);
 }
 
 void FrmQuelva::Form_Activate() {
@@ -187,17 +173,14 @@ void FrmQuelva::Form_Activate() {
     AjustarFraCri(c, m);
     AjustarFraPal(c, m);
     AjustarFraSel(c, m);
-    for (int i = 0; i < 3; ++i) {
-        FraRes_LblTituloGrid[i]->hide();
-        FraRes_LblSubTituloGrid[i]->hide();
-        FraRes_MSFlexGrid[i]->hide();
-    }
+    painelResultado->hideGroups();
     AjustarFraRes(c, m);
     aplicarLayout();
     FraLog->show();
     if (primeiraAtivacao_) estado_.ExpressaoCriterio.clear();
     abrirSessao();
     preencherNomesLocalidades();
+    painelResultado->PrepararConvencoes();
     primeiraAtivacao_ = false;
 }
 
@@ -319,7 +302,13 @@ void FrmQuelva::MnuVerSelecoes_Click() {
 }
 
 void FrmQuelva::MnuVerResultado_Click() {
+    // The message frame is hidden again however the run ends.
+    struct Ocultar {
+        FrmQuelva* janela;
+        ~Ocultar() { janela->MostrarMensagem(false); }
+    } ocultar{this};
     if (FraRes->isVisible()) return;
+    if (painelResultado->run([this](bool visivel) { MostrarMensagem(visivel); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
 }
 
 void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }

@@ -17,11 +17,10 @@ class QTabWidget;
 namespace quelva {
 
 class Dialogos;
-class Grade;
 class ListasVariaveis;
 class PainelPalavras;
+class PainelResultado;
 class PainelVariaveis;
-class VisaoGrade;
 struct Estado;
 
 // The panels stacked on the window's area, in the order MostrarPainel hides them.
@@ -79,10 +78,6 @@ public:
     QFrame* LinMenu = nullptr;
     QGroupBox* FraRes_Mensagem = nullptr;
     QLabel* FraRes_LblMensagem = nullptr;
-    std::array<QLabel*, 3> FraRes_LblTituloGrid{};
-    std::array<QLabel*, 3> FraRes_LblSubTituloGrid{};
-    std::array<VisaoGrade*, 3> FraRes_MSFlexGrid{};
-    std::array<Grade*, 3> gradesResultado{};
 
     QAction* MnuApresentacao = nullptr;
     QAction* MnuVariaveis = nullptr;
@@ -101,6 +96,7 @@ public:
     // The panels' contents.
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
+    PainelResultado* painelResultado = nullptr;
 
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }

@@ -60,7 +60,10 @@ private:
     int emLote_ = 0;
 };
 
-// The view of a Grade: no headers, sizes converted from twips at the screen's resolution.
+class ErrorPolicy;
+
+// The view of a Grade: no headers, sizes converted from twips at the screen's resolution. Cells can be
+// selected, and Ctrl+C copies the selection as a spreadsheet expects it.
 class VisaoGrade : public QTableView {
     Q_OBJECT
 public:
@@ -68,9 +71,21 @@ public:
     void definirGrade(Grade* grade);
     Grade* grade() const { return grade_; }
 
+    // The copy key then runs under the program's error policy.
+    void usarPolitica(ErrorPolicy* politica) { politica_ = politica; }
+
+    // The selected cells as tab-separated text: the rectangle that holds the selection, one line per row
+    // (cells of it that are not selected stay empty); a text holding a tab, a line break or a quote is put
+    // in quotes, its quotes doubled. Empty without a selection.
+    QString textoSelecionado() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     void aplicarMedidas();
     Grade* grade_ = nullptr;
+    ErrorPolicy* politica_ = nullptr;
 };
 
 // Default sizes of a new row and column, in twips.

@@ -1,0 +1,81 @@
+#include "regras_grade.h"
+
+#include <QApplication>
+#include <QPalette>
+
+#include "grade.h"
+#include "recordset.h"
+#include "sql_text.h"
+#include "tabelas_cd.h"
+#include "texto.h"
+
+namespace quelva {
+
+namespace {
+
+constexpr int kRepeticoesM1 = 9;
+constexpr int kCaracteresPorLinha = 30;
+constexpr int kTwipsPorLinha = 240;
+const char* kOrgao = " - Órgão ";
+
+// The `campoNome` of the first row whose `campoCodigo` is `codigo`; false without one.
+bool lookUp(jet::Recordset& rs, const char* campoCodigo, const std::string& codigo, const char* campoNome, QString& nome) {
+    rs.findFirst(std::string(campoCodigo) + " = " + jet::quoteText(codigo));
+    if (rs.noMatch()) return false;
+    nome = QString::fromStdString(rs.field(campoNome).toText());
+    return true;
+}
+
+}  // namespace
+
+QColor localityColour() { return QColor(128, 128, 255); }
+QColor variableColour() { return QColor(255, 255, 192); }
+QColor valueColour() { return QApplication::palette().color(QPalette::HighlightedText); }
+
+QString TituloColuna(TabelasCD& cd, const std::string& nome) {
+    QString titulo;
+    if (nome.rfind("M1", 0) != 0) {
+        if (lookUp(cd.RsCdVar, "CodVariavel", nome, "NomeVariavel", titulo)) return titulo;
+        if (lookUp(cd.RsCdSubVar, "CodSubVar", nome, "NomeSubVar", titulo)) return titulo;
+        return QString::fromStdString(nome);
+    }
+    std::string chave = nome.substr(0, 7);
+    for (char& c : chave) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    if (!lookUp(cd.RsCdVarM1, "CodVariavel", chave, "NomeVariavel", titulo)) return QString::fromStdString(nome);
+    return titulo + QString::fromUtf8(kOrgao) + QString::fromStdString(nome.substr(nome.size() - 1));
+}
+
+std::vector<QString> fieldTitles(TabelasCD& cd, const jet::Recordset& rs) {
+    std::vector<QString> t(static_cast<std::size_t>(rs.fieldCount()));
+    for (int i = 1; i < rs.fieldCount(); ++i) t[static_cast<std::size_t>(i)] = TituloColuna(cd, rs.fieldName(i));
+    return t;
+}
+
+int repetitionNumber(const std::string& nome) {
+    const char c = nome.empty() ? '0' : nome.back();
+    return c >= '0' && c <= '9' ? c - '0' : 0;
+}
+
+QString cellText(const jet::Value& v) { return QString::fromStdString(trimBlanks(v.toText())); }
+
+void RepetitionCount::see(const std::string& nome, const QString& valor) {
+    if (nome.rfind("M1", 0) != 0 || valor == u"-") return;
+    k_ = std::max(k_, repetitionNumber(nome));
+}
+
+int RepetitionCount::dropped(int QtdM1) const { return (kRepeticoesM1 - k_) * QtdM1; }
+
+int rowHeightFor(int caracteres) {
+    const int linhas = caracteres <= kCaracteresPorLinha ? 2 : (caracteres + kCaracteresPorLinha - 1) / kCaracteresPorLinha + 1;
+    return linhas * kTwipsPorLinha;
+}
+
+void AjustarAlturaLinhas(Grade& grade) {
+    for (int r = 0; r < grade.linhas(); ++r) {
+        qsizetype maior = 0;
+        for (int c = 0; c < grade.colunas(); ++c) maior = std::max(maior, grade.texto(r, c).size());
+        grade.definirAlturaLinha(r, rowHeightFor(static_cast<int>(maior)));
+    }
+}
+
+}  // namespace quelva
