@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "consulta.h"
 #include "dialogos.h"
 #include "estado.h"
@@ -30,31 +31,10 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::medianaMs;
 
-class DialogosMudos : public quelva::Dialogos {
-public:
-    Resposta mensagem(QWidget*, const QString& texto, Icone, Botoes, const QString&, bool) override {
-        std::fprintf(stderr, "mensagem: %s\n", texto.toUtf8().constData());
-        return Resposta::Ok;
-    }
-    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
-double ms(Clock::time_point a, Clock::time_point b) { return std::chrono::duration<double, std::milli>(b - a).count(); }
-
-template <class A, class F>
-double medianaMs(int vezes, A&& antes, F&& f) {
-    std::vector<double> t;
-    for (int i = 0; i < vezes; ++i) {
-        antes();
-        const auto a = Clock::now();
-        f();
-        t.push_back(ms(a, Clock::now()));
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
+double ms(Clock::time_point a, Clock::time_point b) { return bench::ms(b - a); }
 
 long picoMemoriaKb() {
     std::ifstream f("/proc/self/status");
@@ -108,9 +88,9 @@ double tempoShellMs(const QString& arquivo, const QString& extensao, const std::
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DialogosMudos dialogos;
-    quelva::Estado estado(QStringLiteral(QUELVA_BIN));
-    quelva::FrmQuelva janela(estado, dialogos, [](int s) { std::fprintf(stderr, "fim do programa: %d\n", s); });
+    bench::JanelaAmostra amostra;
+    quelva::Estado& estado = amostra.estado;
+    quelva::FrmQuelva& janela = amostra.janela;
     janela.Form_Load();
     janela.Form_Activate();
     janela.show();

@@ -22,6 +22,7 @@
 #include "lista_variaveis.h"
 #include "painel_palavras.h"
 #include "painel_resultado.h"
+#include "painel_selecoes.h"
 #include "painel_variaveis.h"
 #include "twips.h"
 
@@ -60,8 +61,10 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
     painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, politica_);
     painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
+    // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
+    painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_, [] {});
     painelResultado = new PainelResultado(FraRes, estado_, politica_);
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraRes"};
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraSel", "FraRes"};
     criarMenu();
 }
 
@@ -275,29 +278,31 @@ void FrmQuelva::MostrarMensagem(bool visivel) {
 void FrmQuelva::MnuApresentacao_Click() { MostrarPainel(QStringLiteral("APRESENTACAO")); }
 
 void FrmQuelva::MnuVariaveis_Click() {
-    if (FraVar->isVisible()) return;
+    if (FraVar->isVisibleTo(this)) return;
     painelVariaveis->atualizarMarcas();
     MostrarPainel(QStringLiteral("VARIAVEIS"));
 }
 
 void FrmQuelva::MnuPalavrasChaves_Click() {
-    if (FraPal->isVisible()) return;
+    if (FraPal->isVisibleTo(this)) return;
     painelPalavras->atualizarMarcas();
     MostrarPainel(QStringLiteral("PALAVRASCHAVE"));
 }
 
 void FrmQuelva::MnuLocalidades_Click() {
-    if (FraLoc->isVisible()) return;
+    if (FraLoc->isVisibleTo(this)) return;
     MostrarPainel(QStringLiteral("LOCALIDADES"));
 }
 
 void FrmQuelva::MnuCriterios_Click() {
-    if (FraCri->isVisible()) return;
+    if (FraCri->isVisibleTo(this)) return;
     MostrarPainel(QStringLiteral("CRITERIOS"));
 }
 
 void FrmQuelva::MnuVerSelecoes_Click() {
-    if (FraSel->isVisible()) return;
+    if (FraSel->isVisibleTo(this)) return;
+    painelSelecoes->CarregarVariaveisSelecionadas();
+    if (!painelSelecoes->CarregarLocalidadesSelecionadas()) return;  // the program is ending
     MostrarPainel(QStringLiteral("VERSELECOES"));
 }
 
@@ -307,7 +312,7 @@ void FrmQuelva::MnuVerResultado_Click() {
         FrmQuelva* janela;
         ~Ocultar() { janela->MostrarMensagem(false); }
     } ocultar{this};
-    if (FraRes->isVisible()) return;
+    if (FraRes->isVisibleTo(this)) return;
     if (painelResultado->run([this](bool visivel) { MostrarMensagem(visivel); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
 }
 

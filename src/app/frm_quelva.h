@@ -20,6 +20,7 @@ class Dialogos;
 class ListasVariaveis;
 class PainelPalavras;
 class PainelResultado;
+class PainelSelecoes;
 class PainelVariaveis;
 struct Estado;
 
@@ -97,6 +98,7 @@ public:
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
     PainelResultado* painelResultado = nullptr;
+    PainelSelecoes* painelSelecoes = nullptr;
 
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }

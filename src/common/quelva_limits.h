@@ -14,6 +14,10 @@ inline constexpr int kM1Marks = 29;
 // The result run refuses a locality condition or a statement longer than this, in characters.
 inline constexpr int kMaxStatementLength = 20000;
 
+// The largest grid the Excel export writes; the workbook format itself allows a few more.
+inline constexpr int kMaxExportRows = 65530;
+inline constexpr int kMaxExportColumns = 255;
+
 }  // namespace quelva
 
 namespace jet {

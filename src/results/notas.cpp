@@ -1,8 +1,7 @@
 #include "notas.h"
 
 #include "estado.h"
-#include "sql_text.h"
-#include "texto.h"
+#include "variable_texts.h"
 
 namespace quelva {
 
@@ -21,14 +20,6 @@ const char* const kConvencoes[] = {
     " -   -  Fenômeno inexistente",
 };
 
-// The `campo` of the first row matching `criterio`; empty without one.
-QString firstMatch(jet::Recordset& rs, const std::string& criterio, const char* campo) {
-    rs.findFirst(criterio);
-    return rs.noMatch() ? QString() : QString::fromStdString(rs.field(campo).toText());
-}
-
-bool blank(const QString& s) { return trimBlanks(s).isEmpty(); }
-
 }  // namespace
 
 QString MontarNotas(Estado& estado) {
@@ -37,18 +28,13 @@ QString MontarNotas(Estado& estado) {
     QString notas;
     for (const Variavel& v : estado.VetorVariavel) {
         if (!v.selecionada()) continue;
-        QString fonte, nota, definicao;
-        if (v.CodFonte.toInteger() != 0)
-            fonte = firstMatch(cd.RsCdFontes, "CodFonte = " + std::to_string(v.CodFonte.toInteger()), "DescricaoFonte");
-        if (v.CodNota.toInteger() != 0)
-            nota = firstMatch(cd.RsCdNotas, "CodNota = " + std::to_string(v.CodNota.toInteger()), "DescricaoNota");
-        definicao = firstMatch(cd.RsCdDefinicoes, "CodVariavel = " + jet::quoteText(v.CodVariavel.toText()), "DefinicaoVariavel");
-        if (blank(fonte) && blank(nota) && blank(definicao)) continue;
+        const VariableTexts t = variableTexts(cd.RsCdFontes, cd.RsCdNotas, cd.RsCdDefinicoes, v);
+        if (isBlank(t.fonte) && isBlank(t.nota) && isBlank(t.definicao)) continue;
         const QString nome = QString::fromUtf8(kVariavel) + QString::fromStdString(v.NomeVariavel.toText());
-        notas += blank(notas) ? nome : quebra + quebra + nome;
-        if (!blank(fonte)) notas += quebra + QString::fromUtf8(kFonte) + fonte;
-        if (!blank(nota)) notas += quebra + QString::fromUtf8(kNota) + nota;
-        if (!blank(definicao)) notas += quebra + QString::fromUtf8(kDefinicao) + definicao;
+        notas += notas.isEmpty() ? nome : quebra + quebra + nome;
+        if (!isBlank(t.fonte)) notas += quebra + QString::fromUtf8(kFonte) + QString::fromStdString(t.fonte);
+        if (!isBlank(t.nota)) notas += quebra + QString::fromUtf8(kNota) + QString::fromStdString(t.nota);
+        if (!isBlank(t.definicao)) notas += quebra + QString::fromUtf8(kDefinicao) + QString::fromStdString(t.definicao);
     }
     return notas;
 }

@@ -6,6 +6,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScreen>
+#include <stdexcept>
+#include <string>
 
 #include "error_policy.h"
 
@@ -14,6 +16,8 @@
 namespace quelva {
 
 void Grade::definirTamanho(int linhas, int colunas) {
+    if (linhas < 0 || colunas < 0) throw std::out_of_range("tamanho de grade negativo");
+    // Inside a batch the views are told once, at its end.
     if (!emLote_) beginResetModel();
     const std::size_t total = static_cast<std::size_t>(linhas) * static_cast<std::size_t>(colunas);
     if (colunas == colunas_) {
@@ -37,13 +41,15 @@ void Grade::definirTamanho(int linhas, int colunas) {
     }
 }
 
-Grade::Celula& Grade::celula(int linha, int coluna) {
-    return celulas_.at(static_cast<std::size_t>(linha) * colunas_ + coluna);
+std::size_t Grade::posicao(int linha, int coluna) const {
+    // A column past the last would otherwise land on the next row's cell.
+    if (linha < 0 || linha >= linhas_ || coluna < 0 || coluna >= colunas_)
+        throw std::out_of_range("célula (" + std::to_string(linha) + ", " + std::to_string(coluna) + ") fora da grade");
+    return static_cast<std::size_t>(linha) * static_cast<std::size_t>(colunas_) + static_cast<std::size_t>(coluna);
 }
 
-const Grade::Celula& Grade::celula(int linha, int coluna) const {
-    return celulas_.at(static_cast<std::size_t>(linha) * colunas_ + coluna);
-}
+Grade::Celula& Grade::celula(int linha, int coluna) { return celulas_[posicao(linha, coluna)]; }
+const Grade::Celula& Grade::celula(int linha, int coluna) const { return celulas_[posicao(linha, coluna)]; }
 
 void Grade::definirTexto(int linha, int coluna, const QString& texto) {
     celula(linha, coluna).texto = texto;
@@ -57,6 +63,11 @@ void Grade::definirLarguraColuna(int coluna, int twips) {
 
 void Grade::definirAlturaLinha(int linha, int twips) {
     alturas_.at(static_cast<std::size_t>(linha)) = twips;
+    if (!emLote_) emit medidasAlteradas();
+}
+
+void Grade::definirQuebraTexto(bool sim) {
+    quebra_ = sim;
     if (!emLote_) emit medidasAlteradas();
 }
 

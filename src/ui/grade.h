@@ -38,7 +38,7 @@ public:
     int alturaLinha(int linha) const { return alturas_.at(static_cast<std::size_t>(linha)); }
 
     bool quebraTexto() const { return quebra_; }
-    void definirQuebraTexto(bool sim) { quebra_ = sim; }
+    void definirQuebraTexto(bool sim);
 
     // Many cells changed at once: one notice to the views instead of one per cell.
     void iniciarAlteracoes();
@@ -53,6 +53,7 @@ signals:
 
 private:
     void avisar(int linha, int coluna);
+    std::size_t posicao(int linha, int coluna) const;
     int linhas_ = 0, colunas_ = 0;
     std::vector<Celula> celulas_;
     std::vector<int> larguras_, alturas_;
