@@ -31,6 +31,8 @@ void MontarFormato3(Estado& estado, Grade& grade, int larguraGrade) {
     GradeBatch lote(grade);
     grade.definirTamanho(0, 0);
     grade.definirTamanho(1, 2);
+    // At most a heading and a row per field for each record.
+    grade.reservarLinhas(rs.recordCount() * F);
     const Qt::Alignment centro = Qt::AlignCenter, esquerda = Qt::AlignLeft | Qt::AlignVCenter;
     const QColor localidade = localityColour(), variavel = variableColour(), corValor = valueColour();
     auto adicionarLinha = [&] {

@@ -41,6 +41,11 @@ void Grade::definirTamanho(int linhas, int colunas) {
     }
 }
 
+void Grade::reservarLinhas(int linhas) {
+    celulas_.reserve(static_cast<std::size_t>(std::max(linhas, 0)) * static_cast<std::size_t>(colunas_));
+    alturas_.reserve(static_cast<std::size_t>(std::max(linhas, 0)));
+}
+
 std::size_t Grade::posicao(int linha, int coluna) const {
     // A column past the last would otherwise land on the next row's cell.
     if (linha < 0 || linha >= linhas_ || coluna < 0 || coluna >= colunas_)

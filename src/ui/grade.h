@@ -25,6 +25,9 @@ public:
     // Sizes: growing keeps what is there, shrinking drops the cells beyond.
     void definirTamanho(int linhas, int colunas);
     int linhas() const { return linhas_; }
+    // Room for this many rows of the present columns, so that a grid grown row by row up to it never moves
+    // its cells (the room not used costs address space, not memory).
+    void reservarLinhas(int linhas);
     int colunas() const { return colunas_; }
 
     Celula& celula(int linha, int coluna);
