@@ -96,11 +96,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     bench::JanelaAmostra amostra;
-    quelva::Estado& estado = amostra.estado;
-    quelva::FrmQuelva& janela = amostra.janela;
-    janela.Form_Load();
-    janela.Form_Activate();
-    janela.show();
+    amostra.iniciar();
+    auto& [dialogos, estado, janela] = amostra;
     QApplication::processEvents();
     selecaoMaxima(estado);
     int localidades = 0, variaveis = 0;

@@ -65,6 +65,39 @@ void RepetitionCount::see(const std::string& nome, const QString& valor) {
 
 int RepetitionCount::dropped(int QtdM1) const { return (kRepeticoesM1 - k_) * QtdM1; }
 
+RepetitionCount readValues(jet::Recordset& rs, const std::function<void(int, int, const QString&)>& escrever) {
+    const int F = rs.fieldCount();
+    std::vector<std::string> nomes;
+    for (int i = 0; i < F; ++i) nomes.push_back(rs.fieldName(i));
+    RepetitionCount repeticoes;
+    rs.moveFirst();
+    for (int p = 0; !rs.eof(); ++p, rs.moveNext()) {
+        for (int i = 1; i < F; ++i) {
+            const QString valor = cellText(rs.field(i));
+            repeticoes.see(nomes[static_cast<std::size_t>(i)], valor);
+            escrever(p, i, valor);
+        }
+    }
+    return repeticoes;
+}
+
+void styleTable(Grade& grade, const QColor& canto, const QColor& linha0, const QColor& coluna0, Qt::Alignment alinhamento0) {
+    const QColor valor = valueColour();
+    for (int c = 0; c < grade.colunas(); ++c) {
+        grade.definirLarguraColuna(c, kLarguraColunaResultado);
+        grade.celula(0, c).fundo = c == 0 ? canto : linha0;
+        grade.celula(0, c).alinhamento = Qt::AlignCenter;
+    }
+    for (int r = 1; r < grade.linhas(); ++r) {
+        grade.celula(r, 0).fundo = coluna0;
+        grade.celula(r, 0).alinhamento = alinhamento0;
+        for (int c = 1; c < grade.colunas(); ++c) {
+            grade.celula(r, c).fundo = valor;
+            grade.celula(r, c).alinhamento = Qt::AlignCenter;
+        }
+    }
+}
+
 int rowHeightFor(int caracteres) {
     const int linhas = caracteres <= kCaracteresPorLinha ? 2 : (caracteres + kCaracteresPorLinha - 1) / kCaracteresPorLinha + 1;
     return linhas * kTwipsPorLinha;

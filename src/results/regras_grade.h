@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -45,6 +46,15 @@ public:
 private:
     int k_ = 1;
 };
+
+// Reads every value of the result from its first record: `escrever(p, i, texto)` for record p and field i
+// (1..F-1), the text trimmed. Returns the repetition count the values give.
+RepetitionCount readValues(jet::Recordset& rs, const std::function<void(int, int, const QString&)>& escrever);
+
+// The colours, alignments and widths Formato 1 and 2 share: row 0 centred, every column 2500 twips wide, the
+// corner in `canto` and the rest of row 0 in `linha0`; column 0 below it in `coluna0` with `alinhamento0`;
+// the values centred in the value colour.
+void styleTable(Grade& grade, const QColor& canto, const QColor& linha0, const QColor& coluna0, Qt::Alignment alinhamento0);
 
 // Each row's height from its longest cell text: 2 lines up to 30 characters, then one line per 30 more
 // characters begun, plus one; 240 twips a line.
