@@ -14,6 +14,7 @@
 #include "notas.h"
 #include "tabbed_frame.h"
 #include "twips.h"
+#include "wrapping_button.h"
 
 namespace quelva {
 
@@ -26,6 +27,8 @@ const char* kFechar = "&Fechar";
 const char* kImprimir = "Imprimir";
 const char* kSelecaoGrande = "Seleção muito grande !!";
 const char* kConsultasMenores = "Faça consultas menores.";
+// The legend's longest line fits its box at this size.
+constexpr int kPontosConvencoes = 8;
 const char* kNenhumDado = "Nenhum dado recuperado/satisfaz o(s) critério(s).";
 
 template <class W>
@@ -69,7 +72,7 @@ PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& po
 
     FraRes_TxtNotas = novo<QPlainTextEdit>(FraRes, "FraRes_TxtNotas");
     FraRes_TxtNotas->setReadOnly(true);
-    FraRes_CmdSalvar = novo<QPushButton>(FraRes, "FraRes_CmdSalvar");
+    FraRes_CmdSalvar = novo<WrappingButton>(FraRes, "FraRes_CmdSalvar");
     FraRes_CmdSalvar->setText(QString::fromUtf8(kSalvar));
     FraRes_CmdConvencoes = novo<QPushButton>(FraRes, "FraRes_CmdConvencoes");
     FraRes_CmdConvencoes->setText(QString::fromUtf8(kConvencoes));
@@ -83,7 +86,7 @@ PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& po
     FraRes_TxtConvencoes = novo<QPlainTextEdit>(FraRes_FraConvencoes, "FraRes_TxtConvencoes");
     FraRes_TxtConvencoes->setReadOnly(true);
     FraRes_TxtConvencoes->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixa(QStringLiteral("Courier New"));
+    QFont fixa(QStringLiteral("Courier New"), kPontosConvencoes);
     fixa.setStyleHint(QFont::Monospace);
     fixa.setFixedPitch(true);
     FraRes_TxtConvencoes->setFont(fixa);
