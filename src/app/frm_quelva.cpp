@@ -5,10 +5,12 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <stdexcept>
 
+#include "area_code.h"
 #include "dialogos.h"
 #include "error.h"
 #include "error_policy.h"
@@ -20,6 +22,8 @@
 #include "imagem_esticada.h"
 #include "recursos.h"
 #include "lista_variaveis.h"
+#include "painel_criterios.h"
+#include "painel_localidades.h"
 #include "painel_palavras.h"
 #include "painel_resultado.h"
 #include "painel_selecoes.h"
@@ -61,10 +65,13 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
     painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, politica_);
     painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
+    painelLocalidades = new PainelLocalidades(FraLoc, estado_, politica_);
     // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
-    painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_, [] {});
+    painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_,
+                                        [this] { painelLocalidades->FraLoc_CmdDesmarcarTodas_Click(); });
+    painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
     painelResultado = new PainelResultado(FraRes, estado_, politica_);
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraSel", "FraRes"};
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri", "FraRes"};
     criarMenu();
 }
 
@@ -155,6 +162,7 @@ void FrmQuelva::Form_Load() {
     MostrarPainel(QString());
     CarregarVetorVariavel(estado_.VetorVariavel, estado_.banco);
     painelVariaveis->CarregarArvoreTemas();
+    painelLocalidades->FraLoc_CarregarLocalidades();
     estado_.TituloResultado = QString::fromUtf8(kTituloResultado);
     estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
     estado_.NoDestacadoVar = -1;
@@ -183,6 +191,7 @@ void FrmQuelva::Form_Activate() {
     if (primeiraAtivacao_) estado_.ExpressaoCriterio.clear();
     abrirSessao();
     preencherNomesLocalidades();
+    if (primeiraAtivacao_) painelCriterios->prepareControls();
     painelResultado->PrepararConvencoes();
     primeiraAtivacao_ = false;
 }
@@ -198,10 +207,7 @@ void FrmQuelva::preencherNomesLocalidades() {
     estado_.VetorNomeLocalidade[0] = QString::fromUtf8(kTotalEstado);
     rs.moveFirst();
     while (!rs.eof()) {
-        const std::int64_t codigo = rs.field("COD_AREA_NORVA").toInteger();
-        if (codigo < 0 || codigo > kMaxCodigoArea)
-            throw jet::Error("O código de área " + std::to_string(codigo) + " da tabela CD_AREA está fora do intervalo de 0 a " +
-                             std::to_string(kMaxCodigoArea) + ".");
+        const int codigo = areaCode(rs.field("COD_AREA_NORVA"));
         estado_.VetorNomeLocalidade[static_cast<std::size_t>(codigo)] = QString::fromStdString(rs.field("DESCRICAO").toText());
         rs.moveNext();
     }
@@ -291,6 +297,8 @@ void FrmQuelva::MnuPalavrasChaves_Click() {
 
 void FrmQuelva::MnuLocalidades_Click() {
     if (FraLoc->isVisibleTo(this)) return;
+    painelLocalidades->FraLoc_LstMunSelec->show();
+    painelLocalidades->AtualizarMarcasLocalidades();
     MostrarPainel(QStringLiteral("LOCALIDADES"));
 }
 

@@ -18,6 +18,8 @@ namespace quelva {
 
 class Dialogos;
 class ListasVariaveis;
+class PainelCriterios;
+class PainelLocalidades;
 class PainelPalavras;
 class PainelResultado;
 class PainelSelecoes;
@@ -99,6 +101,12 @@ public:
     PainelPalavras* painelPalavras = nullptr;
     PainelResultado* painelResultado = nullptr;
     PainelSelecoes* painelSelecoes = nullptr;
+    PainelCriterios* painelCriterios = nullptr;
+    PainelLocalidades* painelLocalidades = nullptr;
+
+    // The panels (and the window's own controls) whose contents exist: every control the layout names in
+    // them must be there.
+    const std::set<std::string>& paineisConstruidos() const { return paineisConstruidos_; }
 
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }

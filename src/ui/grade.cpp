@@ -100,10 +100,12 @@ QVariant Grade::data(const QModelIndex& indice, int papel) const {
     case Qt::DisplayRole: return c.texto;
     case Qt::BackgroundRole: return c.fundo.isValid() ? QVariant(c.fundo) : QVariant();
     case Qt::TextAlignmentRole: return QVariant(static_cast<int>(c.alinhamento));
+    case Qt::ForegroundRole: return c.cor.isValid() ? QVariant(c.cor) : QVariant();
     case Qt::FontRole:
-        if (c.negrito) {
+        if (c.negrito || c.tamanhoFonte > 0) {
             QFont f;
-            f.setBold(true);
+            f.setBold(c.negrito);
+            if (c.tamanhoFonte > 0) f.setPointSize(c.tamanhoFonte);
             return f;
         }
         return {};

@@ -8,8 +8,8 @@
 namespace quelva {
 
 // A grid as the program fills it: text cells addressed by row and column from 0, each with its own background,
-// alignment and weight; each column its own width and each row its own height, in twips; word wrap. No
-// fixed rows or columns. One class serves every grid of the program (results, records, presentation).
+// alignment, text colour, font size and weight; each column its own width and each row its own height, in
+// twips; word wrap. No fixed rows or columns. One class serves every grid of the program (results, records, presentation).
 class Grade : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,6 +20,8 @@ public:
         QColor fundo;  // invalid: the view's own background
         Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
         bool negrito = false;
+        QColor cor;            // of the text; invalid: the view's own
+        int tamanhoFonte = 0;  // in points; 0: the view's own
     };
 
     // Sizes: growing keeps what is there, shrinking drops the cells beyond.

@@ -116,6 +116,14 @@ TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
     // A cell left alone has the view's own background and font.
     EXPECT_FALSE(g.data(g.index(0, 0), Qt::BackgroundRole).isValid());
     EXPECT_FALSE(g.data(g.index(0, 0), Qt::FontRole).isValid());
+    EXPECT_FALSE(g.data(g.index(0, 0), Qt::ForegroundRole).isValid());
+    // A text colour and a font size of the cell's own; the size alone does not make it bold.
+    g.celula(0, 0).cor = QColor(0, 0, 255);
+    g.celula(0, 0).tamanhoFonte = 11;
+    EXPECT_EQ(g.data(g.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+    const QFont f = g.data(g.index(0, 0), Qt::FontRole).value<QFont>();
+    EXPECT_EQ(f.pointSize(), 11);
+    EXPECT_FALSE(f.bold());
 }
 
 TEST(Grade, RowsAddedOneAtATimeKeepTheirCells) {
