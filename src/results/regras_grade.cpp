@@ -7,7 +7,6 @@
 #include "recordset.h"
 #include "sql_text.h"
 #include "tabelas_cd.h"
-#include "texto.h"
 
 namespace quelva {
 
@@ -56,7 +55,14 @@ int repetitionNumber(const std::string& nome) {
     return c >= '0' && c <= '9' ? c - '0' : 0;
 }
 
-QString cellText(const jet::Value& v) { return QString::fromStdString(trimBlanks(v.toText())); }
+QString cellText(const jet::Value& v) {
+    // Every value of a result passes here three times: no copy of the text but the one the cell keeps.
+    const std::string s = v.toText();
+    const auto a = s.find_first_not_of(' ');
+    if (a == std::string::npos) return {};
+    const auto b = s.find_last_not_of(' ');
+    return QString::fromUtf8(s.data() + a, static_cast<qsizetype>(b - a + 1));
+}
 
 void RepetitionCount::see(const std::string& nome, const QString& valor) {
     if (nome.rfind("M1", 0) != 0 || valor == u"-") return;
@@ -106,7 +112,7 @@ int rowHeightFor(int caracteres) {
 void AjustarAlturaLinhas(Grade& grade) {
     for (int r = 0; r < grade.linhas(); ++r) {
         qsizetype maior = 0;
-        for (int c = 0; c < grade.colunas(); ++c) maior = std::max(maior, grade.texto(r, c).size());
+        for (int c = 0; c < grade.colunas(); ++c) maior = std::max(maior, std::as_const(grade).celula(r, c).texto.size());
         grade.definirAlturaLinha(r, rowHeightFor(static_cast<int>(maior)));
     }
 }
