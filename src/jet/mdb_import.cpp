@@ -12,11 +12,12 @@
 #include "error.h"
 #include "sql_text.h"
 #include "sqlite_setup.h"
+#include "value.h"
 
 namespace jet {
 namespace {
 
-enum class Store { Integer, Real, Text, Memo, Boolean, Date, Skip };
+enum class Store { Integer, Real, Single, Text, Memo, Boolean, Date, Skip };
 
 // What each Jet column type becomes. OLE objects, binary columns and attachments are left out: nothing in
 // Quelva reads them and they would only make the copy in memory larger.
@@ -24,7 +25,8 @@ Store storeOf(int type) {
     switch (type) {
     case MDB_BOOL: return Store::Boolean;
     case MDB_BYTE: case MDB_INT: case MDB_LONGINT: return Store::Integer;
-    case MDB_MONEY: case MDB_FLOAT: case MDB_DOUBLE: case MDB_NUMERIC: return Store::Real;
+    case MDB_FLOAT: return Store::Single;
+    case MDB_MONEY: case MDB_DOUBLE: case MDB_NUMERIC: return Store::Real;
     case MDB_DATETIME: return Store::Date;
     case MDB_TEXT: case MDB_REPID: return Store::Text;
     case MDB_MEMO: return Store::Memo;
@@ -35,7 +37,7 @@ Store storeOf(int type) {
 const char* declaredType(Store s) {
     switch (s) {
     case Store::Integer: return "INTEGER";
-    case Store::Real: return "REAL";
+    case Store::Real: case Store::Single: return "REAL";
     case Store::Boolean: return "BOOLEAN";
     case Store::Date: return "DATETIME";
     default: return "TEXT COLLATE JET";
@@ -129,6 +131,7 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out) {
             switch (c.store) {
             case Store::Integer: sqlite3_bind_int64(st.st, p, std::strtoll(v, nullptr, 10)); break;
             case Store::Real: sqlite3_bind_double(st.st, p, std::strtod(v, nullptr)); break;
+            case Store::Single: sqlite3_bind_double(st.st, p, toSingle(std::strtod(v, nullptr))); break;  // libmdb prints 8 digits
             default: sqlite3_bind_text(st.st, p, v, c.length, SQLITE_TRANSIENT); break;
             }
         }
