@@ -190,6 +190,9 @@ TEST_F(PainelResultadoTest, TheLayoutPlacesEveryControlOfThePanel) {
     EXPECT_EQ(p->FraRes_MSFlexGrid[2]->geometry(), QRect(px(g.Left), px(g.Top), px(g.Width), px(g.Height)));
     const quelva::Geometria& n = t.janela->controles.at("FraRes_TxtNotas");
     EXPECT_EQ(p->FraRes_TxtNotas->geometry(), QRect(px(n.Left), px(n.Top), px(n.Width), px(n.Height)));
+    // The message frame, a control of the window, is placed now that the result panel is built.
+    const quelva::Geometria& m = t.janela->controles.at("FraRes_Mensagem");
+    EXPECT_EQ(t.janela->FraRes_Mensagem->geometry(), QRect(px(m.Left), px(m.Top), px(m.Width), px(m.Height)));
     const quelva::Geometria& f = t.janela->controles.at("FraRes_CmdFechar");
     EXPECT_EQ(p->FraRes_CmdFechar->geometry(), QRect(px(f.Left), px(f.Top), px(f.Width), px(f.Height)));
     // Formato 3 shares out the grid's own width.
