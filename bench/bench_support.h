@@ -26,6 +26,13 @@ struct JanelaAmostra {
     DialogosMudos dialogos;
     quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
     quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
+
+    // Start-up, the first activation and the window shown, as the program runs them.
+    void iniciar() {
+        janela.Form_Load();
+        janela.Form_Activate();
+        janela.show();
+    }
 };
 
 inline double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }

@@ -19,13 +19,13 @@
 #include "frm_ficha_institucional.h"
 #include "frm_ficha_tecnica.h"
 #include "frm_sobre.h"
-#include "grade.h"
 #include "imagem_esticada.h"
 #include "recursos.h"
 #include "lista_variaveis.h"
 #include "painel_criterios.h"
 #include "painel_localidades.h"
 #include "painel_palavras.h"
+#include "painel_resultado.h"
 #include "painel_selecoes.h"
 #include "painel_variaveis.h"
 #include "twips.h"
@@ -70,7 +70,8 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_,
                                         [this] { painelLocalidades->FraLoc_CmdDesmarcarTodas_Click(); });
     painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri"};
+    painelResultado = new PainelResultado(FraRes, estado_, politica_);
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri", "FraRes"};
     criarMenu();
 }
 
@@ -101,18 +102,6 @@ void FrmQuelva::criarPaineis() {
     QPalette pl = LinMenu->palette();
     pl.setColor(QPalette::Window, corVB(0xE0E0E0));
     LinMenu->setPalette(pl);
-
-    for (int i = 0; i < 3; ++i) {
-        const QString n = QString::number(i + 1);
-        FraRes_LblTituloGrid[i] = new QLabel(FraRes);
-        FraRes_LblTituloGrid[i]->setObjectName("FraRes_LblTituloGrid" + n);
-        FraRes_LblSubTituloGrid[i] = new QLabel(FraRes);
-        FraRes_LblSubTituloGrid[i]->setObjectName("FraRes_LblSubTituloGrid" + n);
-        gradesResultado[i] = new Grade(this);
-        FraRes_MSFlexGrid[i] = new VisaoGrade(FraRes);
-        FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
-        FraRes_MSFlexGrid[i]->definirGrade(gradesResultado[i]);
-    }
 
     // The message frame belongs to the window, not to the result panel, and stands above whatever panel is shown.
     FraRes_Mensagem = novoPainel(area, "FraRes_Mensagem", kCaptionMensagem);
@@ -178,10 +167,7 @@ void FrmQuelva::Form_Load() {
     estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
     estado_.NoDestacadoVar = -1;
     estado_.NoDestacadoPal = -1;
-    for (int i = 0; i < 3; ++i) {
-        FraRes_LblTituloGrid[i]->setText(estado_.TituloResultado);
-        FraRes_LblSubTituloGrid[i]->setText(estado_.SubTituloResultado);
-    }
+    painelResultado->setTitles(estado_.TituloResultado, estado_.SubTituloResultado);
 }
 
 void FrmQuelva::Form_Activate() {
@@ -198,11 +184,7 @@ void FrmQuelva::Form_Activate() {
     AjustarFraCri(c, m);
     AjustarFraPal(c, m);
     AjustarFraSel(c, m);
-    for (int i = 0; i < 3; ++i) {
-        FraRes_LblTituloGrid[i]->hide();
-        FraRes_LblSubTituloGrid[i]->hide();
-        FraRes_MSFlexGrid[i]->hide();
-    }
+    painelResultado->hideGroups();
     AjustarFraRes(c, m);
     aplicarLayout();
     FraLog->show();
@@ -210,6 +192,7 @@ void FrmQuelva::Form_Activate() {
     abrirSessao();
     preencherNomesLocalidades();
     if (primeiraAtivacao_) painelCriterios->prepareControls();
+    painelResultado->PrepararConvencoes();
     primeiraAtivacao_ = false;
 }
 
@@ -332,7 +315,13 @@ void FrmQuelva::MnuVerSelecoes_Click() {
 }
 
 void FrmQuelva::MnuVerResultado_Click() {
+    // The message frame is hidden again however the run ends.
+    struct Ocultar {
+        FrmQuelva* janela;
+        ~Ocultar() { janela->MostrarMensagem(false); }
+    } ocultar{this};
     if (FraRes->isVisibleTo(this)) return;
+    if (painelResultado->run([this](bool visivel) { MostrarMensagem(visivel); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
 }
 
 void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }

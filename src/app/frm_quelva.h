@@ -17,14 +17,13 @@ class QTabWidget;
 namespace quelva {
 
 class Dialogos;
-class Grade;
 class ListasVariaveis;
 class PainelCriterios;
 class PainelLocalidades;
 class PainelPalavras;
+class PainelResultado;
 class PainelSelecoes;
 class PainelVariaveis;
-class VisaoGrade;
 struct Estado;
 
 // The panels stacked on the window's area, in the order MostrarPainel hides them.
@@ -82,10 +81,6 @@ public:
     QFrame* LinMenu = nullptr;
     QGroupBox* FraRes_Mensagem = nullptr;
     QLabel* FraRes_LblMensagem = nullptr;
-    std::array<QLabel*, 3> FraRes_LblTituloGrid{};
-    std::array<QLabel*, 3> FraRes_LblSubTituloGrid{};
-    std::array<VisaoGrade*, 3> FraRes_MSFlexGrid{};
-    std::array<Grade*, 3> gradesResultado{};
 
     QAction* MnuApresentacao = nullptr;
     QAction* MnuVariaveis = nullptr;
@@ -104,6 +99,7 @@ public:
     // The panels' contents.
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
+    PainelResultado* painelResultado = nullptr;
     PainelSelecoes* painelSelecoes = nullptr;
     PainelCriterios* painelCriterios = nullptr;
     PainelLocalidades* painelLocalidades = nullptr;

@@ -1,10 +1,15 @@
 #include "grade.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScreen>
 #include <stdexcept>
 #include <string>
+
+#include "error_policy.h"
 
 #include "twips.h"
 
@@ -14,11 +19,18 @@ void Grade::definirTamanho(int linhas, int colunas) {
     if (linhas < 0 || colunas < 0) throw std::out_of_range("tamanho de grade negativo");
     // Inside a batch the views are told once, at its end.
     if (!emLote_) beginResetModel();
-    std::vector<Celula> novas(static_cast<std::size_t>(linhas) * static_cast<std::size_t>(colunas));
-    for (int l = 0; l < std::min(linhas, linhas_); ++l)
-        for (int c = 0; c < std::min(colunas, colunas_); ++c)
-            novas[static_cast<std::size_t>(l) * colunas + c] = std::move(celulas_[static_cast<std::size_t>(l) * colunas_ + c]);
-    celulas_ = std::move(novas);
+    const std::size_t total = static_cast<std::size_t>(linhas) * static_cast<std::size_t>(colunas);
+    if (colunas == colunas_) {
+        // Rows added or cut at the end: the cells stay where they are, and a grid grown one row at a time
+        // costs no more than one grown at once.
+        celulas_.resize(total);
+    } else {
+        std::vector<Celula> novas(total);
+        for (int l = 0; l < std::min(linhas, linhas_); ++l)
+            for (int c = 0; c < std::min(colunas, colunas_); ++c)
+                novas[static_cast<std::size_t>(l) * colunas + c] = std::move(celulas_[static_cast<std::size_t>(l) * colunas_ + c]);
+        celulas_ = std::move(novas);
+    }
     larguras_.resize(static_cast<std::size_t>(colunas), kLarguraColunaPadrao);
     alturas_.resize(static_cast<std::size_t>(linhas), kAlturaLinhaPadrao);
     linhas_ = linhas;
@@ -27,6 +39,11 @@ void Grade::definirTamanho(int linhas, int colunas) {
         endResetModel();
         emit medidasAlteradas();
     }
+}
+
+void Grade::reservarLinhas(int linhas) {
+    celulas_.reserve(static_cast<std::size_t>(std::max(linhas, 0)) * static_cast<std::size_t>(colunas_));
+    alturas_.reserve(static_cast<std::size_t>(std::max(linhas, 0)));
 }
 
 std::size_t Grade::posicao(int linha, int coluna) const {
@@ -99,7 +116,8 @@ QVariant Grade::data(const QModelIndex& indice, int papel) const {
 VisaoGrade::VisaoGrade(QWidget* pai) : QTableView(pai) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
-    setSelectionMode(QAbstractItemView::NoSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
@@ -128,6 +146,50 @@ void VisaoGrade::aplicarMedidas() {
     for (int l = 0; l < grade_->linhas(); ++l) v->resizeSection(l, twipsParaPixels(grade_->alturaLinha(l), dpi));
     h->setUpdatesEnabled(true);
     v->setUpdatesEnabled(true);
+}
+
+namespace {
+
+QString celulaCopiada(const QString& t) {
+    if (!t.contains(u'\t') && !t.contains(u'\n') && !t.contains(u'\r') && !t.contains(u'"')) return t;
+    QString r = t;
+    return u'"' + r.replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+}  // namespace
+
+QString VisaoGrade::textoSelecionado() const {
+    if (!grade_ || !selectionModel()) return {};
+    const QItemSelection selecao = selectionModel()->selection();
+    if (selecao.isEmpty()) return {};
+    int topo = grade_->linhas(), base = -1, esquerda = grade_->colunas(), direita = -1;
+    for (const QItemSelectionRange& r : selecao) {
+        topo = std::min(topo, r.top());
+        base = std::max(base, r.bottom());
+        esquerda = std::min(esquerda, r.left());
+        direita = std::max(direita, r.right());
+    }
+    const bool retangulo = selecao.size() == 1;
+    QString texto;
+    for (int l = topo; l <= base; ++l) {
+        for (int c = esquerda; c <= direita; ++c) {
+            if (c > esquerda) texto += u'\t';
+            if (retangulo || selecao.contains(grade_->index(l, c))) texto += celulaCopiada(grade_->texto(l, c));
+        }
+        texto += u'\n';
+    }
+    return texto;
+}
+
+void VisaoGrade::keyPressEvent(QKeyEvent* e) {
+    if (!e->matches(QKeySequence::Copy)) {
+        QTableView::keyPressEvent(e);
+        return;
+    }
+    auto copiar = [this] { QApplication::clipboard()->setText(textoSelecionado()); };
+    if (politica_) politica_->run(copiar);
+    else copiar();
+    e->accept();
 }
 
 }  // namespace quelva

@@ -27,6 +27,9 @@ public:
     // Sizes: growing keeps what is there, shrinking drops the cells beyond.
     void definirTamanho(int linhas, int colunas);
     int linhas() const { return linhas_; }
+    // Room for this many rows of the present columns, so that a grid grown row by row up to it never moves
+    // its cells (the room not used costs address space, not memory).
+    void reservarLinhas(int linhas);
     int colunas() const { return colunas_; }
 
     Celula& celula(int linha, int coluna);
@@ -63,7 +66,10 @@ private:
     int emLote_ = 0;
 };
 
-// The view of a Grade: no headers, sizes converted from twips at the screen's resolution.
+class ErrorPolicy;
+
+// The view of a Grade: no headers, sizes converted from twips at the screen's resolution. Cells can be
+// selected, and Ctrl+C copies the selection as a spreadsheet expects it.
 class VisaoGrade : public QTableView {
     Q_OBJECT
 public:
@@ -71,9 +77,21 @@ public:
     void definirGrade(Grade* grade);
     Grade* grade() const { return grade_; }
 
+    // The copy key then runs under the program's error policy.
+    void usarPolitica(ErrorPolicy* politica) { politica_ = politica; }
+
+    // The selected cells as tab-separated text: the rectangle that holds the selection, one line per row
+    // (cells of it that are not selected stay empty); a text holding a tab, a line break or a quote is put
+    // in quotes, its quotes doubled. Empty without a selection.
+    QString textoSelecionado() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
 private:
     void aplicarMedidas();
     Grade* grade_ = nullptr;
+    ErrorPolicy* politica_ = nullptr;
 };
 
 // Default sizes of a new row and column, in twips.

@@ -9,6 +9,7 @@
 
 #include "grade.h"
 #include "janela_teste.h"
+#include "painel_resultado.h"
 
 namespace {
 
@@ -62,9 +63,9 @@ TEST(FrmQuelva, StartUpShowsTheLogoAndFillsNamesAndTitles) {
     EXPECT_EQ(t.estado->NoDestacadoVar, -1);
     EXPECT_EQ(t.estado->NoDestacadoPal, -1);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(t.janela->FraRes_LblTituloGrid[i]->text(), "Lumbra 1999");
-        EXPECT_EQ(t.janela->FraRes_LblSubTituloGrid[i]->text(), "Tarsenal");
-        EXPECT_FALSE(t.janela->FraRes_MSFlexGrid[i]->isVisibleTo(t.janela.get()));
+        EXPECT_EQ(t.janela->painelResultado->FraRes_LblTituloGrid[i]->text(), "Lumbra 1999");
+        EXPECT_EQ(t.janela->painelResultado->FraRes_LblSubTituloGrid[i]->text(), "Tarsenal");
+        EXPECT_FALSE(t.janela->painelResultado->FraRes_MSFlexGrid[i]->isVisibleTo(t.janela.get()));
     }
     // CD_AREA's row of code 0 replaces the state total's name, since the rows are copied after it is set.
     EXPECT_EQ(t.estado->VetorNomeLocalidade[0], "Total do Estado");

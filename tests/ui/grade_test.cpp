@@ -126,4 +126,38 @@ TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
     EXPECT_FALSE(f.bold());
 }
 
+TEST(Grade, RowsAddedOneAtATimeKeepTheirCells) {
+    Grade g;
+    g.definirTamanho(1, 2);
+    for (int l = 0; l < 1000; ++l) {
+        if (l > 0) g.definirTamanho(g.linhas() + 1, 2);
+        g.definirTexto(l, 1, QString::number(l));
+    }
+    EXPECT_EQ(g.texto(0, 1), "0");
+    EXPECT_EQ(g.texto(999, 1), "999");
+    EXPECT_EQ(g.texto(500, 0), "");
+    g.definirTamanho(3, 2);
+    g.definirTamanho(4, 2);
+    EXPECT_EQ(g.texto(2, 1), "2");
+    EXPECT_EQ(g.texto(3, 1), "");  // a row cut and grown again comes back empty
+}
+
+TEST(VisaoGrade, SelectedCellsAsTabSeparatedText) {
+    Grade g;
+    VisaoGrade v;
+    v.definirGrade(&g);
+    preencher(g, 4, 4);
+    EXPECT_EQ(v.textoSelecionado(), "");
+    g.definirTexto(1, 2, "a\tb");
+    g.definirTexto(2, 1, "diz \"sim\"");
+    g.definirTexto(2, 2, "duas\nlinhas");
+    v.selectionModel()->select(QItemSelection(g.index(1, 1), g.index(2, 2)), QItemSelectionModel::Select);
+    EXPECT_EQ(v.textoSelecionado(), "1,1\t\"a\tb\"\n\"diz \"\"sim\"\"\"\t\"duas\nlinhas\"\n");
+    // Two separate cells: the rectangle that holds them, the cells between left empty.
+    v.clearSelection();
+    v.selectionModel()->select(g.index(0, 0), QItemSelectionModel::Select);
+    v.selectionModel()->select(g.index(1, 3), QItemSelectionModel::Select);
+    EXPECT_EQ(v.textoSelecionado(), "0,0\t\t\t\n\t\t\t1,3\n");
+}
+
 }  // namespace

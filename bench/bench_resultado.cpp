@@ -1,0 +1,186 @@
+// The result run on the full sample at the largest selection the limits admit: every listed locality and as
+// many variables as the statement then holds. Times "Ver resultado" from the click to the panel shown, each
+// step of it, the query against the sqlite3 shell running the same translated statement on the same data,
+// tab switching and scrolling, and reports the program's peak memory. Prints JSON lines.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <ctime>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "bench_support.h"
+#include "consulta.h"
+#include "dialogos.h"
+#include "estado.h"
+#include "formatos.h"
+#include "frm_quelva.h"
+#include "grade.h"
+#include "notas.h"
+#include "painel_resultado.h"
+#include "tabbed_frame.h"
+#include "twips.h"
+
+namespace {
+
+using bench::Clock;
+using bench::medianaMs;
+
+double ms(Clock::time_point a, Clock::time_point b) { return bench::ms(b - a); }
+
+double cpuMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
+
+long picoMemoriaKb() {
+    std::ifstream f("/proc/self/status");
+    std::string linha;
+    while (std::getline(f, linha))
+        if (linha.rfind("VmHWM:", 0) == 0) return std::stol(linha.substr(6));
+    return -1;
+}
+
+// Every locality of the Localities panel (mun non-zero), and variables in table order while the statement
+// still holds them: the ordinary ones first, then those of the M1 group (nine columns each and a name column).
+void selecaoMaxima(quelva::Estado& e) {
+    jet::Recordset& rs = e.RsArea;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        if (rs.field("mun").toInteger() != 0) e.VetorLocalidade[static_cast<std::size_t>(rs.field("COD_AREA_NORVA").toInteger())] = true;
+    rs.moveFirst();
+    for (bool m1 : {false, true}) {
+        for (auto& v : e.VetorVariavel) {
+            if (v.CodVariavel.isNull() || quelva::belongsToM1(v.CodVariavel.toText()) != m1) continue;
+            v.Selecionada = jet::Value::boolean(true);
+            if (!quelva::MontarConsulta(e)) v.Selecionada = jet::Value::boolean(false);
+        }
+    }
+}
+
+// The sqlite3 shell's own time for `sql` on an in-memory copy of `arquivo`, with the engine's collation and
+// functions loaded; -1 when the shell is missing or fails.
+double tempoShellMs(const QString& arquivo, const QString& extensao, const std::string& sql, int& linhas) {
+    QTemporaryDir dir;
+    const QString script = dir.filePath("consulta.sql");
+    {
+        std::ofstream f(script.toStdString());
+        f << ".open --deserialize " << arquivo.toStdString()
+          << "\n.load " << extensao.toStdString() << "\n.mode list\n.timer on\n" << sql << ";\n";
+    }
+    QProcess p;
+    p.setStandardInputFile(script);
+    p.start(QStringLiteral("sqlite3"), {QStringLiteral(":memory:")});
+    if (!p.waitForFinished(120000) || p.exitCode() != 0) {
+        std::fprintf(stderr, "sqlite3: %s\n", p.readAllStandardError().constData());
+        return -1;
+    }
+    const QString saida = QString::fromUtf8(p.readAllStandardOutput());
+    const auto m = QRegularExpression(QStringLiteral("Run Time: real ([0-9.]+)")).match(saida);
+    linhas = static_cast<int>(saida.count(u'\n')) - 1;
+    return m.hasMatch() ? m.captured(1).toDouble() * 1000 : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    bench::JanelaAmostra amostra;
+    amostra.iniciar();
+    auto& [dialogos, estado, janela] = amostra;
+    QApplication::processEvents();
+    selecaoMaxima(estado);
+    int localidades = 0, variaveis = 0;
+    for (bool b : estado.VetorLocalidade) localidades += b;
+    for (const auto& v : estado.VetorVariavel) variaveis += v.selecionada();
+    const QString instrucao = *quelva::MontarConsulta(estado);
+
+    // The whole run, from the click to the panel shown and painted; its processor time too, which other work
+    // on the machine does not stretch.
+    quelva::PainelResultado& p = *janela.painelResultado;
+    std::vector<double> cpu;
+    const double run = medianaMs(5, [&] { janela.MnuVariaveis_Click(); QApplication::processEvents(); }, [&] {
+        const double antes = cpuMs();
+        janela.MnuVerResultado->trigger();
+        QApplication::processEvents();
+        cpu.push_back(cpuMs() - antes);
+    });
+    std::sort(cpu.begin(), cpu.end());
+    const double picoRun = picoMemoriaKb() / 1024.0;
+    if (!janela.FraRes->isVisible()) {
+        std::fprintf(stderr, "o painel de resultado não apareceu\n");
+        return 1;
+    }
+    const quelva::Grade& g1 = p.grade(0);
+    const quelva::Grade& g3 = p.grade(2);
+    std::printf("{\"bench\":\"ver_resultado\",\"localities\":%d,\"variables\":%d,\"statement_chars\":%lld,\"rows\":%d,"
+                "\"grid1\":[%d,%d],\"grid3_rows\":%d,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":1500,\"peak_rss_mb\":%.1f,"
+                "\"goal_mb\":400}\n",
+                localidades, variaveis, static_cast<long long>(instrucao.size()), estado.RsResultado.recordCount(),
+                g1.linhas(), g1.colunas(), g3.linhas(), run, cpu[cpu.size() / 2], picoRun);
+
+    // Its steps, one by one.
+    quelva::Grade g(nullptr);
+    auto a = Clock::now();
+    quelva::AbrirTabelasCD(estado.tabelasCD, estado.banco);
+    auto b = Clock::now();
+    quelva::openResult(estado, instrucao);
+    auto c = Clock::now();
+    quelva::MontarFormato1(estado, g);
+    auto d = Clock::now();
+    quelva::MontarFormato2(estado, g);
+    auto e = Clock::now();
+    quelva::MontarFormato3(estado, g, 15000);
+    auto f = Clock::now();
+    quelva::MontarNotas(estado);
+    auto h = Clock::now();
+    quelva::FecharTabelasCD(estado.tabelasCD);
+    std::printf("{\"bench\":\"ver_resultado_passos\",\"catalogue_ms\":%.1f,\"query_ms\":%.1f,\"formato1_ms\":%.1f,"
+                "\"formato2_ms\":%.1f,\"formato3_ms\":%.1f,\"notas_ms\":%.1f}\n",
+                ms(a, b), ms(b, c), ms(c, d), ms(d, e), ms(e, f), ms(f, h));
+
+    // The query alone against the sqlite3 shell running the same translated statement on the same data.
+    quelva::AbrirTabelasCD(estado.tabelasCD, estado.banco);
+    const std::string traduzida = estado.tabelasCD.DbCatalogo.translate(instrucao.toStdString());
+    const double nossa = medianaMs(5, [] {}, [&] { estado.tabelasCD.DbCatalogo.openRecordset(instrucao.toStdString()); });
+    quelva::FecharTabelasCD(estado.tabelasCD);
+    int linhasShell = 0;
+    const double shell = tempoShellMs(QStringLiteral(QUELVA_BIN "/Quelva.mdb"), QStringLiteral(QUELVA_EXTENSAO), traduzida, linhasShell);
+    std::printf("{\"bench\":\"consulta_vs_sqlite3\",\"engine_ms\":%.1f,\"sqlite3_shell_ms\":%.1f,\"shell_rows\":%d,"
+                "\"ratio\":%.2f,\"goal_ratio\":2}\n",
+                nossa, shell, linhasShell, shell > 0 ? nossa / shell : -1.0);
+
+    // Switching tabs and scrolling the grids of that size, painted.
+    const double abas = medianaMs(9, [] {}, [&] {
+        p.FraRes_SSTab1->setTab((p.FraRes_SSTab1->Tab() + 1) % 3);
+        QApplication::processEvents();
+    });
+    double rolar[3];
+    for (int i = 0; i < 3; ++i) {
+        p.FraRes_SSTab1->setTab(i);
+        QApplication::processEvents();
+        QScrollBar* barra = p.FraRes_MSFlexGrid[i]->verticalScrollBar();
+        int passo = 0;
+        rolar[i] = medianaMs(9, [] {}, [&] {
+            barra->setValue(barra->maximum() * (++passo % 4) / 4);
+            p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->setValue(p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->maximum() * (passo % 3) / 3);
+            p.FraRes_MSFlexGrid[i]->viewport()->repaint();
+        });
+    }
+    std::printf("{\"bench\":\"abas_e_rolagem\",\"tab_switch_ms\":%.1f,\"scroll_grid1_ms\":%.1f,\"scroll_grid2_ms\":%.1f,"
+                "\"scroll_grid3_ms\":%.1f,\"goal_ms\":100}\n",
+                abas, rolar[0], rolar[1], rolar[2]);
+    // With the benchmark's own extra grid of the steps above.
+    std::printf("{\"bench\":\"ver_resultado_memoria\",\"peak_rss_mb_at_end\":%.1f}\n", picoMemoriaKb() / 1024.0);
+    return 0;
+}

@@ -1,0 +1,75 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace quelva {
+
+class ErrorPolicy;
+class Grade;
+class TabbedFrame;
+class VisaoGrade;
+struct Estado;
+
+// The result panel: the three layouts of the last run on three tabs, each under its title and subtitle, the
+// notes of the selected variables, the conventions legend, and the buttons that save and explain the result.
+class PainelResultado : public QObject {
+    Q_OBJECT
+public:
+    PainelResultado(QGroupBox* FraRes, Estado& estado, ErrorPolicy& politica);
+
+    // The result run, up to showing the panel: validation, the statement, the three layouts and the notes.
+    // `mensagem` shows (true) or hides (false) the window's message frame. True when there are rows to show:
+    // the first tab is then selected with its group visible, and the caller shows the panel.
+    bool run(const std::function<void(bool)>& mensagem);
+
+    void FraRes_SSTab1_Click(int anterior);
+    void FraRes_CmdConvencoes_Click();
+    void FraRes_CmdFechar_Click();
+    // The export fills this in; until then the button does nothing.
+    void FraRes_CmdSalvar_Click();
+    void onSave(std::function<void()> salvar) { salvar_ = std::move(salvar); }
+
+    // At every activation: the legend hidden and written anew.
+    void PrepararConvencoes();
+    // The captions of the three title and subtitle labels.
+    void setTitles(const QString& titulo, const QString& subtitulo);
+    // Hides the title, subtitle and grid of every tab.
+    void hideGroups();
+
+    Grade& grade(int i) const { return *grades_[static_cast<std::size_t>(i)]; }
+    // The notes and the legend as written, lines joined by CR LF.
+    const QString& notesText() const { return notas_; }
+    const QString& conventions() const { return convencoes_; }
+
+    QGroupBox* FraRes;
+    TabbedFrame* FraRes_SSTab1 = nullptr;
+    std::array<QLabel*, 3> FraRes_LblTituloGrid{};
+    std::array<QLabel*, 3> FraRes_LblSubTituloGrid{};
+    std::array<VisaoGrade*, 3> FraRes_MSFlexGrid{};
+    QPlainTextEdit* FraRes_TxtNotas = nullptr;
+    QPushButton* FraRes_CmdSalvar = nullptr;
+    QPushButton* FraRes_CmdConvencoes = nullptr;
+    QPushButton* FraRes_CmdImprimir = nullptr;
+    QGroupBox* FraRes_FraConvencoes = nullptr;
+    QPlainTextEdit* FraRes_TxtConvencoes = nullptr;
+    QPushButton* FraRes_CmdFechar = nullptr;
+
+private:
+    void showGroup(int i, bool visivel);
+
+    Estado& estado_;
+    ErrorPolicy& politica_;
+    std::array<Grade*, 3> grades_{};
+    QString notas_;
+    QString convencoes_;
+    std::function<void()> salvar_;
+};
+
+}  // namespace quelva

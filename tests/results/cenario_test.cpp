@@ -1,0 +1,81 @@
+// "Ver resultado" as a user gets there: variables ticked in their panel, localities ticked in theirs, a
+// criterion added, then the menu; every cell of the first layout checked against the same statement run on
+// the engine.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "arvore_temas.h"
+#include "consulta.h"
+#include "grade.h"
+#include "janela_teste.h"
+#include "locality_entry.h"
+#include "painel_criterios.h"
+#include "painel_localidades.h"
+#include "painel_resultado.h"
+#include "painel_variaveis.h"
+
+namespace {
+
+using testing_support::JanelaTeste;
+
+TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout) {
+    JanelaTeste t;
+    ASSERT_TRUE(t.iniciar());
+    t.janela->show();
+    t.janela->MnuVariaveis->trigger();
+    quelva::PainelVariaveis* v = t.janela->painelVariaveis;
+    ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST1"));
+    for (int i : {0, 1, 3}) {
+        v->FraVar_LstNomeVariavel->setCurrentRow(i);
+        QTest::keyClick(v->FraVar_LstNomeVariavel, Qt::Key_Space);
+    }
+    t.janela->MnuLocalidades->trigger();
+    QListWidget* lista = t.janela->painelLocalidades->FraLoc_LstMunSelec;
+    for (int codigo : {1, 5, 26, 61, 98, 304}) {
+        int linha = -1;
+        for (int i = 0; i < lista->count(); ++i)
+            if (quelva::codeOfLocalityEntry(quelva::entryOfLocalityItem(lista->item(i))) == codigo) linha = i;
+        ASSERT_GE(linha, 0) << codigo;
+        lista->setCurrentRow(linha);
+        QTest::keyClick(lista, Qt::Key_Space);
+    }
+    t.janela->MnuCriterios->trigger();
+    quelva::PainelCriterios* c = t.janela->painelCriterios;
+    for (int i = 0; i < c->FraCri_DbCmbVar->count(); ++i)
+        if (c->FraCri_DbCmbVar->itemData(i).toString().left(20).trimmed() == "K002") c->FraCri_DbCmbVar->setCurrentIndex(i);
+    c->FraCri_CmbOperador->setCurrentIndex(c->FraCri_CmbOperador->findText(">="));
+    QTest::keyClicks(c->FraCri_TxtValor, "0");
+    QTest::mouseClick(c->FraCri_CmdAdicionaCri, Qt::LeftButton);
+    ASSERT_TRUE(t.estado->ExpressaoCriterio.contains("cri_K002")) << t.estado->ExpressaoCriterio.toStdString();
+
+    t.janela->MnuVerResultado->trigger();
+    ASSERT_TRUE(t.dialogos.mensagens().empty()) << t.dialogos.mensagens()[0].texto.toStdString();
+    ASSERT_EQ(t.painelVisivel(), "FraRes");
+
+    // The same statement, run on a connection of its own.
+    const QString instrucao = *quelva::MontarConsulta(*t.estado);
+    EXPECT_TRUE(instrucao.startsWith("Select TK.Cod_Mun, TK.K001, TK.K002, TJ.J001 From")) << instrucao.toStdString();
+    EXPECT_TRUE(instrucao.contains("(TK.Cod_Mun=1 or TK.Cod_Mun=5 or TK.Cod_Mun=26 or TK.Cod_Mun=61 or TK.Cod_Mun=98 or "
+                                   "TK.Cod_Mun=304)"));
+    EXPECT_TRUE(instrucao.contains(" and (" + t.estado->ExpressaoCriterio + ") Order By"));
+    jet::Recordset rs = t.estado->banco.abrir().openRecordset(instrucao.toStdString());
+    const quelva::Grade& g = t.janela->painelResultado->grade(0);
+    ASSERT_GT(rs.recordCount(), 0);
+    ASSERT_EQ(g.linhas(), rs.recordCount() + 1);
+    ASSERT_EQ(g.colunas(), rs.fieldCount());
+    int p = 1;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext(), ++p) {
+        EXPECT_EQ(g.texto(p, 0), t.estado->VetorNomeLocalidade[static_cast<std::size_t>(rs.field(0).toInteger())]);
+        EXPECT_NE(rs.field(0).toInteger(), 304);  // it has no row in TJ
+        for (int i = 1; i < rs.fieldCount(); ++i)
+            EXPECT_EQ(g.texto(p, i), QString::fromStdString(rs.field(i).toText()).trimmed()) << p << "," << i;
+    }
+    EXPECT_EQ(g.texto(0, 3), t.janela->painelVariaveis->FraVar_LstNomeVariavel->item(3)->text());
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#pragma once
+// A survey made for the result run's rules: four localities (Alfa 12, Beta 5, Gama 20 in name order, and
+// Delta 30, missing from TD), ordinary variables in several tables, titles of 30, 31 and 61 characters, a
+// Null value, and an M1 group whose repetitions stop at 3 for Alfa, at 2 for Gama, and at once for Beta.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "banco.h"
+#include "estado.h"
+#include "fixture.h"
+#include "tabelas_cd.h"
+#include "vetor_variavel.h"
+
+namespace testing_support {
+
+inline const char* const kTabelasPesquisa[] = {"TK", "TJ", "TM", "TI", "TH", "TA", "TB", "TL99", "TD", "TG", "socioe_char"};
+
+inline std::string pesquisaDeTeste() {
+    const std::string t30(30, 'a'), t31(31, 'b'), t61(61, 'c');
+    std::string s =
+        "CREATE TABLE CD_VAR (NumSeq INTEGER, CodTema INTEGER, CodSubTema INTEGER, CodVariavel TEXT COLLATE JET,"
+        " NomeVariavel TEXT COLLATE JET, CodFonte INTEGER, CodNota INTEGER, NomeTabela TEXT COLLATE JET,"
+        " [Palavra-Chave] TEXT COLLATE JET, criterio BOOLEAN);"
+        "INSERT INTO CD_VAR VALUES (1, 1, 10, 'X1', 'Escolas', 1, 2, 'TA', '', -1),"
+        " (2, 1, 10, 'X2', 'Creches', 0, 0, 'TK', '', -1),"
+        " (3, 1, 10, 'T30', '" + t30 + "', 0, 3, 'TB', '', 0),"
+        " (4, 1, 10, 'T31', '" + t31 + "', 9, 0, 'TB', '', 0),"
+        " (5, 1, 10, 'T61', '" + t61 + "', 0, 0, 'TB', '', 0),"
+        " (6, 1, 11, 'M1_1003', 'Tem sede', 0, 0, 'TM1', '', 0),"
+        " (7, 1, 11, 'M1_1012', 'Reuniões', 0, 0, 'TM1', '', 0),"
+        " (8, 1, 11, 'M1_1028', 'Extra', 0, 0, 'TM1', '', 0);"
+        "CREATE TABLE CD_TEMA (CodTema INTEGER, NomeTema TEXT COLLATE JET); INSERT INTO CD_TEMA VALUES (1, 'Tema');"
+        "CREATE TABLE CD_SUBTEMA (CodSubTema INTEGER, NomeSubTema TEXT COLLATE JET);"
+        "INSERT INTO CD_SUBTEMA VALUES (10, 'Sub'), (11, 'Conselhos');"
+        "CREATE TABLE CD_SUBVAR (CodVariavel TEXT COLLATE JET, CodSubVar TEXT COLLATE JET, NomeSubVar TEXT COLLATE JET);"
+        "INSERT INTO CD_SUBVAR VALUES ('X1', 'X1A', 'Escolas públicas');"
+        "CREATE TABLE CD_VARM1 (CodVariavel TEXT COLLATE JET, NomeVariavel TEXT COLLATE JET);"
+        "INSERT INTO CD_VARM1 VALUES ('M1_NOME', 'Nome do conselho'), ('M1_1003', 'Tem sede'), ('M1_1012', 'Reuniões');"
+        "CREATE TABLE CD_AREA (COD_AREA_NORVA INTEGER, DESCRICAO TEXT COLLATE JET, mun INTEGER, munseqrarg INTEGER,"
+        " munseqdrads INTEGER);"
+        "INSERT INTO CD_AREA VALUES (5, 'Beta', 1, 0, 0), (12, 'Alfa', 1, 0, 0), (20, 'Gama', 1, 0, 0),"
+        " (30, 'Delta', 1, 0, 0);"
+        "CREATE TABLE CD_FONTES (CodFonte INTEGER, DescricaoFonte TEXT COLLATE JET);"
+        "INSERT INTO CD_FONTES VALUES (1, 'Censo'), (2, '   ');"
+        "CREATE TABLE CD_NOTAS (CodNota INTEGER, DescricaoNota TEXT COLLATE JET);"
+        "INSERT INTO CD_NOTAS VALUES (2, ' Em 1998 '), (3, '  ');"
+        "CREATE TABLE CD_DEFINICOES (CodVariavel TEXT COLLATE JET, DefinicaoVariavel TEXT COLLATE JET);"
+        "INSERT INTO CD_DEFINICOES VALUES ('X2', 'Vagas em creche'), ('T31', '   ');"
+        "CREATE TABLE municipios (COD_AREA_NORVA INTEGER, DESCRICAO TEXT COLLATE JET);"
+        "INSERT INTO municipios VALUES (5, 'Beta'), (12, 'Alfa'), (20, 'Gama'), (30, 'Delta');"
+        "CREATE TABLE TABCRI (Cod_Mun INTEGER, cri_X2 INTEGER);"
+        "INSERT INTO TABCRI VALUES (5, 50), (12, 120), (20, 200), (30, 300);";
+    for (const char* t : kTabelasPesquisa) {
+        const std::string n = t;
+        std::string colunas = n == "TA" ? ", X1 TEXT" : n == "TK" ? ", X2 TEXT" : n == "TB" ? ", T30 TEXT, T31 TEXT, T61 TEXT" : "";
+        s += "CREATE TABLE " + n + " (Cod_Mun INTEGER PRIMARY KEY" + colunas + ");";
+        for (int c : {5, 12, 20, 30}) {
+            if (n == "TD" && c == 30) continue;
+            const std::string k = std::to_string(c);
+            std::string valores = n == "TA" ? (c == 20 ? ", NULL" : ", ' x" + k + " '")
+                                  : n == "TK" ? ", '" + std::to_string(c * 10) + "'"
+                                  : n == "TB" ? ", 'NR', 'SB', '...'"
+                                              : "";
+            s += "INSERT INTO " + n + " VALUES (" + k + valores + ");";
+        }
+    }
+    // TM1: the name column of each repetition and the columns of sub-variables 03 and 12.
+    s += "CREATE TABLE TM1 (Cod_Mun INTEGER PRIMARY KEY";
+    for (int n = 1; n <= 9; ++n) {
+        const std::string r = std::to_string(n);
+        s += ", M1_Nome_" + r + " TEXT, M1_1003_" + r + " TEXT, M1_1012_" + r + " TEXT";
+    }
+    s += ");";
+    auto linhaM1 = [](int codigo, int repeticoes) {
+        std::string l = "INSERT INTO TM1 VALUES (" + std::to_string(codigo);
+        for (int n = 1; n <= 9; ++n) {
+            const std::string r = std::to_string(n);
+            if (n <= repeticoes) l += ", 'Conselho " + r + "', 'Sim', '" + r + "'";
+            else l += ", '-', '-', ' - '";
+        }
+        return l + ");";
+    };
+    s += linhaM1(12, 3) + linhaM1(20, 2) + linhaM1(5, 0) + linhaM1(30, 1);
+    return s;
+}
+
+// The state of a run over that survey, the variable table loaded and nothing selected.
+struct EstadoTeste {
+    TempDir pasta;
+    std::unique_ptr<quelva::Estado> estado;
+
+    EstadoTeste() {
+        makeDatabase(pasta.file("Quelva.mdb"), pesquisaDeTeste());
+        estado = std::make_unique<quelva::Estado>(QString::fromStdString(pasta.path()));
+        quelva::CarregarVetorVariavel(estado->VetorVariavel, estado->banco);
+    }
+
+    void selecionar(std::initializer_list<const char*> codigos) {
+        for (const char* c : codigos) {
+            bool achou = false;
+            for (auto& v : estado->VetorVariavel)
+                if (v.CodVariavel.toText() == c) v.Selecionada = jet::Value::boolean(achou = true);
+            EXPECT_TRUE(achou) << c;
+        }
+    }
+    void localidades(std::initializer_list<int> codigos) {
+        for (int c : codigos) estado->VetorLocalidade[static_cast<std::size_t>(c)] = true;
+    }
+};
+
+}  // namespace testing_support
