@@ -21,6 +21,7 @@
 #include "frm_sobre.h"
 #include "imagem_esticada.h"
 #include "recursos.h"
+#include "salvar_excel.h"
 #include "lista_variaveis.h"
 #include "painel_criterios.h"
 #include "painel_localidades.h"
@@ -28,6 +29,7 @@
 #include "painel_resultado.h"
 #include "painel_selecoes.h"
 #include "painel_variaveis.h"
+#include "tabbed_frame.h"
 #include "twips.h"
 
 namespace quelva {
@@ -71,6 +73,10 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
                                         [this] { painelLocalidades->FraLoc_CmdDesmarcarTodas_Click(); });
     painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
     painelResultado = new PainelResultado(FraRes, estado_, politica_);
+    painelResultado->onSave([this] {
+        const int aba = painelResultado->FraRes_SSTab1->Tab();
+        SalvarExcel({estado_, dialogos_, this, aba, painelResultado->grade(aba), [this](bool v) { MostrarMensagem(v); }});
+    });
     paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri", "FraRes"};
     criarMenu();
 }

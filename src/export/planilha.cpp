@@ -4,6 +4,7 @@
 #include "cell_number.h"
 #include "estado.h"
 #include "grade.h"
+#include "result_formats.h"
 #include "variable_texts.h"
 #include "workbook.h"
 
@@ -11,7 +12,6 @@ namespace quelva {
 
 namespace {
 
-const char* const kNomesPlanilha[] = {"Resultado - Formato 1", "Resultado - Formato 2", "Resultado - Formato 3"};
 const char* const kFontesNotas = "Fontes, Notas e Definições:";
 const char* const kConvencoes = "Convenções:";
 // The workbook's legend, worded unlike the one on screen.
@@ -51,7 +51,7 @@ private:
 
 }  // namespace
 
-QString nomePlanilha(int aba) { return QString::fromUtf8(kNomesPlanilha[aba]); }
+QString nomePlanilha(int aba) { return QString::fromUtf8(kNomesFormatos[aba]); }
 
 int PreencherPlanilha(xls::Sheet& planilha, const Grade& grade, const Estado& estado) {
     escrever(planilha, 1, 1, estado.TituloResultado);

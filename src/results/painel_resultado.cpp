@@ -9,6 +9,7 @@
 #include "dialogos.h"
 #include "error_policy.h"
 #include "estado.h"
+#include "result_formats.h"
 #include "formatos.h"
 #include "grade.h"
 #include "notas.h"
@@ -20,7 +21,6 @@ namespace quelva {
 
 namespace {
 
-const char* const kAbas[] = {"Resultado - Formato 1", "Resultado - Formato 2", "Resultado - Formato 3"};
 const char* kSalvar = "Salvar em Excel";
 const char* kConvencoes = "Convenções";
 const char* kFechar = "&Fechar";
@@ -49,7 +49,7 @@ QString paraCaixa(const QString& s) {
 PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& politica)
     : QObject(fra), FraRes(fra), estado_(estado), politica_(politica) {
     QStringList abas;
-    for (const char* a : kAbas) abas << QString::fromUtf8(a);
+    for (const char* a : kNomesFormatos) abas << QString::fromUtf8(a);
     FraRes_SSTab1 = new TabbedFrame(abas, FraRes);
     FraRes_SSTab1->setObjectName(QStringLiteral("FraRes_SSTab1"));
     for (int i = 0; i < 3; ++i) {

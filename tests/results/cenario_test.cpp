@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "arvore_temas.h"
+#include "cell_number.h"
 #include "consulta.h"
 #include "grade.h"
 #include "janela_teste.h"
@@ -18,6 +19,7 @@
 #include "painel_localidades.h"
 #include "painel_resultado.h"
 #include "painel_variaveis.h"
+#include "xls_reading.h"
 
 namespace {
 
@@ -76,6 +78,37 @@ TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayou
             EXPECT_EQ(g.texto(p, i), QString::fromStdString(rs.field(i).toText()).trimmed()) << p << "," << i;
     }
     EXPECT_EQ(g.texto(0, 3), t.janela->painelVariaveis->FraVar_LstNomeVariavel->item(3)->text());
+
+    // "Salvar em Excel": the layout on screen in a workbook, read back by an independent reader.
+    const std::string arquivo = t.pasta.file("resultado.xls");
+    t.dialogos.escolherArquivo(QString::fromStdString(arquivo));
+    QTest::mouseClick(t.janela->painelResultado->FraRes_CmdSalvar, Qt::LeftButton);
+    ASSERT_TRUE(t.dialogos.mensagens().empty()) << t.dialogos.mensagens()[0].texto.toStdString();
+    const xls_testing::ReadFile lido = xls_testing::readWithXlrd(arquivo);
+    ASSERT_EQ(lido.fault, "");
+    ASSERT_FALSE(lido.sheets.empty());
+    EXPECT_EQ(lido.sheets[0].name, "Resultado - Formato 1");
+    const xls_testing::Cells& celulas = lido.sheets[0].cells;
+    int numeros = 0;
+    for (int l = 0; l < g.linhas(); ++l) {
+        for (int c = 0; c < g.colunas(); ++c) {
+            const QString& texto = g.texto(l, c);
+            const auto it = celulas.find({3 + l, c});
+            if (texto.isEmpty()) {
+                EXPECT_TRUE(it == celulas.end()) << l << "," << c;
+                continue;
+            }
+            ASSERT_TRUE(it != celulas.end()) << l << "," << c;
+            if (const auto n = quelva::numberFromCellText(texto)) {
+                EXPECT_EQ(it->second, xls_testing::ReadCell::ofNumber(*n)) << l << "," << c;
+                ++numeros;
+            } else {
+                EXPECT_EQ(it->second, xls_testing::ReadCell::ofText(texto.toStdU16String())) << l << "," << c;
+            }
+        }
+    }
+    EXPECT_GT(numeros, 0);
+    EXPECT_FALSE(t.encerrouCom.has_value());
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#pragma once
+// The names of the result's three layouts: the result panel's tab captions and the exported sheet's name.
+namespace quelva {
+
+inline constexpr int kQuantidadeFormatos = 3;
+inline constexpr const char* kNomesFormatos[kQuantidadeFormatos] = {"Resultado - Formato 1", "Resultado - Formato 2",
+                                                                    "Resultado - Formato 3"};
+
+}  // namespace quelva
