@@ -96,8 +96,7 @@ TEST_F(PainelResultadoTest, ButtonsAndTheHiddenPrintButton) {
     selecionarAlgo();
     verResultado();
     EXPECT_FALSE(visivel(p->FraRes_CmdImprimir));
-    // Until the export fills in its hook, the button does nothing; then it runs the hook.
-    QTest::mouseClick(p->FraRes_CmdSalvar, Qt::LeftButton);
+    // The button runs whatever the window gave it: the export, or here a stand-in.
     int salvou = 0;
     p->onSave([&] { ++salvou; });
     QTest::mouseClick(p->FraRes_CmdSalvar, Qt::LeftButton);
