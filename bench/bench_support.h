@@ -14,11 +14,15 @@ namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
-// Benchmarks answer no question.
+// Benchmarks ask the user nothing: questions get `resposta`, a save dialog `arquivo` (empty: cancelled).
 class DialogosMudos : public quelva::Dialogos {
 public:
-    Resposta mensagem(QWidget*, const QString&, Icone, Botoes, const QString&, bool) override { return Resposta::Ok; }
-    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    Resposta mensagem(QWidget*, const QString&, Icone, Botoes b, const QString&, bool) override {
+        return b == Botoes::Ok ? Resposta::Ok : resposta;
+    }
+    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return arquivo; }
+    Resposta resposta = Resposta::Nao;
+    QString arquivo;
 };
 
 // The program's window over the full sample beside the benchmark, not yet started.
