@@ -54,6 +54,7 @@ public:
     // its own message and ends the program (status 1).
     void executarTratado(const std::function<void()>& f) { politica_.run(f); }
     ErrorPolicy& politica() { return politica_; }
+    Estado& estado() { return estado_; }
 
     QGroupBox* painel(Painel p) const { return paineis_[static_cast<std::size_t>(p)]; }
 
