@@ -7,6 +7,12 @@ namespace quelva {
 
 struct Variavel;
 
+// The labels of a variable's block of notes, on screen and in the workbook alike (the definition's label
+// differs between the two).
+inline constexpr const char* kRotuloVariavel = "Variável: ";
+inline constexpr const char* kRotuloFonte = "Fonte: ";
+inline constexpr const char* kRotuloNota = "Nota: ";
+
 // The source, note and definition of one variable, as stored (untrimmed); empty where it has none.
 struct VariableTexts {
     std::string fonte;

@@ -83,9 +83,9 @@ void EscreverNotasPlanilha(xls::Workbook& pasta, xls::Sheet& planilha, int Linha
         if (!v.selecionada()) continue;
         const VariableTexts t = variableTexts(fontes, notas, definicoes, v);
         if (!isBlank(t.fonte) || !isBlank(t.nota) || !isBlank(t.definicao)) {
-            coluna.escrever(LinhaPlanilha++, "Variável: " + v.NomeVariavel.toText());
-            if (!isBlank(t.fonte)) coluna.escrever(LinhaPlanilha++, "Fonte: " + t.fonte);
-            if (!isBlank(t.nota)) coluna.escrever(LinhaPlanilha++, "Nota: " + t.nota);
+            coluna.escrever(LinhaPlanilha++, kRotuloVariavel + v.NomeVariavel.toText());
+            if (!isBlank(t.fonte)) coluna.escrever(LinhaPlanilha++, kRotuloFonte + t.fonte);
+            if (!isBlank(t.nota)) coluna.escrever(LinhaPlanilha++, kRotuloNota + t.nota);
             if (!isBlank(t.definicao)) coluna.escrever(LinhaPlanilha++, "Definicao: " + t.definicao);
         }
         LinhaPlanilha += 1;

@@ -7,9 +7,6 @@ namespace quelva {
 
 namespace {
 
-const char* kVariavel = "Variável: ";
-const char* kFonte = "Fonte: ";
-const char* kNota = "Nota: ";
 const char* kDefinicao = "Definição: ";
 const char* kQuebra = "\r\n";
 
@@ -30,10 +27,10 @@ QString MontarNotas(Estado& estado) {
         if (!v.selecionada()) continue;
         const VariableTexts t = variableTexts(cd.RsCdFontes, cd.RsCdNotas, cd.RsCdDefinicoes, v);
         if (isBlank(t.fonte) && isBlank(t.nota) && isBlank(t.definicao)) continue;
-        const QString nome = QString::fromUtf8(kVariavel) + QString::fromStdString(v.NomeVariavel.toText());
+        const QString nome = QString::fromUtf8(kRotuloVariavel) + QString::fromStdString(v.NomeVariavel.toText());
         notas += notas.isEmpty() ? nome : quebra + quebra + nome;
-        if (!isBlank(t.fonte)) notas += quebra + QString::fromUtf8(kFonte) + QString::fromStdString(t.fonte);
-        if (!isBlank(t.nota)) notas += quebra + QString::fromUtf8(kNota) + QString::fromStdString(t.nota);
+        if (!isBlank(t.fonte)) notas += quebra + QString::fromUtf8(kRotuloFonte) + QString::fromStdString(t.fonte);
+        if (!isBlank(t.nota)) notas += quebra + QString::fromUtf8(kRotuloNota) + QString::fromStdString(t.nota);
         if (!isBlank(t.definicao)) notas += quebra + QString::fromUtf8(kDefinicao) + QString::fromStdString(t.definicao);
     }
     return notas;
