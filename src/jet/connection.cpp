@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -12,6 +13,7 @@
 #include "database.h"
 #include "error.h"
 #include "import_process.h"
+#include "lexer.h"
 #include "recordset_data.h"
 #include "sqlite_setup.h"
 #include "text.h"
@@ -99,9 +101,30 @@ bool declaredBoolean(const char* decl) {
     return d == "BOOLEAN" || d == "BIT" || d == "YESNO";
 }
 
+// The tables a statement may read: every name it holds (keywords and column names too, which match no
+// table or cost one table more). A statement that cannot be split into tokens fails on its own, on no table.
+TableChoice tablesNamedIn(const std::string& jetSql) {
+    TableChoice t;
+    t.all = false;
+    try {
+        for (const Token& tok : tokenize(jetSql))
+            if (tok.type == TokenType::Name && std::find(t.names.begin(), t.names.end(), tok.text) == t.names.end())
+                t.names.push_back(tok.text);
+    } catch (const Error&) {
+        t.names.clear();
+    }
+    return t;
+}
+
 }  // namespace
 
-Connection Connection::open(const std::string& path) {
+Connection Connection::open(const std::string& path) { return open(path, TableChoice{}); }
+
+Connection Connection::openForStatement(const std::string& path, const std::string& jetSql) {
+    return open(path, tablesNamedIn(jetSql));
+}
+
+Connection Connection::open(const std::string& path, const TableChoice& tables) {
     struct stat sb;
     if (::stat(path.c_str(), &sb) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) throw Error("O arquivo " + quotedPath(path) + " não foi encontrado.");
@@ -120,7 +143,7 @@ Connection Connection::open(const std::string& path) {
     case FileKind::Sqlite:
         return Connection(fromSqliteBytes(readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), path));
     case FileKind::Jet:
-        return Connection(fromSqliteBytes(importJetFile(path), path));
+        return Connection(fromSqliteBytes(importJetFile(path, tables), path));
     case FileKind::Other:
         break;
     }
@@ -138,12 +161,17 @@ std::string Connection::translate(const std::string& jetSql) const { return tran
 
 Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (!db_) throw Error("Operação inválida: a conexão está fechada.");
-    Translation t = translateSelect(jetSql);
+    Translation t;
+    try {
+        t = translateSelect(jetSql);
+    } catch (const Error& e) {
+        throw Error(inStatement(e.what(), jetSql, db_->path));
+    }
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db_->db, t.sql.c_str(), static_cast<int>(t.sql.size()), &st, nullptr) != SQLITE_OK) {
         std::string m = sqlite3_errmsg(db_->db);
         sqlite3_finalize(st);
-        throw Error(statementError(m, jetSql));
+        throw Error(statementError(m, jetSql, db_->path));
     }
     auto d = std::make_shared<RecordsetData>();
     d->database = db_;
@@ -163,7 +191,7 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (rc != SQLITE_DONE) {
         std::string m = sqlite3_errmsg(db_->db);
         sqlite3_finalize(st);
-        throw Error(statementError(m, jetSql));  // never a partial result
+        throw Error(statementError(m, jetSql, db_->path));  // never a partial result
     }
     sqlite3_finalize(st);
     return Recordset(d);
