@@ -189,12 +189,31 @@ std::uint64_t checkedMemoLength(MdbHandle* mdb, const Column& c, const std::stri
     throw damaged("não está inteiro nas suas páginas");
 }
 
+// The catalogue keeps the properties of each column under the column's name. A definition page that now
+// holds another table's definition (pages swapped or overwritten) reads as that table, rows and all, unless
+// the two are compared: the names the catalogue lists that the definition lacks, or nothing.
+std::string columnsMissingFromDefinition(MdbCatalogEntry* entry, MdbTableDef* table) {
+    std::string missing;
+    if (!entry->props) return missing;
+    for (unsigned k = 0; k < entry->props->len; ++k) {
+        auto* p = static_cast<MdbProperties*>(g_ptr_array_index(entry->props, k));
+        if (!p || !p->name) continue;  // the table's own properties
+        bool found = false;
+        for (unsigned i = 0; i < table->num_cols && !found; ++i)
+            found = std::strcmp(static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i))->name, p->name) == 0;
+        if (!found) missing += (missing.empty() ? "'" : ", '") + std::string(p->name) + "'";
+    }
+    return missing;
+}
+
 void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap& warnings, Spending& spent) {
     const std::string name = entry->object_name;
     std::unique_ptr<MdbTableDef, void (*)(MdbTableDef*)> table(mdb_read_table(entry), mdb_free_tabledef);
     if (!table) throw damagedTable(name, "a sua definição não pôde ser lida");
     if (!mdb_read_columns(table.get())) throw damagedTable(name, "as suas colunas não puderam ser lidas");
     if (table->num_cols == 0) throw damagedTable(name, "a sua definição não tem colunas");
+    if (std::string lost = columnsMissingFromDefinition(entry, table.get()); !lost.empty())
+        throw damagedTable(name, "o catálogo descreve colunas que a sua definição não tem (" + lost + ")");
     const std::uint64_t declared = table->num_rows;
     if (declared > spent.budget.rows)
         throw damagedTable(name, "a sua definição declara " + std::to_string(declared) +
