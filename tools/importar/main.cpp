@@ -29,7 +29,7 @@ struct Report {
     std::string memory;
 };
 
-void sayAndExit(int fd, const std::string& message) {
+[[noreturn]] void sayAndExit(int fd, const std::string& message) {
     std::string line = "\nERRO: " + message + "\n";
     if (write(fd, line.data(), line.size()) < 0) _exit(1);
     _exit(1);
