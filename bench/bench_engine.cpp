@@ -1,4 +1,5 @@
-// Engine figures: importing a Jet file against mdb-export of all its tables, and find-first look-ups by code.
+// Engine figures: importing a Jet file against mdb-export of all its tables, statements of every kind on it,
+// and find-first look-ups by code.
 // Prints one JSON object per line. Run by `make bench`, never as a timed test.
 #include <sqlite3.h>
 #include <unistd.h>
@@ -87,11 +88,35 @@ void benchFind(int lookups) {
     std::filesystem::remove_all(dir);
 }
 
+// Statements of every kind on one opened file: translation, SQLite and the reading of the rows.
+void benchStatements(const std::string& file, int runs) {
+    jet::Connection db = jet::Connection::open(file);
+    const char* statements[] = {
+        "Select * From Orders Order By ShipCountry, OrderID",
+        "Select CustomerID, Sum(Freight), Count(*) From Orders Group By CustomerID",
+        "Select * From Customers Where CompanyName Like '*a*' And Country <> 'Brazil'",
+        "Select OrderID, Freight * 1.1, Left(CStr(OrderDate), 10) From Orders Where Freight Between 10 And 100",
+        "Select d.* From [Order Details] d, Orders o Where d.OrderID = o.OrderID And o.ShipCountry = 'Brazil' Order By d.OrderID",
+    };
+    std::vector<double> times;
+    long rows = 0;
+    for (int i = 0; i < runs; ++i) {
+        auto a = Clock::now();
+        for (const char* sql : statements) rows += db.openRecordset(sql).recordCount();
+        times.push_back(ms(Clock::now() - a));
+    }
+    std::printf("{\"bench\":\"statements\",\"file\":\"%s\",\"statements\":%zu,\"runs\":%d,\"rows\":%ld,\"ms\":%.2f}\n",
+                std::filesystem::path(file).filename().c_str(), std::size(statements), runs, rows / runs, median(times));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string file = argc > 1 ? argv[1] : QUELVA_TESTDATA "/nwind.mdb";
-    if (std::filesystem::exists(file)) benchImport(file, 15);
+    if (std::filesystem::exists(file)) {
+        benchImport(file, 15);
+        benchStatements(file, 20);
+    }
     else std::fprintf(stderr, "%s not found: import figures skipped\n", file.c_str());
     benchFind(100000);
 }

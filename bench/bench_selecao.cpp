@@ -4,50 +4,24 @@
 #include <QListWidget>
 #include <QMap>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <vector>
 
 #include "arvore_temas.h"
-#include "dialogos.h"
+#include "bench_support.h"
 #include "estado.h"
 #include "frm_quelva.h"
 #include "painel_variaveis.h"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-// Benchmarks answer no question.
-class DialogosMudos : public quelva::Dialogos {
-public:
-    Resposta mensagem(QWidget*, const QString&, Icone, Botoes, const QString&, bool) override { return Resposta::Ok; }
-    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-};
-
-// Median time of `f`, each run after an untimed `antes`.
-template <class A, class F>
-double medianaMs(int vezes, A&& antes, F&& f) {
-    std::vector<double> t;
-    for (int i = 0; i < vezes; ++i) {
-        antes();
-        auto a = Clock::now();
-        f();
-        t.push_back(std::chrono::duration<double, std::milli>(Clock::now() - a).count());
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
-
-}  // namespace
+using bench::Clock;
+using bench::medianaMs;
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    DialogosMudos dialogos;
-    quelva::Estado estado(QStringLiteral(QUELVA_BIN));
-    quelva::FrmQuelva janela(estado, dialogos, [](int) {});
+    bench::JanelaAmostra amostra;
+    quelva::Estado& estado = amostra.estado;
+    quelva::FrmQuelva& janela = amostra.janela;
     const auto inicio = Clock::now();
     janela.Form_Load();
     const auto carregada = Clock::now();

@@ -4,7 +4,9 @@
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config libsqlite3-dev libicu-dev mdbtools mdbtools-dev libglib2.0-dev
-          qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth fonts-dejavu-core)
+          qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth fonts-dejavu-core
+          python3-xlrd        # the tests read every workbook they write with an independent reader
+          libxlsxwriter-dev)  # only the export benchmark, which compares against it
 
 missing=()
 for p in "${packages[@]}"; do

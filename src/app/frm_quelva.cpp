@@ -5,11 +5,15 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
+#include <stdexcept>
 
+#include "area_code.h"
 #include "dialogos.h"
 #include "error.h"
+#include "error_policy.h"
 #include "estado.h"
 #include "frm_apresentacao.h"
 #include "frm_ficha_institucional.h"
@@ -19,7 +23,10 @@
 #include "imagem_esticada.h"
 #include "recursos.h"
 #include "lista_variaveis.h"
+#include "painel_criterios.h"
+#include "painel_localidades.h"
 #include "painel_palavras.h"
+#include "painel_selecoes.h"
 #include "painel_variaveis.h"
 #include "twips.h"
 
@@ -39,7 +46,7 @@ const char* kSqlArea = "Select * From CD_Area";
 // Colours written as the program's &HBBGGRR values.
 QColor corVB(unsigned valor) { return QColor(valor & 0xFF, (valor >> 8) & 0xFF, (valor >> 16) & 0xFF); }
 
-QGroupBox* painel(QWidget* pai, const char* nome, const char* titulo) {
+QGroupBox* novoPainel(QWidget* pai, const char* nome, const char* titulo) {
     auto* g = new QGroupBox(QString::fromUtf8(titulo), pai);
     g->setObjectName(nome);
     g->hide();
@@ -49,13 +56,21 @@ QGroupBox* painel(QWidget* pai, const char* nome, const char* titulo) {
 }  // namespace
 
 FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)> encerrar, QWidget* pai)
-    : QMainWindow(pai), estado_(estado), dialogos_(dialogos), listas_(std::make_unique<ListasVariaveis>(estado)),
-      encerrar_(std::move(encerrar)) {
+    : QMainWindow(pai), estado_(estado), dialogos_(dialogos), politica_(dialogos, std::move(encerrar)),
+      listas_(std::make_unique<ListasVariaveis>(estado)) {
     setObjectName("FrmQuelva");
     setWindowTitle(QString::fromUtf8(kTituloJanela));
+    politica_.setWindow(this);
     criarPaineis();
-    painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, dialogos_);
-    painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, dialogos_);
+    paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
+    painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, politica_);
+    painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
+    painelLocalidades = new PainelLocalidades(FraLoc, estado_, politica_);
+    // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
+    painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_,
+                                        [this] { painelLocalidades->FraLoc_CmdDesmarcarTodas_Click(); });
+    painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
+    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri"};
     criarMenu();
 }
 
@@ -66,18 +81,18 @@ void FrmQuelva::criarPaineis() {
     area->setObjectName("AreaPaineis");
     setCentralWidget(area);
 
-    FraLog = painel(area, "FraLog", "");
+    FraLog = novoPainel(area, "FraLog", "");
     FraLog->setFlat(true);
     registrarRecursos();
     FraLog->setStyleSheet(QStringLiteral("QGroupBox#FraLog { border: 0; margin: 0; padding: 0; }"));
     FraLog_ImgLogo = new ImagemEsticada(QString::fromUtf8(kImagemLogo), FraLog);
     FraLog_ImgLogo->setObjectName("FraLog_ImgLogo");
-    FraVar = painel(area, "FraVar", "Variáveis");
-    FraPal = painel(area, "FraPal", "Palavras chave");
-    FraLoc = painel(area, "FraLoc", "Localidades");
-    FraCri = painel(area, "FraCri", "Critérios");
-    FraSel = painel(area, "FraSel", "Ver seleções");
-    FraRes = painel(area, "FraRes", "Ver resultado");
+    FraVar = novoPainel(area, "FraVar", "Variáveis");
+    FraPal = novoPainel(area, "FraPal", "Palavras chave");
+    FraLoc = novoPainel(area, "FraLoc", "Localidades");
+    FraCri = novoPainel(area, "FraCri", "Critérios");
+    FraSel = novoPainel(area, "FraSel", "Ver seleções");
+    FraRes = novoPainel(area, "FraRes", "Ver resultado");
 
     LinMenu = new QFrame(area);
     LinMenu->setObjectName("LinMenu");
@@ -100,7 +115,7 @@ void FrmQuelva::criarPaineis() {
     }
 
     // The message frame belongs to the window, not to the result panel, and stands above whatever panel is shown.
-    FraRes_Mensagem = painel(area, "FraRes_Mensagem", kCaptionMensagem);
+    FraRes_Mensagem = novoPainel(area, "FraRes_Mensagem", kCaptionMensagem);
     FraRes_Mensagem->setAutoFillBackground(true);
     QPalette pm = FraRes_Mensagem->palette();
     pm.setColor(QPalette::Window, corVB(0x808080));
@@ -127,7 +142,7 @@ void FrmQuelva::criarMenu() {
         QWidget* dono = informacoes ? static_cast<QWidget*>(informacoes) : barra;
         acao = dono->addAction(QString::fromUtf8(texto));
         acao->setObjectName(nome);
-        connect(acao, &QAction::triggered, this, [this, handler] { executarTratado([this, handler] { (this->*handler)(); }); });
+        politica_.connect(acao, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
     item(MnuApresentacao, "MnuApresentacao", "&Apresentação", &FrmQuelva::MnuApresentacao_Click);
     item(MnuVariaveis, "MnuVariaveis", "&Variáveis", &FrmQuelva::MnuVariaveis_Click);
@@ -151,18 +166,6 @@ void FrmQuelva::criarMenu() {
     item(MnuSair, "MnuSair", "S&air", &FrmQuelva::MnuSair_Click);
 }
 
-void FrmQuelva::executarTratado(const std::function<void()>& f) {
-    if (encerrado_) return;
-    try {
-        f();
-    } catch (const std::exception& e) {
-        dialogos_.mensagem(this, QString::fromUtf8(e.what()), Dialogos::Icone::Critico, Dialogos::Botoes::Ok,
-                           QString::fromUtf8(kTituloAplicacao));
-        encerrado_ = true;
-        encerrar_(1);
-    }
-}
-
 // ---- start-up and activation ----
 
 void FrmQuelva::Form_Load() {
@@ -170,6 +173,7 @@ void FrmQuelva::Form_Load() {
     MostrarPainel(QString());
     CarregarVetorVariavel(estado_.VetorVariavel, estado_.banco);
     painelVariaveis->CarregarArvoreTemas();
+    painelLocalidades->FraLoc_CarregarLocalidades();
     estado_.TituloResultado = QString::fromUtf8(kTituloResultado);
     estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
     estado_.NoDestacadoVar = -1;
@@ -181,29 +185,31 @@ void FrmQuelva::Form_Load() {
 }
 
 void FrmQuelva::Form_Activate() {
-    Estado& e = estado_;
-    e.medidas.AlturaBotao = 400;
+    MedidasTela& m = medidas;
+    Controles& c = controles;
+    m.AlturaBotao = 400;
     QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect util = tela->availableGeometry();
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
-    AjustarJanelaPrincipal(e.controles, e.medidas, pixelsParaTwips(util.width(), dpiX), pixelsParaTwips(util.height(), dpiY));
-    PosicionarLinhaMenu(e.controles, e.medidas);
-    AjustarFraVar(e.controles, e.medidas);
-    AjustarFraLoc(e.controles, e.medidas);
-    AjustarFraCri(e.controles, e.medidas);
-    AjustarFraPal(e.controles, e.medidas);
-    AjustarFraSel(e.controles, e.medidas);
+    AjustarJanelaPrincipal(c, m, pixelsParaTwips(util.width(), dpiX), pixelsParaTwips(util.height(), dpiY));
+    PosicionarLinhaMenu(c, m);
+    AjustarFraVar(c, m);
+    AjustarFraLoc(c, m);
+    AjustarFraCri(c, m);
+    AjustarFraPal(c, m);
+    AjustarFraSel(c, m);
     for (int i = 0; i < 3; ++i) {
         FraRes_LblTituloGrid[i]->hide();
         FraRes_LblSubTituloGrid[i]->hide();
         FraRes_MSFlexGrid[i]->hide();
     }
-    AjustarFraRes(e.controles, e.medidas);
+    AjustarFraRes(c, m);
     aplicarLayout();
     FraLog->show();
-    if (primeiraAtivacao_) e.ExpressaoCriterio.clear();
+    if (primeiraAtivacao_) estado_.ExpressaoCriterio.clear();
     abrirSessao();
     preencherNomesLocalidades();
+    if (primeiraAtivacao_) painelCriterios->prepareControls();
     primeiraAtivacao_ = false;
 }
 
@@ -218,10 +224,7 @@ void FrmQuelva::preencherNomesLocalidades() {
     estado_.VetorNomeLocalidade[0] = QString::fromUtf8(kTotalEstado);
     rs.moveFirst();
     while (!rs.eof()) {
-        const std::int64_t codigo = rs.field("COD_AREA_NORVA").toInteger();
-        if (codigo < 0 || codigo > kMaxCodigoArea)
-            throw jet::Error("O código de área " + std::to_string(codigo) + " da tabela CD_AREA está fora do intervalo de 0 a " +
-                             std::to_string(kMaxCodigoArea) + ".");
+        const int codigo = areaCode(rs.field("COD_AREA_NORVA"));
         estado_.VetorNomeLocalidade[static_cast<std::size_t>(codigo)] = QString::fromStdString(rs.field("DESCRICAO").toText());
         rs.moveNext();
     }
@@ -231,7 +234,8 @@ void FrmQuelva::preencherNomesLocalidades() {
 void FrmQuelva::aplicarLayout() {
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
     auto px = [&](int twips, double dpi) { return twipsParaPixels(twips, dpi); };
-    for (const auto& [nome, g] : estado_.controles.todos()) {
+    for (const auto& [nome, g] : controles.todos()) {
+        if (!paineisConstruidos_.count(painelDoControle(nome))) continue;
         if (nome == "FrmQuelva") {
             // The measures are of the outer window; the toolkit sizes the inside.
             const QSize moldura = frameGeometry().size() - geometry().size();
@@ -240,7 +244,7 @@ void FrmQuelva::aplicarLayout() {
             continue;
         }
         QWidget* w = findChild<QWidget*>(QString::fromStdString(nome));
-        if (!w) continue;  // a control of a panel not built
+        if (!w) throw std::logic_error("O controle " + nome + " que o layout posiciona não existe na janela.");
         if (nome == "LinMenu") {
             w->setGeometry(px(g.Left, dpiX), px(g.Top, dpiY), px(g.Width, dpiX), 1);
             continue;
@@ -255,15 +259,15 @@ void FrmQuelva::aplicarLayout() {
 // ---- panels ----
 
 void FrmQuelva::MostrarPainel(const QString& palavra) {
-    for (QGroupBox* p : paineis()) p->hide();
+    for (QGroupBox* p : paineis_) p->hide();
     // Information windows are modal: none can be open while a menu item runs.
-    static const char* const paineisPorPalavra[][2] = {
-        {"VARIAVEIS", "FraVar"}, {"LOCALIDADES", "FraLoc"}, {"CRITERIOS", "FraCri"},
-        {"PALAVRASCHAVE", "FraPal"}, {"VERSELECOES", "FraSel"}, {"VERRESULTADO", "FraRes"},
+    static const std::pair<const char*, Painel> paineisPorPalavra[] = {
+        {"VARIAVEIS", Painel::Var}, {"LOCALIDADES", Painel::Loc}, {"CRITERIOS", Painel::Cri},
+        {"PALAVRASCHAVE", Painel::Pal}, {"VERSELECOES", Painel::Sel}, {"VERRESULTADO", Painel::Res},
     };
-    for (const auto& par : paineisPorPalavra) {
-        if (palavra == QLatin1String(par[0])) {
-            findChild<QGroupBox*>(QLatin1String(par[1]))->show();
+    for (const auto& [chave, p] : paineisPorPalavra) {
+        if (palavra == QLatin1String(chave)) {
+            painel(p)->show();
             return;
         }
     }
@@ -297,51 +301,49 @@ void FrmQuelva::MostrarMensagem(bool visivel) {
 void FrmQuelva::MnuApresentacao_Click() { MostrarPainel(QStringLiteral("APRESENTACAO")); }
 
 void FrmQuelva::MnuVariaveis_Click() {
-    if (FraVar->isVisible()) return;
+    if (FraVar->isVisibleTo(this)) return;
     painelVariaveis->atualizarMarcas();
     MostrarPainel(QStringLiteral("VARIAVEIS"));
 }
 
 void FrmQuelva::MnuPalavrasChaves_Click() {
-    if (FraPal->isVisible()) return;
+    if (FraPal->isVisibleTo(this)) return;
     painelPalavras->atualizarMarcas();
     MostrarPainel(QStringLiteral("PALAVRASCHAVE"));
 }
 
 void FrmQuelva::MnuLocalidades_Click() {
-    if (FraLoc->isVisible()) return;
+    if (FraLoc->isVisibleTo(this)) return;
+    painelLocalidades->FraLoc_LstMunSelec->show();
+    painelLocalidades->AtualizarMarcasLocalidades();
     MostrarPainel(QStringLiteral("LOCALIDADES"));
 }
 
 void FrmQuelva::MnuCriterios_Click() {
-    if (FraCri->isVisible()) return;
+    if (FraCri->isVisibleTo(this)) return;
     MostrarPainel(QStringLiteral("CRITERIOS"));
 }
 
 void FrmQuelva::MnuVerSelecoes_Click() {
-    if (FraSel->isVisible()) return;
+    if (FraSel->isVisibleTo(this)) return;
+    painelSelecoes->CarregarVariaveisSelecionadas();
+    if (!painelSelecoes->CarregarLocalidadesSelecionadas()) return;  // the program is ending
     MostrarPainel(QStringLiteral("VERSELECOES"));
 }
 
 void FrmQuelva::MnuVerResultado_Click() {
-    if (FraRes->isVisible()) return;
+    if (FraRes->isVisibleTo(this)) return;
 }
 
 void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }
 void FrmQuelva::MnuFichaTecnica_Click() { MostrarPainel(QStringLiteral("FICHATECNICA")); }
 void FrmQuelva::MnuSobre_Click() { MostrarPainel(QStringLiteral("SOBRE")); }
 
-void FrmQuelva::MnuSair_Click() {
-    encerrado_ = true;
-    encerrar_(0);
-}
+void FrmQuelva::MnuSair_Click() { politica_.endProgram(0); }
 
 void FrmQuelva::closeEvent(QCloseEvent* e) {
     e->accept();
-    if (!encerrado_) {
-        encerrado_ = true;
-        encerrar_(0);
-    }
+    politica_.endProgram(0);
 }
 
 }  // namespace quelva

@@ -3,6 +3,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <set>
+
+#include "error_policy.h"
+#include "layout.h"
 
 class QAction;
 class QFrame;
@@ -15,10 +19,17 @@ namespace quelva {
 class Dialogos;
 class Grade;
 class ListasVariaveis;
+class PainelCriterios;
+class PainelLocalidades;
 class PainelPalavras;
+class PainelSelecoes;
 class PainelVariaveis;
 class VisaoGrade;
 struct Estado;
+
+// The panels stacked on the window's area, in the order MostrarPainel hides them.
+enum class Painel { Log, Var, Loc, Cri, Pal, Sel, Res };
+inline constexpr int kQuantidadePaineis = 7;
 
 // The program's one main window: the menu bar, the panels stacked on one area, the message frame, start-up
 // and activation. Panels are shown through MostrarPainel, by keyword.
@@ -40,9 +51,12 @@ public:
     // The message frame "Processando. Aguarde ...", shown and repainted at once while a run works.
     void MostrarMensagem(bool visivel);
 
-    // Runs `f` as an event handler: an error it does not trap is shown with its own message and ends the
-    // program (status 1).
-    void executarTratado(const std::function<void()>& f);
+    // Runs `f` as an event handler under the program's error policy: an error it does not trap is shown with
+    // its own message and ends the program (status 1).
+    void executarTratado(const std::function<void()>& f) { politica_.run(f); }
+    ErrorPolicy& politica() { return politica_; }
+
+    QGroupBox* painel(Painel p) const { return paineis_[static_cast<std::size_t>(p)]; }
 
     void MnuApresentacao_Click();
     void MnuVariaveis_Click();
@@ -90,9 +104,20 @@ public:
     // The panels' contents.
     PainelVariaveis* painelVariaveis = nullptr;
     PainelPalavras* painelPalavras = nullptr;
+    PainelSelecoes* painelSelecoes = nullptr;
+    PainelCriterios* painelCriterios = nullptr;
+    PainelLocalidades* painelLocalidades = nullptr;
+
+    // The panels (and the window's own controls) whose contents exist: every control the layout names in
+    // them must be there.
+    const std::set<std::string>& paineisConstruidos() const { return paineisConstruidos_; }
 
     // The seven panels in the order MostrarPainel hides them.
-    std::array<QGroupBox*, 7> paineis() const { return {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes}; }
+    const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }
+
+    // The screen layout in twips: the measures and every control's geometry, recomputed at each activation.
+    MedidasTela medidas;
+    Controles controles;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -107,10 +132,12 @@ private:
 
     Estado& estado_;
     Dialogos& dialogos_;
+    ErrorPolicy politica_;
     std::unique_ptr<ListasVariaveis> listas_;
-    std::function<void(int)> encerrar_;
+    std::array<QGroupBox*, kQuantidadePaineis> paineis_{};
+    // Panels whose contents exist: every control the layout names in them must be there.
+    std::set<std::string> paineisConstruidos_;
     bool primeiraAtivacao_ = true;
-    bool encerrado_ = false;
 };
 
 }  // namespace quelva

@@ -1,5 +1,7 @@
 #include "layout.h"
 
+#include <stdexcept>
+
 #include "twips.h"
 
 namespace quelva {
@@ -58,8 +60,31 @@ const Projeto kProjeto[] = {
     {"FraCri_CmdLimpaTodosCri", 4710, 4890, 1860, 330},
 };
 
+// Controls the rules place that have no design size of their own.
+const char* const kSemProjeto[] = {
+    "FrmQuelva", "LinMenu", "FraLog", "FraLog_ImgLogo",
+    "FraVar", "FraVar_TrwTemas", "FraVar_LstNomeVariavel",
+    "FraLoc", "FraCri",
+    "FraPal", "FraPal_LstPalavraChave", "FraPal_TrwTema", "FraPal_LstNomeVariavel",
+    "FraSel", "FraSel_FraVar", "FraSel_FraVar_LstNomeVariavel", "FraSel_Fraloc", "FraSel_Fraloc_Lstlocalidade",
+    "FraRes", "FraRes_TxtNotas", "FraRes_SSTab1", "FraRes_MSFlexGrid1", "FraRes_MSFlexGrid2", "FraRes_MSFlexGrid3",
+    "FraRes_LblTituloGrid2", "FraRes_LblTituloGrid3", "FraRes_LblSubTituloGrid2", "FraRes_LblSubTituloGrid3",
+};
+
+constexpr int kQuantidadeLetras = 26;
+
 // Left of a control of width `largura` centred on the vertical line `linha`.
 int centrado(double linha, int largura) { return arredondar(linha - largura / 2.0); }
+
+// A row of buttons at `topo`, the k-th (from 1) centred on the line inicio + k x largura / partes.
+void centrarBotoes(Controles& c, std::initializer_list<const char*> botoes, int topo, double inicio, double largura, int partes) {
+    int k = 1;
+    for (const char* nome : botoes) {
+        Geometria& b = c[nome];
+        PosicionarControle(b, topo, centrado(inicio + k * largura / partes, b.Width), 0, 0);
+        ++k;
+    }
+}
 
 // Every panel frame but the logo: Top mv, Left mh, Width W - 3 mh; Height H - `margens` mv.
 void posicionarPainel(Geometria& g, const MedidasTela& m, int margens) {
@@ -79,8 +104,23 @@ std::string nomeTituloVar(int i) { return "FraVar_LblTitulo(" + std::to_string(i
 
 Controles::Controles() {
     for (const Projeto& p : kProjeto) g_[p.nome] = {p.top, p.left, p.width, p.height};
-    for (int i = 0; i < 26; ++i) g_[nomeLetra(i)] = {0, 0, 195, 323};
+    for (int i = 0; i < kQuantidadeLetras; ++i) g_[nomeLetra(i)] = {0, 0, 195, 323};
+    for (const char* nome : kSemProjeto) g_[nome];
 }
+
+Geometria& Controles::operator[](const std::string& nome) {
+    auto it = g_.find(nome);
+    if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + nome + ".");
+    return it->second;
+}
+
+const Geometria& Controles::at(const std::string& nome) const {
+    auto it = g_.find(nome);
+    if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + nome + ".");
+    return it->second;
+}
+
+std::string painelDoControle(const std::string& nome) { return nome.substr(0, nome.find('_')); }
 
 void PosicionarControle(Geometria& controle, int topo, int esquerda, int largura, int altura) {
     controle.Top = topo;
@@ -124,12 +164,8 @@ void AjustarFraVar(Controles& c, const MedidasTela& m) {
     Geometria& nomes = c["FraVar_LstNomeVariavel"];
     PosicionarControle(nomes, titulo1.fundo(), mh, arvore.Width, arvore.Height - 2 * mv);
     posicionarListaCodigos(c["FraVar_LstCodVariavel"], nomes);
-    const int topo = nomes.fundo() + 3 * mv;
-    const char* botoes[] = {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"};
-    for (int k = 1; k <= 3; ++k) {
-        Geometria& b = c[botoes[k - 1]];
-        PosicionarControle(b, topo, centrado(k * fra.Width / 4.0, b.Width), 0, 0);
-    }
+    centrarBotoes(c, {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"}, nomes.fundo() + 3 * mv, 0,
+                  fra.Width, 4);
 }
 
 void AjustarFraLoc(Controles& c, const MedidasTela& m) {
@@ -146,9 +182,7 @@ void AjustarFraLoc(Controles& c, const MedidasTela& m) {
     Geometria& desmarcar = c["FraLoc_cmddesmarcartodas"];
     marcar.Height = m.AlturaBotao;
     desmarcar.Height = m.AlturaBotao;
-    const int topo = lista.fundo() + 3 * mv;
-    PosicionarControle(marcar, topo, centrado(fra.Width / 3.0, marcar.Width), 0, 0);
-    PosicionarControle(desmarcar, topo, centrado(2 * fra.Width / 3.0, desmarcar.Width), 0, 0);
+    centrarBotoes(c, {"FraLoc_cmdmarcartodas", "FraLoc_cmddesmarcartodas"}, lista.fundo() + 3 * mv, 0, fra.Width, 3);
 }
 
 void AjustarFraCri(Controles& c, const MedidasTela& m) { posicionarPainel(c["FraCri"], m, 9); }
@@ -160,7 +194,7 @@ void AjustarFraPal(Controles& c, const MedidasTela& m) {
     Geometria& titulo = c["FraPal_LblTitulo"];
     PosicionarControle(titulo, 2 * mv, arredondarParaBaixo((W - titulo.Width) / 2.0), 0, 0);
     const int inicio = arredondarParaBaixo((W - (c[nomeLetra(0)].Width + 7500)) / 2.0);
-    for (int i = 0; i < 26; ++i) {
+    for (int i = 0; i < kQuantidadeLetras; ++i) {
         Geometria& letra = c[nomeLetra(i)];
         letra.Height = 323;
         PosicionarControle(letra, 500, inicio + 300 * i, 0, 0);
@@ -176,12 +210,8 @@ void AjustarFraPal(Controles& c, const MedidasTela& m) {
                        fra.Height - titulo.Height - letra0.Height - palavras.Height - 6 * mv -
                            c["FraPal_CmdDesmarcarTodas"].Height);
     posicionarListaCodigos(c["FraPal_LstCodVariavel"], nomes);
-    const char* botoes[] = {"FraPal_CmdMarcarTodas", "FraPal_CmdDesmarcarTodas", "FraPal_CmdMostrarDefinicao"};
-    for (int k = 1; k <= 3; ++k) {
-        Geometria& b = c[botoes[k - 1]];
-        double linha = nomes.Left + k * (fra.Width - nomes.Left) / 4.0;
-        PosicionarControle(b, nomes.fundo() + mv, centrado(linha, b.Width), 0, 0);
-    }
+    centrarBotoes(c, {"FraPal_CmdMarcarTodas", "FraPal_CmdDesmarcarTodas", "FraPal_CmdMostrarDefinicao"}, nomes.fundo() + mv,
+                  nomes.Left, fra.Width - nomes.Left, 4);
 }
 
 void AjustarFraSel(Controles& c, const MedidasTela& m) {
@@ -196,15 +226,13 @@ void AjustarFraSel(Controles& c, const MedidasTela& m) {
     Geometria& nomes = c["FraSel_FraVar_LstNomeVariavel"];
     PosicionarControle(nomes, 3 * mv, fraVar.Left, fraVar.Width - 4 * mh, fraVar.Height - desmarcarVar.Height - 4 * mv);
     posicionarListaCodigos(c["FraSel_FraVar_LstCodVariavel"], nomes);
-    PosicionarControle(desmarcarVar, nomes.fundo() + mv, centrado(fraVar.Width / 3.0, desmarcarVar.Width), 0, 0);
-    Geometria& definicao = c["FraSel_FraVar_CmdMostrarDefinicao"];
-    PosicionarControle(definicao, nomes.fundo() + mv, centrado(2 * fraVar.Width / 3.0, definicao.Width), 0, 0);
+    centrarBotoes(c, {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao"}, nomes.fundo() + mv, 0, fraVar.Width, 3);
     Geometria& fraLoc = c["FraSel_Fraloc"];
     PosicionarControle(fraLoc, fraVar.fundo() + mv, fraVar.Left, fraVar.Width, fra.Height - fraVar.Top - fraVar.Height - 2 * mv);
     Geometria& desmarcarLoc = c["FraSel_Fraloc_Cmddesmarcartodas"];
     Geometria& lista = c["FraSel_Fraloc_Lstlocalidade"];
     PosicionarControle(lista, 3 * mv, fraLoc.Left, fraLoc.Width - 4 * mh, fraLoc.Height - desmarcarLoc.Height - 4 * mv);
-    PosicionarControle(desmarcarLoc, lista.fundo() + mv, centrado(fraLoc.Width / 3.0, desmarcarLoc.Width), 0, 0);
+    centrarBotoes(c, {"FraSel_Fraloc_Cmddesmarcartodas"}, lista.fundo() + mv, 0, fraLoc.Width, 3);
 }
 
 void AjustarFraRes(Controles& c, const MedidasTela& m) {

@@ -13,12 +13,13 @@ struct Geometria {
 
 // The geometry of every control the screen layout places, by the control's name. Starts with the design sizes;
 // the layout rules then place and size them from the window's measures. Kept apart from the widgets so that
-// the rules are plain functions.
+// the rules are plain functions. The set of names is fixed: naming a control the layout does not know is an
+// error (std::out_of_range naming it), never a new entry.
 class Controles {
 public:
     Controles();
-    Geometria& operator[](const std::string& nome) { return g_[nome]; }
-    const Geometria& at(const std::string& nome) const { return g_.at(nome); }
+    Geometria& operator[](const std::string& nome);
+    const Geometria& at(const std::string& nome) const;
     const std::map<std::string, Geometria>& todos() const { return g_; }
 
 private:
@@ -52,8 +53,9 @@ void AjustarFraPal(Controles& c, const MedidasTela& m);
 void AjustarFraSel(Controles& c, const MedidasTela& m);
 void AjustarFraRes(Controles& c, const MedidasTela& m);
 
-// The 26 letters of the keyword panel, in order.
-inline constexpr const char* kLetras = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+// The panel a control belongs to: its name up to the first "_" ("FraSel" for "FraSel_FraVar_LstNomeVariavel");
+// the whole name for a panel itself or a control of the window.
+std::string painelDoControle(const std::string& nome);
 
 // "FraPal_LblLetra" element i.
 std::string nomeLetra(int i);

@@ -6,7 +6,6 @@
 #include <array>
 
 #include "cursor_espera.h"
-#include "frm_ficha_institucional.h"
 #include "janela_informacao.h"
 
 namespace quelva {
@@ -74,12 +73,9 @@ FrmApresentacao::FrmApresentacao(QWidget* pai) : QDialog(pai) {
     MSFlexGrid1->hide();
     FrmFichaInstitucional_cmdfechar = criarBotaoFechar(this, QString::fromUtf8(kFrmFichaInstitucional_cmdfechar));
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(FrmFichaInstitucional_cmdfechar);
     auto* coluna = new QVBoxLayout(this);
     coluna->addWidget(MSFlexGrid1, 1);
-    coluna->addLayout(botoes);
+    coluna->addLayout(linhaBotaoFechar(FrmFichaInstitucional_cmdfechar));
 }
 
 void FrmApresentacao::preencher() {

@@ -39,12 +39,9 @@ FrmFicha::FrmFicha(const Ficha& ficha, const QString& pastaPrograma, Dialogos& d
     MSFlexGrid1->hide();
     cmdFechar_ = criarBotaoFechar(this, QString::fromUtf8(ficha.nomeBotaoFechar));
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(cmdFechar_);
     auto* coluna = new QVBoxLayout(this);
     coluna->addWidget(MSFlexGrid1, 1);
-    coluna->addLayout(botoes);
+    coluna->addLayout(linhaBotaoFechar(cmdFechar_));
 }
 
 bool FrmFicha::preencher() {

@@ -1,10 +1,8 @@
 #pragma once
 #include "frm_ficha.h"
+#include "janela_informacao.h"
 
 namespace quelva {
-
-// The close button's control name, which the presentation window's button carries too.
-inline constexpr char kFrmFichaInstitucional_cmdfechar[] = "FrmFichaInstitucional_cmdfechar";
 
 // The institutional record window: the file "fichains.txt" of the program folder, which tells who made the
 // survey: the institutions and teams behind it.

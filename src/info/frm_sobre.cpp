@@ -79,10 +79,7 @@ FrmSobre::FrmSobre(QWidget* pai) : QDialog(pai) {
     grade->addWidget(LblPlataforma, 1, 1);
     grade->addWidget(LblDesenvolvidoPor, 2, 1);
     grade->addWidget(Text1, 3, 1);
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(CmdFechar);
-    grade->addLayout(botoes, 4, 0, 1, 2);
+    grade->addLayout(linhaBotaoFechar(CmdFechar), 4, 0, 1, 2);
     grade->setColumnStretch(1, 1);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QFont>
+#include <QHBoxLayout>
 #include <QPushButton>
 
 #include "twips.h"
@@ -30,6 +31,13 @@ QPushButton* criarBotaoFechar(QDialog* janela, const QString& nome) {
     // Closing ends exec() and the caller destroys the window: the next opening builds it afresh.
     QObject::connect(botao, &QPushButton::clicked, janela, &QDialog::reject);
     return botao;
+}
+
+QHBoxLayout* linhaBotaoFechar(QPushButton* botao) {
+    auto* linha = new QHBoxLayout;
+    linha->addStretch();
+    linha->addWidget(botao);
+    return linha;
 }
 
 void prepararGradeInformacao(QWidget* grade) {

@@ -2,6 +2,7 @@
 #include <QString>
 
 class QDialog;
+class QHBoxLayout;
 class QPushButton;
 class QWidget;
 
@@ -13,6 +14,12 @@ void prepararJanelaInformacao(QDialog* janela, const QString& titulo, int largur
 
 // The window's close button, carrying the control name `nome`; a click closes the window.
 QPushButton* criarBotaoFechar(QDialog* janela, const QString& nome);
+
+// The row under an information window's contents: the close button on the right.
+QHBoxLayout* linhaBotaoFechar(QPushButton* botao);
+
+// The institutional record's close button name, which the presentation window's button carries too.
+inline constexpr char kFrmFichaInstitucional_cmdfechar[] = "FrmFichaInstitucional_cmdfechar";
 
 // Prepares a grid of an information window: the grid's face, the small sans serif the texts were measured
 // in, and no keyboard focus, which stays on the close button.

@@ -7,6 +7,8 @@
 
 namespace jet {
 
+struct SelectStatement;
+
 // A Jet expression. Kinds that take operands keep them in `args`, left to right.
 struct Expr {
     enum class Kind {
@@ -20,9 +22,11 @@ struct Expr {
         Not,       // args[0]
         Like,      // args[0] Like args[1]; negated for Not Like
         IsNull,    // args[0] Is Null; negated for Is Not Null
-        In,        // args[0] In (args[1..]); negated for Not In
+        In,        // args[0] In (args[1..]), or In (sub); negated for Not In
         Between,   // args[0] Between args[1] And args[2]; negated for Not Between
         Call,      // name(args); name in lower case without a trailing "$"; star for Count(*)
+        Subquery,  // (sub) as a value
+        Exists,    // Exists (sub); negated for Not Exists
     };
     Kind kind = Kind::Literal;
     std::string op;
@@ -31,6 +35,7 @@ struct Expr {
     bool negated = false;
     bool star = false;
     std::vector<std::unique_ptr<Expr>> args;
+    std::shared_ptr<SelectStatement> sub;  // In (Select ...), Exists, a subquery as a value
 
     // True when the expression yields a truth value (a comparison, a logical operator ...).
     bool isCondition() const;
@@ -56,14 +61,21 @@ struct OrderItem {
     bool descending = false;
 };
 
+struct UnionArm {
+    bool all = false;  // Union All keeps repeated rows
+    std::shared_ptr<SelectStatement> select;
+};
+
 struct SelectStatement {
     bool distinct = false;
-    long long top = -1;
+    double top = -1;       // Top n, or Top n Percent
+    bool percent = false;
     std::vector<SelectItem> items;
     std::vector<std::unique_ptr<Source>> from;  // comma-separated sources
     ExprPtr where, having;
     std::vector<ExprPtr> groupBy;
-    std::vector<OrderItem> orderBy;
+    std::vector<OrderItem> orderBy;  // after a Union, the order of the whole
+    std::vector<UnionArm> unions;
 };
 
 }  // namespace jet

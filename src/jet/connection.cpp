@@ -8,13 +8,16 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 
 #include "database.h"
+#include "functions.h"
 #include "error.h"
 #include "import_process.h"
 #include "lexer.h"
 #include "recordset_data.h"
+#include "sql_text.h"
 #include "sqlite_setup.h"
 #include "text.h"
 #include "translate.h"
@@ -51,6 +54,27 @@ std::string readAll(int fd, std::size_t size, const std::string& path) {
     return bytes;
 }
 
+bool startsWithNoCase(const char* s, const char* prefix) {
+    for (; *prefix; ++s, ++prefix)
+        if (std::tolower(static_cast<unsigned char>(*s)) != *prefix) return false;
+    return true;
+}
+
+// What a statement may reach: the file's own tables and the functions of the engine's list. SQLite's schema
+// tables, its table-valued functions (pragma_..., json_each), row numbers and other functions stay out of reach.
+int guard(void*, int action, const char* a, const char* b, const char*, const char*) {
+    switch (action) {
+    case SQLITE_SELECT: return SQLITE_OK;
+    case SQLITE_READ:
+        // SQLite names a table's hidden row number "ROWID" here; Jet has no such column.
+        return a && !startsWithNoCase(a, "sqlite_") && !startsWithNoCase(a, "pragma_") && !startsWithNoCase(a, "json_") &&
+                       !(b && std::strcmp(b, "ROWID") == 0)
+                   ? SQLITE_OK : SQLITE_DENY;
+    case SQLITE_FUNCTION: return b && allowedSqlFunction(b) ? SQLITE_OK : SQLITE_DENY;
+    default: return SQLITE_DENY;
+    }
+}
+
 std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::string& path) {
     auto d = std::make_shared<Database>();
     d->path = path;
@@ -77,6 +101,7 @@ std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::s
     sqlite3_finalize(st);
     if (verdict != "ok") throw Error("O arquivo " + quotedPath(path) + " está danificado: " + verdict + ".");
     sqlite3_exec(d->db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
+    sqlite3_set_authorizer(d->db, guard, nullptr);
     return d;
 }
 
@@ -157,13 +182,46 @@ const std::string& Connection::path() const {
 
 void Connection::close() { db_.reset(); }
 
-std::string Connection::translate(const std::string& jetSql) const { return translateSelect(jetSql).sql; }
+
+namespace {
+
+// Whether `column` names a column of the sources, asked of SQLite itself.
+ColumnProbe probeFor(sqlite3* db) {
+    return [db](const std::string& from, const std::string& column) {
+        sqlite3_stmt* st = nullptr;
+        const std::string sql = "SELECT " + quoteName(column) + " FROM " + from;
+        const bool ok = sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) == SQLITE_OK ||
+                        std::string(sqlite3_errmsg(db)).rfind("no such column", 0) != 0;
+        sqlite3_finalize(st);
+        return ok;
+    };
+}
+
+// Rows tie under the Order By when every key compares equal as Jet compares (texts by the collation).
+bool tied(const std::vector<Value>& a, const std::vector<Value>& b, const TextRules& rules) {
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].isNull() || b[i].isNull()) {
+            if (a[i].isNull() != b[i].isNull()) return false;
+        } else if (a[i].kind() == Value::Kind::Text || b[i].kind() == Value::Kind::Text) {
+            if (a[i].kind() != b[i].kind() || rules.compare(a[i].toText(), b[i].toText()) != 0) return false;
+        } else if (a[i].toDouble() != b[i].toDouble()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string Connection::translate(const std::string& jetSql) const {
+    return translateSelect(jetSql, db_ ? probeFor(db_->db) : ColumnProbe()).sql;
+}
 
 Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (!db_) throw Error("Operação inválida: a conexão está fechada.");
     Translation t;
     try {
-        t = translateSelect(jetSql);
+        t = translateSelect(jetSql, probeFor(db_->db));
     } catch (const Error& e) {
         throw Error(inStatement(e.what(), jetSql, db_->path));
     }
@@ -176,15 +234,32 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     auto d = std::make_shared<RecordsetData>();
     d->database = db_;
     d->statement = jetSql;
-    const int cols = sqlite3_column_count(st);
+    const int cols = sqlite3_column_count(st) - t.hiddenKeys;
     std::vector<bool> boolean(static_cast<std::size_t>(cols));
     for (int i = 0; i < cols; ++i) {
         d->names.emplace_back(sqlite3_column_name(st, i));
         d->foldedNames.push_back(lowerCase(d->names.back()));
         boolean[i] = declaredBoolean(sqlite3_column_decltype(st, i)) || t.booleanColumns.count(d->names.back()) > 0;
     }
+    // Top n keeps the rows tied with the n-th under the Order By; Top n Percent needs every row counted first.
+    const bool percent = t.top >= 0 && t.percent;
+    const long long wanted = t.top >= 0 && !percent ? static_cast<long long>(t.top) : -1;
+    std::vector<std::vector<Value>> keys;
+    std::vector<Value> last;
     int rc;
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
+        if (t.hiddenKeys) {
+            last.clear();
+            for (int i = cols; i < cols + t.hiddenKeys; ++i) last.push_back(cellValue(st, i, false));
+            if (wanted >= 0 && d->rows >= wanted && (wanted == 0 || !tied(last, keys.back(), db_->textRules()))) {
+                rc = SQLITE_DONE;
+                break;
+            }
+            if (percent || d->rows + 1 == wanted) keys.push_back(last);
+        } else if (wanted >= 0 && d->rows >= wanted) {
+            rc = SQLITE_DONE;
+            break;
+        }
         for (int i = 0; i < cols; ++i) d->cells.push_back(cellValue(st, i, boolean[i]));
         ++d->rows;
     }
@@ -194,6 +269,14 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
         throw Error(statementError(m, jetSql, db_->path));  // never a partial result
     }
     sqlite3_finalize(st);
+    if (percent) {
+        auto keep = static_cast<int>(std::ceil(d->rows * t.top / 100 - 1e-9));
+        while (t.hiddenKeys && keep > 0 && keep < d->rows && tied(keys[keep], keys[keep - 1], db_->textRules())) ++keep;
+        if (keep < d->rows) {
+            d->rows = keep;
+            d->cells.resize(static_cast<std::size_t>(keep) * static_cast<std::size_t>(cols));
+        }
+    }
     return Recordset(d);
 }
 

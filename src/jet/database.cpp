@@ -51,6 +51,8 @@ std::string statementError(const std::string& msg, const std::string& jetSql, co
         what = "O campo '" + rest + "' não existe nas tabelas da instrução.";
     else if (startsWith(msg, "ambiguous column name: ", rest))
         what = "O campo '" + rest + "' pode se referir a mais de uma tabela da instrução.";
+    else if (startsWith(msg, "access to ", rest) || startsWith(msg, "not authorized", rest))
+        what = "A instrução tenta ler uma tabela ou usar uma função interna do mecanismo de dados, o que não é permitido.";
     else if (startsWith(msg, "too many columns", rest))
         what = "A instrução pede campos demais.";
     else if (msg.find("Expression tree is too large") != std::string::npos ||

@@ -15,13 +15,14 @@
 #include <vector>
 
 #include "error.h"
-#include "jet_date.h"
 #include "sql_text.h"
+#include "stored_date.h"
+#include "value.h"
 
 namespace jet {
 namespace {
 
-enum class Store { Integer, Real, Text, Memo, Boolean, Date, Skip };
+enum class Store { Integer, Real, Single, Text, Memo, Boolean, Date, Skip };
 
 // What each Jet column type becomes. OLE objects, binary columns and attachments are left out: nothing in
 // Quelva reads them and they would only make the copy in memory larger.
@@ -29,7 +30,8 @@ Store storeOf(int type) {
     switch (type) {
     case MDB_BOOL: return Store::Boolean;
     case MDB_BYTE: case MDB_INT: case MDB_LONGINT: return Store::Integer;
-    case MDB_MONEY: case MDB_FLOAT: case MDB_DOUBLE: case MDB_NUMERIC: return Store::Real;
+    case MDB_FLOAT: return Store::Single;
+    case MDB_MONEY: case MDB_DOUBLE: case MDB_NUMERIC: return Store::Real;
     case MDB_DATETIME: return Store::Date;
     case MDB_TEXT: case MDB_REPID: return Store::Text;
     case MDB_MEMO: return Store::Memo;
@@ -40,7 +42,7 @@ Store storeOf(int type) {
 const char* declaredType(Store s) {
     switch (s) {
     case Store::Integer: return "INTEGER";
-    case Store::Real: return "REAL";
+    case Store::Real: case Store::Single: return "REAL";
     case Store::Boolean: return "BOOLEAN";
     case Store::Date: return "DATETIME";
     default: return "TEXT COLLATE JET";
@@ -283,7 +285,7 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
             if (c.store == Store::Date) {
                 if (c.col->cur_value_len == 0) { sqlite3_bind_null(st.st, p); continue; }
                 std::optional<std::string> text;
-                if (c.col->cur_value_len == 8) text = jetDateText(mdb_get_double(mdb->pg_buf, c.col->cur_value_start));
+                if (c.col->cur_value_len == 8) text = storedDateText(mdb_get_double(mdb->pg_buf, c.col->cur_value_start));
                 if (!text)
                     throw damagedTable(name, "a coluna " + quoted(c.col->name) + " tem uma data fora dos anos 100 a 9999");
                 rowBytes += text->size();
@@ -300,6 +302,7 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
             switch (c.store) {
             case Store::Integer: sqlite3_bind_int64(st.st, p, std::strtoll(v, nullptr, 10)); rowBytes += 8; break;
             case Store::Real: sqlite3_bind_double(st.st, p, std::strtod(v, nullptr)); rowBytes += 8; break;
+            case Store::Single: sqlite3_bind_double(st.st, p, toSingle(std::strtod(v, nullptr))); rowBytes += 8; break;  // libmdb prints 8 digits
             default: sqlite3_bind_text(st.st, p, v, c.length, SQLITE_TRANSIENT); rowBytes += static_cast<std::uint64_t>(c.length); break;
             }
         }

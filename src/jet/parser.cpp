@@ -1,10 +1,12 @@
 #include "parser.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <set>
 
 #include "error.h"
+#include "jet_date.h"
 #include "lexer.h"
 #include "text.h"
 
@@ -12,9 +14,13 @@ namespace jet {
 
 bool Expr::isCondition() const {
     switch (kind) {
-    case Kind::Compare: case Kind::And: case Kind::Or: case Kind::Not:
-    case Kind::Like: case Kind::IsNull: case Kind::In: case Kind::Between:
+    case Kind::Compare: case Kind::Like: case Kind::IsNull: case Kind::In: case Kind::Between: case Kind::Exists:
         return true;
+    case Kind::And: case Kind::Or: case Kind::Not:
+        // On numbers these work bit by bit and give a number, as in Jet.
+        return std::all_of(args.begin(), args.end(), [](const ExprPtr& a) { return a->isCondition(); });
+    case Kind::Call:
+        return name == "isnull" || name == "cbool";
     default:
         return false;
     }
@@ -44,35 +50,7 @@ public:
     explicit Parser(std::string_view sql) : sql_(sql), toks_(tokenize(sql)) {}
 
     SelectStatement select() {
-        expectWord("select");
-        SelectStatement st;
-        if (acceptWord("distinct")) st.distinct = true;
-        else acceptWord("all");
-        if (acceptWord("distinctrow")) st.distinct = false;
-        if (acceptWord("top")) {
-            if (peek().type != TokenType::Number) fail("um número depois de TOP");
-            st.top = std::atoll(next().text.c_str());
-            if (isWord(peek(), "percent")) fail("TOP ... PERCENT, que não é aceito");
-        }
-        do st.items.push_back(selectItem()); while (acceptSymbol(","));
-        expectWord("from");
-        do st.from.push_back(source(0)); while (acceptSymbol(","));
-        if (acceptWord("where")) st.where = expression();
-        if (acceptWord("group")) {
-            expectWord("by");
-            do st.groupBy.push_back(expression()); while (acceptSymbol(","));
-        }
-        if (acceptWord("having")) st.having = expression();
-        if (acceptWord("order")) {
-            expectWord("by");
-            do {
-                OrderItem o;
-                o.expr = expression();
-                if (acceptWord("desc")) o.descending = true;
-                else acceptWord("asc");
-                st.orderBy.push_back(std::move(o));
-            } while (acceptSymbol(","));
-        }
+        SelectStatement st = query();
         acceptSymbol(";");
         if (peek().type != TokenType::End) fail("o fim da instrução");
         return st;
@@ -112,6 +90,63 @@ private:
         const Token& t = peek();
         std::string found = t.type == TokenType::End ? "o fim do texto" : "'" + std::string(sql_.substr(t.pos, 40)) + "'";
         throw Error("Erro de sintaxe na instrução: esperava-se " + expected + ", encontrou-se " + found + ".");
+    }
+
+    // A select with its Union arms and the Order By of the whole.
+    SelectStatement query() {
+        SelectStatement st = core();
+        while (acceptWord("union")) {
+            UnionArm arm;
+            arm.all = acceptWord("all");
+            arm.select = std::make_shared<SelectStatement>(core());
+            st.unions.push_back(std::move(arm));
+        }
+        if (acceptWord("order")) {
+            expectWord("by");
+            do {
+                OrderItem o;
+                o.expr = expression();
+                if (acceptWord("desc")) o.descending = true;
+                else acceptWord("asc");
+                st.orderBy.push_back(std::move(o));
+            } while (acceptSymbol(","));
+        }
+        return st;
+    }
+
+    SelectStatement core() {
+        expectWord("select");
+        SelectStatement st;
+        if (acceptWord("distinct")) st.distinct = true;
+        else acceptWord("all");
+        if (acceptWord("distinctrow")) st.distinct = false;
+        if (acceptWord("top")) {
+            if (peek().type != TokenType::Number) fail("um número depois de TOP");
+            st.top = std::strtod(next().text.c_str(), nullptr);
+            st.percent = acceptWord("percent");
+            if (!st.percent && st.top != std::floor(st.top)) fail("um número inteiro depois de TOP");
+            if (st.percent && st.top > 100) fail("um percentual de 0 a 100 depois de TOP");
+        }
+        do st.items.push_back(selectItem()); while (acceptSymbol(","));
+        // Without From the select list is a row of expressions ("Select 1 + 1").
+        if (acceptWord("from")) {
+            do st.from.push_back(source(0)); while (acceptSymbol(","));
+        }
+        if (acceptWord("where")) st.where = expression();
+        if (acceptWord("group")) {
+            expectWord("by");
+            do st.groupBy.push_back(expression()); while (acceptSymbol(","));
+        }
+        if (acceptWord("having")) st.having = expression();
+        return st;
+    }
+
+    // "(Select ...)" with the "(" already read.
+    std::shared_ptr<SelectStatement> subquery() {
+        DepthGuard g(*this);
+        auto sub = std::make_shared<SelectStatement>(query());
+        expectSymbol(")");
+        return sub;
     }
 
     std::string name(const std::set<std::string>& reserved = kReserved) {
@@ -211,10 +246,11 @@ private:
         for (;;) {
             const Token& t = peek();
             auto e = std::make_unique<Expr>();
+            if (isSymbol(t, "!=")) throw Error("Erro de sintaxe na instrução: '!=' não é um operador do Jet; escreva '<>'.");
             if (t.type == TokenType::Symbol && (t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" ||
-                                                t.text == "<=" || t.text == ">=" || t.text == "!=")) {
+                                                t.text == "<=" || t.text == ">=")) {
                 e->kind = Expr::Kind::Compare;
-                e->op = t.text == "!=" ? "<>" : t.text;
+                e->op = t.text;
                 next();
                 e->args.push_back(std::move(left));
                 e->args.push_back(concat());
@@ -235,8 +271,12 @@ private:
                     e->kind = Expr::Kind::In;
                     e->args.push_back(std::move(left));
                     expectSymbol("(");
-                    do e->args.push_back(expression()); while (acceptSymbol(","));
-                    expectSymbol(")");
+                    if (isWord(peek(), "select")) {
+                        e->sub = subquery();
+                    } else {
+                        do e->args.push_back(expression()); while (acceptSymbol(","));
+                        expectSymbol(")");
+                    }
                 } else if (acceptWord("between")) {
                     e->kind = Expr::Kind::Between;
                     e->args.push_back(std::move(left));
@@ -332,11 +372,26 @@ private:
         if (t.type == TokenType::String) return literal(Value::text(next().text));
         if (t.type == TokenType::Date) return literal(Value::text(dateLiteral(next().text)));
         if (acceptSymbol("(")) {
+            if (isWord(peek(), "select")) {
+                auto e = std::make_unique<Expr>();
+                e->kind = Expr::Kind::Subquery;
+                e->sub = subquery();
+                return e;
+            }
             ExprPtr e = expression();
             expectSymbol(")");
             return e;
         }
         if (t.type != TokenType::Name) fail("uma expressão");
+        if (isWord(t, "exists") && isSymbol(peek(1), "(")) {
+            next();
+            next();
+            auto e = std::make_unique<Expr>();
+            e->kind = Expr::Kind::Exists;
+            if (!isWord(peek(), "select")) fail("uma subconsulta depois de EXISTS");
+            e->sub = subquery();
+            return e;
+        }
         if (!t.bracketed) {
             std::string w = lower(t.text);
             if (w == "null") { next(); return literal(Value()); }
@@ -371,16 +426,17 @@ private:
         return e;
     }
 
-    // #m/d/yyyy [h:mm[:ss]]# as Jet SQL writes dates, kept as ISO text, which is how dates are imported.
+    // #m/d/yyyy [h:mm[:ss]]# as Jet SQL writes dates, kept in the engine's date text.
     std::string dateLiteral(const std::string& s) const {
         int m = 0, d = 0, y = 0, hh = 0, mi = 0, ss = 0;
         int n = std::sscanf(s.c_str(), "%d/%d/%d %d:%d:%d", &m, &d, &y, &hh, &mi, &ss);
         if (n < 3) n = std::sscanf(s.c_str(), "%d-%d-%d %d:%d:%d", &y, &m, &d, &hh, &mi, &ss);
-        if (n < 3 || m < 1 || m > 12 || d < 1 || d > 31)
+        if (y >= 0 && y <= 29) y += 2000;
+        else if (y >= 30 && y <= 99) y += 1900;
+        if (n < 3 || m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m) || hh > 23 || mi > 59 || ss > 59 || hh < 0 ||
+            mi < 0 || ss < 0)
             throw Error("Erro de sintaxe na data #" + s + "# da instrução.");
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", y, m, d, hh, mi, ss);
-        return buf;
+        return dateText({daysFromCivil(y, m, d), hh * 3600 + mi * 60 + ss});
     }
 };
 

@@ -1,82 +1,176 @@
 #include "translate.h"
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 
 #include "error.h"
-#include "sql_text.h"
+#include "functions.h"
 #include "parser.h"
+#include "sql_text.h"
+#include "text.h"
 
 namespace jet {
 namespace {
 
-
-
 const char* kCollate = " COLLATE \"JET\"";
 
-// Jet functions with the SQLite function that stands for each and the numbers of arguments it takes.
-struct FunctionInfo { const char* target; int minArgs, maxArgs; };
-const std::map<std::string, FunctionInfo> kFunctions = {
-    {"ucase", {"jet_ucase", 1, 1}}, {"lcase", {"jet_lcase", 1, 1}}, {"left", {"jet_left", 2, 2}},
-    {"right", {"jet_right", 2, 2}}, {"mid", {"jet_mid", 2, 3}},     {"trim", {"jet_trim", 1, 1}},
-    {"ltrim", {"jet_ltrim", 1, 1}}, {"rtrim", {"jet_rtrim", 1, 1}}, {"len", {"jet_len", 1, 1}},
-    {"cstr", {"jet_cstr", 1, 1}},   {"space", {"jet_space", 1, 1}}, {"instr", {"jet_instr", 2, 3}},
-    {"val", {"jet_val", 1, 1}},     {"clng", {"jet_clng", 1, 1}},   {"cint", {"jet_cint", 1, 1}},
-    {"cdbl", {"jet_cdbl", 1, 1}},   {"int", {"jet_int", 1, 1}},     {"abs", {"jet_abs", 1, 1}},
-    {"chr", {"jet_chr", 1, 1}},     {"asc", {"jet_asc", 1, 1}},
-    {"count", {"count", 1, 1}},     {"sum", {"sum", 1, 1}},         {"avg", {"avg", 1, 1}},
-    {"min", {"min", 1, 1}},         {"max", {"max", 1, 1}},
+const std::map<std::string, std::string> kOperatorNames = {
+    {"+", "+"}, {"-", "-"}, {"*", "*"}, {"/", "/"}, {"\\", "\\"}, {"mod", "mod"}, {"^", "^"}, {"&", "&"},
 };
 
-const std::map<std::string, const char*> kOperators = {
-    {"+", "jet_add"}, {"-", "jet_sub"}, {"*", "jet_mul"}, {"/", "jet_div"},
-    {"\\", "jet_idiv"}, {"mod", "jet_mod"}, {"^", "jet_pow"}, {"&", "jet_concat"},
-};
+std::string sqlName(const char* jet) {
+    const JetFunction* f = findJetFunction(jet);
+    return f && f->sql ? f->sql : "";
+}
+
+bool isAggregateCall(const Expr& e) {
+    if (e.kind != Expr::Kind::Call) return false;
+    const JetFunction* f = findJetFunction(e.name);
+    return f && f->aggregate;
+}
+
+bool containsAggregate(const Expr& e) {
+    if (isAggregateCall(e)) return true;
+    for (const auto& a : e.args)
+        if (containsAggregate(*a)) return true;
+    return false;
+}
+
+bool sameName(const std::string& a, const std::string& b) { return lowerCase(a) == lowerCase(b); }
+
+// Two expressions written alike (names in any case; "T.x" and "x" alike), as Jet matches a select item
+// with a Group By expression.
+bool sameExpr(const Expr& a, const Expr& b) {
+    if (a.kind != b.kind || !sameName(a.op, b.op) || !sameName(a.name, b.name) || a.negated != b.negated ||
+        a.star != b.star || !(a.lit == b.lit) || a.args.size() != b.args.size() || a.sub != b.sub)
+        return false;
+    if (a.kind == Expr::Kind::Column && !a.table.empty() && !b.table.empty() && !sameName(a.table, b.table)) return false;
+    for (std::size_t i = 0; i < a.args.size(); ++i)
+        if (!sameExpr(*a.args[i], *b.args[i])) return false;
+    return true;
+}
+
+std::string columnText(const Expr& e) { return e.table.empty() ? e.name : e.table + "." + e.name; }
+
+// In a grouped select every column outside an aggregate must be grouped.
+void checkGrouped(const Expr& e, const std::vector<ExprPtr>& groupBy) {
+    for (const auto& g : groupBy)
+        if (sameExpr(e, *g)) return;
+    if (isAggregateCall(e) || e.kind == Expr::Kind::Subquery || e.kind == Expr::Kind::Exists) return;
+    if (e.kind == Expr::Kind::Column)
+        throw Error("Você tentou executar uma consulta que não inclui a expressão especificada '" + columnText(e) +
+                    "' como parte de uma função agregada.");
+    for (const auto& a : e.args) checkGrouped(*a, groupBy);
+}
+
+// With Distinct the order can only name what is selected: another column would tell apart rows that Distinct
+// makes one (and Top would count them apart).
+void checkDistinctOrder(const SelectStatement& st) {
+    if (!st.distinct) return;
+    for (const auto& it : st.items)
+        if (!it.expr) return;  // "*": every column is selected
+    for (const auto& o : st.orderBy) {
+        bool selected = false;
+        for (const auto& it : st.items)
+            selected = selected || sameExpr(*o.expr, *it.expr) ||
+                       (o.expr->kind == Expr::Kind::Column && o.expr->table.empty() && sameName(o.expr->name, it.alias));
+        if (!selected)
+            throw Error("A cláusula ORDER BY entra em conflito com DISTINCT: ordene por campos da lista do Select.");
+    }
+}
+
+void checkGrouping(const SelectStatement& st) {
+    bool grouped = !st.groupBy.empty() || (st.having && containsAggregate(*st.having));
+    for (const auto& it : st.items) grouped = grouped || (it.expr && containsAggregate(*it.expr));
+    if (!grouped) return;
+    for (const auto& it : st.items) {
+        if (!it.expr) throw Error("Não é possível agrupar campos selecionados com '*'.");
+        checkGrouped(*it.expr, st.groupBy);
+    }
+    if (st.having) checkGrouped(*st.having, st.groupBy);
+    for (const auto& o : st.orderBy) checkGrouped(*o.expr, st.groupBy);
+}
+
+// Unqualified names used in an expression, outside its subqueries.
+void bareNames(const Expr& e, std::vector<std::string>& out) {
+    if (e.kind == Expr::Kind::Column && e.table.empty()) out.push_back(e.name);
+    for (const auto& a : e.args) bareNames(*a, out);
+}
 
 class Printer {
 public:
+    explicit Printer(const ColumnProbe* probe) : probe_(probe) {}
+
+    bool allowSubqueries = true;
+
     std::string expr(const Expr& e) {
         switch (e.kind) {
         case Expr::Kind::Literal: return literal(e.lit);
         case Expr::Kind::Column: return e.table.empty() ? quoteName(e.name) : quoteName(e.table) + "." + quoteName(e.name);
         case Expr::Kind::Unary:
-            return e.op == "-" ? "jet_neg(" + expr(*e.args[0]) + ")" : "(" + expr(*e.args[0]) + ")";
+            return e.op == "-" ? sqlName("neg") + "(" + expr(*e.args[0]) + ")" : "(" + expr(*e.args[0]) + ")";
         case Expr::Kind::Binary:
-            return std::string(kOperators.at(e.op)) + "(" + expr(*e.args[0]) + ", " + expr(*e.args[1]) + ")";
+            return sqlName(kOperatorNames.at(e.op).c_str()) + "(" + expr(*e.args[0]) + ", " + expr(*e.args[1]) + ")";
         case Expr::Kind::Compare:
             // The collation goes on the right operand: it then rules the comparison even where the left one is
             // a computed text, which SQLite would otherwise compare byte by byte.
             return "(" + expr(*e.args[0]) + " " + e.op + " (" + expr(*e.args[1]) + ")" + kCollate + ")";
-        case Expr::Kind::And: return balanced(e, 0, e.args.size(), " AND ");
-        case Expr::Kind::Or: return balanced(e, 0, e.args.size(), " OR ");
-        case Expr::Kind::Not: return "(NOT " + expr(*e.args[0]) + ")";
+        case Expr::Kind::And: case Expr::Kind::Or: return logical(e);
+        case Expr::Kind::Not:
+            if (e.args[0]->isCondition()) return "(NOT " + expr(*e.args[0]) + ")";
+            return sqlName("not") + "(" + expr(*e.args[0]) + ")";
         case Expr::Kind::Like: {
-            std::string s = "jet_like(" + expr(*e.args[0]) + ", " + expr(*e.args[1]) + ")";
+            std::string s = sqlName("like") + "(" + expr(*e.args[0]) + ", " + expr(*e.args[1]) + ")";
             return e.negated ? "(NOT " + s + ")" : s;
         }
         case Expr::Kind::IsNull: return "(" + expr(*e.args[0]) + (e.negated ? " IS NOT NULL)" : " IS NULL)");
         case Expr::Kind::In: {
             std::string s = "((" + expr(*e.args[0]) + ")" + kCollate + (e.negated ? " NOT IN (" : " IN (");
+            if (e.sub) return s + subquery(*e.sub, true) + "))";
             for (std::size_t i = 1; i < e.args.size(); ++i) s += (i > 1 ? ", " : "") + expr(*e.args[i]);
             return s + "))";
         }
-        case Expr::Kind::Between:
-            return "((" + expr(*e.args[0]) + ")" + kCollate + (e.negated ? " NOT BETWEEN " : " BETWEEN ") +
-                   expr(*e.args[1]) + " AND " + expr(*e.args[2]) + ")";
+        case Expr::Kind::Between: {
+            // Jet takes the bounds in either order.
+            const std::string x = "(" + expr(*e.args[0]) + ")" + kCollate, a = expr(*e.args[1]), b = expr(*e.args[2]);
+            std::string s = "(" + x + " BETWEEN " + a + " AND " + b + " OR " + x + " BETWEEN " + b + " AND " + a + ")";
+            return e.negated ? "(NOT " + s + ")" : s;
+        }
         case Expr::Kind::Call: return call(e);
+        case Expr::Kind::Subquery:
+            // Jet stops the statement when a subquery used as a value gives more than one row.
+            return "(SELECT jet_only_row(count(*) OVER (), \"c1\") FROM (" + subquery(*e.sub, true) +
+                   ") LIMIT 1)";
+        case Expr::Kind::Exists:
+            return std::string(e.negated ? "(NOT " : "(") + "EXISTS (" + subquery(*e.sub, false) + "))";
         }
         return {};
     }
 
-    // Long chains of And/Or (a locality condition may hold hundreds of terms) are printed as a balanced tree:
-    // SQLite limits the depth of an expression, not its length.
-    std::string balanced(const Expr& e, std::size_t lo, std::size_t hi, const char* op) {
-        if (hi - lo == 1) return expr(*e.args[lo]);
-        std::size_t mid = lo + (hi - lo) / 2;
-        return "(" + balanced(e, lo, mid, op) + op + balanced(e, mid, hi, op) + ")";
+    // The statement, with the outermost Top left to the reader of its rows (see Translation).
+    std::string statement(const SelectStatement& st, Translation& t) {
+        if (!st.unions.empty()) return unionOf(st, t);
+        checkDistinctOrder(st);
+        std::string s = head(st, &t.booleanColumns, false);
+        if (st.top >= 0 && !st.orderBy.empty()) {
+            for (std::size_t i = 0; i < st.orderBy.size(); ++i)
+                s += ", (" + expr(*st.orderBy[i].expr) + ") AS \"jet_key" + std::to_string(i + 1) + "\"";
+            t.hiddenKeys = static_cast<int>(st.orderBy.size());
+        }
+        s += body(st);
+        s += orderBy(st);
+        if (st.top >= 0) {
+            t.top = st.top;
+            t.percent = st.percent;
+            if (!st.percent && st.orderBy.empty()) s += " LIMIT " + std::to_string(static_cast<long long>(st.top));
+        }
+        return s;
     }
 
 private:
+    const ColumnProbe* probe_;
+
     static std::string literal(const Value& v) {
         switch (v.kind()) {
         case Value::Kind::Null: return "NULL";
@@ -94,80 +188,205 @@ private:
         return "NULL";
     }
 
+    // And / Or: logical between conditions; bit by bit, as Jet does, as soon as one operand is a number.
+    std::string logical(const Expr& e) {
+        const bool bits = !e.isCondition();
+        std::vector<std::string> parts;
+        for (const auto& a : e.args)
+            parts.push_back(bits && a->isCondition() ? "(-" + expr(*a) + ")" : expr(*a));
+        const std::string fn = bits ? sqlName(e.kind == Expr::Kind::And ? "and" : "or") : "";
+        return balanced(parts, 0, parts.size(), e.kind == Expr::Kind::And ? " AND " : " OR ", fn);
+    }
+
+    // Long chains of And/Or (a locality condition may hold hundreds of terms) are printed as a balanced tree:
+    // SQLite limits the depth of an expression, not its length.
+    static std::string balanced(const std::vector<std::string>& p, std::size_t lo, std::size_t hi, const char* op,
+                                const std::string& fn) {
+        if (hi - lo == 1) return p[lo];
+        std::size_t mid = lo + (hi - lo) / 2;
+        if (!fn.empty()) return fn + "(" + balanced(p, lo, mid, op, fn) + ", " + balanced(p, mid, hi, op, fn) + ")";
+        return "(" + balanced(p, lo, mid, op, fn) + op + balanced(p, mid, hi, op, fn) + ")";
+    }
+
     std::string call(const Expr& e) {
         const int n = static_cast<int>(e.args.size());
-        if (e.name == "iif") {
-            if (n != 3) throw Error("Número incorreto de argumentos na função IIf da instrução.");
-            return "(CASE WHEN " + expr(*e.args[0]) + " THEN " + expr(*e.args[1]) + " ELSE " + expr(*e.args[2]) + " END)";
-        }
-        if (e.name == "nz") {
-            if (n < 1 || n > 2) throw Error("Número incorreto de argumentos na função Nz da instrução.");
-            return "coalesce(" + expr(*e.args[0]) + ", " + (n == 2 ? expr(*e.args[1]) : std::string("''")) + ")";
-        }
-        auto f = kFunctions.find(e.name);
-        if (f == kFunctions.end()) throw Error("Função '" + e.name + "' indefinida na expressão.");
+        const JetFunction* f = findJetFunction(e.name);
+        if (!f || e.name == "not" || e.name == "and" || e.name == "or" || e.name == "like" || e.name == "neg" ||
+            e.name == "mod")
+            throw Error("Função '" + e.name + "' indefinida na expressão.");
         if (e.star) {
             if (e.name != "count") throw Error("Uso de '*' inválido na função '" + e.name + "'.");
             return "count(*)";
         }
-        if (n < f->second.minArgs || n > f->second.maxArgs)
+        if (n < f->minArgs || (f->maxArgs != kAnyCount && n > f->maxArgs))
             throw Error("Número incorreto de argumentos na função '" + e.name + "' da instrução.");
-        std::string s = std::string(f->second.target) + "(";
-        for (int i = 0; i < n; ++i) {
-            std::string a = expr(*e.args[i]);
-            if (e.name == "min" || e.name == "max") a = "(" + a + ")" + kCollate;
-            s += (i ? ", " : "") + a;
+        std::vector<std::string> a;
+        for (const auto& arg : e.args) a.push_back(expr(*arg));
+        if (e.name == "iif") return "(CASE WHEN " + a[0] + " THEN " + a[1] + " ELSE " + a[2] + " END)";
+        if (e.name == "nz") return "coalesce(" + a[0] + ", " + (n == 2 ? a[1] : std::string("''")) + ")";
+        if (e.name == "isnull") return "((" + a[0] + ") IS NULL)";
+        if (e.name == "switch") {
+            if (n % 2) throw Error("Número incorreto de argumentos na função 'switch' da instrução.");
+            std::string s = "(CASE";
+            for (int i = 0; i < n; i += 2) s += " WHEN " + a[i] + " THEN " + a[i + 1];
+            return s + " END)";  // no condition true: Null
         }
-        return s + ")";
+        if (e.name == "choose") {
+            // The index is rounded to the nearest whole number; out of range gives Null.
+            std::string s = "(CASE " + sqlName("round") + "(" + a[0] + ")";
+            for (int i = 1; i < n; ++i) s += " WHEN " + std::to_string(i) + " THEN " + a[i];
+            return s + " END)";
+        }
+        std::string s = std::string(f->sql) + "(";
+        for (int i = 0; i < n; ++i) {
+            if (e.name == "min" || e.name == "max") a[i] = "(" + a[i] + ")" + kCollate;
+            s += (i ? ", " : "") + a[i];
+        }
+        s += ")";
+        if (e.name == "cbool") return "(" + s + " <> 0)";
+        return s;
+    }
+
+    std::string source(const Source& s) {
+        if (s.join.empty()) return quoteName(s.table) + (s.alias.empty() ? "" : " AS " + quoteName(s.alias));
+        return "(" + source(*s.left) + " " + s.join + " JOIN " + source(*s.right) + " ON " + expr(*s.on) + ")";
+    }
+
+    std::string fromText(const SelectStatement& st) {
+        std::string s;
+        for (std::size_t i = 0; i < st.from.size(); ++i) s += (i ? ", " : "") + source(*st.from[i]);
+        return s;
+    }
+
+    // Jet does not see the select list's aliases in Where and Having: it would take one for a parameter.
+    void checkAliases(const SelectStatement& st, const std::string& from) {
+        if (!probe_ || !*probe_) return;
+        std::vector<std::string> names;
+        if (st.where) bareNames(*st.where, names);
+        if (st.having) bareNames(*st.having, names);
+        for (const std::string& n : names) {
+            for (const auto& it : st.items) {
+                if (!it.expr || it.alias.empty() || !sameName(it.alias, n)) continue;
+                if (from.empty() || !(*probe_)(from, n))
+                    throw Error("'" + n + "' é o nome de uma expressão da lista do Select e não pode ser usado no Where "
+                                "nem no Having: o Jet o tomaria por um parâmetro.");
+            }
+        }
+    }
+
+    // SELECT and the items. `boolean` collects the items that are truth values; `numbered` names every item
+    // c1, c2 ... as subqueries do.
+    std::string head(const SelectStatement& st, std::set<std::string>* boolean, bool numbered, bool inUnion = false) {
+        checkGrouping(st);
+        std::string s = st.distinct ? "SELECT DISTINCT " : "SELECT ";
+        for (std::size_t i = 0; i < st.items.size(); ++i) {
+            const SelectItem& it = st.items[i];
+            if (i) s += ", ";
+            if (!it.expr) {
+                s += it.starTable.empty() ? "*" : quoteName(it.starTable) + ".*";
+                continue;
+            }
+            const bool bare = it.expr->kind == Expr::Kind::Column;
+            std::string name = numbered ? "c" + std::to_string(i + 1)
+                             : !it.alias.empty() ? it.alias
+                             : bare ? std::string() : "Expr" + std::to_string(1000 + i);
+            if (it.expr->isCondition()) {
+                s += "(-(" + expr(*it.expr) + "))";  // Jet's True is -1
+                if (boolean) boolean->insert(name);
+            } else if ((st.distinct || inUnion) && !bare) {
+                s += "(" + expr(*it.expr) + ")" + kCollate;  // Distinct and Union tell texts apart as "=" does
+            } else {
+                s += expr(*it.expr);
+            }
+            if (!name.empty()) s += " AS " + quoteName(name);
+        }
+        return s;
+    }
+
+    // FROM to HAVING.
+    std::string body(const SelectStatement& st) {
+        std::string s;
+        const std::string from = fromText(st);
+        checkAliases(st, from);
+        if (!from.empty()) s += " FROM " + from;
+        if (st.where) s += " WHERE " + expr(*st.where);
+        for (std::size_t i = 0; i < st.groupBy.size(); ++i)
+            s += (i ? ", (" : " GROUP BY (") + expr(*st.groupBy[i]) + ")" + kCollate;
+        if (st.having) s += " HAVING " + expr(*st.having);
+        return s;
+    }
+
+    std::string orderBy(const SelectStatement& st) {
+        std::string s;
+        for (std::size_t i = 0; i < st.orderBy.size(); ++i) {
+            s += (i ? ", (" : " ORDER BY (") + expr(*st.orderBy[i].expr) + ")" + kCollate;
+            if (st.orderBy[i].descending) s += " DESC";
+        }
+        return s;
+    }
+
+    std::string unionOf(const SelectStatement& st, Translation& t) {
+        if (st.top >= 0) throw Error("Top numa consulta com Union não é aceito: use-o numa subconsulta.");
+        // Union tells repeated rows apart as "=" does, so every arm's items carry the collation.
+        std::string s = head(st, &t.booleanColumns, false, true) + body(st);
+        for (const UnionArm& arm : st.unions) {
+            const SelectStatement& a = *arm.select;
+            if (a.top >= 0) throw Error("Top numa consulta com Union não é aceito: use-o numa subconsulta.");
+            s += arm.all ? " UNION ALL " : " UNION ";
+            s += head(a, nullptr, false, true) + body(a);
+        }
+        // The order of a Union names the first select's columns.
+        for (std::size_t i = 0; i < st.orderBy.size(); ++i) {
+            const Expr& k = *st.orderBy[i].expr;
+            if (k.kind != Expr::Kind::Column)
+                throw Error("A ordem de uma consulta com Union deve nomear campos da primeira consulta.");
+            s += (i ? ", " : " ORDER BY ") + quoteName(k.name) + kCollate;
+            if (st.orderBy[i].descending) s += " DESC";
+        }
+        return s;
+    }
+
+    // A select inside an expression. Its Top is a rank over its Order By, so that ties are kept here too.
+    std::string subquery(const SelectStatement& st, bool oneColumn) {
+        if (!allowSubqueries) throw Error("Um critério de pesquisa não pode conter uma subconsulta.");
+        if (oneColumn && (st.items.size() != 1 || !st.items[0].expr) && st.unions.empty())
+            throw Error("A subconsulta deve retornar um só campo.");
+        if (!st.unions.empty()) {
+            Translation t;
+            return unionOf(st, t);
+        }
+        if (st.top < 0) return head(st, nullptr, true) + body(st);
+        if (st.distinct) throw Error("Distinct com Top numa subconsulta não é aceito.");
+        std::string keys;
+        for (std::size_t i = 0; i < st.orderBy.size(); ++i) {
+            keys += (i ? ", (" : "(") + expr(*st.orderBy[i].expr) + ")" + kCollate;
+            if (st.orderBy[i].descending) keys += " DESC";
+        }
+        std::string inner = head(st, nullptr, true) + ", " + (keys.empty() ? "row_number() OVER ()" : "rank() OVER (ORDER BY " + keys + ")") +
+                            " AS \"jet_rank\", count(*) OVER () AS \"jet_rows\"" + body(st);
+        std::string cols;
+        for (std::size_t i = 0; i < st.items.size(); ++i) cols += (i ? ", " : "") + std::string("\"c") + std::to_string(i + 1) + "\"";
+        if (!st.items[0].expr) cols = "1";
+        char limit[64];
+        if (st.percent) std::snprintf(limit, sizeof limit, "(\"jet_rank\" - 1) * 100 < \"jet_rows\" * %.17g", st.top);
+        else std::snprintf(limit, sizeof limit, "\"jet_rank\" <= %lld", static_cast<long long>(st.top));
+        return "SELECT " + cols + " FROM (" + inner + ") WHERE " + limit;
     }
 };
 
-std::string source(Printer& p, const Source& s) {
-    if (s.join.empty()) return quoteName(s.table) + (s.alias.empty() ? "" : " AS " + quoteName(s.alias));
-    return "(" + source(p, *s.left) + " " + s.join + " JOIN " + source(p, *s.right) + " ON " + p.expr(*s.on) + ")";
-}
-
 }  // namespace
 
-std::string translateExpression(const Expr& e) { return Printer().expr(e); }
+std::string translateExpression(const Expr& e) {
+    Printer p(nullptr);
+    p.allowSubqueries = false;
+    return p.expr(e);
+}
 
-Translation translateSelect(std::string_view jetSql) {
+Translation translateSelect(std::string_view jetSql, const ColumnProbe& probe) {
     SelectStatement st = parseSelect(jetSql);
-    Printer p;
+    Printer p(&probe);
     Translation t;
-    std::string& s = t.sql;
-    s = st.distinct ? "SELECT DISTINCT " : "SELECT ";
-    for (std::size_t i = 0; i < st.items.size(); ++i) {
-        const SelectItem& it = st.items[i];
-        if (i) s += ", ";
-        if (!it.expr) {
-            s += it.starTable.empty() ? "*" : quoteName(it.starTable) + ".*";
-            continue;
-        }
-        const bool bare = it.expr->kind == Expr::Kind::Column;
-        std::string name = !it.alias.empty() ? it.alias : bare ? std::string() : "Expr" + std::to_string(1000 + i);
-        if (it.expr->isCondition()) {
-            // Jet's True is -1.
-            s += "(-(" + p.expr(*it.expr) + "))";
-            t.booleanColumns.insert(name);
-        } else if (st.distinct && !bare) {
-            s += "(" + p.expr(*it.expr) + ")" + kCollate;  // Distinct tells texts apart as "=" does
-        } else {
-            s += p.expr(*it.expr);
-        }
-        if (!name.empty()) s += " AS " + quoteName(name);
-    }
-    s += " FROM ";
-    for (std::size_t i = 0; i < st.from.size(); ++i) s += (i ? ", " : "") + source(p, *st.from[i]);
-    if (st.where) s += " WHERE " + p.expr(*st.where);
-    for (std::size_t i = 0; i < st.groupBy.size(); ++i)
-        s += (i ? ", (" : " GROUP BY (") + p.expr(*st.groupBy[i]) + ")" + kCollate;
-    if (st.having) s += " HAVING " + p.expr(*st.having);
-    for (std::size_t i = 0; i < st.orderBy.size(); ++i) {
-        s += (i ? ", (" : " ORDER BY (") + p.expr(*st.orderBy[i].expr) + ")" + kCollate;
-        if (st.orderBy[i].descending) s += " DESC";
-    }
-    if (st.top >= 0) s += " LIMIT " + std::to_string(st.top);
+    t.sql = p.statement(st, t);
     return t;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -10,11 +11,21 @@ namespace jet {
 struct Translation {
     std::string sql;                       // the statement for SQLite
     std::set<std::string> booleanColumns;  // result columns that hold Jet truth values (-1 / 0)
+    // Top of the outermost select, applied while the rows are read: Jet keeps the rows tied with the last one
+    // under the Order By, whose values the statement's last `hiddenKeys` columns carry.
+    double top = -1;
+    bool percent = false;
+    int hiddenKeys = 0;
 };
 
+// Whether the sources of a statement (as SQLite text, the part after FROM) have a column of that name.
+using ColumnProbe = std::function<bool(const std::string& fromSql, const std::string& column)>;
+
 // Jet SQL to SQLite. Text comparisons, Like and sorting get Jet's rules; operators and functions are those of
-// Jet (see sqlite_setup.cpp). Throws jet::Error for what Jet would not run either.
-Translation translateSelect(std::string_view jetSql);
+// Jet (see functions.cpp). Throws jet::Error for what Jet would not run either. With a probe, a name in
+// Where or Having that is only an alias of the select list is refused, as Jet does not see aliases there.
+Translation translateSelect(std::string_view jetSql, const ColumnProbe& probe = {});
+// A find criterion; subqueries are refused there.
 std::string translateExpression(const Expr& e);
 
 }  // namespace jet

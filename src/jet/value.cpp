@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 namespace jet {
@@ -16,24 +17,49 @@ Value::Kind Value::kind() const {
     }
 }
 
-std::string formatNumber(double v) {
+std::string formatNumber(double v, int digits) {
     if (std::isnan(v)) return "NaN";
     if (std::isinf(v)) return v > 0 ? "Inf" : "-Inf";
-    if (v == 0) return "0";  // also folds -0
     char buf[64];
-    // Whole numbers within the exact range print without exponent, as Jet shows them.
-    if (std::fabs(v) < 1e15 && v == std::floor(v)) {
-        auto r = std::to_chars(buf, buf + sizeof buf, static_cast<long long>(v));
-        return std::string(buf, r.ptr);
-    }
-    auto r = std::to_chars(buf, buf + sizeof buf, v);
+    // Jet writes at most `digits` significant digits, so that a double's binary noise (0.1 + 0.2) never shows,
+    // and switches to an exponent where printf's %G does: below 1E-04 and from 1E+digits.
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, digits);
     std::string s(buf, r.ptr);
+    if (s == "-0") return "0";
     auto e = s.find('e');
-    if (e != std::string::npos) {  // 1e+20 -> 1E+20, the way VB writes exponents
-        s[e] = 'E';
-        if (s[e + 1] != '-' && s[e + 1] != '+') s.insert(e + 1, "+");
-    }
+    if (e != std::string::npos) s[e] = 'E';  // 1e+20 -> 1E+20, the way VB writes exponents
     return s;
+}
+
+double toSingle(double v) {
+    if (!std::isfinite(v) || v == 0) return v;
+    char buf[32];
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, kSingleDigits - 1);
+    double out = v;
+    std::from_chars(buf, r.ptr, out);
+    return out;
+}
+
+double roundDecimal(double v, int places, bool halfToEven) {
+    if (!std::isfinite(v) || v == 0) return v;
+    char buf[48];
+    // d.dddddddddddddde+XX: the 15 significant digits and the exponent
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific, kDoubleDigits - 1);
+    std::string digits(1, buf[0]);
+    digits.append(buf + 2, buf + 1 + kDoubleDigits);
+    int exponent = std::atoi(std::string(buf + 2 + kDoubleDigits, r.ptr).c_str());
+    const int keep = exponent + 1 + places;  // digits left before the rounding position
+    if (keep >= kDoubleDigits) return v;
+    if (keep < 0) return 0.0;
+    const int next = digits[static_cast<std::size_t>(keep)] - '0';
+    const bool rest = digits.find_first_not_of('0', static_cast<std::size_t>(keep) + 1) != std::string::npos;
+    bool up = next > 5 || (next == 5 && rest);
+    if (next == 5 && !rest) up = !halfToEven || (keep > 0 && (digits[static_cast<std::size_t>(keep) - 1] - '0') % 2 == 1);
+    long long n = keep > 0 ? std::atoll(digits.substr(0, static_cast<std::size_t>(keep)).c_str()) : 0;
+    if (up) ++n;
+    std::string text = std::to_string(n) + "e-" + std::to_string(places);
+    double out = std::strtod(text.c_str(), nullptr);
+    return v < 0 ? -out : out;
 }
 
 bool parseNumber(const std::string& s, double& out) {

@@ -37,8 +37,21 @@ private:
     std::variant<std::monostate, std::int64_t, double, std::string, BoolBox> data_;
 };
 
-// A real number in its shortest form that reads back to the same value ("12.5", "3", "1E+20").
-std::string formatNumber(double v);
+// Significant digits Jet shows of a Double and of a Single.
+inline constexpr int kDoubleDigits = 15;
+inline constexpr int kSingleDigits = 7;
+
+// A real number as Jet writes it as text: at most `digits` significant digits ("0.3" for 0.1 + 0.2, "3",
+// "1E+20", "1E-05").
+std::string formatNumber(double v, int digits = kDoubleDigits);
+
+// A Single as the engine keeps it: the double nearest its 7 significant digits, so that 0.15 stored in a
+// Single column is 0.15 and not the binary 0.150000006.
+double toSingle(double v);
+
+// `v` rounded to `places` decimals, reading it as the decimal Jet shows (15 significant digits), so that 2.675
+// is a half. Halves go to the even neighbour (Round, CCur) or away from zero (Format).
+double roundDecimal(double v, int places, bool halfToEven);
 
 // Reads a number in the C locale from the whole of `s` (blanks around allowed). False when `s` is not one.
 bool parseNumber(const std::string& s, double& out);

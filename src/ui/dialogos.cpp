@@ -31,7 +31,14 @@ Dialogos::Resposta DialogosQt::mensagem(QWidget* pai, const QString& texto, Icon
 }
 
 QString DialogosQt::salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QString& filtro) {
-    return QFileDialog::getSaveFileName(pai, titulo, nomeSugerido, filtro);
+    QFileDialog dialogo(pai, titulo, nomeSugerido, filtro);
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    // The caller asks before replacing a file, through this same service, so that the question can be scripted.
+    dialogo.setOption(QFileDialog::DontConfirmOverwrite);
+    // "*.xls" gives the extension a name typed without one receives.
+    if (filtro.startsWith(QLatin1String("*."))) dialogo.setDefaultSuffix(filtro.mid(2));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
+    return dialogo.selectedFiles().front();
 }
 
 }  // namespace quelva

@@ -19,7 +19,8 @@ public:
     virtual Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
                               bool padraoNao = false) = 0;
 
-    // The file name chosen in a save dialog, or empty when the user gave up.
+    // The file name chosen in a save dialog opened in the folder or on the name `nomeSugerido`, or empty when
+    // the user gave up. Replacing an existing file is not asked here.
     virtual QString salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QString& filtro) = 0;
 };
 

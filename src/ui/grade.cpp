@@ -3,13 +3,17 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QScreen>
+#include <stdexcept>
+#include <string>
 
 #include "twips.h"
 
 namespace quelva {
 
 void Grade::definirTamanho(int linhas, int colunas) {
-    beginResetModel();
+    if (linhas < 0 || colunas < 0) throw std::out_of_range("tamanho de grade negativo");
+    // Inside a batch the views are told once, at its end.
+    if (!emLote_) beginResetModel();
     std::vector<Celula> novas(static_cast<std::size_t>(linhas) * static_cast<std::size_t>(colunas));
     for (int l = 0; l < std::min(linhas, linhas_); ++l)
         for (int c = 0; c < std::min(colunas, colunas_); ++c)
@@ -19,17 +23,21 @@ void Grade::definirTamanho(int linhas, int colunas) {
     alturas_.resize(static_cast<std::size_t>(linhas), kAlturaLinhaPadrao);
     linhas_ = linhas;
     colunas_ = colunas;
-    endResetModel();
-    if (!emLote_) emit medidasAlteradas();
+    if (!emLote_) {
+        endResetModel();
+        emit medidasAlteradas();
+    }
 }
 
-Grade::Celula& Grade::celula(int linha, int coluna) {
-    return celulas_.at(static_cast<std::size_t>(linha) * colunas_ + coluna);
+std::size_t Grade::posicao(int linha, int coluna) const {
+    // A column past the last would otherwise land on the next row's cell.
+    if (linha < 0 || linha >= linhas_ || coluna < 0 || coluna >= colunas_)
+        throw std::out_of_range("célula (" + std::to_string(linha) + ", " + std::to_string(coluna) + ") fora da grade");
+    return static_cast<std::size_t>(linha) * static_cast<std::size_t>(colunas_) + static_cast<std::size_t>(coluna);
 }
 
-const Grade::Celula& Grade::celula(int linha, int coluna) const {
-    return celulas_.at(static_cast<std::size_t>(linha) * colunas_ + coluna);
-}
+Grade::Celula& Grade::celula(int linha, int coluna) { return celulas_[posicao(linha, coluna)]; }
+const Grade::Celula& Grade::celula(int linha, int coluna) const { return celulas_[posicao(linha, coluna)]; }
 
 void Grade::definirTexto(int linha, int coluna, const QString& texto) {
     celula(linha, coluna).texto = texto;
@@ -43,6 +51,11 @@ void Grade::definirLarguraColuna(int coluna, int twips) {
 
 void Grade::definirAlturaLinha(int linha, int twips) {
     alturas_.at(static_cast<std::size_t>(linha)) = twips;
+    if (!emLote_) emit medidasAlteradas();
+}
+
+void Grade::definirQuebraTexto(bool sim) {
+    quebra_ = sim;
     if (!emLote_) emit medidasAlteradas();
 }
 
@@ -70,10 +83,12 @@ QVariant Grade::data(const QModelIndex& indice, int papel) const {
     case Qt::DisplayRole: return c.texto;
     case Qt::BackgroundRole: return c.fundo.isValid() ? QVariant(c.fundo) : QVariant();
     case Qt::TextAlignmentRole: return QVariant(static_cast<int>(c.alinhamento));
+    case Qt::ForegroundRole: return c.cor.isValid() ? QVariant(c.cor) : QVariant();
     case Qt::FontRole:
-        if (c.negrito) {
+        if (c.negrito || c.tamanhoFonte > 0) {
             QFont f;
-            f.setBold(true);
+            f.setBold(c.negrito);
+            if (c.tamanhoFonte > 0) f.setPointSize(c.tamanhoFonte);
             return f;
         }
         return {};

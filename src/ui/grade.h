@@ -8,8 +8,8 @@
 namespace quelva {
 
 // A grid as the program fills it: text cells addressed by row and column from 0, each with its own background,
-// alignment and weight; each column its own width and each row its own height, in twips; word wrap. No
-// fixed rows or columns. One class serves every grid of the program (results, records, presentation).
+// alignment, text colour, font size and weight; each column its own width and each row its own height, in
+// twips; word wrap. No fixed rows or columns. One class serves every grid of the program (results, records, presentation).
 class Grade : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -20,6 +20,8 @@ public:
         QColor fundo;  // invalid: the view's own background
         Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
         bool negrito = false;
+        QColor cor;            // of the text; invalid: the view's own
+        int tamanhoFonte = 0;  // in points; 0: the view's own
     };
 
     // Sizes: growing keeps what is there, shrinking drops the cells beyond.
@@ -38,7 +40,7 @@ public:
     int alturaLinha(int linha) const { return alturas_.at(static_cast<std::size_t>(linha)); }
 
     bool quebraTexto() const { return quebra_; }
-    void definirQuebraTexto(bool sim) { quebra_ = sim; }
+    void definirQuebraTexto(bool sim);
 
     // Many cells changed at once: one notice to the views instead of one per cell.
     void iniciarAlteracoes();
@@ -53,6 +55,7 @@ signals:
 
 private:
     void avisar(int linha, int coluna);
+    std::size_t posicao(int linha, int coluna) const;
     int linhas_ = 0, colunas_ = 0;
     std::vector<Celula> celulas_;
     std::vector<int> larguras_, alturas_;

@@ -256,7 +256,7 @@ TEST(FrmQuelva, TheLogoFillsItsPanel) {
     JanelaTeste t;
     ASSERT_TRUE(t.iniciar());
     EXPECT_EQ(t.janela->FraLog_ImgLogo->geometry().size(), t.janela->FraLog->size());
-    EXPECT_EQ(t.estado->controles["FraLog"].Height, t.estado->medidas.AlturaTela - 500);
+    EXPECT_EQ(t.janela->controles["FraLog"].Height, t.janela->medidas.AlturaTela - 500);
 }
 
 }  // namespace

@@ -99,7 +99,8 @@ TEST_F(Nwind, EveryTableAndCellAsMdbExportPrintsThem) {
                 case jet::Value::Kind::Integer: EXPECT_EQ(t, v.toText()); break;
                 case jet::Value::Kind::Double: {
                     double d = std::strtod(t.c_str(), nullptr);
-                    EXPECT_NEAR(v.toDouble(), d, 1e-9 * std::max(1.0, std::fabs(d))) << t;
+                    // mdb-export prints a Single with 8 digits; the import keeps the 7 Jet shows
+                    EXPECT_NEAR(v.toDouble(), d, 1e-7 * std::max(1.0, std::fabs(d))) << t;
                     break;
                 }
                 case jet::Value::Kind::Text:

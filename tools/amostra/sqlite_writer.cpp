@@ -5,6 +5,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "sql_text.h"
 #include "sqlite_setup.h"
 
 namespace amostra {
@@ -27,14 +28,8 @@ void exec(sqlite3* db, const std::string& sql) {
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) fail(db, "falha em \"" + sql + "\"");
 }
 
-std::string quoted(const std::string& name) {
-    std::string q = "\"";
-    for (char c : name) q += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return q + "\"";
-}
-
 std::string declaration(const Column& c) {
-    std::string d = quoted(c.name);
+    std::string d = jet::quoteName(c.name);
     switch (c.type) {
     case ColumnType::Integer: d += " INTEGER"; break;
     case ColumnType::Text: d += std::string(" TEXT COLLATE ") + jet::kCollation; break;
@@ -52,8 +47,8 @@ void bind(sqlite3* db, sqlite3_stmt* st, int index, const Field& f) {
 }
 
 void writeTable(sqlite3* db, const Table& t) {
-    std::string create = "CREATE TABLE " + quoted(t.name) + " (";
-    std::string insert = "INSERT INTO " + quoted(t.name) + " VALUES (";
+    std::string create = "CREATE TABLE " + jet::quoteName(t.name) + " (";
+    std::string insert = "INSERT INTO " + jet::quoteName(t.name) + " VALUES (";
     for (std::size_t i = 0; i < t.columns.size(); ++i) {
         create += (i ? ", " : "") + declaration(t.columns[i]);
         insert += i ? ", ?" : "?";

@@ -7,6 +7,7 @@
 #include "banco.h"
 #include "cursor_espera.h"
 #include "dialogos.h"
+#include "error_policy.h"
 #include "texto_sql.h"
 
 namespace quelva {
@@ -26,11 +27,14 @@ QString ultimo(jet::Recordset& rs, const char* campo) {
 // Passes right-button presses on a list to the panel's definition handler.
 class BotaoDireito : public QObject {
 public:
-    BotaoDireito(QWidget* lista, std::function<void()> f) : QObject(lista), lista_(lista), f_(std::move(f)) {}
+    BotaoDireito(QWidget* lista, ErrorPolicy& politica, std::function<void()> f)
+        : QObject(lista), lista_(lista), politica_(politica), f_(std::move(f)) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
-            CursorEspera espera(lista_);
-            f_();
+            politica_.run([this] {
+                CursorEspera espera(lista_);
+                f_();
+            });
             return true;  // the press must not move the current entry
         }
         return false;
@@ -38,6 +42,7 @@ public:
 
 private:
     QWidget* lista_;
+    ErrorPolicy& politica_;
     std::function<void()> f_;
 };
 
@@ -74,8 +79,8 @@ void MostrarDefinicaoDaLista(Banco& banco, Dialogos& dialogos, QWidget* pai, QLi
     Ger_MostrarDescricaoVariavel(banco, dialogos, pai, codigos.item(i)->text());
 }
 
-void ligarBotaoDireito(QListWidget& nomes, std::function<void()> mostrar) {
-    nomes.viewport()->installEventFilter(new BotaoDireito(&nomes, std::move(mostrar)));
+void ligarBotaoDireito(QListWidget& nomes, ErrorPolicy& politica, std::function<void()> mostrar) {
+    nomes.viewport()->installEventFilter(new BotaoDireito(&nomes, politica, std::move(mostrar)));
 }
 
 }  // namespace quelva

@@ -9,6 +9,7 @@ namespace quelva {
 
 class Banco;
 class Dialogos;
+class ErrorPolicy;
 
 // The definition of a variable, in the box "Definição de variável": its theme, subtheme, name and the
 // definition text from CD_DEFINICOES. Shows nothing when the variable has no definition.
@@ -18,6 +19,6 @@ void Ger_MostrarDescricaoVariavel(Banco& banco, Dialogos& dialogos, QWidget* pai
 void MostrarDefinicaoDaLista(Banco& banco, Dialogos& dialogos, QWidget* pai, QListWidget& codigos, QListWidget& nomes);
 
 // Wires a name list so that a right-button press shows the definition of its current entry.
-void ligarBotaoDireito(QListWidget& nomes, std::function<void()> mostrar);
+void ligarBotaoDireito(QListWidget& nomes, ErrorPolicy& politica, std::function<void()> mostrar);
 
 }  // namespace quelva

@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 
+#include "error_policy.h"
 #include "estado.h"
 
 namespace quelva {
@@ -71,8 +72,8 @@ void ListasVariaveis::marcarTodas(QListWidget& codigos, QListWidget& nomes, bool
     if (esconder) nomes.show();
 }
 
-void ListasVariaveis::ligar(QListWidget& codigos, QListWidget& nomes) {
-    QObject::connect(&nomes, &QListWidget::itemChanged, &nomes, [this, &codigos, &nomes](QListWidgetItem* item) {
+void ListasVariaveis::ligar(QListWidget& codigos, QListWidget& nomes, ErrorPolicy& politica) {
+    politica.connect(&nomes, &QListWidget::itemChanged, &nomes, [this, &codigos, &nomes](QListWidgetItem* item) {
         if (!estado_.SincronizarMarcas) return;
         // A click on a check box makes its entry the current one, whose mark is then recorded.
         if (nomes.currentItem() != item) {
@@ -81,7 +82,7 @@ void ListasVariaveis::ligar(QListWidget& codigos, QListWidget& nomes) {
         }
         Ger_AtualizarVetorVariavel(codigos, nomes);
     });
-    QObject::connect(&nomes, &QListWidget::currentRowChanged, &nomes,
+    politica.connect(&nomes, &QListWidget::currentRowChanged, &nomes,
                      [this, &codigos, &nomes](int) { Ger_AtualizarVetorVariavel(codigos, nomes); });
 }
 

@@ -7,6 +7,7 @@ class QListWidgetItem;
 
 namespace quelva {
 
+class ErrorPolicy;
 struct Estado;
 
 // The variable list pair every panel that lists variables holds: a visible check-box list of names and a
@@ -36,7 +37,7 @@ public:
     void marcarTodas(QListWidget& codigos, QListWidget& nomes, bool marcar, bool esconder);
 
     // Makes the name list record every change of a check mark or of the current entry.
-    void ligar(QListWidget& codigos, QListWidget& nomes);
+    void ligar(QListWidget& codigos, QListWidget& nomes, ErrorPolicy& politica);
 
 private:
     void indexar();

@@ -1,24 +1,10 @@
 #include "texto_sql.h"
 
+#include "sql_text.h"
+
 namespace quelva {
 
-std::string textoSql(const QString& texto) {
-    QString s = texto;
-    s.replace(QLatin1Char('\''), QLatin1String("''"));
-    return "'" + s.toStdString() + "'";
-}
-
-std::string literalLike(const QString& texto) {
-    QString s;
-    for (QChar c : texto) {
-        if (c == QLatin1Char('[') || c == QLatin1Char('*') || c == QLatin1Char('?') || c == QLatin1Char('#'))
-            s += QLatin1Char('[') + c + QLatin1Char(']');
-        else if (c == QLatin1Char('\''))
-            s += QLatin1String("''");
-        else
-            s += c;
-    }
-    return s.toStdString();
-}
+std::string textoSql(const QString& texto) { return jet::quoteText(texto.toStdString()); }
+std::string literalLike(const QString& texto) { return jet::likeLiteral(texto.toStdString()); }
 
 }  // namespace quelva

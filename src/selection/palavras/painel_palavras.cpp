@@ -9,13 +9,11 @@
 
 #include "arvore_temas.h"
 #include "cursor_espera.h"
-#include "definicao.h"
 #include "dialogos.h"
+#include "error_policy.h"
 #include "estado.h"
-#include "layout.h"
-#include "lista_variaveis.h"
-#include "painel_variaveis.h"
 #include "texto_sql.h"
+#include "variable_list_pair.h"
 
 namespace quelva {
 
@@ -24,12 +22,6 @@ namespace {
 const char* kTituloPalavras = "Escolha a letra inicial da PALAVRA-CHAVE";
 const char* kSemPalavras = "Não existem palavras-chave para esta letra.";
 const char* kSemVariaveis = "Não existem variáveis para esta palavras-chave.";
-
-QPushButton* botao(QWidget* pai, const char* nome, const char* texto) {
-    auto* b = new QPushButton(QString::fromUtf8(texto), pai);
-    b->setObjectName(nome);
-    return b;
-}
 
 QString maiusculas(const QString& s) { return s.toUpper(); }
 
@@ -48,8 +40,8 @@ QStringList PalavrasDaLetra(const QString& textoPalavras, const QString& letra) 
     return saida;
 }
 
-PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& estado, ListasVariaveis& listas, Dialogos& dialogos)
-    : QObject(FraPal), fra_(FraPal), estado_(estado), listas_(listas), dialogos_(dialogos) {
+PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& estado, ListasVariaveis& listas, ErrorPolicy& politica)
+    : QObject(FraPal), fra_(FraPal), estado_(estado), politica_(politica), dialogos_(politica.dialogos()) {
     FraPal_LblTitulo = new QLabel(QString::fromUtf8(kTituloPalavras), fra_);
     FraPal_LblTitulo->setObjectName("FraPal_LblTitulo");
     FraPal_LblTitulo->setAlignment(Qt::AlignCenter);
@@ -57,7 +49,7 @@ PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& estado, ListasVariavei
     courier.setStyleHint(QFont::TypeWriter);
     for (int i = 0; i < 26; ++i) {
         auto* l = new QLabel(QString(QLatin1Char(kLetras[i])), fra_);
-        l->setObjectName(QString::fromStdString(nomeLetra(i)));
+        l->setObjectName(QStringLiteral("FraPal_LblLetra(%1)").arg(i));
         l->setFont(courier);
         // The letters' own pointer; "A" carries a picture of its own in the original design, a hand serves all.
         l->setCursor(Qt::PointingHandCursor);
@@ -68,31 +60,24 @@ PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& estado, ListasVariavei
     FraPal_LstPalavraChave->setObjectName("FraPal_LstPalavraChave");
     FraPal_TrwTema = new ArvoreTemas(fra_);
     FraPal_TrwTema->setObjectName("FraPal_TrwTema");
-    FraPal_LstCodVariavel = new QListWidget(fra_);
-    FraPal_LstCodVariavel->setObjectName("FraPal_LstCodVariavel");
-    FraPal_LstCodVariavel->hide();
-    FraPal_LstNomeVariavel = new QListWidget(fra_);
-    FraPal_LstNomeVariavel->setObjectName("FraPal_LstNomeVariavel");
-    FraPal_LstNomeVariavel->setToolTip(QString::fromUtf8(kDicaListaVariaveis));
-    FraPal_CmdMarcarTodas = botao(fra_, "FraPal_CmdMarcarTodas", kMarcarTodas);
-    FraPal_CmdDesmarcarTodas = botao(fra_, "FraPal_CmdDesmarcarTodas", kDesmarcarTodas);
-    FraPal_CmdMostrarDefinicao = botao(fra_, "FraPal_CmdMostrarDefinicao", kMostrarDefinicao);
+    // "&Desmarcar todas" leaves the list on screen here, unlike the Variables panel.
+    par_ = new VariableListPair(fra_, QStringLiteral("FraPal_"), {.hideWhileUnmarking = false}, estado_, listas, politica);
+    FraPal_LstNomeVariavel = par_->nomes;
+    FraPal_LstCodVariavel = par_->codigos;
+    FraPal_CmdMarcarTodas = par_->marcarTodas;
+    FraPal_CmdDesmarcarTodas = par_->desmarcarTodas;
+    FraPal_CmdMostrarDefinicao = par_->mostrarDefinicao;
 
-    listas_.ligar(*FraPal_LstCodVariavel, *FraPal_LstNomeVariavel);
-    connect(FraPal_LstPalavraChave, &QListWidget::itemClicked, this, [this] { FraPal_LstPalavraChave_Click(); });
-    connect(FraPal_TrwTema, &QTreeWidget::itemClicked, this, [this] { FraPal_TrwTema_Click(); });
-    connect(FraPal_TrwTema, &ArvoreTemas::teclaSolta, this, [this] { FraPal_TrwTema_Click(); });
-    connect(FraPal_CmdMarcarTodas, &QPushButton::clicked, this, [this] { FraPal_CmdMarcarTodas_Click(); });
-    connect(FraPal_CmdDesmarcarTodas, &QPushButton::clicked, this, [this] { FraPal_CmdDesmarcarTodas_Click(); });
-    connect(FraPal_CmdMostrarDefinicao, &QPushButton::clicked, this, [this] { FraPal_CmdMostrarDefinicao_Click(); });
-    ligarBotaoDireito(*FraPal_LstNomeVariavel, [this] { FraPal_CmdMostrarDefinicao_Click(); });
+    politica.connect(FraPal_LstPalavraChave, &QListWidget::itemClicked, this, [this] { FraPal_LstPalavraChave_Click(); });
+    politica.connect(FraPal_TrwTema, &QTreeWidget::itemClicked, this, [this] { FraPal_TrwTema_Click(); });
+    politica.connect(FraPal_TrwTema, &ArvoreTemas::teclaSolta, this, [this] { FraPal_TrwTema_Click(); });
 }
 
 bool PainelPalavras::eventFilter(QObject* alvo, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         for (int i = 0; i < 26; ++i) {
             if (alvo == FraPal_LblLetra[static_cast<std::size_t>(i)]) {
-                FraPal_LblLetra_Click(i);
+                politica_.run([this, i] { FraPal_LblLetra_Click(i); });
                 return true;
             }
         }
@@ -161,7 +146,7 @@ void PainelPalavras::FraPal_TrwTema_Click() {
     if (FraPal_TrwTema->indiceSelecionado() < 0) return;  // no keyword chosen yet
     CursorEspera espera(FraPal_TrwTema);
     FraPal_LstNomeVariavel->hide();
-    listas_.limpar(*FraPal_LstCodVariavel, *FraPal_LstNomeVariavel);
+    par_->clear();
     FraPal_TrwTema->destacarSelecionado(estado_.NoDestacadoPal);
     const QString chave = FraPal_TrwTema->chave(FraPal_TrwTema->currentItem());
     QListWidgetItem* palavra = FraPal_LstPalavraChave->currentItem();
@@ -174,31 +159,17 @@ void PainelPalavras::FraPal_TrwTema_Click() {
                                                  "'*" + literalLike(palavra->text().toUpper()) + "*' And " + "CodSubTema = " +
                                                  std::to_string(subtema) + " " + "Order By NumSeq");
             for (; !rs.eof(); rs.moveNext())
-                listas_.acrescentar(*FraPal_LstCodVariavel, *FraPal_LstNomeVariavel,
-                                    QString::fromStdString(rs.field("CodVariavel").toText()),
-                                    QString::fromStdString(rs.field("NomeVariavel").toText()));
+                par_->append(QString::fromStdString(rs.field("CodVariavel").toText()),
+                             QString::fromStdString(rs.field("NomeVariavel").toText()));
         }
-        listas_.Ger_AtualizarListaVariavel(*FraPal_LstCodVariavel, *FraPal_LstNomeVariavel);
-        const QSignalBlocker b(FraPal_LstNomeVariavel);
-        FraPal_LstNomeVariavel->setCurrentRow(-1);
+        par_->finishFilling();
     }
     FraPal_LstNomeVariavel->show();
 }
 
-void PainelPalavras::FraPal_CmdMarcarTodas_Click() {
-    CursorEspera espera(FraPal_CmdMarcarTodas);
-    listas_.marcarTodas(*FraPal_LstCodVariavel, *FraPal_LstNomeVariavel, true, true);
-}
-
-void PainelPalavras::FraPal_CmdDesmarcarTodas_Click() {
-    CursorEspera espera(FraPal_CmdDesmarcarTodas);
-    listas_.marcarTodas(*FraPal_LstCodVariavel, *FraPal_LstNomeVariavel, false, false);
-}
-
-void PainelPalavras::FraPal_CmdMostrarDefinicao_Click() {
-    MostrarDefinicaoDaLista(estado_.banco, dialogos_, FraPal_CmdMostrarDefinicao, *FraPal_LstCodVariavel, *FraPal_LstNomeVariavel);
-}
-
-void PainelPalavras::atualizarMarcas() { listas_.Ger_AtualizarListaVariavel(*FraPal_LstCodVariavel, *FraPal_LstNomeVariavel); }
+void PainelPalavras::FraPal_CmdMarcarTodas_Click() { par_->markAll(); }
+void PainelPalavras::FraPal_CmdDesmarcarTodas_Click() { par_->unmarkAll(); }
+void PainelPalavras::FraPal_CmdMostrarDefinicao_Click() { par_->showDefinition(); }
+void PainelPalavras::atualizarMarcas() { par_->refreshMarks(); }
 
 }  // namespace quelva

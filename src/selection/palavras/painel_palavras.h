@@ -13,8 +13,13 @@ namespace quelva {
 
 class ArvoreTemas;
 class Dialogos;
+class ErrorPolicy;
 class ListasVariaveis;
+class VariableListPair;
 struct Estado;
+
+// The 26 letters of the keyword panel, in order.
+inline constexpr const char* kLetras = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 // The keywords of one CD_VAR keyword text that begin with `letra`, in order, as the text holds them: pieces
 // between ";" whose first non-blank character, in capitals, is the letter. Empty pieces are skipped.
@@ -25,7 +30,7 @@ QStringList PalavrasDaLetra(const QString& textoPalavras, const QString& letra);
 class PainelPalavras : public QObject {
     Q_OBJECT
 public:
-    PainelPalavras(QGroupBox* FraPal, Estado& estado, ListasVariaveis& listas, Dialogos& dialogos);
+    PainelPalavras(QGroupBox* FraPal, Estado& estado, ListasVariaveis& listas, ErrorPolicy& politica);
 
     void FraPal_LblLetra_Click(int indice);
     void FraPal_LstPalavraChave_Click();
@@ -51,8 +56,9 @@ protected:
 private:
     QGroupBox* fra_;
     Estado& estado_;
-    ListasVariaveis& listas_;
+    ErrorPolicy& politica_;
     Dialogos& dialogos_;
+    VariableListPair* par_ = nullptr;
 };
 
 }  // namespace quelva

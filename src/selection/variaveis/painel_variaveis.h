@@ -9,15 +9,16 @@ class QPushButton;
 namespace quelva {
 
 class ArvoreTemas;
-class Dialogos;
+class ErrorPolicy;
 class ListasVariaveis;
+class VariableListPair;
 struct Estado;
 
 // The Variables panel: the theme tree and, under it, the variables of the chosen subtheme with check boxes.
 class PainelVariaveis : public QObject {
     Q_OBJECT
 public:
-    PainelVariaveis(QGroupBox* FraVar, Estado& estado, ListasVariaveis& listas, Dialogos& dialogos);
+    PainelVariaveis(QGroupBox* FraVar, Estado& estado, ListasVariaveis& listas, ErrorPolicy& politica);
 
     // Builds the theme tree once, at start-up. Throws jet::Error.
     void CarregarArvoreTemas();
@@ -41,14 +42,7 @@ public:
 private:
     QGroupBox* fra_;
     Estado& estado_;
-    ListasVariaveis& listas_;
-    Dialogos& dialogos_;
+    VariableListPair* par_ = nullptr;
 };
-
-// Texts shared by the panels that list variables.
-extern const char* const kDicaListaVariaveis;
-extern const char* const kMarcarTodas;
-extern const char* const kDesmarcarTodas;
-extern const char* const kMostrarDefinicao;
 
 }  // namespace quelva

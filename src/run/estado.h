@@ -4,7 +4,6 @@
 
 #include "banco.h"
 #include "connection.h"
-#include "layout.h"
 #include "quelva_limits.h"
 #include "recordset.h"
 #include "tabelas_cd.h"
@@ -12,8 +11,8 @@
 
 namespace quelva {
 
-// Everything the program keeps for the whole run: the selections, the connection kept open, the last
-// result, the layout measures. One object, created at start-up and handed by reference to whoever reads or
+// Everything the program keeps for the whole run: the selections, the criteria, the connection kept open
+// and the last result. One object, created at start-up and handed by reference to whoever reads or
 // writes it; nothing of it is saved.
 struct Estado {
     explicit Estado(const QString& pastaPrograma) : banco(pastaPrograma.toStdString()) {}
@@ -41,9 +40,6 @@ struct Estado {
     bool HaResultado = false;
     std::array<bool, kM1Marks> MarcaM1{};
     int QtdM1 = 0;
-
-    MedidasTela medidas;
-    Controles controles;
 };
 
 }  // namespace quelva

@@ -1,0 +1,17 @@
+#include "area_code.h"
+
+#include "error.h"
+#include "quelva_limits.h"
+
+namespace quelva {
+
+int areaCode(const jet::Value& codigo) {
+    if (codigo.isNull()) throw jet::Error("Um código de área da tabela CD_AREA está vazio.");
+    const std::int64_t c = codigo.toInteger();
+    if (c < 0 || c > kMaxCodigoArea)
+        throw jet::Error("O código de área " + std::to_string(c) + " da tabela CD_AREA está fora do intervalo de 0 a " +
+                         std::to_string(kMaxCodigoArea) + ".");
+    return static_cast<int>(c);
+}
+
+}  // namespace quelva

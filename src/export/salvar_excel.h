@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace quelva {
+
+class Dialogos;
+class Grade;
+struct Estado;
+
+// What the export needs of the window: the result on screen and the window's message frame.
+struct ExportacaoExcel {
+    Estado& estado;
+    Dialogos& dialogos;
+    QWidget* pai;
+    int aba;             // the selected tab of the result, 0 to 2
+    const Grade& grade;  // its grid
+    std::function<void(bool)> mostrarMensagem;
+};
+
+// "Salvar em Excel": the grid of the selected tab, the notes and the legend saved as an .xls workbook under
+// the name the user chooses. A grid over the workbook's limits is refused with its message; cancelling the
+// dialog ends the export silently; replacing an existing file asks first; any failure after the dialog is
+// reported with the file's name and the reason, and never leaves a partial file or loses the one there.
+void SalvarExcel(const ExportacaoExcel& e);
+
+}  // namespace quelva

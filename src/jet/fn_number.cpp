@@ -1,0 +1,356 @@
+// Jet's operators and its number functions and conversions.
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "fn_impl.h"
+#include "jet_date.h"
+#include "sql_args.h"
+#include "text.h"
+#include "value.h"
+
+namespace jet::fn {
+namespace {
+
+// The largest Currency, 922337203685477.5807, as a double.
+constexpr double kCurrencyLimit = 922337203685477.5807;
+
+bool numbersOrNull(sqlite3_context* ctx, sqlite3_value** a, int n, Num* out) {
+    for (int i = 0; i < n; ++i) {
+        if (isNull(a[i])) { sqlite3_result_null(ctx); return false; }
+    }
+    for (int i = 0; i < n; ++i) {
+        if (!argNumber(a[i], out[i])) { resultError(ctx, kTypeMismatch); return false; }
+    }
+    return true;
+}
+
+bool dateArg(sqlite3_value* v, DateTime& d) {
+    return sqlite3_value_type(v) == SQLITE_TEXT && parseDateText(argText(v), d);
+}
+
+// A date plus or minus days is a date, and the difference of two dates a number of days, as in Jet.
+template <char Op>
+bool dateArith(sqlite3_context* ctx, sqlite3_value** a) {
+    DateTime x, y;
+    const bool dx = dateArg(a[0], x), dy = dateArg(a[1], y);
+    if (!dx && !dy) return false;
+    if (Op == '-' && dx && dy) {
+        sqlite3_result_double(ctx, toSerial(x) - toSerial(y));
+        return true;
+    }
+    if (dx == dy || (Op == '-' && dy)) return false;
+    Num n;
+    if (!argNumber(dx ? a[1] : a[0], n)) return false;
+    DateTime r = fromSerial(toSerial(dx ? x : y) + (Op == '-' ? -n.value() : n.value()));
+    if (!inDateRange(r)) resultError(ctx, kInvalidArgument);
+    else resultText(ctx, dateText(r));
+    return true;
+}
+
+template <char Op>
+void arith(sqlite3_context* ctx, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1])) { sqlite3_result_null(ctx); return; }
+    if ((Op == '+' || Op == '-') && dateArith<Op>(ctx, a)) return;
+    if (Op == '+' && sqlite3_value_type(a[0]) == SQLITE_TEXT && sqlite3_value_type(a[1]) == SQLITE_TEXT) {
+        resultText(ctx, argText(a[0]) + argText(a[1]));  // "+" on two texts joins them
+        return;
+    }
+    Num n[2];
+    if (!numbersOrNull(ctx, a, 2, n)) return;
+    const Num& x = n[0];
+    const Num& y = n[1];
+    switch (Op) {
+    case '+': case '-': case '*': {
+        if (x.isInt && y.isInt) {
+            std::int64_t r;
+            bool over = Op == '+' ? __builtin_add_overflow(x.i, y.i, &r)
+                      : Op == '-' ? __builtin_sub_overflow(x.i, y.i, &r)
+                                  : __builtin_mul_overflow(x.i, y.i, &r);
+            if (!over) { sqlite3_result_int64(ctx, r); return; }
+        }
+        double r = Op == '+' ? x.value() + y.value() : Op == '-' ? x.value() - y.value() : x.value() * y.value();
+        sqlite3_result_double(ctx, r);
+        return;
+    }
+    case '/':
+        if (y.value() == 0) { resultError(ctx, "Divisão por zero."); return; }
+        sqlite3_result_double(ctx, x.value() / y.value());
+        return;
+    case '\\': case '%': {
+        // Integer division and Mod round their operands to whole numbers first, as VBA does.
+        std::int64_t ix = x.isInt ? x.i : static_cast<std::int64_t>(std::nearbyint(x.d));
+        std::int64_t iy = y.isInt ? y.i : static_cast<std::int64_t>(std::nearbyint(y.d));
+        if (iy == 0) { resultError(ctx, "Divisão por zero."); return; }
+        sqlite3_result_int64(ctx, Op == '\\' ? ix / iy : ix % iy);
+        return;
+    }
+    case '^':
+        sqlite3_result_double(ctx, std::pow(x.value(), y.value()));
+        return;
+    }
+}
+
+}  // namespace
+
+void concat(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) && isNull(a[1])) { sqlite3_result_null(ctx); return; }
+    resultText(ctx, argText(a[0]) + argText(a[1]));
+}
+
+void add(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'+'>(ctx, a); }
+void subtract(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'-'>(ctx, a); }
+void multiply(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'*'>(ctx, a); }
+void divide(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'/'>(ctx, a); }
+void intDivide(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'\\'>(ctx, a); }
+void modulo(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'%'>(ctx, a); }
+void power(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'^'>(ctx, a); }
+
+void negate(sqlite3_context* ctx, int, sqlite3_value** a) {
+    Num x;
+    if (!numbersOrNull(ctx, a, 1, &x)) return;
+    if (x.isInt && x.i != INT64_MIN) sqlite3_result_int64(ctx, -x.i);
+    else sqlite3_result_double(ctx, -x.value());
+}
+
+// And, Or and Not work bit by bit on whole numbers, as in Jet; True (-1) and False (0) make them logical.
+// Null And 0 is 0 and Null Or -1 is -1 whatever the Null stands for; otherwise Null stays Null.
+void bitAnd(sqlite3_context* ctx, int, sqlite3_value** a) {
+    std::int64_t x = 0, y = 0;
+    const bool nx = isNull(a[0]), ny = isNull(a[1]);
+    if ((!nx && !argInt(ctx, a[0], x)) || (!ny && !argInt(ctx, a[1], y))) return;
+    if (nx || ny) {
+        if ((nx && !ny && y == 0) || (ny && !nx && x == 0)) sqlite3_result_int64(ctx, 0);
+        else sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_int64(ctx, x & y);
+}
+
+void bitOr(sqlite3_context* ctx, int, sqlite3_value** a) {
+    std::int64_t x = 0, y = 0;
+    const bool nx = isNull(a[0]), ny = isNull(a[1]);
+    if ((!nx && !argInt(ctx, a[0], x)) || (!ny && !argInt(ctx, a[1], y))) return;
+    if (nx || ny) {
+        if ((nx && !ny && y == -1) || (ny && !nx && x == -1)) sqlite3_result_int64(ctx, -1);
+        else sqlite3_result_null(ctx);
+        return;
+    }
+    sqlite3_result_int64(ctx, x | y);
+}
+
+void bitNot(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0])) { sqlite3_result_null(ctx); return; }
+    std::int64_t x;
+    if (argInt(ctx, a[0], x)) sqlite3_result_int64(ctx, ~x);
+}
+
+void like(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1])) { sqlite3_result_null(ctx); return; }
+    sqlite3_result_int(ctx, jetLike(argText(a[0]), argText(a[1])) ? 1 : 0);
+}
+
+// Val: the number at the start of a text, 0 when there is none.
+void val(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0])) { resultError(ctx, kInvalidNull); return; }
+    std::string digits;
+    for (char c : argText(a[0])) {
+        if (c == ' ' || c == '\t') continue;
+        if ((c >= '0' && c <= '9') || c == '.' || ((c == '-' || c == '+') && digits.empty())) digits += c;
+        else break;
+    }
+    sqlite3_result_double(ctx, std::strtod(digits.c_str(), nullptr));
+}
+
+namespace {
+
+// CByte, CInt, CLng: halves to even, and an error outside the type's range.
+void toWhole(sqlite3_context* ctx, sqlite3_value* v, std::int64_t lo, std::int64_t hi) {
+    std::int64_t n;
+    if (!argInt(ctx, v, n)) return;
+    if (n < lo || n > hi) { resultError(ctx, kOverflow); return; }
+    sqlite3_result_int64(ctx, n);
+}
+
+}  // namespace
+
+void clng(sqlite3_context* ctx, int, sqlite3_value** a) { toWhole(ctx, a[0], INT32_MIN, INT32_MAX); }
+void cint(sqlite3_context* ctx, int, sqlite3_value** a) { toWhole(ctx, a[0], INT16_MIN, INT16_MAX); }
+void cbyte(sqlite3_context* ctx, int, sqlite3_value** a) { toWhole(ctx, a[0], 0, 255); }
+
+void cdbl(sqlite3_context* ctx, int, sqlite3_value** a) {
+    double d;
+    if (argReal(ctx, a[0], d)) sqlite3_result_double(ctx, d);
+}
+
+void csng(sqlite3_context* ctx, int, sqlite3_value** a) {
+    double d;
+    if (!argReal(ctx, a[0], d)) return;
+    if (std::fabs(d) > 3.402823466e38) { resultError(ctx, kOverflow); return; }
+    sqlite3_result_double(ctx, toSingle(d));
+}
+
+void ccur(sqlite3_context* ctx, int, sqlite3_value** a) {
+    double d;
+    if (!argReal(ctx, a[0], d)) return;
+    if (std::fabs(d) > kCurrencyLimit) { resultError(ctx, kOverflow); return; }
+    sqlite3_result_double(ctx, roundDecimal(d, 4, true));
+}
+
+// 1 or 0 here: the translator turns it into Jet's -1 / 0 like any other condition.
+void cbool(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0])) { resultError(ctx, kInvalidNull); return; }
+    if (sqlite3_value_type(a[0]) == SQLITE_TEXT) {
+        std::string t = lowerCase(argText(a[0]));
+        if (t == "true" || t == "false") { sqlite3_result_int(ctx, t == "true"); return; }
+    }
+    double d;
+    if (argReal(ctx, a[0], d)) sqlite3_result_int(ctx, d != 0);
+}
+
+void intPart(sqlite3_context* ctx, int, sqlite3_value** a) {
+    Num x;
+    if (numbersOrNull(ctx, a, 1, &x)) resultNumber(ctx, std::floor(x.value()), x.isInt || sqlite3_value_type(a[0]) == SQLITE_INTEGER);
+}
+
+void fix(sqlite3_context* ctx, int, sqlite3_value** a) {
+    Num x;
+    if (numbersOrNull(ctx, a, 1, &x)) resultNumber(ctx, std::trunc(x.value()), x.isInt);
+}
+
+void abs(sqlite3_context* ctx, int, sqlite3_value** a) {
+    Num x;
+    if (!numbersOrNull(ctx, a, 1, &x)) return;
+    if (x.isInt && x.i != INT64_MIN) sqlite3_result_int64(ctx, x.i < 0 ? -x.i : x.i);
+    else sqlite3_result_double(ctx, std::fabs(x.value()));
+}
+
+void sgn(sqlite3_context* ctx, int, sqlite3_value** a) {
+    Num x;
+    if (numbersOrNull(ctx, a, 1, &x)) sqlite3_result_int(ctx, x.value() > 0 ? 1 : x.value() < 0 ? -1 : 0);
+}
+
+// Round(x[, places]): halves to the even neighbour, as Jet's Round does.
+void round(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    if (isNull(a[0])) { sqlite3_result_null(ctx); return; }
+    std::int64_t places = 0;
+    if (argc > 1 && !argInt(ctx, a[1], places)) return;
+    if (places < 0 || places > 22) { resultError(ctx, kInvalidArgument); return; }
+    Num x;
+    if (!argNumber(a[0], x)) { resultError(ctx, kTypeMismatch); return; }
+    if (x.isInt && sqlite3_value_type(a[0]) == SQLITE_INTEGER) { sqlite3_result_int64(ctx, x.i); return; }
+    sqlite3_result_double(ctx, roundDecimal(x.value(), static_cast<int>(places), true));
+}
+
+namespace {
+
+// Hex and Oct write a negative number in two's complement, 16 bits wide when it fits an Integer, else 32.
+void radix(sqlite3_context* ctx, sqlite3_value* v, int base) {
+    if (isNull(v)) { sqlite3_result_null(ctx); return; }
+    std::int64_t n;
+    if (!argInt(ctx, v, n)) return;
+    if (n < INT32_MIN || n > INT32_MAX) { resultError(ctx, kOverflow); return; }
+    std::uint64_t u = n >= 0 ? static_cast<std::uint64_t>(n)
+                    : n >= INT16_MIN ? static_cast<std::uint64_t>(n) & 0xFFFFu
+                                     : static_cast<std::uint64_t>(n) & 0xFFFFFFFFu;
+    std::string s;
+    do {
+        s.insert(s.begin(), "0123456789ABCDEF"[u % static_cast<unsigned>(base)]);
+        u /= static_cast<unsigned>(base);
+    } while (u);
+    resultText(ctx, s);
+}
+
+}  // namespace
+
+void hex(sqlite3_context* ctx, int, sqlite3_value** a) { radix(ctx, a[0], 16); }
+void oct(sqlite3_context* ctx, int, sqlite3_value** a) { radix(ctx, a[0], 8); }
+
+// Str: the number's text with a blank where a positive number's sign would be.
+void str(sqlite3_context* ctx, int, sqlite3_value** a) {
+    Num x;
+    if (!numbersOrNull(ctx, a, 1, &x)) return;
+    std::string s = x.isInt ? std::to_string(x.i) : formatNumber(x.d);
+    resultText(ctx, s[0] == '-' ? s : " " + s);
+}
+
+// A subquery used as a value: `rows` is how many rows it gave, `v` the first one's value.
+void onlyRow(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (sqlite3_value_int64(a[0]) > 1) {
+        resultError(ctx, "No máximo um registro pode ser retornado por esta subconsulta.");
+        return;
+    }
+    sqlite3_result_value(ctx, a[1]);
+}
+
+// ---- Sum and Avg ----
+
+namespace {
+
+// Whole numbers add exactly. Values with at most four decimals (every Currency value, most typed amounts)
+// add exactly as ten-thousandths, so that the Freight of every order totals 64942.69 and not
+// 64942.69000000006; anything else adds as doubles with compensation for the lost low bits.
+struct Sum {
+    std::int64_t count = 0;
+    bool whole = true, scaled = true;
+    std::int64_t wholeSum = 0, scaledSum = 0;
+    double sum = 0, lost = 0;
+};
+
+void addScaled(Sum& s, double v) {
+    if (!s.scaled) return;
+    double t = v * 10000;
+    double r = std::nearbyint(t);
+    std::int64_t n;
+    if (!(std::fabs(t) < 9e15) || r / 10000 != v || __builtin_add_overflow(s.scaledSum, static_cast<std::int64_t>(r), &n)) {
+        s.scaled = false;
+        return;
+    }
+    s.scaledSum = n;
+}
+
+}  // namespace
+
+void sumStep(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0])) return;
+    auto* s = static_cast<Sum*>(sqlite3_aggregate_context(ctx, sizeof(Sum)));
+    if (!s) { sqlite3_result_error_nomem(ctx); return; }
+    if (s->count == 0) *s = Sum{};
+    Num x;
+    if (!argNumber(a[0], x)) { resultError(ctx, kTypeMismatch); return; }
+    ++s->count;
+    if (s->whole && !(x.isInt && sqlite3_value_type(a[0]) == SQLITE_INTEGER && !__builtin_add_overflow(s->wholeSum, x.i, &s->wholeSum)))
+        s->whole = false;
+    addScaled(*s, x.value());
+    // Neumaier's compensated sum
+    double v = x.value(), t = s->sum + v;
+    s->lost += std::fabs(s->sum) >= std::fabs(v) ? (s->sum - t) + v : (v - t) + s->sum;
+    s->sum = t;
+}
+
+namespace {
+
+double total(const Sum& s) {
+    if (s.scaled && std::fabs(static_cast<double>(s.scaledSum)) < 9e15) return static_cast<double>(s.scaledSum) / 10000;
+    return s.sum + s.lost;
+}
+
+}  // namespace
+
+void sumFinal(sqlite3_context* ctx) {
+    auto* s = static_cast<Sum*>(sqlite3_aggregate_context(ctx, 0));
+    if (!s || s->count == 0) { sqlite3_result_null(ctx); return; }
+    if (s->whole) sqlite3_result_int64(ctx, s->wholeSum);
+    else sqlite3_result_double(ctx, total(*s));
+}
+
+void avgFinal(sqlite3_context* ctx) {
+    auto* s = static_cast<Sum*>(sqlite3_aggregate_context(ctx, 0));
+    if (!s || s->count == 0) { sqlite3_result_null(ctx); return; }
+    const double n = static_cast<double>(s->count);
+    if (s->whole) sqlite3_result_double(ctx, static_cast<double>(s->wholeSum) / n);
+    else if (s->scaled && std::fabs(static_cast<double>(s->scaledSum)) < 9e15) sqlite3_result_double(ctx, static_cast<double>(s->scaledSum) / (10000 * n));
+    else sqlite3_result_double(ctx, (s->sum + s->lost) / n);
+}
+
+}  // namespace jet::fn

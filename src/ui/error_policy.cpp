@@ -1,0 +1,36 @@
+#include "error_policy.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "dialogos.h"
+
+namespace quelva {
+
+bool ErrorPolicy::run(const std::function<void()>& handler) {
+    if (ended_) return false;
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        const QString texto = QString::fromUtf8(e.what());
+        try {
+            dialogos_.mensagem(window_, texto, Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString::fromUtf8(kTituloAplicacao));
+        } catch (...) {
+            // The box itself failed: the message must still reach the user somewhere before the end.
+            std::fprintf(stderr, "Quelva: %s\n", e.what());
+        }
+    } catch (...) {
+        std::fprintf(stderr, "Quelva: erro desconhecido\n");
+    }
+    endProgram(1);
+    return false;
+}
+
+void ErrorPolicy::endProgram(int status) {
+    if (ended_) return;
+    ended_ = true;
+    endProgram_(status);
+}
+
+}  // namespace quelva

@@ -1,0 +1,129 @@
+// The one grid of the program: what resizing keeps, how often views are told, and what reaches the view.
+#include <gtest/gtest.h>
+
+#include <QHeaderView>
+#include <QSignalSpy>
+
+#include "grade.h"
+#include "twips.h"
+
+namespace {
+
+using quelva::Grade;
+using quelva::VisaoGrade;
+
+// A grid whose cell (l, c) reads "l,c".
+void preencher(Grade& g, int linhas, int colunas) {
+    g.definirTamanho(linhas, colunas);
+    for (int l = 0; l < linhas; ++l)
+        for (int c = 0; c < colunas; ++c) g.definirTexto(l, c, QStringLiteral("%1,%2").arg(l).arg(c));
+}
+
+TEST(Grade, GrowingKeepsEveryCellInItsPlaceAndShrinkingDropsTheRest) {
+    Grade g;
+    preencher(g, 3, 4);
+    g.celula(2, 3).negrito = true;
+    g.definirLarguraColuna(1, 2000);
+    g.definirAlturaLinha(2, 600);
+
+    g.definirTamanho(5, 6);
+    EXPECT_EQ(g.texto(2, 3), "2,3");
+    EXPECT_TRUE(g.celula(2, 3).negrito);
+    EXPECT_EQ(g.texto(0, 1), "0,1");
+    EXPECT_EQ(g.texto(4, 5), "");
+    EXPECT_EQ(g.texto(2, 4), "");  // the new column is empty, not the old row's neighbour
+    EXPECT_EQ(g.larguraColuna(1), 2000);
+    EXPECT_EQ(g.larguraColuna(5), quelva::kLarguraColunaPadrao);
+    EXPECT_EQ(g.alturaLinha(2), 600);
+    EXPECT_EQ(g.alturaLinha(4), quelva::kAlturaLinhaPadrao);
+
+    g.definirTamanho(2, 2);
+    EXPECT_EQ(g.rowCount(), 2);
+    EXPECT_EQ(g.columnCount(), 2);
+    EXPECT_EQ(g.texto(1, 1), "1,1");
+    EXPECT_THROW(g.texto(2, 0), std::out_of_range);
+    EXPECT_THROW(g.texto(0, 2), std::out_of_range);
+
+    // Cells dropped are gone for good: growing again brings back empty ones.
+    g.definirTamanho(3, 4);
+    EXPECT_EQ(g.texto(2, 3), "");
+    EXPECT_FALSE(g.celula(2, 3).negrito);
+    EXPECT_EQ(g.larguraColuna(3), quelva::kLarguraColunaPadrao);
+
+    g.definirTamanho(0, 0);
+    EXPECT_EQ(g.rowCount(), 0);
+}
+
+TEST(Grade, ABatchOfChangesTellsTheViewsOnceNestedBatchesIncluded) {
+    Grade g;
+    g.definirTamanho(100, 10);
+    QSignalSpy reinicios(&g, &QAbstractItemModel::modelReset);
+    QSignalSpy celulas(&g, &QAbstractItemModel::dataChanged);
+    QSignalSpy medidas(&g, &Grade::medidasAlteradas);
+
+    g.iniciarAlteracoes();
+    g.iniciarAlteracoes();
+    preencher(g, 200, 20);
+    for (int l = 0; l < 200; ++l) g.definirAlturaLinha(l, 480);
+    g.concluirAlteracoes();
+    EXPECT_EQ(reinicios.count(), 0);  // the inner batch's end says nothing yet
+    g.concluirAlteracoes();
+    EXPECT_EQ(reinicios.count(), 1);
+    EXPECT_EQ(medidas.count(), 1);
+    EXPECT_EQ(celulas.count(), 0);
+
+    // Outside a batch, one cell is one notice for that cell alone.
+    g.definirTexto(7, 3, "x");
+    ASSERT_EQ(celulas.count(), 1);
+    EXPECT_EQ(celulas.at(0).at(0).value<QModelIndex>(), g.index(7, 3));
+}
+
+TEST(Grade, WordWrapWidthsAndHeightsReachTheView) {
+    Grade g;
+    VisaoGrade v;
+    v.definirGrade(&g);
+    preencher(g, 3, 2);
+    EXPECT_FALSE(v.wordWrap());
+
+    g.definirQuebraTexto(true);
+    EXPECT_TRUE(v.wordWrap());
+
+    g.definirLarguraColuna(1, 3000);
+    g.definirAlturaLinha(2, 720);
+    EXPECT_EQ(v.horizontalHeader()->sectionSize(1), quelva::twipsParaPixels(3000, v.logicalDpiX()));
+    EXPECT_EQ(v.verticalHeader()->sectionSize(2), quelva::twipsParaPixels(720, v.logicalDpiY()));
+
+    // A view given a grid already filled takes its measures at once.
+    VisaoGrade outra;
+    outra.definirGrade(&g);
+    EXPECT_TRUE(outra.wordWrap());
+    EXPECT_EQ(outra.verticalHeader()->sectionSize(2), quelva::twipsParaPixels(720, outra.logicalDpiY()));
+}
+
+TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
+    Grade g;
+    g.definirTamanho(1, 2);
+    Grade::Celula& c = g.celula(0, 1);
+    c.texto = "12";
+    c.fundo = QColor(255, 255, 192);
+    c.alinhamento = Qt::AlignRight | Qt::AlignVCenter;
+    c.negrito = true;
+    const QModelIndex i = g.index(0, 1);
+    EXPECT_EQ(g.data(i, Qt::DisplayRole).toString(), "12");
+    EXPECT_EQ(g.data(i, Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 192));
+    EXPECT_EQ(g.data(i, Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_TRUE(g.data(i, Qt::FontRole).value<QFont>().bold());
+    // A cell left alone has the view's own background and font.
+    EXPECT_FALSE(g.data(g.index(0, 0), Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(g.data(g.index(0, 0), Qt::FontRole).isValid());
+    EXPECT_FALSE(g.data(g.index(0, 0), Qt::ForegroundRole).isValid());
+    // A text colour and a font size of the cell's own; the size alone does not make it bold.
+    g.celula(0, 0).cor = QColor(0, 0, 255);
+    g.celula(0, 0).tamanhoFonte = 11;
+    EXPECT_EQ(g.data(g.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
+    const QFont f = g.data(g.index(0, 0), Qt::FontRole).value<QFont>();
+    EXPECT_EQ(f.pointSize(), 11);
+    EXPECT_FALSE(f.bold());
+}
+
+}  // namespace
