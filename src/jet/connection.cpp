@@ -75,7 +75,9 @@ int guard(void*, int action, const char* a, const char* b, const char*, const ch
     }
 }
 
-std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::string& path) {
+enum class Origin { Disk, Importer };
+
+std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::string& path, Origin origin) {
     auto d = std::make_shared<Database>();
     d->path = path;
     if (sqlite3_open_v2(":memory:", &d->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
@@ -89,16 +91,18 @@ std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::s
                                  SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
     if (rc != SQLITE_OK) throw Error("O arquivo " + quotedPath(path) + " não pôde ser carregado: " + sqlite3_errmsg(d->db) + ".");
     // A damaged page is found now, with a message that names the file, rather than in the middle of some
-    // later statement.
-    sqlite3_stmt* st = nullptr;
-    std::string verdict;
-    if (sqlite3_prepare_v2(d->db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW) {
-        const auto* t = sqlite3_column_text(st, 0);
-        verdict = t ? reinterpret_cast<const char*>(t) : "";
-    } else {
-        verdict = sqlite3_errmsg(d->db);
+    // later statement. What the importer wrote was serialised by SQLite a moment ago and is not read again.
+    std::string verdict = "ok";
+    if (origin == Origin::Disk) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(d->db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW) {
+            const auto* t = sqlite3_column_text(st, 0);
+            verdict = t ? reinterpret_cast<const char*>(t) : "";
+        } else {
+            verdict = sqlite3_errmsg(d->db);
+        }
+        sqlite3_finalize(st);
     }
-    sqlite3_finalize(st);
     if (verdict != "ok") throw Error("O arquivo " + quotedPath(path) + " está danificado: " + verdict + ".");
     sqlite3_exec(d->db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
     sqlite3_set_authorizer(d->db, guard, nullptr);
@@ -166,9 +170,9 @@ Connection Connection::open(const std::string& path, const TableChoice& tables) 
     if (n < 0) throw Error("Não foi possível ler o arquivo " + quotedPath(path) + ": " + std::strerror(errno) + ".");
     switch (kindOf(head, static_cast<std::size_t>(n))) {
     case FileKind::Sqlite:
-        return Connection(fromSqliteBytes(readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), path));
+        return Connection(fromSqliteBytes(readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), path, Origin::Disk));
     case FileKind::Jet:
-        return Connection(fromSqliteBytes(importJetFile(path, tables), path));
+        return Connection(fromSqliteBytes(importJetFile(path, tables), path, Origin::Importer));
     case FileKind::Other:
         break;
     }
