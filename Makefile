@@ -1,8 +1,9 @@
 # The two commands of the README, and a few more for the people who work on Quelva.
 BUILD := build
+SANITIZE_BUILD := build-sanitize
 JOBS  ?= 2
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean sanitize test-sanitize fuzz
 
 all: build
 
@@ -21,8 +22,22 @@ run: build
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+# The same program under AddressSanitizer and UndefinedBehaviorSanitizer, and its whole suite.
+sanitize: deps
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELVA_SANITIZE=ON >/dev/null
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+
+test-sanitize: sanitize
+	@cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# A long run of damaged files through the console (FILES of them; a few hundred run in make test).
+FILES ?= 10000
+fuzz: build
+	@nice python3 tools/fuzz/fuzz_import.py --console $(BUILD)/bin/quelva-sql --testdata ../shared/testdata \
+	  --sample $(BUILD)/bin/Quelva.mdb --count $(FILES) --jobs $(JOBS) --keep $(BUILD)/fuzz-faults --progress 500
+
 bench: build
 	@scripts/bench.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -14,6 +15,7 @@
 #include "functions.h"
 #include "error.h"
 #include "import_process.h"
+#include "lexer.h"
 #include "recordset_data.h"
 #include "sql_text.h"
 #include "sqlite_setup.h"
@@ -73,7 +75,9 @@ int guard(void*, int action, const char* a, const char* b, const char*, const ch
     }
 }
 
-std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::string& path) {
+enum class Origin { Disk, Importer };
+
+std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::string& path, Origin origin) {
     auto d = std::make_shared<Database>();
     d->path = path;
     if (sqlite3_open_v2(":memory:", &d->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
@@ -87,16 +91,18 @@ std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::s
                                  SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
     if (rc != SQLITE_OK) throw Error("O arquivo " + quotedPath(path) + " não pôde ser carregado: " + sqlite3_errmsg(d->db) + ".");
     // A damaged page is found now, with a message that names the file, rather than in the middle of some
-    // later statement.
-    sqlite3_stmt* st = nullptr;
-    std::string verdict;
-    if (sqlite3_prepare_v2(d->db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW) {
-        const auto* t = sqlite3_column_text(st, 0);
-        verdict = t ? reinterpret_cast<const char*>(t) : "";
-    } else {
-        verdict = sqlite3_errmsg(d->db);
+    // later statement. What the importer wrote was serialised by SQLite a moment ago and is not read again.
+    std::string verdict = "ok";
+    if (origin == Origin::Disk) {
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(d->db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW) {
+            const auto* t = sqlite3_column_text(st, 0);
+            verdict = t ? reinterpret_cast<const char*>(t) : "";
+        } else {
+            verdict = sqlite3_errmsg(d->db);
+        }
+        sqlite3_finalize(st);
     }
-    sqlite3_finalize(st);
     if (verdict != "ok") throw Error("O arquivo " + quotedPath(path) + " está danificado: " + verdict + ".");
     sqlite3_exec(d->db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
     sqlite3_set_authorizer(d->db, guard, nullptr);
@@ -124,9 +130,30 @@ bool declaredBoolean(const char* decl) {
     return d == "BOOLEAN" || d == "BIT" || d == "YESNO";
 }
 
+// The tables a statement may read: every name it holds (keywords and column names too, which match no
+// table or cost one table more). A statement that cannot be split into tokens fails on its own, on no table.
+TableChoice tablesNamedIn(const std::string& jetSql) {
+    TableChoice t;
+    t.all = false;
+    try {
+        for (const Token& tok : tokenize(jetSql))
+            if (tok.type == TokenType::Name && std::find(t.names.begin(), t.names.end(), tok.text) == t.names.end())
+                t.names.push_back(tok.text);
+    } catch (const Error&) {
+        t.names.clear();
+    }
+    return t;
+}
+
 }  // namespace
 
-Connection Connection::open(const std::string& path) {
+Connection Connection::open(const std::string& path) { return open(path, TableChoice{}); }
+
+Connection Connection::openForStatement(const std::string& path, const std::string& jetSql) {
+    return open(path, tablesNamedIn(jetSql));
+}
+
+Connection Connection::open(const std::string& path, const TableChoice& tables) {
     struct stat sb;
     if (::stat(path.c_str(), &sb) != 0) {
         if (errno == ENOENT || errno == ENOTDIR) throw Error("O arquivo " + quotedPath(path) + " não foi encontrado.");
@@ -143,9 +170,9 @@ Connection Connection::open(const std::string& path) {
     if (n < 0) throw Error("Não foi possível ler o arquivo " + quotedPath(path) + ": " + std::strerror(errno) + ".");
     switch (kindOf(head, static_cast<std::size_t>(n))) {
     case FileKind::Sqlite:
-        return Connection(fromSqliteBytes(readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), path));
+        return Connection(fromSqliteBytes(readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), path, Origin::Disk));
     case FileKind::Jet:
-        return Connection(fromSqliteBytes(importJetFile(path), path));
+        return Connection(fromSqliteBytes(importJetFile(path, tables), path, Origin::Importer));
     case FileKind::Other:
         break;
     }
@@ -196,12 +223,17 @@ std::string Connection::translate(const std::string& jetSql) const {
 
 Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (!db_) throw Error("Operação inválida: a conexão está fechada.");
-    Translation t = translateSelect(jetSql, probeFor(db_->db));
+    Translation t;
+    try {
+        t = translateSelect(jetSql, probeFor(db_->db));
+    } catch (const Error& e) {
+        throw Error(inStatement(e.what(), jetSql, db_->path));
+    }
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db_->db, t.sql.c_str(), static_cast<int>(t.sql.size()), &st, nullptr) != SQLITE_OK) {
         std::string m = sqlite3_errmsg(db_->db);
         sqlite3_finalize(st);
-        throw Error(statementError(m, jetSql));
+        throw Error(statementError(m, jetSql, db_->path));
     }
     auto d = std::make_shared<RecordsetData>();
     d->database = db_;
@@ -238,7 +270,7 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (rc != SQLITE_DONE) {
         std::string m = sqlite3_errmsg(db_->db);
         sqlite3_finalize(st);
-        throw Error(statementError(m, jetSql));  // never a partial result
+        throw Error(statementError(m, jetSql, db_->path));  // never a partial result
     }
     sqlite3_finalize(st);
     if (percent) {

@@ -2,6 +2,7 @@
 #include <memory>
 #include <string>
 
+#include "mdb_import.h"
 #include "recordset.h"
 
 struct sqlite3;
@@ -17,6 +18,9 @@ class Connection {
 public:
     Connection() = default;  // closed, until assigned an opened one
     static Connection open(const std::string& path);
+    // The same with only the tables a statement names, for a tool that runs that one statement: a large Jet
+    // file need not be imported whole for it. A file in SQLite form is opened whole.
+    static Connection openForStatement(const std::string& path, const std::string& jetSql);
 
     // Runs one Jet SQL select statement and returns all its rows. Throws jet::Error with the reason.
     Recordset openRecordset(const std::string& jetSql) const;
@@ -29,6 +33,7 @@ public:
     bool isOpen() const { return db_ != nullptr; }
 
 private:
+    static Connection open(const std::string& path, const TableChoice& tables);
     explicit Connection(std::shared_ptr<Database> db) : db_(std::move(db)) {}
     std::shared_ptr<Database> db_;
 };

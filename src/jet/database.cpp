@@ -43,10 +43,10 @@ bool startsWith(const std::string& s, const char* prefix, std::string& rest) {
 
 }  // namespace
 
-std::string statementError(const std::string& msg, const std::string& jetSql) {
+std::string statementError(const std::string& msg, const std::string& jetSql, const std::string& path) {
     std::string what, rest;
     if (startsWith(msg, "no such table: ", rest))
-        what = "A tabela ou consulta '" + rest + "' não existe no banco de dados.";
+        what = "A tabela ou consulta '" + rest + "' não existe no banco de dados " + quotedPath(path) + ".";
     else if (startsWith(msg, "no such column: ", rest))
         what = "O campo '" + rest + "' não existe nas tabelas da instrução.";
     else if (startsWith(msg, "ambiguous column name: ", rest))
@@ -62,8 +62,15 @@ std::string statementError(const std::string& msg, const std::string& jetSql) {
         what = "Erro de sintaxe na instrução, perto de " + rest + ".";
     else
         what = msg;
-    std::string shown = jetSql.size() > 300 ? jetSql.substr(0, 300) + " ..." : jetSql;
-    return what + "\nInstrução: " + shown;
+    return inStatement(what, jetSql, path);
+}
+
+std::string inStatement(const std::string& what, const std::string& jetSql, const std::string& path) {
+    std::string m = what;
+    if (m.find(quotedPath(path)) == std::string::npos) m += "\nArquivo: " + quotedPath(path);
+    if (m.find("\nInstrução: ") == std::string::npos)
+        m += "\nInstrução: " + (jetSql.size() > 300 ? jetSql.substr(0, 300) + " ..." : jetSql);
+    return m;
 }
 
 }  // namespace jet

@@ -31,7 +31,10 @@ private:
 // "the file 'x'" in messages.
 std::string quotedPath(const std::string& path);
 
-// Turns an SQLite message about a statement into one for the user.
-std::string statementError(const std::string& sqliteMessage, const std::string& jetSql);
+// Turns an SQLite message about a statement run on the file at `path` into one for the user.
+std::string statementError(const std::string& sqliteMessage, const std::string& jetSql, const std::string& path);
+
+// A message about a statement, followed by the file it ran on and the statement, unless it names them.
+std::string inStatement(const std::string& what, const std::string& jetSql, const std::string& path);
 
 }  // namespace jet

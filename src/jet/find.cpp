@@ -200,14 +200,14 @@ int findBySql(RecordsetData& d, Expr& criterion, const std::string& text) {
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
         std::string m = sqlite3_errmsg(db);
         sqlite3_finalize(st);
-        throw Error(statementError(m, text));
+        throw Error(statementError(m, text, d.database->path));
     }
     int rc = sqlite3_step(st);
     int row = -1;
     if (rc == SQLITE_ROW && sqlite3_column_type(st, 0) != SQLITE_NULL) row = sqlite3_column_int(st, 0);
     std::string m = rc == SQLITE_ROW ? std::string() : sqlite3_errmsg(db);
     sqlite3_finalize(st);
-    if (rc != SQLITE_ROW) throw Error(statementError(m, text));
+    if (rc != SQLITE_ROW) throw Error(statementError(m, text, d.database->path));
     return row;
 }
 

@@ -7,10 +7,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 #include "database.h"
 #include "error.h"
@@ -38,22 +42,43 @@ struct Pipe {
     void closeEnd(int i) { if (fd[i] >= 0) { ::close(fd[i]); fd[i] = -1; } }
 };
 
-// The message the importer wrote for the user: its last line that begins with the marker, if any.
+// The message the importer wrote for the user: what follows the last marker (a first line, then the detail,
+// such as libmdb's warnings).
 std::string importerMessage(const std::string& err) {
     const std::string marker = "ERRO: ";
     auto at = err.rfind(marker);
     if (at == std::string::npos) return {};
-    auto end = err.find('\n', at);
-    return err.substr(at + marker.size(), end == std::string::npos ? std::string::npos : end - at - marker.size());
+    std::string m = err.substr(at + marker.size());
+    while (!m.empty() && (m.back() == '\n' || m.back() == ' ')) m.pop_back();
+    return m;
 }
+
+// Bytes the process keeps in memory now; 0 once it is gone.
+std::uint64_t residentBytes(pid_t pid) {
+    FILE* f = std::fopen(("/proc/" + std::to_string(pid) + "/statm").c_str(), "r");
+    if (!f) return 0;
+    unsigned long long size = 0, resident = 0;
+    int n = std::fscanf(f, "%llu %llu", &size, &resident);
+    std::fclose(f);
+    return n == 2 ? resident * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE)) : 0;
+}
+
+// How often the program looks at the importer's memory: a loop that grows by a gigabyte a second overshoots
+// the budget by a few tens of megabytes at most.
+constexpr int kWatchMilliseconds = 25;
+
+std::string megabytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MB"; }
 
 }  // namespace
 
-std::string importJetFile(const std::string& path) {
-    return runImporter(programFolder() + "/" + kImporterName, path, kImportTimeLimitSeconds);
+std::string importJetFile(const std::string& path, const TableChoice& tables) {
+    struct stat sb;
+    std::uint64_t size = ::stat(path.c_str(), &sb) == 0 ? static_cast<std::uint64_t>(sb.st_size) : 0;
+    return runImporter(programFolder() + "/" + kImporterName, path, tables, importBudget(size));
 }
 
-std::string runImporter(const std::string& importer, const std::string& path, int seconds) {
+std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
+                        const ImportBudget& budget) {
     if (access(importer.c_str(), X_OK) != 0)
         throw Error("O importador de arquivos do Access (" + importer + ") não foi encontrado; reinstale o programa.");
 
@@ -63,25 +88,32 @@ std::string runImporter(const std::string& importer, const std::string& path, in
     posix_spawn_file_actions_adddup2(&fa, out.fd[1], 1);
     posix_spawn_file_actions_adddup2(&fa, err.fd[1], 2);
     posix_spawn_file_actions_addopen(&fa, 0, "/dev/null", O_RDONLY, 0);
-    std::string arg0 = importer, arg1 = path;
-    char* argv[] = {arg0.data(), arg1.data(), nullptr};
+    std::vector<std::string> args{importer, path};
+    if (!tables.all) {
+        args.emplace_back("--only");
+        args.insert(args.end(), tables.names.begin(), tables.names.end());
+    }
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
     pid_t pid;
-    int rc = posix_spawn(&pid, importer.c_str(), &fa, nullptr, argv, environ);
+    int rc = posix_spawn(&pid, importer.c_str(), &fa, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&fa);
     if (rc != 0) throw Error("Não foi possível iniciar o importador de arquivos do Access: " + std::string(std::strerror(rc)));
     out.closeEnd(1);
     err.closeEnd(1);
 
     std::string data, messages;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    bool timedOut = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(budget.seconds);
+    bool timedOut = false, tooLarge = false;
     pollfd fds[2] = {{out.fd[0], POLLIN, 0}, {err.fd[0], POLLIN, 0}};
     int open = 2;
     char buf[1 << 16];
     while (open > 0) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0) { timedOut = true; break; }
-        int n = poll(fds, 2, static_cast<int>(std::min<long long>(left, INT_MAX)));
+        if (residentBytes(pid) > budget.memoryBytes) { tooLarge = true; break; }
+        int n = poll(fds, 2, static_cast<int>(std::min<long long>(left, kWatchMilliseconds)));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) break;
         for (int i = 0; i < 2; ++i) {
@@ -96,14 +128,18 @@ std::string runImporter(const std::string& importer, const std::string& path, in
             }
         }
     }
-    if (timedOut) kill(pid, SIGKILL);
+    if (timedOut || tooLarge) kill(pid, SIGKILL);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
 
     const std::string file = quotedPath(path);
+    const std::string size = std::to_string(budget.fileBytes);
     if (timedOut)
-        throw Error("A leitura do arquivo " + file + " passou de " + std::to_string(seconds) +
-                    " segundos e foi interrompida; o arquivo pode estar danificado.");
+        throw Error("A leitura do arquivo " + file + " passou de " + std::to_string(budget.seconds) +
+                    " segundos, mais do que um arquivo de " + size + " bytes pode exigir, e foi interrompida: o arquivo está danificado.");
+    if (tooLarge)
+        throw Error("A leitura do arquivo " + file + " passou de " + megabytes(budget.memoryBytes) +
+                    " de memória, mais do que um arquivo de " + size + " bytes pode exigir, e foi interrompida: o arquivo está danificado.");
     if (WIFSIGNALED(status))
         throw Error("Não foi possível ler o arquivo " + file + ": ele parece estar danificado (a leitura foi interrompida pelo sinal " +
                     std::to_string(WTERMSIG(status)) + ").");

@@ -103,7 +103,13 @@ TEST_F(Nwind, EveryTableAndCellAsMdbExportPrintsThem) {
                     EXPECT_NEAR(v.toDouble(), d, 1e-7 * std::max(1.0, std::fabs(d))) << t;
                     break;
                 }
-                case jet::Value::Kind::Text: EXPECT_EQ(escaped(v.toText()), t); break;
+                case jet::Value::Kind::Text:
+                    // A date at midnight is a date alone, as Access shows it.
+                    if (t.size() == 19 && t.compare(10, 9, " 00:00:00") == 0 && t[4] == '-')
+                        EXPECT_EQ(v.toText(), t.substr(0, 10));
+                    else
+                        EXPECT_EQ(escaped(v.toText()), t);
+                    break;
                 }
                 ++cellsCompared;
             }
@@ -144,8 +150,19 @@ TEST_F(Nwind, JetFourAndAceFilesImportToo) {
     jet::Connection jet4 = jet::Connection::open(folder_ + "/DateTestDatabase.mdb");
     jet::Recordset d = jet4.openRecordset("select * from DateTest order by IDCol");
     ASSERT_GT(d.recordCount(), 0);
-    EXPECT_EQ(d.field("DateTimeCol").toText(), "2021-12-02 00:00:00");
+    EXPECT_EQ(d.field("DateTimeCol").toText(), "2021-12-02");
     EXPECT_EQ(d.field("LongTextCol").toText(), "Hello");
+    // Years libmdb cannot print (it shows them as "1900-01-00"), as the rows' own labels say.
+    d.moveNext();
+    EXPECT_EQ(d.field("LongTextCol").toText(), "Year 9999");
+    EXPECT_EQ(d.field("DateTimeCol").toText(), "9999-01-01");
+    d.moveNext();
+    EXPECT_EQ(d.field("LongTextCol").toText(), "Pre-1900 years");
+    EXPECT_EQ(d.field("DateTimeCol").toText(), "1898-01-01");
+    EXPECT_EQ(d.field("DateCol").toText(), "1899-01-01");
+    d.moveNext();
+    EXPECT_EQ(d.field("LongTextCol").toText(), "Pre-1000 years");
+    EXPECT_EQ(d.field("DateTimeCol").toText(), "0632-01-01");
     jet::Connection ace = jet::Connection::open(folder_ + "/ASampleDatabase.accdb");
     jet::Recordset a = ace.openRecordset("select [Asset No], Cost from [Asset Items] where [Asset No] = 30050");
     ASSERT_EQ(a.recordCount(), 1);

@@ -119,7 +119,9 @@ TEST(Open, DamagedJetFilesFailWithTheirNameAndTheProgramGoesOn) {
     for (std::size_t i = 2048; i < 40000 && i < broken.size(); i += 5) broken[i] = static_cast<char>(~broken[i]);
     testing_support::writeFile(dir.file("paginas.mdb"), broken);
     std::string m = openError(dir.file("paginas.mdb"));
-    if (m != "(opened)") EXPECT_NE(m.find(dir.file("paginas.mdb")), std::string::npos);
+    if (m != "(opened)") {
+        EXPECT_NE(m.find(dir.file("paginas.mdb")), std::string::npos);
+    }
 }
 
 // The file's bytes and modification time are the same after opening it and reading every table.
@@ -175,9 +177,13 @@ std::string script(const testing_support::TempDir& dir, const std::string& name,
     return path;
 }
 
-std::string importError(const std::string& importer, const std::string& file, int seconds) {
+std::string importError(const std::string& importer, const std::string& file, int seconds,
+                        std::uint64_t memoryBytes = 1ull << 30) {
+    jet::ImportBudget budget = jet::importBudget(0);
+    budget.seconds = seconds;
+    budget.memoryBytes = memoryBytes;
     try {
-        jet::runImporter(importer, file, seconds);
+        jet::runImporter(importer, file, {}, budget);
     } catch (const jet::Error& e) {
         return e.what();
     }
@@ -200,6 +206,14 @@ TEST(Import, ACrashOrAHangOfTheImporterBecomesAMessage) {
     std::string refused = importError(script(dir, "refuses", "echo 'ERRO: a tabela X não pôde ser lida' >&2; exit 1"), file, 5);
     EXPECT_NE(refused.find("a tabela X não pôde ser lida"), std::string::npos);
     EXPECT_NE(refused.find(file), std::string::npos);
+
+    // A child that takes more memory than the budget is stopped at once, not at the end of its time.
+    start = std::chrono::steady_clock::now();
+    std::string greedy = importError(script(dir, "greedy", "exec python3 -c 'x = bytearray(200 << 20); import time; time.sleep(30)'"),
+                                     file, 20, 50ull << 20);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_NE(greedy.find(file), std::string::npos);
+    EXPECT_NE(greedy.find("50 MB de memória"), std::string::npos) << greedy;
 
     std::string silent = importError(script(dir, "silent", "exit 0"), file, 5);
     EXPECT_NE(silent.find(file), std::string::npos);

@@ -70,4 +70,33 @@ TEST_F(Console, ErrorsGoToStandardErrorWithStatusOne) {
     EXPECT_NE(uso.texto.find("uso: quelva-sql"), std::string::npos);
 }
 
+TEST_F(Console, EveryStatementErrorNamesTheFile) {
+    const std::string file = dir_.file("d.db");
+    Saida tabela = executar(arquivo_ + " \"select * from CD_VAR\"");
+    EXPECT_EQ(tabela.status, 1);
+    EXPECT_NE(tabela.texto.find("A tabela ou consulta 'CD_VAR' não existe no banco de dados '" + file + "'."), std::string::npos)
+        << tabela.texto;
+    for (const char* statement : {"select nada from T", "select * from T where", "select * from T where nome = 'x"}) {
+        Saida s = executar(arquivo_ + " \"" + statement + "\"");
+        EXPECT_EQ(s.status, 1);
+        EXPECT_NE(s.texto.find("'" + file + "'"), std::string::npos) << statement << ": " << s.texto;
+    }
+}
+
+// The console imports only the tables its statement names, found as Jet finds them: in any case, bracketed,
+// behind an alias, with accents.
+TEST(ConsoleOnJet, TheTablesOfTheStatementAnswer) {
+    const std::string data = testing_support::testdataFolder();
+    if (data.empty()) GTEST_SKIP() << "the shared test data folder (../shared/testdata) is not beside the checkout";
+    const std::string nwind = "'" + data + "/nwind.mdb' ";
+    EXPECT_EQ(executar(nwind + "\"select count(*) from [umsätze] u, ORDERS o where u.OrderID = o.OrderID\"").texto,
+              "Expr1000\n830\n");
+    EXPECT_EQ(executar(nwind + "\"select CompanyName from Shippers order by ShipperID\"").texto,
+              "CompanyName\nSpeedy Express\nUnited Package\nFederal Shipping\n");
+    Saida ausente = executar(nwind + "\"select * from Pedidos\"");
+    EXPECT_EQ(ausente.status, 1);
+    EXPECT_NE(ausente.texto.find("'Pedidos' não existe no banco de dados '" + data + "/nwind.mdb'"), std::string::npos)
+        << ausente.texto;
+}
+
 }  // namespace

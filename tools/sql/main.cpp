@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     }
     if (positional != 2) { std::fputs(kUsage, stderr); return 1; }
     try {
-        jet::Connection db = jet::Connection::open(file);
+        jet::Connection db = jet::Connection::openForStatement(file, statement);
         jet::Recordset rs = db.openRecordset(statement);
         if (find) {
             rs.findFirst(criterion);
