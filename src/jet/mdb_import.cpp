@@ -17,6 +17,7 @@
 #include "error.h"
 #include "sql_text.h"
 #include "stored_date.h"
+#include "stored_number.h"
 #include "value.h"
 
 namespace jet {
@@ -129,10 +130,25 @@ struct Statement {
     ~Statement() { sqlite3_finalize(st); }
 };
 
+// Numbers of a fixed size are read from their stored bytes: exact, and without libmdb's detour through text
+// (its Currency text comes from a slow long multiplication). Decimal numbers still take libmdb's text.
+std::optional<StoredNumberKind> storedNumberKind(int type) {
+    switch (type) {
+    case MDB_BYTE: return StoredNumberKind::Byte;
+    case MDB_INT: return StoredNumberKind::Integer;
+    case MDB_LONGINT: return StoredNumberKind::Long;
+    case MDB_MONEY: return StoredNumberKind::Currency;
+    case MDB_FLOAT: return StoredNumberKind::Single;
+    case MDB_DOUBLE: return StoredNumberKind::Double;
+    default: return std::nullopt;
+    }
+}
+
 struct Column {
     int number;  // 1-based, as libmdb binds
     Store store;
     MdbColumn* col;
+    std::optional<StoredNumberKind> stored;
     std::vector<char> buffer;
     int length = 0;
 };
@@ -230,7 +246,7 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
         Store s = storeOf(c->col_type);
         if (s == Store::Skip) continue;
         create += (cols.empty() ? "" : ", ") + quoteName(c->name) + " " + declaredType(s);
-        cols.push_back({static_cast<int>(i) + 1, s, c, {}, 0});
+        cols.push_back({static_cast<int>(i) + 1, s, c, storedNumberKind(c->col_type), {}, 0});
     }
     if (cols.empty()) return;  // only pictures and binary data: nothing to copy
     try {
@@ -241,9 +257,9 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
 
     // Memo columns are not bound: libmdb would cut them at the bind size. Their text is read whole after
     // each fetch instead. Dates are not bound either: libmdb cannot print those before 1900 or after 2100,
-    // so the stored value is decoded here.
+    // so the stored value is decoded here, as are the numbers of a fixed size.
     for (Column& c : cols) {
-        if (c.store == Store::Memo || c.store == Store::Date) continue;
+        if (c.store == Store::Memo || c.store == Store::Date || c.stored) continue;
         c.buffer.assign(mdb->bind_size, '\0');
         mdb_bind_column(table.get(), c.number, c.buffer.data(), &c.length);
     }
@@ -282,6 +298,19 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
                 g_free(text);
                 continue;
             }
+            if (c.stored) {
+                if (c.col->cur_value_len == 0) { sqlite3_bind_null(st.st, p); continue; }
+                const auto* page = static_cast<const unsigned char*>(static_cast<const void*>(mdb->pg_buf));
+                const std::optional<StoredNumber> n =
+                    storedNumber(*c.stored, page + c.col->cur_value_start, static_cast<std::size_t>(c.col->cur_value_len));
+                if (!n)
+                    throw damagedTable(name, "a coluna " + quoted(c.col->name) + " tem um número de " +
+                                                 std::to_string(c.col->cur_value_len) + " bytes, que o seu tipo não admite");
+                if (const auto* whole = std::get_if<std::int64_t>(&*n)) sqlite3_bind_int64(st.st, p, *whole);
+                else sqlite3_bind_double(st.st, p, std::get<double>(*n));
+                rowBytes += 8;
+                continue;
+            }
             if (c.store == Store::Date) {
                 if (c.col->cur_value_len == 0) { sqlite3_bind_null(st.st, p); continue; }
                 std::optional<std::string> text;
@@ -299,11 +328,12 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
                 continue;
             }
             if (c.length == 0) { sqlite3_bind_null(st.st, p); continue; }
-            switch (c.store) {
-            case Store::Integer: sqlite3_bind_int64(st.st, p, std::strtoll(v, nullptr, 10)); rowBytes += 8; break;
-            case Store::Real: sqlite3_bind_double(st.st, p, std::strtod(v, nullptr)); rowBytes += 8; break;
-            case Store::Single: sqlite3_bind_double(st.st, p, toSingle(std::strtod(v, nullptr))); rowBytes += 8; break;  // libmdb prints 8 digits
-            default: sqlite3_bind_text(st.st, p, v, c.length, SQLITE_TRANSIENT); rowBytes += static_cast<std::uint64_t>(c.length); break;
+            if (c.store == Store::Real) {  // a Decimal, in libmdb's text
+                sqlite3_bind_double(st.st, p, std::strtod(v, nullptr));
+                rowBytes += 8;
+            } else {
+                sqlite3_bind_text(st.st, p, v, c.length, SQLITE_TRANSIENT);
+                rowBytes += static_cast<std::uint64_t>(c.length);
             }
         }
         spent.addOutput(name, rowBytes);
