@@ -278,7 +278,7 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
         while (t.hiddenKeys && keep > 0 && keep < d->rows && tied(keys[keep], keys[keep - 1], db_->textRules())) ++keep;
         if (keep < d->rows) {
             d->rows = keep;
-            d->cells.resize(static_cast<std::size_t>(keep) * static_cast<std::size_t>(cols));
+            d->cells.shrink(static_cast<std::size_t>(keep) * static_cast<std::size_t>(cols));
         }
     }
     return Recordset(d);

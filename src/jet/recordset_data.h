@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "cell_store.h"
 #include "database.h"
 #include "value.h"
 
@@ -22,7 +23,7 @@ struct RecordsetData {
     std::string statement;
     std::vector<std::string> names;
     std::vector<std::string> foldedNames;  // for look-up in any case
-    std::vector<Value> cells;              // row after row
+    CellStore cells;  // row after row
     int rows = 0;
     int pos = 0;  // -1 before the first row, rows past the last
     bool open = true;
