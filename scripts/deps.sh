@@ -3,7 +3,7 @@
 # As root it installs them; otherwise it prints the one command to run and stops.
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config libsqlite3-dev sqlite3 libicu-dev mdbtools mdbtools-dev libglib2.0-dev
+packages=(cmake make g++ pkg-config libsqlite3-dev sqlite3 libicu-dev mdbtools mdbtools-dev libglib2.0-dev libpcre2-dev
           qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth fonts-dejavu-core
           python3-xlrd        # the tests read every workbook they write with an independent reader
           libxlsxwriter-dev)  # only the export benchmark, which compares against it
