@@ -77,12 +77,18 @@ int guard(void*, int action, const char* a, const char* b, const char*, const ch
 
 enum class Origin { Disk, Importer };
 
-std::shared_ptr<Database> fromSqliteBytes(const std::string& bytes, const std::string& path, Origin origin) {
+// An empty database with the engine's collation and functions, for the file's tables to be loaded into.
+std::shared_ptr<Database> preparedDatabase(const std::string& path) {
     auto d = std::make_shared<Database>();
     d->path = path;
     if (sqlite3_open_v2(":memory:", &d->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
         throw Error("Memória insuficiente para abrir o arquivo " + quotedPath(path) + ".");
     registerJetSqlite(d->db);
+    return d;
+}
+
+std::shared_ptr<Database> loaded(std::shared_ptr<Database> d, const std::string& bytes, Origin origin) {
+    const std::string& path = d->path;
     auto* buf = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
     if (!buf) throw Error("Memória insuficiente para abrir o arquivo " + quotedPath(path) + ".");
     std::memcpy(buf, bytes.data(), bytes.size());
@@ -170,9 +176,13 @@ Connection Connection::open(const std::string& path, const TableChoice& tables) 
     if (n < 0) throw Error("Não foi possível ler o arquivo " + quotedPath(path) + ": " + std::strerror(errno) + ".");
     switch (kindOf(head, static_cast<std::size_t>(n))) {
     case FileKind::Sqlite:
-        return Connection(fromSqliteBytes(readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), path, Origin::Disk));
-    case FileKind::Jet:
-        return Connection(fromSqliteBytes(importJetFile(path, tables), path, Origin::Importer));
+        return Connection(loaded(preparedDatabase(path), readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), Origin::Disk));
+    case FileKind::Jet: {
+        // The database is prepared while the importer reads the file.
+        ImporterChild importer(path, tables);
+        std::shared_ptr<Database> d = preparedDatabase(path);
+        return Connection(loaded(std::move(d), importer.collect(), Origin::Importer));
+    }
     case FileKind::Other:
         break;
     }

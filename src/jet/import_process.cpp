@@ -40,6 +40,13 @@ struct Pipe {
     }
     ~Pipe() { closeEnd(0); closeEnd(1); }
     void closeEnd(int i) { if (fd[i] >= 0) { ::close(fd[i]); fd[i] = -1; } }
+    // Hands end i over; the other is closed.
+    int release(int i) {
+        closeEnd(1 - i);
+        int f = fd[i];
+        fd[i] = -1;
+        return f;
+    }
 };
 
 // The message the importer wrote for the user: what follows the last marker (a first line, then the detail,
@@ -71,14 +78,22 @@ std::string megabytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) 
 
 }  // namespace
 
-std::string importJetFile(const std::string& path, const TableChoice& tables) {
+namespace {
+
+ImportBudget budgetFor(const std::string& path) {
     struct stat sb;
     std::uint64_t size = ::stat(path.c_str(), &sb) == 0 ? static_cast<std::uint64_t>(sb.st_size) : 0;
-    return runImporter(programFolder() + "/" + kImporterName, path, tables, importBudget(size));
+    return importBudget(size);
 }
 
-std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
-                        const ImportBudget& budget) {
+}  // namespace
+
+ImporterChild::ImporterChild(const std::string& path, const TableChoice& tables)
+    : ImporterChild(programFolder() + "/" + kImporterName, path, tables, budgetFor(path)) {}
+
+ImporterChild::ImporterChild(const std::string& importer, const std::string& path, const TableChoice& tables,
+                             const ImportBudget& budget)
+    : path_(path), budget_(budget), started_(std::chrono::steady_clock::now()) {
     if (access(importer.c_str(), X_OK) != 0)
         throw Error("O importador de arquivos do Access (" + importer + ") não foi encontrado; reinstale o programa.");
 
@@ -100,19 +115,33 @@ std::string runImporter(const std::string& importer, const std::string& path, co
     int rc = posix_spawn(&pid, importer.c_str(), &fa, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&fa);
     if (rc != 0) throw Error("Não foi possível iniciar o importador de arquivos do Access: " + std::string(std::strerror(rc)));
-    out.closeEnd(1);
-    err.closeEnd(1);
+    pid_ = pid;
+    out_ = out.release(0);
+    err_ = err.release(0);
+}
 
+ImporterChild::~ImporterChild() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        while (waitpid(pid_, nullptr, 0) < 0 && errno == EINTR) {}
+    }
+    if (out_ >= 0) ::close(out_);
+    if (err_ >= 0) ::close(err_);
+}
+
+std::string ImporterChild::collect() {
+    if (pid_ <= 0) throw Error("Operação inválida: o importador já terminou.");
+    const pid_t pid = pid_;
     std::string data, messages;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(budget.seconds);
+    const auto deadline = started_ + std::chrono::seconds(budget_.seconds);
     bool timedOut = false, tooLarge = false;
-    pollfd fds[2] = {{out.fd[0], POLLIN, 0}, {err.fd[0], POLLIN, 0}};
+    pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
     int open = 2;
     char buf[1 << 16];
     while (open > 0) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
         if (left <= 0) { timedOut = true; break; }
-        if (residentBytes(pid) > budget.memoryBytes) { tooLarge = true; break; }
+        if (residentBytes(pid) > budget_.memoryBytes) { tooLarge = true; break; }
         int n = poll(fds, 2, static_cast<int>(std::min<long long>(left, kWatchMilliseconds)));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) break;
@@ -131,14 +160,15 @@ std::string runImporter(const std::string& importer, const std::string& path, co
     if (timedOut || tooLarge) kill(pid, SIGKILL);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+    pid_ = -1;
 
-    const std::string file = quotedPath(path);
-    const std::string size = std::to_string(budget.fileBytes);
+    const std::string file = quotedPath(path_);
+    const std::string size = std::to_string(budget_.fileBytes);
     if (timedOut)
-        throw Error("A leitura do arquivo " + file + " passou de " + std::to_string(budget.seconds) +
+        throw Error("A leitura do arquivo " + file + " passou de " + std::to_string(budget_.seconds) +
                     " segundos, mais do que um arquivo de " + size + " bytes pode exigir, e foi interrompida: o arquivo está danificado.");
     if (tooLarge)
-        throw Error("A leitura do arquivo " + file + " passou de " + megabytes(budget.memoryBytes) +
+        throw Error("A leitura do arquivo " + file + " passou de " + megabytes(budget_.memoryBytes) +
                     " de memória, mais do que um arquivo de " + size + " bytes pode exigir, e foi interrompida: o arquivo está danificado.");
     if (WIFSIGNALED(status))
         throw Error("Não foi possível ler o arquivo " + file + ": ele parece estar danificado (a leitura foi interrompida pelo sinal " +
@@ -149,6 +179,15 @@ std::string runImporter(const std::string& importer, const std::string& path, co
     }
     if (data.empty()) throw Error("Não foi possível ler o arquivo " + file + ": o importador não devolveu dados.");
     return data;
+}
+
+std::string importJetFile(const std::string& path, const TableChoice& tables) {
+    return ImporterChild(path, tables).collect();
+}
+
+std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
+                        const ImportBudget& budget) {
+    return ImporterChild(importer, path, tables, budget).collect();
 }
 
 }  // namespace jet

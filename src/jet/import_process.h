@@ -1,4 +1,7 @@
 #pragma once
+#include <sys/types.h>
+
+#include <chrono>
 #include <string>
 
 #include "import_budget.h"
@@ -6,13 +9,34 @@
 
 namespace jet {
 
-// Imports a Jet/ACE file by running the importer beside the program in a child process, and returns the
-// SQLite database it wrote, as bytes. A file that makes libmdb crash, loop or run wild ends in jet::Error
-// naming the file, never in the end of the program; the child's time and memory are bounded by a budget
-// derived from the file's size (import_budget.h).
-std::string importJetFile(const std::string& path, const TableChoice& tables = {});
+// The importer running in a child process on one Jet/ACE file. It starts at once, so that the caller can
+// prepare its side while the file is read; collect() waits for the SQLite database it writes and returns
+// it as bytes. A file that makes libmdb crash, loop or run wild ends in jet::Error naming the file, never in
+// the end of the program; the child's time and memory are bounded by a budget derived from the file's size
+// (import_budget.h). An importer never collected is stopped when this object goes.
+class ImporterChild {
+public:
+    // The importer beside the program, with the budget of the file's size.
+    ImporterChild(const std::string& path, const TableChoice& tables);
+    // A given importer program and budget (tests put stand-ins for a crash or a hang here).
+    ImporterChild(const std::string& importer, const std::string& path, const TableChoice& tables,
+                  const ImportBudget& budget);
+    ~ImporterChild();
+    ImporterChild(const ImporterChild&) = delete;
+    ImporterChild& operator=(const ImporterChild&) = delete;
 
-// The same with a given importer program and budget (tests put stand-ins for a crash or a hang here).
+    std::string collect();
+
+private:
+    std::string path_;
+    ImportBudget budget_;
+    std::chrono::steady_clock::time_point started_;
+    pid_t pid_ = -1;
+    int out_ = -1, err_ = -1;
+};
+
+// Starts the importer and collects what it wrote.
+std::string importJetFile(const std::string& path, const TableChoice& tables = {});
 std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
                         const ImportBudget& budget);
 

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "connection.h"
 #include "error.h"
@@ -219,6 +220,22 @@ TEST(Import, ACrashOrAHangOfTheImporterBecomesAMessage) {
     EXPECT_NE(silent.find(file), std::string::npos);
 
     EXPECT_NE(importError(dir.file("absent"), file, 5).find("não foi encontrado"), std::string::npos);
+}
+
+// The program prepares its side while the importer runs; when that fails, the importer must not be left
+// running, nor waited for until its time is up.
+TEST(Import, AnImporterNeverCollectedIsStopped) {
+    testing_support::TempDir dir;
+    const std::string marker = dir.file("still-running");
+    jet::ImportBudget budget = jet::importBudget(0);
+    budget.seconds = 60;
+    const auto start = std::chrono::steady_clock::now();
+    {
+        jet::ImporterChild child(script(dir, "slow", "sleep 2; touch '" + marker + "'"), dir.file("Quelva.mdb"), {}, budget);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500));
+    EXPECT_FALSE(std::filesystem::exists(marker));
 }
 
 TEST(Open, APipeIsNoDataFile) {
