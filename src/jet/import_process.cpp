@@ -76,10 +76,6 @@ constexpr int kWatchMilliseconds = 25;
 
 std::string megabytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MB"; }
 
-}  // namespace
-
-namespace {
-
 ImportBudget budgetFor(const std::string& path) {
     struct stat sb;
     std::uint64_t size = ::stat(path.c_str(), &sb) == 0 ? static_cast<std::uint64_t>(sb.st_size) : 0;
