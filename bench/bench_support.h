@@ -20,7 +20,9 @@ public:
     Resposta mensagem(QWidget*, const QString&, Icone, Botoes b, const QString&, bool) override {
         return b == Botoes::Ok ? Resposta::Ok : resposta;
     }
-    QString salvarArquivo(QWidget*, const QString&, const QString&, const QString&) override { return arquivo; }
+    SaveChoice salvarArquivo(QWidget*, const QString&, const QString&, const QStringList&, const QString& selected) override {
+        return {arquivo, selected};
+    }
     Resposta resposta = Resposta::Nao;
     QString arquivo;
 };

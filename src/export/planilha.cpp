@@ -5,8 +5,8 @@
 #include "estado.h"
 #include "grade.h"
 #include "result_formats.h"
+#include "sheet_sink.h"
 #include "variable_texts.h"
-#include "workbook.h"
 
 namespace quelva {
 
@@ -24,52 +24,68 @@ const char* const kLegenda[] = {
 const char* const kSqlFontes = "Select * From CD_FONTES order by CodFonte";
 const char* const kSqlNotas = "Select * From CD_NOTAS order by CodNota";
 const char* const kSqlDefinicoes = "Select * From CD_DEFINICOES order by CodVariavel";
-
-// Rows and columns of the worksheet count from 1 here, as the layout is told; the writer's from 0.
-void escrever(xls::Sheet& planilha, int linha, int coluna, const QString& texto) {
-    planilha.setText(linha - 1, coluna - 1, texto.toStdU16String());
-}
-
 const char* const kContinuacao = "Continuação";
 
-// The notes' column 1, row by row, carried over to a second worksheet past the first one's last row.
+// Formato 1 and 2 are tables whose first row and column name the others; Formato 3 is a list of cards.
+bool hasFrozenHeaders(int aba) { return aba == 0 || aba == 1; }
+
+// The cells that name what the others hold: the first row and column, and in Formato 3 the rest of a
+// locality's heading row, which shares its first cell's colour. A value cell has a colour of its own.
+bool isHeaderCell(const Grade& grade, int linha, int coluna) {
+    return linha == 0 || coluna == 0 || grade.celula(linha, coluna).fundo == grade.celula(linha, 0).fundo;
+}
+
+// The notes' column 1, row by row (counted from 1), carried over to a second worksheet past the first one's
+// last row.
 class ColunaNotas {
 public:
-    ColunaNotas(xls::Workbook& pasta, xls::Sheet& planilha) : pasta_(pasta), planilha_(planilha) {}
+    explicit ColunaNotas(SheetSink& planilha) : planilha_(planilha) {}
     void escrever(int linha, const QString& texto) {
-        if (linha <= xls::kMaxRows) return quelva::escrever(planilha_, linha, 1, texto);
-        if (!continuacao_) continuacao_ = &pasta_.addSheet(QString::fromUtf8(kContinuacao).toStdU16String());
-        quelva::escrever(*continuacao_, linha - xls::kMaxRows, 1, texto);
+        if (linha > planilha_.maxRows()) {
+            if (!continuacao_) planilha_.startSheet(QString::fromUtf8(kContinuacao));
+            continuacao_ = true;
+            linha -= planilha_.maxRows();
+        }
+        planilha_.text(linha - 1, 0, texto, QColor());
     }
     void escrever(int linha, const std::string& texto) { escrever(linha, QString::fromStdString(texto)); }
 
 private:
-    xls::Workbook& pasta_;
-    xls::Sheet& planilha_;
-    xls::Sheet* continuacao_ = nullptr;
+    SheetSink& planilha_;
+    bool continuacao_ = false;
 };
 
 }  // namespace
 
 QString nomePlanilha(int aba) { return QString::fromUtf8(kNomesFormatos[aba]); }
 
-int PreencherPlanilha(xls::Sheet& planilha, const Grade& grade, const Estado& estado) {
-    escrever(planilha, 1, 1, estado.TituloResultado);
-    escrever(planilha, 2, 1, estado.SubTituloResultado);
+int PreencherPlanilha(SheetSink& planilha, int aba, const Grade& grade, const Estado& estado) {
+    planilha.startSheet(nomePlanilha(aba));
+    GridView vista;
+    vista.firstRow = 3;
+    vista.frozenHeaders = hasFrozenHeaders(aba);
+    for (int j = 0; j < grade.colunas(); ++j) vista.columnWidths.push_back(grade.larguraColuna(j));
+    planilha.describeGrid(vista);
+
+    planilha.text(0, 0, estado.TituloResultado, QColor());
+    planilha.text(1, 0, estado.SubTituloResultado, QColor());
     int LinhaPlanilha = 4;
     for (int i = 0; i < grade.linhas(); ++i) {
         for (int j = 0; j < grade.colunas(); ++j) {
-            const QString& texto = grade.celula(i, j).texto;
-            if (const auto numero = numberFromCellText(texto)) planilha.setNumber(LinhaPlanilha - 1, j, *numero);
-            else escrever(planilha, LinhaPlanilha, j + 1, texto);
+            const Grade::Celula& celula = grade.celula(i, j);
+            const QColor fundo = isHeaderCell(grade, i, j) ? celula.fundo : QColor();
+            if (const auto numero = numberFromCellText(celula.texto))
+                planilha.number(LinhaPlanilha - 1, j, *numero, celula.texto, fundo);
+            else
+                planilha.text(LinhaPlanilha - 1, j, celula.texto, fundo);
         }
         ++LinhaPlanilha;
     }
     return LinhaPlanilha;
 }
 
-void EscreverNotasPlanilha(xls::Workbook& pasta, xls::Sheet& planilha, int LinhaPlanilha, Estado& estado) {
-    ColunaNotas coluna(pasta, planilha);
+void EscreverNotasPlanilha(SheetSink& planilha, int LinhaPlanilha, Estado& estado) {
+    ColunaNotas coluna(planilha);
     // A connection of the export's own: the run's catalogue is closed, and the export changes no state.
     jet::Connection db = estado.banco.abrir();
     jet::Recordset fontes = db.openRecordset(kSqlFontes);

@@ -20,10 +20,11 @@ struct ExportacaoExcel {
     std::function<void(bool)> mostrarMensagem;
 };
 
-// "Salvar em Excel": the grid of the selected tab, the notes and the legend saved as an .xls workbook under
-// the name the user chooses. A grid over the workbook's limits is refused with its message; cancelling the
-// dialog ends the export silently; replacing an existing file asks first; any failure after the dialog is
-// reported with the file's name and the reason, and never leaves a partial file or loses the one there.
+// "Salvar em Excel": the grid of the selected tab, the notes and the legend saved under the name the user
+// chooses, as an .xls or .xlsx workbook or a .csv text. The dialog offers .xls first, or .xlsx for a grid
+// over the .xls limits, which are refused with their message when .xls is still chosen; cancelling the dialog
+// ends the export silently; replacing an existing file asks first; any failure after the dialog is reported
+// with the file's name and the reason, and never leaves a partial file or loses the one there.
 void SalvarExcel(const ExportacaoExcel& e);
 
 }  // namespace quelva

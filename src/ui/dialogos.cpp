@@ -30,15 +30,16 @@ Dialogos::Resposta DialogosQt::mensagem(QWidget* pai, const QString& texto, Icon
     return Resposta::Ok;
 }
 
-QString DialogosQt::salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QString& filtro) {
-    QFileDialog dialogo(pai, titulo, nomeSugerido, filtro);
+Dialogos::SaveChoice DialogosQt::salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido,
+                                               const QStringList& filters, const QString& selectedFilter) {
+    QFileDialog dialogo(pai, titulo, nomeSugerido);
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setNameFilters(filters);
+    dialogo.selectNameFilter(selectedFilter);
     // The caller asks before replacing a file, through this same service, so that the question can be scripted.
     dialogo.setOption(QFileDialog::DontConfirmOverwrite);
-    // "*.xls" gives the extension a name typed without one receives.
-    if (filtro.startsWith(QLatin1String("*."))) dialogo.setDefaultSuffix(filtro.mid(2));
     if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty()) return {};
-    return dialogo.selectedFiles().front();
+    return {dialogo.selectedFiles().front(), dialogo.selectedNameFilter()};
 }
 
 }  // namespace quelva

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -19,9 +20,18 @@ public:
     virtual Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
                               bool padraoNao = false) = 0;
 
-    // The file name chosen in a save dialog opened in the folder or on the name `nomeSugerido`, or empty when
-    // the user gave up. Replacing an existing file is not asked here.
-    virtual QString salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QString& filtro) = 0;
+    // What the user chose in a save dialog: the file's name as typed (empty when the user gave up) and the
+    // type chosen in the list.
+    struct SaveChoice {
+        QString file;
+        QString filter;
+    };
+
+    // A save dialog opened in the folder or on the name `nomeSugerido`, listing the file types `filters` with
+    // `selectedFilter` chosen. No extension is added to the name typed: the caller decides it from the name
+    // and the type. Replacing an existing file is not asked here.
+    virtual SaveChoice salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QStringList& filters,
+                                     const QString& selectedFilter) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -29,7 +39,8 @@ class DialogosQt : public Dialogos {
 public:
     Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
                       bool padraoNao) override;
-    QString salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QString& filtro) override;
+    SaveChoice salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QStringList& filters,
+                             const QString& selectedFilter) override;
 };
 
 // The application's title, shown by message boxes without a title of their own.

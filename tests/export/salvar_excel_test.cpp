@@ -6,56 +6,13 @@
 #include <filesystem>
 
 #include "cell_number.h"
-#include "dialogos_roteiro.h"
-#include "estado.h"
-#include "fixture.h"
-#include "grade.h"
-#include "salvar_excel.h"
-#include "vetor_variavel.h"
-#include "xls_reading.h"
+#include "exportacao.h"
+#include "file_types.h"
 
 namespace {
 
+using namespace export_testing;
 using quelva::Dialogos;
-using testing_support::TempDir;
-using xls_testing::ReadCell;
-
-// A program folder holding a copy of the small sample, its state loaded, and a result grid to save.
-struct Exportacao {
-    TempDir pasta;
-    testing_support::DialogosRoteiro dialogos;
-    std::unique_ptr<quelva::Estado> estado;
-    quelva::Grade grade;
-    int mensagensFrame = 0;
-
-    Exportacao() {
-        std::filesystem::copy_file(std::string(QUELVA_PEQUENA) + "/Quelva.mdb", pasta.file("Quelva.mdb"));
-        estado = std::make_unique<quelva::Estado>(QString::fromStdString(pasta.path()));
-        quelva::CarregarVetorVariavel(estado->VetorVariavel, estado->banco);
-        estado->TituloResultado = "Lumbra 1999";
-        estado->SubTituloResultado = "Tarsenal";
-    }
-    void selecionar(const char* codigo) {
-        for (auto& v : estado->VetorVariavel)
-            if (v.CodVariavel.toText() == codigo) v.Selecionada = jet::Value::boolean(true);
-    }
-    void salvar(int aba) {
-        quelva::SalvarExcel({*estado, dialogos, nullptr, aba, grade, [this](bool v) { mensagensFrame += v ? 1 : 0; }});
-    }
-    std::string destino() const { return pasta.file("resultado.xls"); }
-};
-
-ReadCell texto(const char* t) { return ReadCell::ofText(QString::fromUtf8(t).toStdU16String()); }
-
-// The sheet's column 1 from `de` to `ate` (rows from 1), texts only, "" for an empty row.
-std::vector<std::string> coluna1(const xls_testing::Cells& c, int de, int ate) {
-    std::vector<std::string> v;
-    for (int r = de; r <= ate; ++r) {
-        auto it = c.find({r - 1, 0});
-        v.push_back(it == c.end() ? "" : it->second.value);
-    }
-    return v;
-}
 
 TEST(NumeroPlanilha, ThousandsPointsAndTheDecimalCommaMakeANumber) {
     EXPECT_EQ(quelva::numberFromCellText("1.234"), 1234.0);
@@ -118,7 +75,9 @@ TEST(SalvarExcel, TheSheetOfEachTabTitlesGridNotesAndLegend) {
     EXPECT_EQ(e.mensagensFrame, 3);
     EXPECT_TRUE(e.dialogos.mensagens().empty());
     const auto& s = e.dialogos.salvamentos().at(0);
-    EXPECT_EQ(s.filtro, "*.xls");
+    EXPECT_EQ(s.filtros, (QStringList{"Pasta de trabalho do Excel 97-2003 (*.xls)", "Pasta de trabalho do Excel (*.xlsx)",
+                                      "Texto separado por ponto e vírgula (*.csv)"}));
+    EXPECT_EQ(s.filtroSelecionado, s.filtros[0]);
     EXPECT_EQ(s.nomeSugerido.toStdString(), e.pasta.path());
 }
 
@@ -135,20 +94,32 @@ TEST(SalvarExcel, WithoutAnyTextTheLegendStandsFourPlusTheSelectedRowsBelowTheHe
     EXPECT_EQ(c.at({titulo + 4 + 1 - 1, 0}), texto("Convenções:"));
 }
 
-TEST(SalvarExcel, TheLimitsAreRefusedWithTheirMessagesAndTheLargestGridsAreSaved) {
+TEST(SalvarExcel, PastTheLimitsTheDialogOffersXlsxAndXlsIsRefusedWithItsMessages) {
     Exportacao e;
+    const QString xls = quelva::filterOf(quelva::FileType::Xls), xlsx = quelva::filterOf(quelva::FileType::Xlsx);
+    // Past the rows' limit, .xls typed though .xlsx was offered.
     e.grade.definirTamanho(65531, 1);
+    e.dialogos.escolherArquivo(QString::fromStdString(e.pasta.file("alto.xls")));
     e.salvar(0);
+    // .xls chosen in the list for a name typed without an extension.
     e.grade.definirTamanho(1, 256);
+    e.dialogos.escolherArquivo(QString::fromStdString(e.pasta.file("largo")), xls);
     e.salvar(1);
+    ASSERT_EQ(e.dialogos.salvamentos().size(), 2u);
+    EXPECT_EQ(e.dialogos.salvamentos()[0].filtroSelecionado, xlsx);
+    EXPECT_EQ(e.dialogos.salvamentos()[1].filtroSelecionado, xlsx);
     ASSERT_EQ(e.dialogos.mensagens().size(), 2u);
     EXPECT_EQ(e.dialogos.mensagens()[0].texto.toStdString(),
               "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 65530 linhas.");
     EXPECT_EQ(e.dialogos.mensagens()[1].texto.toStdString(),
               "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 255 colunas.");
     EXPECT_EQ(e.dialogos.mensagens()[0].icone, Dialogos::Icone::Critico);
-    EXPECT_TRUE(e.dialogos.salvamentos().empty());  // no dialog for a grid refused
     EXPECT_EQ(e.mensagensFrame, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.pasta.path()), {}), 1);  // Quelva.mdb alone
+}
+
+TEST(SalvarExcel, TheLargestGridsWithinTheLimitsAreSavedAsXls) {
+    Exportacao e;
 
     // 65530 rows of one column, and one row of 255 columns.
     e.grade.definirTamanho(65530, 1);
@@ -173,7 +144,8 @@ TEST(SalvarExcel, TheLimitsAreRefusedWithTheirMessagesAndTheLargestGridsAreSaved
     EXPECT_EQ(lidos[alto].sheets[1].cells.at({2, 0}), texto("Convenções:"));  // row 65539
     EXPECT_EQ(lidos[alto].sheets[1].cells.at({6, 0}), texto(" -  Fenômeno inexistente"));
     EXPECT_EQ(lidos[largo].sheets.at(0).cells.at({3, 254}), texto("fim"));
-    EXPECT_EQ(e.dialogos.mensagens().size(), 2u);
+    EXPECT_TRUE(e.dialogos.mensagens().empty());
+    EXPECT_EQ(e.dialogos.salvamentos().at(1).filtroSelecionado, quelva::filterOf(quelva::FileType::Xls));
 }
 
 TEST(SalvarExcel, CancellingSaysNothingAndWritesNothing) {

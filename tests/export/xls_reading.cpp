@@ -63,8 +63,10 @@ bool ReadCell::operator==(const ReadCell& other) const {
     return text ? value == other.value : std::memcmp(&number, &other.number, sizeof number) == 0;
 }
 
-std::map<std::string, ReadFile> readWithXlrd(const std::vector<std::string>& paths, bool streamOnly) {
-    std::string command = std::string(QUELVA_PYTHON) + " " + XLS_READER + (streamOnly ? " --stream" : "");
+namespace {
+
+// Runs `command` on the files and gathers what it printed.
+std::map<std::string, ReadFile> readWith(std::string command, const std::vector<std::string>& paths) {
     for (const std::string& p : paths) command += " '" + p + "'";
     const std::string out = run(command);
 
@@ -80,13 +82,22 @@ std::map<std::string, ReadFile> readWithXlrd(const std::vector<std::string>& pat
         } else if (f[0] == "fault") {
             file->fault = unescape(f.at(1));
         } else if (f[0] == "sheet") {
-            file->sheets.push_back({unescape(f.at(1)), {}});
+            file->sheets.emplace_back();
+            file->sheets.back().name = unescape(f.at(1));
         } else if (f[0] == "cell" && !file->sheets.empty()) {
             ReadCell c;
             c.text = f.at(3) == "t";
             if (c.text) c.value = unescape(f.at(4));
             else c.number = std::strtod(std::string(f.at(4)).c_str(), nullptr);
             file->sheets.back().cells[{std::stoi(std::string(f[1])), std::stoi(std::string(f[2]))}] = c;
+        } else if (f[0] == "frozen" && !file->sheets.empty()) {
+            file->sheets.back().frozen = std::string(f.at(1));
+        } else if (f[0] == "width" && !file->sheets.empty()) {
+            file->sheets.back().widths[std::stoi(std::string(f.at(1)))] = std::strtod(std::string(f.at(2)).c_str(), nullptr);
+        } else if (f[0] == "fill" && !file->sheets.empty()) {
+            file->sheets.back().fills[{std::stoi(std::string(f.at(1))), std::stoi(std::string(f.at(2)))}] = std::string(f.at(3));
+        } else if (f[0] == "fields" && !file->sheets.empty()) {
+            file->sheets.back().fieldCounts[std::stoi(std::string(f.at(1)))] = std::stoi(std::string(f.at(2)));
         } else if (f[0] == "stream") {
             file->streamSize = std::stoull(std::string(f.at(1)));
             file->patternBytes = std::stoll(std::string(f.at(2)));
@@ -99,7 +110,19 @@ std::map<std::string, ReadFile> readWithXlrd(const std::vector<std::string>& pat
     return files;
 }
 
+}  // namespace
+
+std::map<std::string, ReadFile> readWithXlrd(const std::vector<std::string>& paths, bool streamOnly) {
+    return readWith(std::string(QUELVA_PYTHON) + " " + XLS_READER + (streamOnly ? " --stream" : ""), paths);
+}
+
 ReadFile readWithXlrd(const std::string& path) { return readWithXlrd(std::vector<std::string>{path}).at(path); }
+
+std::map<std::string, ReadFile> readBack(const std::vector<std::string>& paths) {
+    return readWith(std::string(QUELVA_PYTHON) + " " + READ_BACK, paths);
+}
+
+ReadFile readBack(const std::string& path) { return readBack(std::vector<std::string>{path}).at(path); }
 
 std::string firstDifference(const Cells& expected, const Cells& actual) {
     auto e = expected.begin();

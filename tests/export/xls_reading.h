@@ -1,6 +1,7 @@
 #pragma once
-// What an independent reader finds in the workbooks the tests write: read_xls.py checks each file's
-// structure and reads its cells with Debian's xlrd.
+// What an independent reader finds in the files the tests write: read_xls.py checks each .xls file's
+// structure and reads its cells with Debian's xlrd; read_back.py reads .xlsx files with openpyxl and .csv
+// files with Python's csv module.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -28,6 +29,13 @@ using Cells = std::map<std::pair<int, int>, ReadCell>;
 struct ReadSheet {
     std::string name;
     Cells cells;
+    // .xlsx only: the top-left cell of the pane that scrolls ("" when nothing is frozen), the columns given a
+    // width (in characters) and the cells with a solid background (RRGGBB).
+    std::string frozen;
+    std::map<int, double> widths;
+    std::map<std::pair<int, int>, std::string> fills;
+    // .csv only: the number of fields of each row.
+    std::map<int, int> fieldCounts;
 };
 
 struct ReadFile {
@@ -41,6 +49,9 @@ struct ReadFile {
 // document's checks and its Workbook stream's size and pattern, for files that hold a raw test stream.
 std::map<std::string, ReadFile> readWithXlrd(const std::vector<std::string>& paths, bool streamOnly = false);
 ReadFile readWithXlrd(const std::string& path);
+// .xlsx and .csv files, through read_back.py.
+std::map<std::string, ReadFile> readBack(const std::vector<std::string>& paths);
+ReadFile readBack(const std::string& path);
 
 // "" when the cells are the same, else the first difference, for a failure message.
 std::string firstDifference(const Cells& expected, const Cells& actual);

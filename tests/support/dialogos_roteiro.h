@@ -11,7 +11,7 @@ namespace testing_support {
 
 // A dialogs service for tests: it records every message and save dialog instead of showing it, and answers
 // from a script. Boxes with only an OK button need no answer; a question (Sim/Não) takes the next answer from
-// the queue, and a save dialog the next file name. A question or save dialog with nothing left in its queue
+// the queue, and a save dialog the next file name and type (by default the type the dialog opened with). A question or save dialog with nothing left in its queue
 // fails the test: the code under test asked something the test did not expect.
 class DialogosRoteiro : public quelva::Dialogos {
 public:
@@ -26,11 +26,13 @@ public:
     struct Salvamento {
         QString titulo;
         QString nomeSugerido;
-        QString filtro;
+        QStringList filtros;
+        QString filtroSelecionado;
     };
 
     void responder(Resposta resposta) { respostas_.push_back(resposta); }
-    void escolherArquivo(const QString& nome) { arquivos_.push_back(nome); }
+    // `filtro` empty: the user leaves the type the dialog opened with.
+    void escolherArquivo(const QString& nome, const QString& filtro = QString()) { arquivos_.push_back({nome, filtro}); }
 
     const std::vector<Mensagem>& mensagens() const { return mensagens_; }
     const std::vector<Salvamento>& salvamentos() const { return salvamentos_; }
@@ -50,20 +52,22 @@ public:
         return r;
     }
 
-    QString salvarArquivo(QWidget*, const QString& titulo, const QString& nomeSugerido, const QString& filtro) override {
-        salvamentos_.push_back({titulo, nomeSugerido, filtro});
+    SaveChoice salvarArquivo(QWidget*, const QString& titulo, const QString& nomeSugerido, const QStringList& filters,
+                             const QString& selectedFilter) override {
+        salvamentos_.push_back({titulo, nomeSugerido, filters, selectedFilter});
         if (arquivos_.empty()) {
             ADD_FAILURE() << "unexpected save dialog: " << titulo.toStdString();
             return {};
         }
-        QString nome = arquivos_.front();
+        SaveChoice escolha = arquivos_.front();
         arquivos_.pop_front();
-        return nome;
+        if (escolha.filter.isEmpty()) escolha.filter = selectedFilter;
+        return escolha;
     }
 
 private:
     std::deque<Resposta> respostas_;
-    std::deque<QString> arquivos_;
+    std::deque<SaveChoice> arquivos_;
     std::vector<Mensagem> mensagens_;
     std::vector<Salvamento> salvamentos_;
 };

@@ -20,8 +20,13 @@ public:
     // Flushes the file to disk and renames it over the target.
     void commit();
 
-private:
+    // The temporary file's name, for a writer that opens the file itself: it writes there, and commit() then
+    // puts what it wrote in place.
+    const std::string& temporaryPath() const { return temporary_; }
+    // Throws the failure to save the target for the system's error number, in the user's words.
     [[noreturn]] void fail(int error) const;
+
+private:
     void discard();
 
     std::string target_;
