@@ -12,6 +12,7 @@
 #include "arvore_temas.h"
 #include "cell_number.h"
 #include "consulta.h"
+#include "file_types.h"
 #include "grade.h"
 #include "janela_teste.h"
 #include "locality_entry.h"
@@ -19,6 +20,7 @@
 #include "painel_localidades.h"
 #include "painel_resultado.h"
 #include "painel_variaveis.h"
+#include "tabbed_frame.h"
 #include "xls_reading.h"
 
 namespace {
@@ -109,6 +111,52 @@ TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayou
     }
     EXPECT_GT(numeros, 0);
     EXPECT_FALSE(t.encerrouCom.has_value());
+}
+
+// What a reader must find for a grid cell: its number, or its text.
+xls_testing::ReadCell lidaDe(const QString& texto) {
+    if (const auto n = quelva::numberFromCellText(texto)) return xls_testing::ReadCell::ofNumber(*n);
+    return xls_testing::ReadCell::ofText(texto.toStdU16String());
+}
+
+TEST(CenarioResultado, TheFormato2OfEveryMunicipalityIsSavedAsXlsx) {
+    // The full sample, read where the build put it: the export only reads it.
+    testing_support::TempDir pasta;
+    testing_support::DialogosRoteiro dialogos;
+    quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
+    quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
+    janela.Form_Load();
+    janela.Form_Activate();
+    janela.show();
+    int variaveis = 0;
+    for (auto& v : estado.VetorVariavel)
+        if (variaveis < 6 && !v.CodVariavel.isNull() && v.CodVariavel.toText().rfind("M1_", 0) != 0) {
+            v.Selecionada = jet::Value::boolean(true);
+            ++variaveis;
+        }
+    janela.MnuLocalidades->trigger();
+    QTest::mouseClick(janela.painelLocalidades->FraLoc_cmdmarcartodas, Qt::LeftButton);
+    janela.MnuVerResultado->trigger();
+    ASSERT_TRUE(dialogos.mensagens().empty()) << dialogos.mensagens()[0].texto.toStdString();
+    quelva::PainelResultado* p = janela.painelResultado;
+    p->FraRes_SSTab1->setTab(1);
+    const quelva::Grade& g = p->grade(1);
+    ASSERT_GT(g.colunas(), 255);  // past what an .xls holds
+
+    dialogos.escolherArquivo(QString::fromStdString(pasta.file("estado")));
+    QTest::mouseClick(p->FraRes_CmdSalvar, Qt::LeftButton);
+    ASSERT_TRUE(dialogos.mensagens().empty()) << dialogos.mensagens()[0].texto.toStdString();
+    EXPECT_EQ(dialogos.salvamentos().at(0).filtroSelecionado, quelva::filterOf(quelva::FileType::Xlsx));
+    const xls_testing::ReadFile lido = xls_testing::readBack(pasta.file("estado.xlsx"));
+    ASSERT_EQ(lido.fault, "");
+    const xls_testing::ReadSheet& s = lido.sheets.at(0);
+    EXPECT_EQ(s.name, "Resultado - Formato 2");
+    EXPECT_EQ(s.frozen, "B5");
+    const int R = g.linhas(), C = g.colunas();
+    EXPECT_EQ(s.cells.at({3, 0}), lidaDe(g.texto(0, 0)));
+    EXPECT_EQ(s.cells.at({3 + R / 2, C / 2}), lidaDe(g.texto(R / 2, C / 2)));
+    EXPECT_EQ(s.cells.at({3 + R - 1, C - 1}), lidaDe(g.texto(R - 1, C - 1)));
+    EXPECT_EQ(s.cells.at({3, C - 1}), lidaDe(g.texto(0, C - 1)));
 }
 
 }  // namespace
