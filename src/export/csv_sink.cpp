@@ -1,7 +1,5 @@
 #include "csv_sink.h"
 
-#include "cell_number.h"
-
 namespace quelva {
 
 namespace {
@@ -51,9 +49,10 @@ void CsvSink::text(int row, int column, const QString& text, const QColor&) {
 
 void CsvSink::number(int row, int column, double, const QString& text, const QColor&) {
     moveTo(row, column);
-    // The cell's own digits, sign and decimal comma without the thousands points: exact, and what the
-    // spreadsheet reads back as the same number.
-    buffer_ += SubstituirTexto(text, QStringLiteral("."), QString()).toStdString();
+    // The cell's own digits, sign and decimal comma (all ASCII, as the number rule requires) without the
+    // thousands points: exact, and what the spreadsheet reads back as the same number.
+    for (QChar c : text)
+        if (c != u'.') buffer_ += static_cast<char>(c.unicode());
     flushWhenFull();
 }
 

@@ -22,6 +22,8 @@ TEST(NumeroPlanilha, ThousandsPointsAndTheDecimalCommaMakeANumber) {
     EXPECT_EQ(quelva::numberFromCellText("1234567"), 1234567.0);
     EXPECT_EQ(quelva::numberFromCellText("12.345.678,25"), 12345678.25);
     EXPECT_EQ(quelva::numberFromCellText("0,5"), 0.5);
+    EXPECT_EQ(quelva::numberFromCellText("123.456.789.012.345.678.901.234"), 123456789012345678901234.0);
+    EXPECT_EQ(quelva::numberFromCellText("007"), 7.0);
     for (const char* t : {"1.2345", "1.23", "12.34.567", ".123", "1.", "1,", ",5", "1,2,3", "NR", "SB", "...", "-", "", " 12", "12 ",
                           "1.234.5", "--1", "1e5", "0x1F"})
         EXPECT_FALSE(quelva::numberFromCellText(t).has_value()) << t;
