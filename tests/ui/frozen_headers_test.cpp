@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
@@ -33,6 +34,7 @@ protected:
         v.setFrozenHeaders(1, 1);
         v.resize(420, 320);
         v.show();
+        v.activateWindow();
         QApplication::processEvents();
         f = v.frozenHeaders();
     }
@@ -157,6 +159,10 @@ TEST_F(FrozenHeadersTest, FrozenCellsAreTheGridsOwnToSelectCopyAndReach) {
     QTest::mouseClick(f->columnView()->viewport(), Qt::LeftButton, {}, QPoint(3, y));
     EXPECT_EQ(v.currentIndex(), g.index(linha, 0));
     EXPECT_EQ(v.textoSelecionado(), QStringLiteral("%1,0\n").arg(linha));
+    // The keyboard goes to the grid, whose copy key copies what was clicked.
+    ASSERT_TRUE(v.hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("%1,0\n").arg(linha));
     const int x = area().width() / 2;
     const int colunaClicada = v.columnAt(x);
     QTest::mouseClick(f->rowView()->viewport(), Qt::LeftButton, Qt::ControlModifier, QPoint(x, 3));
