@@ -180,6 +180,24 @@ int main(int argc, char** argv) {
     std::printf("{\"bench\":\"abas_e_rolagem\",\"tab_switch_ms\":%.1f,\"scroll_grid1_ms\":%.1f,\"scroll_grid2_ms\":%.1f,"
                 "\"scroll_grid3_ms\":%.1f,\"goal_ms\":100}\n",
                 abas, rolar[0], rolar[1], rolar[2]);
+    // Page by page, down and right in turn, as a reader pages through Formato 1 and 2: each page the whole grid
+    // painted, the header row and column kept in view included.
+    double pagina[2];
+    for (int i = 0; i < 2; ++i) {
+        p.FraRes_SSTab1->setTab(i);
+        quelva::VisaoGrade* v = p.FraRes_MSFlexGrid[i];
+        v->verticalScrollBar()->setValue(0);
+        v->horizontalScrollBar()->setValue(0);
+        QApplication::processEvents();
+        int passo = 0;
+        pagina[i] = medianaMs(21, [] {}, [&] {
+            QScrollBar* barra = ++passo % 2 ? v->verticalScrollBar() : v->horizontalScrollBar();
+            barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
+            v->repaint();
+        });
+    }
+    std::printf("{\"bench\":\"rolagem_por_pagina\",\"page_grid1_ms\":%.1f,\"page_grid2_ms\":%.1f,\"goal_ms\":100}\n",
+                pagina[0], pagina[1]);
     // With the benchmark's own extra grid of the steps above.
     std::printf("{\"bench\":\"ver_resultado_memoria\",\"peak_rss_mb_at_end\":%.1f}\n", picoMemoriaKb() / 1024.0);
     return 0;

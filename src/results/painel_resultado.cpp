@@ -67,6 +67,9 @@ PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& po
         FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
         FraRes_MSFlexGrid[i]->definirGrade(grades_[i]);
         FraRes_MSFlexGrid[i]->usarPolitica(&politica_);
+        // Formato 1 and 2 are read across a title row and down a name column the reader must keep seeing;
+        // Formato 3 repeats its titles on every row.
+        if (i < 2) FraRes_MSFlexGrid[i]->setFrozenHeaders(1, 1);
     }
     hideGroups();
 

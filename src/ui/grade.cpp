@@ -6,10 +6,12 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <stdexcept>
 #include <string>
 
 #include "error_policy.h"
+#include "frozen_headers.h"
 
 #include "twips.h"
 
@@ -123,10 +125,14 @@ VisaoGrade::VisaoGrade(QWidget* pai) : QTableView(pai) {
     verticalHeader()->setMinimumSectionSize(1);
 }
 
+// The views laid over go first, while the headers, scroll bars and viewport they follow are still whole.
+VisaoGrade::~VisaoGrade() { delete frozen_; }
+
 void VisaoGrade::definirGrade(Grade* grade) {
     if (grade_) disconnect(grade_, nullptr, this, nullptr);
     grade_ = grade;
     setModel(grade);
+    if (frozen_) frozen_->followModel();
     if (grade) {
         connect(grade, &Grade::medidasAlteradas, this, &VisaoGrade::aplicarMedidas);
         aplicarMedidas();
@@ -146,6 +152,26 @@ void VisaoGrade::aplicarMedidas() {
     for (int l = 0; l < grade_->linhas(); ++l) v->resizeSection(l, twipsParaPixels(grade_->alturaLinha(l), dpi));
     h->setUpdatesEnabled(true);
     v->setUpdatesEnabled(true);
+    if (frozen_) frozen_->place();
+}
+
+void VisaoGrade::runHandler(const std::function<void()>& f) {
+    if (politica_) politica_->run(f);
+    else f();
+}
+
+void VisaoGrade::setFrozenHeaders(int rows, int columns) {
+    if (!frozen_) frozen_ = new FrozenHeaders(*this, [this](const std::function<void()>& f) { runHandler(f); });
+    frozen_->set(rows, columns);
+}
+
+int VisaoGrade::frozenRows() const { return frozen_ ? frozen_->rows() : 0; }
+int VisaoGrade::frozenColumns() const { return frozen_ ? frozen_->columns() : 0; }
+
+void VisaoGrade::scrollTo(const QModelIndex& indice, ScrollHint dica) {
+    const int horizontal = horizontalScrollBar()->value(), vertical = verticalScrollBar()->value();
+    QTableView::scrollTo(indice, dica);
+    if (frozen_) frozen_->keepClear(indice, horizontal, vertical);
 }
 
 namespace {
@@ -186,9 +212,7 @@ void VisaoGrade::keyPressEvent(QKeyEvent* e) {
         QTableView::keyPressEvent(e);
         return;
     }
-    auto copiar = [this] { QApplication::clipboard()->setText(textoSelecionado()); };
-    if (politica_) politica_->run(copiar);
-    else copiar();
+    runHandler([this] { QApplication::clipboard()->setText(textoSelecionado()); });
     e->accept();
 }
 

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 #include <QTableView>
+#include <functional>
 #include <vector>
 
 namespace quelva {
@@ -67,18 +68,33 @@ private:
 };
 
 class ErrorPolicy;
+class FrozenHeaders;
 
 // The view of a Grade: no headers, sizes converted from twips at the screen's resolution. Cells can be
-// selected, and Ctrl+C copies the selection as a spreadsheet expects it.
+// selected, and Ctrl+C copies the selection as a spreadsheet expects it. Its first rows and columns may be
+// kept in view while the rest scrolls.
 class VisaoGrade : public QTableView {
     Q_OBJECT
 public:
     explicit VisaoGrade(QWidget* pai = nullptr);
+    ~VisaoGrade() override;
     void definirGrade(Grade* grade);
     Grade* grade() const { return grade_; }
 
-    // The copy key then runs under the program's error policy.
+    // The copy key, and the handlers that keep the frozen rows and columns in place, then run under the
+    // program's error policy.
     void usarPolitica(ErrorPolicy* politica) { politica_ = politica; }
+
+    // The first `rows` rows and `columns` columns stay in view while the rest scrolls (none of either in a new
+    // view). They stay ordinary cells of the grid, with their own colours and sizes, selected and copied like
+    // any other; only the screen keeps them.
+    void setFrozenHeaders(int rows, int columns);
+    int frozenRows() const;
+    int frozenColumns() const;
+    // Null while nothing is frozen.
+    const FrozenHeaders* frozenHeaders() const { return frozen_; }
+
+    void scrollTo(const QModelIndex& indice, ScrollHint dica = EnsureVisible) override;
 
     // The selected cells as tab-separated text: the rectangle that holds the selection, one line per row
     // (cells of it that are not selected stay empty); a text holding a tab, a line break or a quote is put
@@ -90,8 +106,10 @@ protected:
 
 private:
     void aplicarMedidas();
+    void runHandler(const std::function<void()>& f);
     Grade* grade_ = nullptr;
     ErrorPolicy* politica_ = nullptr;
+    FrozenHeaders* frozen_ = nullptr;
 };
 
 // Default sizes of a new row and column, in twips.

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "consulta.h"
+#include "frozen_headers.h"
 #include "grade.h"
 #include "janela_teste.h"
 #include "painel_resultado.h"
@@ -213,6 +214,24 @@ TEST_F(PainelResultadoTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedText) {
     QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(),
               "Município\t" + g.texto(0, 1) + "\n" + g.texto(1, 0) + "\t" + g.texto(1, 1) + "\n");
+}
+
+TEST_F(PainelResultadoTest, FormatoOneAndTwoKeepTheirTitleRowAndNameColumnInView) {
+    selecionarAlgo();
+    verResultado();
+    for (int i = 0; i < 2; ++i) {
+        p->FraRes_SSTab1->setTab(i);
+        QApplication::processEvents();
+        const quelva::VisaoGrade* v = p->FraRes_MSFlexGrid[i];
+        EXPECT_EQ(v->frozenRows(), 1);
+        EXPECT_EQ(v->frozenColumns(), 1);
+        ASSERT_NE(v->frozenHeaders(), nullptr);
+        const QModelIndex canto = v->frozenHeaders()->cornerView()->indexAt(QPoint(1, 1));
+        EXPECT_EQ(canto.data().toString(), i == 0 ? "Município" : "Variáveis");
+        EXPECT_EQ(v->frozenHeaders()->rowView()->height(), v->rowHeight(0));
+    }
+    // Formato 3 repeats its titles on every row: nothing frozen.
+    EXPECT_EQ(p->FraRes_MSFlexGrid[2]->frozenHeaders(), nullptr);
 }
 
 }  // namespace

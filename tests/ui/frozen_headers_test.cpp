@@ -1,0 +1,222 @@
+// The first rows and columns of a grid kept in view: where the views laid over stand and what they show after
+// the grid scrolled, how they follow sizes, and that their cells remain the grid's own.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "frozen_headers.h"
+#include "grade.h"
+
+namespace {
+
+using quelva::Grade;
+using quelva::VisaoGrade;
+
+// A grid of `linhas` × `colunas` cells reading "l,c", with columns and rows of uneven sizes, in a view
+// much smaller than it, shown.
+class FrozenHeadersTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        g.definirTamanho(60, 40);
+        g.iniciarAlteracoes();
+        for (int l = 0; l < 60; ++l)
+            for (int c = 0; c < 40; ++c) g.definirTexto(l, c, QStringLiteral("%1,%2").arg(l).arg(c));
+        for (int c = 0; c < 40; ++c) g.definirLarguraColuna(c, 1200 + 100 * (c % 3));
+        for (int l = 0; l < 60; ++l) g.definirAlturaLinha(l, 360 + 120 * (l % 2));
+        g.definirLarguraColuna(0, 2500);
+        g.definirAlturaLinha(0, 600);
+        g.concluirAlteracoes();
+        v.definirGrade(&g);
+        v.setFrozenHeaders(1, 1);
+        v.resize(420, 320);
+        v.show();
+        v.activateWindow();
+        QApplication::processEvents();
+        f = v.frozenHeaders();
+    }
+    void scroll(int horizontal, int vertical) {
+        v.horizontalScrollBar()->setValue(horizontal);
+        v.verticalScrollBar()->setValue(vertical);
+        QApplication::processEvents();
+    }
+    QRect area() const { return v.viewport()->geometry(); }
+    Grade g;
+    VisaoGrade v;
+    const quelva::FrozenHeaders* f = nullptr;
+};
+
+TEST_F(FrozenHeadersTest, TheHeaderRowAndColumnStayInViewWhereverTheGridScrolls) {
+    ASSERT_NE(f, nullptr);
+    ASSERT_NE(f->rowView(), nullptr);
+    ASSERT_NE(f->columnView(), nullptr);
+    ASSERT_NE(f->cornerView(), nullptr);
+    for (auto [h, vert] : {std::pair{v.horizontalScrollBar()->maximum(), v.verticalScrollBar()->maximum()},
+                           std::pair{v.horizontalScrollBar()->maximum() / 2, 3}, std::pair{0, 0}}) {
+        scroll(h, vert);
+        SCOPED_TRACE(QStringLiteral("rolagem %1, %2").arg(h).arg(vert).toStdString());
+        const QTableView& linha = *f->rowView();
+        const QTableView& coluna = *f->columnView();
+        const QTableView& canto = *f->cornerView();
+        // Over the viewport's top edge, left edge and corner, exactly as big as the frozen cells.
+        EXPECT_EQ(linha.geometry(), QRect(area().x(), area().y(), area().width(), v.rowHeight(0)));
+        EXPECT_EQ(coluna.geometry(), QRect(area().x(), area().y(), v.columnWidth(0), area().height()));
+        EXPECT_EQ(canto.geometry(), QRect(area().x(), area().y(), v.columnWidth(0), v.rowHeight(0)));
+        EXPECT_TRUE(linha.isVisible() && coluna.isVisible() && canto.isVisible());
+        EXPECT_EQ(canto.indexAt(QPoint(1, 1)), g.index(0, 0));
+        EXPECT_EQ(canto.indexAt(QPoint(canto.width() - 1, canto.height() - 1)), g.index(0, 0));
+        // The header row shows row 0 of the very columns the grid shows beneath it, each where the grid has
+        // it; the header column column 0 of the very rows.
+        int colunas = 0, linhas = 0;
+        for (int c = 1; c < g.colunas(); ++c) {
+            const QRect abaixo = v.visualRect(g.index(30, c));
+            if (abaixo.right() < 0 || abaixo.left() >= area().width()) continue;
+            ++colunas;
+            const QRect acima = linha.visualRect(g.index(0, c));
+            EXPECT_EQ(acima.left(), abaixo.left()) << c;
+            EXPECT_EQ(acima.width(), abaixo.width()) << c;
+            EXPECT_EQ(acima.top(), 0) << c;
+            EXPECT_EQ(linha.indexAt(QPoint(abaixo.center().x(), linha.height() / 2)), g.index(0, c)) << c;
+        }
+        for (int l = 1; l < g.linhas(); ++l) {
+            const QRect ao_lado = v.visualRect(g.index(l, 20));
+            if (ao_lado.bottom() < 0 || ao_lado.top() >= area().height()) continue;
+            ++linhas;
+            const QRect fixa = coluna.visualRect(g.index(l, 0));
+            EXPECT_EQ(fixa.top(), ao_lado.top()) << l;
+            EXPECT_EQ(fixa.height(), ao_lado.height()) << l;
+            EXPECT_EQ(fixa.left(), 0) << l;
+            EXPECT_EQ(coluna.indexAt(QPoint(coluna.width() / 2, ao_lado.center().y())), g.index(l, 0)) << l;
+        }
+        EXPECT_GE(colunas, 3);
+        EXPECT_GE(linhas, 3);
+    }
+    // Far right and down, the last cells sit beside the headers of their row and column.
+    scroll(v.horizontalScrollBar()->maximum(), v.verticalScrollBar()->maximum());
+    const QRect ultimaColuna = f->rowView()->visualRect(g.index(0, 39));
+    EXPECT_EQ(ultimaColuna.left(), v.visualRect(g.index(59, 39)).left());
+    EXPECT_LE(ultimaColuna.right(), area().width());
+    const QRect ultimaLinha = f->columnView()->visualRect(g.index(59, 0));
+    EXPECT_EQ(ultimaLinha.top(), v.visualRect(g.index(59, 39)).top());
+    EXPECT_LE(ultimaLinha.bottom(), area().height());
+    // The wheel over a header edge scrolls the whole grid, headers following.
+    const int antes = v.verticalScrollBar()->value();
+    QWheelEvent roda(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f->rowView()->viewport(), &roda);
+    QApplication::processEvents();
+    EXPECT_LT(v.verticalScrollBar()->value(), antes);
+    EXPECT_EQ(f->rowView()->indexAt(QPoint(1, 1)).row(), 0);
+    EXPECT_EQ(f->columnView()->indexAt(QPoint(1, area().height() - 1)), g.index(v.rowAt(area().height() - 1), 0));
+}
+
+TEST_F(FrozenHeadersTest, SizesAndPlaceFollowTheGridAndTheView) {
+    // Measures of the grid, a section set on the view itself, and the view resized.
+    g.definirLarguraColuna(0, 3000);
+    g.definirAlturaLinha(0, 900);
+    v.setColumnWidth(7, 77);
+    v.setRowHeight(9, 55);
+    v.resize(600, 500);
+    QApplication::processEvents();
+    for (const QTableView* o : {f->rowView(), f->columnView(), f->cornerView()}) {
+        SCOPED_TRACE(o->objectName().toStdString());
+        for (int c : {0, 7, 39}) EXPECT_EQ(o->columnWidth(c), v.columnWidth(c));
+        for (int l : {0, 9, 59}) EXPECT_EQ(o->rowHeight(l), v.rowHeight(l));
+    }
+    EXPECT_EQ(f->rowView()->columnWidth(7), 77);
+    EXPECT_EQ(f->columnView()->rowHeight(9), 55);
+    EXPECT_EQ(f->rowView()->geometry(), QRect(area().x(), area().y(), area().width(), v.rowHeight(0)));
+    EXPECT_EQ(f->columnView()->geometry(), QRect(area().x(), area().y(), v.columnWidth(0), area().height()));
+    EXPECT_EQ(f->cornerView()->size(), QSize(v.columnWidth(0), v.rowHeight(0)));
+
+    // A grid filled anew with other sizes; then cut to nothing, which leaves nothing to lay over.
+    g.definirTamanho(80, 50);
+    g.definirLarguraColuna(45, 2000);
+    QApplication::processEvents();
+    EXPECT_EQ(f->rowView()->columnWidth(45), v.columnWidth(45));
+    scroll(v.horizontalScrollBar()->maximum(), v.verticalScrollBar()->maximum());
+    EXPECT_EQ(f->rowView()->visualRect(g.index(0, 49)).left(), v.visualRect(g.index(79, 49)).left());
+    EXPECT_LE(f->rowView()->visualRect(g.index(0, 49)).right(), area().width());
+    g.definirTamanho(0, 0);
+    QApplication::processEvents();
+    EXPECT_FALSE(f->rowView()->isVisible());
+    EXPECT_FALSE(f->columnView()->isVisible());
+    EXPECT_FALSE(f->cornerView()->isVisible());
+    // A frozen edge as large as the viewport covers it and no more.
+    g.definirTamanho(3, 3);
+    g.definirAlturaLinha(0, 20000);
+    QApplication::processEvents();
+    EXPECT_EQ(f->rowView()->height(), area().height());
+}
+
+TEST_F(FrozenHeadersTest, FrozenCellsAreTheGridsOwnToSelectCopyAndReach) {
+    scroll(v.horizontalScrollBar()->maximum() / 2, v.verticalScrollBar()->maximum() / 2);
+    // A click on a frozen cell selects it in the grid, where the copy finds it.
+    const int y = area().height() / 2;
+    const int linha = v.rowAt(y);
+    QTest::mouseClick(f->columnView()->viewport(), Qt::LeftButton, {}, QPoint(3, y));
+    EXPECT_EQ(v.currentIndex(), g.index(linha, 0));
+    EXPECT_EQ(v.textoSelecionado(), QStringLiteral("%1,0\n").arg(linha));
+    // The keyboard goes to the grid, whose copy key copies what was clicked.
+    ASSERT_TRUE(v.hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("%1,0\n").arg(linha));
+    const int x = area().width() / 2;
+    const int colunaClicada = v.columnAt(x);
+    QTest::mouseClick(f->rowView()->viewport(), Qt::LeftButton, Qt::ControlModifier, QPoint(x, 3));
+    EXPECT_TRUE(v.selectionModel()->isSelected(g.index(0, colunaClicada)));
+    EXPECT_TRUE(v.selectionModel()->isSelected(g.index(linha, 0)));
+
+    // Reaching a cell of the header row scrolls sideways only; a cell hidden under the header row comes out
+    // from under it.
+    const int vertical = v.verticalScrollBar()->value();
+    v.scrollTo(g.index(0, 39));
+    EXPECT_EQ(v.verticalScrollBar()->value(), vertical);
+    EXPECT_LE(v.visualRect(g.index(0, 39)).right(), area().width());
+    const QModelIndex escondida = g.index(v.rowAt(1), 5);
+    ASSERT_LT(v.visualRect(escondida).top(), f->rowView()->height());
+    v.scrollTo(escondida);
+    EXPECT_GE(v.visualRect(escondida).top(), f->rowView()->height());
+    EXPECT_LT(v.verticalScrollBar()->value(), vertical);
+    // Likewise under the header column, and the other way for a cell of the header column.
+    const int horizontal = v.horizontalScrollBar()->value();
+    const QModelIndex coberta = g.index(20, v.columnAt(1));
+    v.scrollTo(coberta);
+    EXPECT_GE(v.visualRect(coberta).left(), f->columnView()->width());
+    v.horizontalScrollBar()->setValue(horizontal);
+    v.scrollTo(g.index(58, 0));
+    EXPECT_EQ(v.horizontalScrollBar()->value(), horizontal);
+    EXPECT_GE(v.visualRect(g.index(58, 0)).top(), f->rowView()->height());
+    EXPECT_LE(v.visualRect(g.index(58, 0)).bottom(), area().height());
+}
+
+TEST(FrozenHeaders, NoneInANewViewAndNoneLeftWhenUnfrozen) {
+    Grade g;
+    g.definirTamanho(5, 5);
+    VisaoGrade v;
+    v.definirGrade(&g);
+    EXPECT_EQ(v.frozenHeaders(), nullptr);
+    EXPECT_EQ(v.frozenRows(), 0);
+    EXPECT_TRUE(v.findChildren<QTableView*>().isEmpty());
+    v.setFrozenHeaders(1, 0);
+    EXPECT_EQ(v.findChildren<QTableView*>().size(), 1);
+    EXPECT_EQ(v.frozenHeaders()->columnView(), nullptr);
+    v.setFrozenHeaders(2, 1);
+    EXPECT_EQ(v.frozenRows(), 2);
+    EXPECT_EQ(v.frozenColumns(), 1);
+    EXPECT_EQ(v.findChildren<QTableView*>().size(), 3);
+    // Another grid for the same view: the views laid over show it and share its selection.
+    Grade outra;
+    outra.definirTamanho(4, 4);
+    v.definirGrade(&outra);
+    for (const QTableView* o : v.findChildren<QTableView*>()) {
+        EXPECT_EQ(o->model(), &outra);
+        EXPECT_EQ(o->selectionModel(), v.selectionModel());
+    }
+    v.setFrozenHeaders(0, 0);
+    EXPECT_TRUE(v.findChildren<QTableView*>().isEmpty());
+}
+
+}  // namespace
