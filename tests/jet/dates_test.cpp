@@ -6,6 +6,7 @@
 #include "connection.h"
 #include "error.h"
 #include "fixture.h"
+#include "statement_helpers.h"
 
 namespace {
 
@@ -22,13 +23,7 @@ protected:
     void SetUp() override {
         if (!db_) GTEST_SKIP() << "the shared test data folder (../shared/testdata) is not beside the checkout";
     }
-    // The first column of every row, joined by commas.
-    static std::string rows(const std::string& sql) {
-        jet::Recordset rs = db_->openRecordset(sql);
-        std::string out;
-        for (; !rs.eof(); rs.moveNext()) out += (out.empty() ? "" : ",") + rs.field(0).toText();
-        return out;
-    }
+    static std::string rows(const std::string& sql) { return testing_support::firstColumn(db_->openRecordset(sql)); }
     static std::string one(const std::string& sql) { return db_->openRecordset(sql).field(0).toText(); }
 
     static jet::Connection* db_;
@@ -90,10 +85,8 @@ TEST(StoredDates, OlderFilesKeepTheirDates) {
     const std::string folder = testing_support::testdataFolder();
     if (folder.empty()) GTEST_SKIP() << "the shared test data folder (../shared/testdata) is not beside the checkout";
     jet::Connection old = jet::Connection::open(folder + "/oldDatesV2007.accdb");
-    jet::Recordset rs = old.openRecordset("Select DateField From Table1 Order By DateField");
-    std::string all;
-    for (; !rs.eof(); rs.moveNext()) all += rs.field(0).toText() + ";";
-    EXPECT_EQ(all, "1392-01-10;1492-01-10;1582-10-14;1582-10-15;");
+    EXPECT_EQ(testing_support::firstColumn(old.openRecordset("Select DateField From Table1 Order By DateField")),
+              "1392-01-10,1492-01-10,1582-10-14,1582-10-15");
     EXPECT_EQ(old.openRecordset("Select ID From Table1 Where DateField = #10/15/1582#").field(0).toText(), "1");
     jet::Connection jet4 = jet::Connection::open(folder + "/DateTestDatabase.mdb");
     EXPECT_EQ(jet4.openRecordset("Select Count(*) From DateTest Where DateTimeCol = #12/2/2021#").field(0).toText(), "3");

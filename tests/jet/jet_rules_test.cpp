@@ -7,6 +7,7 @@
 #include "connection.h"
 #include "error.h"
 #include "fixture.h"
+#include "statement_helpers.h"
 
 namespace {
 
@@ -31,21 +32,8 @@ protected:
 
     static jet::Value eval(const std::string& expr) { return db_->openRecordset("Select " + expr + " From one").field(0); }
     static std::string text(const std::string& expr) { return eval(expr).toText(); }
-    // The first column of every row, joined by commas.
-    static std::string rows(const std::string& sql) {
-        jet::Recordset rs = db_->openRecordset(sql);
-        std::string out;
-        for (; !rs.eof(); rs.moveNext()) out += (out.empty() ? "" : ",") + rs.field(0).toText();
-        return out;
-    }
-    static std::string error(const std::string& sql) {
-        try {
-            db_->openRecordset(sql);
-        } catch (const jet::Error& e) {
-            return e.what();
-        }
-        return "(no error)";
-    }
+    static std::string rows(const std::string& sql) { return testing_support::firstColumn(db_->openRecordset(sql)); }
+    static std::string error(const std::string& sql) { return testing_support::errorOf(*db_, sql); }
 
     static testing_support::TempDir* dir_;
     static jet::Connection* db_;

@@ -8,6 +8,7 @@
 #include "connection.h"
 #include "error.h"
 #include "fixture.h"
+#include "statement_helpers.h"
 
 namespace {
 
@@ -29,14 +30,7 @@ protected:
         delete dir_;
     }
     static std::string text(const std::string& sql) { return db_->openRecordset(sql).field(0).toText(); }
-    static std::string error(const std::string& sql) {
-        try {
-            db_->openRecordset(sql);
-        } catch (const jet::Error& e) {
-            return e.what();
-        }
-        return "(no error)";
-    }
+    static std::string error(const std::string& sql) { return testing_support::errorOf(*db_, sql); }
     static std::string chain(int terms, const char* op = " + ") {
         std::string s = "1";
         for (int i = 1; i < terms; ++i) s += std::string(op) + "1";
