@@ -276,7 +276,7 @@ std::optional<std::string> formatValue(const Value& v, std::string_view formatTe
     double number = 0;
     const bool isText = v.kind() == Value::Kind::Text;
     bool isDate = isText && parseDateText(v.toText(), date);
-    if (isText && !isDate) {
+    if (isText && !isDate && !format.empty()) {  // without a format a text stays as written
         if (const auto d = readDate(v.toText())) { date = *d; isDate = true; }
     }
     const bool isNumber = !isText || parseNumber(v.toText(), number);

@@ -271,6 +271,7 @@ TEST_F(JetRules, CDateAndIsDateReadTheFormsPeopleWrite) {
     EXPECT_EQ(text("#Aug 4, 1994 6:00 PM#"), "1994-08-04 18:00:00");
     EXPECT_EQ(text("Year('8/4/1994')"), "1994");
     EXPECT_EQ(text("Format('8/4/1994', 'yyyy-mm')"), "1994-08");
+    EXPECT_EQ(text("Format('8-4-94')"), "8-4-94");
     EXPECT_THROW(eval("CDate('2/30/2000')"), jet::Error);
     EXPECT_THROW(eval("CDate('8/4/1994 25:00')"), jet::Error);
     EXPECT_THROW(eval("CDate('Agosto 4, 1994')"), jet::Error);
