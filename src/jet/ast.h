@@ -36,6 +36,9 @@ struct Expr {
     bool star = false;
     std::vector<std::unique_ptr<Expr>> args;
     std::shared_ptr<SelectStatement> sub;  // In (Select ...), Exists, a subquery as a value
+    // Levels from here to the deepest leaf, through subqueries too. The parser refuses a tree deeper than its
+    // limit, so that every walk of the tree, which recurses once per level, stays within the stack.
+    int height = 1;
 
     // True when the expression yields a truth value (a comparison, a logical operator ...).
     bool isCondition() const;

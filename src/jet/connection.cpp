@@ -253,7 +253,7 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     for (int i = 0; i < cols; ++i) {
         d->names.emplace_back(sqlite3_column_name(st, i));
         d->foldedNames.push_back(lowerCase(d->names.back()));
-        boolean[i] = declaredBoolean(sqlite3_column_decltype(st, i)) || t.booleanColumns.count(d->names.back()) > 0;
+        boolean[i] = declaredBoolean(sqlite3_column_decltype(st, i));
     }
     // Top n keeps the rows tied with the n-th under the Order By; Top n Percent needs every row counted first.
     const bool percent = t.top >= 0 && t.percent;

@@ -4,6 +4,12 @@
 
 namespace jet {
 
+// Jet's own messages for what goes wrong inside an expression.
+inline constexpr const char* kTypeMismatch = "Tipos incompatíveis na expressão.";
+inline constexpr const char* kInvalidArgument = "Chamada de procedimento ou argumento inválido.";
+inline constexpr const char* kInvalidNull = "Uso inválido de Null.";
+inline constexpr const char* kOverflow = "Estouro de capacidade na expressão.";
+
 // Every failure of the engine: a file that cannot be opened, a statement it cannot run, a recordset used
 // the wrong way. The message is written for the person at the keyboard, since callers that do not trap
 // errors show it as it stands.

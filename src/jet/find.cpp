@@ -135,18 +135,46 @@ void check(int rc, sqlite3* db, const std::string& what) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) throw Error(what + ": " + sqlite3_errmsg(db));
 }
 
+constexpr const char* kScratchFailed = "Não foi possível preparar a pesquisa no recordset";
 
-// Copies the rows into the scratch database once, as a table with the recordset's field names.
+// The scratch table's own key: a name none of the recordset's fields has, so that every field keeps its
+// place and a criterion on a field named like the key reads the field.
+std::string keyName(const RecordsetData& d) {
+    std::string key = "jet_row";
+    for (int n = 1;; ++n) {
+        bool taken = false;
+        for (const auto& f : d.foldedNames) taken = taken || f == key;
+        if (!taken) return key;
+        key = "jet_row" + std::to_string(n);
+    }
+}
+
+void bindValue(sqlite3_stmt* st, int p, const Value& v, int& rc) {
+    switch (v.kind()) {
+    case Value::Kind::Null: rc = sqlite3_bind_null(st, p); break;
+    case Value::Kind::Integer: case Value::Kind::Boolean: rc = sqlite3_bind_int64(st, p, v.toInteger()); break;
+    case Value::Kind::Double: rc = sqlite3_bind_double(st, p, v.toDouble()); break;
+    case Value::Kind::Text: {
+        const std::string& t = v.toText();
+        rc = sqlite3_bind_text(st, p, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    }
+}
+
+// Copies the rows into the scratch database once, as a table with the recordset's field names. Every step is
+// checked: a copy that stopped half-way would answer from part of the rows.
 void ensureScratch(RecordsetData& d) {
     if (!d.scratchTable.empty()) return;
     sqlite3* db = d.database->scratchHandle();
-    std::string table = "rs" + std::to_string(d.database->nextScratchTable++);
-    std::string create = "CREATE TABLE " + table + " (rid INTEGER PRIMARY KEY";
+    const std::string table = "rs" + std::to_string(d.database->nextScratchTable++);
+    d.scratchKey = keyName(d);
+    std::string create = "CREATE TABLE " + table + " (" + quoteName(d.scratchKey) + " INTEGER PRIMARY KEY";
     std::vector<std::string> seen;
     std::vector<int> kept;
     for (int c = 0; c < d.columns(); ++c) {
         // A repeated name (possible in a join) is reachable through its first column only, as in Jet.
-        bool dup = d.foldedNames[c] == "rid";
+        bool dup = false;
         for (const auto& s : seen) dup = dup || s == d.foldedNames[c];
         if (dup) continue;
         seen.push_back(d.foldedNames[c]);
@@ -154,35 +182,41 @@ void ensureScratch(RecordsetData& d) {
         create += ", " + quoteName(d.names[c]);
     }
     create += ")";
-    check(sqlite3_exec(db, create.c_str(), nullptr, nullptr, nullptr), db, "Não foi possível preparar a pesquisa");
+    check(sqlite3_exec(db, create.c_str(), nullptr, nullptr, nullptr), db, kScratchFailed);
     std::string insert = "INSERT INTO " + table + " VALUES (?";
     for (std::size_t i = 0; i < kept.size(); ++i) insert += ", ?";
     insert += ")";
     sqlite3_stmt* st = nullptr;
-    check(sqlite3_prepare_v2(db, insert.c_str(), -1, &st, nullptr), db, "Não foi possível preparar a pesquisa");
-    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
-    for (int r = 0; r < d.rows; ++r) {
-        sqlite3_bind_int(st, 1, r);
-        for (std::size_t i = 0; i < kept.size(); ++i) {
-            const Value& v = d.cell(r, kept[i]);
-            int p = static_cast<int>(i) + 2;
-            switch (v.kind()) {
-            case Value::Kind::Null: sqlite3_bind_null(st, p); break;
-            case Value::Kind::Integer: case Value::Kind::Boolean: sqlite3_bind_int64(st, p, v.toInteger()); break;
-            case Value::Kind::Double: sqlite3_bind_double(st, p, v.toDouble()); break;
-            case Value::Kind::Text: {
-                const std::string& t = v.toText();
-                sqlite3_bind_text(st, p, t.data(), static_cast<int>(t.size()), SQLITE_TRANSIENT);
-                break;
-            }
-            }
-        }
-        sqlite3_step(st);
-        sqlite3_reset(st);
+    int rc = sqlite3_prepare_v2(db, insert.c_str(), -1, &st, nullptr);
+    bool begun = false;
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+        begun = rc == SQLITE_OK;
     }
-    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    for (int r = 0; r < d.rows && rc == SQLITE_OK; ++r) {
+        rc = sqlite3_bind_int(st, 1, r);
+        for (std::size_t i = 0; i < kept.size() && rc == SQLITE_OK; ++i)
+            bindValue(st, static_cast<int>(i) + 2, d.cell(r, kept[i]), rc);
+        if (rc == SQLITE_OK) rc = sqlite3_step(st);
+        if (rc == SQLITE_DONE) rc = sqlite3_reset(st);
+    }
+    if (rc == SQLITE_OK && begun) rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string m = sqlite3_errmsg(db);
+        sqlite3_finalize(st);
+        if (begun) sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_exec(db, ("DROP TABLE IF EXISTS " + table).c_str(), nullptr, nullptr, nullptr);
+        throw Error(std::string(kScratchFailed) + ": " + m);
+    }
     sqlite3_finalize(st);
     d.scratchTable = table;
+}
+
+// A criterion names only the recordset's fields: not the scratch table's key, nor anything else there.
+void checkFields(RecordsetData& d, const Expr& e) {
+    if (e.kind == Expr::Kind::Column && d.columnOf(e.name) < 0)
+        throw Error("O campo '" + e.name + "' do critério não existe no recordset.");
+    for (const auto& a : e.args) checkFields(d, *a);
 }
 
 // Criteria name the recordset's fields; a table qualifier ("V.NumSeq") has nothing left to qualify.
@@ -193,9 +227,10 @@ void dropQualifiers(Expr& e) {
 
 int findBySql(RecordsetData& d, Expr& criterion, const std::string& text) {
     dropQualifiers(criterion);
+    checkFields(d, criterion);
     ensureScratch(d);
     sqlite3* db = d.database->scratchHandle();
-    std::string sql = "SELECT min(rid) FROM " + d.scratchTable + " WHERE " + translateExpression(criterion);
+    std::string sql = "SELECT min(" + quoteName(d.scratchKey) + ") FROM " + d.scratchTable + " WHERE " + translateExpression(criterion);
     sqlite3_stmt* st = nullptr;
     if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) {
         std::string m = sqlite3_errmsg(db);

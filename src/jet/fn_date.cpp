@@ -1,4 +1,4 @@
-// Jet's date functions, on dates kept as text (see jet_date.h).
+// Jet's date functions, on the engine's dates (see jet_date.h).
 #include <cmath>
 #include <ctime>
 #include <string>
@@ -11,17 +11,22 @@
 namespace jet::fn {
 namespace {
 
-// A date argument: a date text or a serial number. False after setting the error.
+// A date argument: a date, a text that reads as one, or a serial number. False after setting the error.
 bool argDate(sqlite3_context* ctx, sqlite3_value* v, DateTime& out) {
     if (isNull(v)) { resultError(ctx, kInvalidNull); return false; }
-    if (sqlite3_value_type(v) == SQLITE_TEXT && parseDateText(argText(v), out)) return true;
-    Num n;
-    if (sqlite3_value_type(v) != SQLITE_TEXT && argNumber(v, n)) {
-        out = fromSerial(n.value());
-        if (inDateRange(out)) return true;
+    if (sqlite3_value_type(v) == SQLITE_TEXT) {
+        const std::string t = argText(v);
+        if (parseDateText(t, out)) return true;
+        if (const auto d = readDate(t)) { out = *d; return true; }
+        resultError(ctx, kTypeMismatch);
+        return false;
     }
-    resultError(ctx, kTypeMismatch);
-    return false;
+    Num n;
+    if (!argNumber(v, n)) { resultError(ctx, kTypeMismatch); return false; }
+    const auto d = fromSerial(n.value());
+    if (!d) { resultError(ctx, kOverflow); return false; }
+    out = *d;
+    return true;
 }
 
 void resultDate(sqlite3_context* ctx, const DateTime& d) {
@@ -118,8 +123,9 @@ void dateadd(sqlite3_context* ctx, int, sqlite3_value** a) {
     double n;
     DateTime d;
     if (!argInterval(ctx, a[0], iv) || !argReal(ctx, a[1], n) || !argDate(ctx, a[2], d)) return;
-    const auto k = static_cast<std::int64_t>(std::trunc(n));
-    if (std::fabs(n) > 4e6) { resultError(ctx, kInvalidArgument); return; }
+    // Beyond four million days every interval leaves Jet's range of dates.
+    if (!(std::fabs(n) <= 4e6)) { resultError(ctx, kInvalidArgument); return; }
+    const std::int64_t k = *wholeNumber(std::trunc(n));
     switch (iv) {
     case Interval::Year: d = addMonths(d, k * 12); break;
     case Interval::Quarter: d = addMonths(d, k * 3); break;
@@ -216,9 +222,25 @@ void dateserial(sqlite3_context* ctx, int, sqlite3_value** a) {
     resultDate(ctx, {daysFromCivil(y, m, d), 0});
 }
 
+// CDate also takes a number written as text, as a serial.
 void cdate(sqlite3_context* ctx, int, sqlite3_value** a) {
     DateTime d;
-    if (argDate(ctx, a[0], d)) resultDate(ctx, d);
+    double serial;
+    if (sqlite3_value_type(a[0]) == SQLITE_TEXT && !readDate(argText(a[0])) && parseNumber(argText(a[0]), serial)) {
+        const auto fromText = fromSerial(serial);
+        if (!fromText) { resultError(ctx, kOverflow); return; }
+        d = *fromText;
+    } else if (!argDate(ctx, a[0], d)) {
+        return;
+    }
+    resultDate(ctx, d);
+}
+
+// IsDate: whether CDate would take the value: a date or a text that reads as one (a number is not).
+void isdate(sqlite3_context* ctx, int, sqlite3_value** a) {
+    DateTime d;
+    const bool date = sqlite3_value_type(a[0]) == SQLITE_TEXT && (parseDateText(argText(a[0]), d) || readDate(argText(a[0])));
+    sqlite3_result_int(ctx, date ? 1 : 0);
 }
 
 }  // namespace jet::fn

@@ -19,6 +19,8 @@ void bitOr(sqlite3_context*, int, sqlite3_value**);
 void bitNot(sqlite3_context*, int, sqlite3_value**);
 void like(sqlite3_context*, int, sqlite3_value**);
 void val(sqlite3_context*, int, sqlite3_value**);
+void isnumeric(sqlite3_context*, int, sqlite3_value**);
+void sqr(sqlite3_context*, int, sqlite3_value**);
 void clng(sqlite3_context*, int, sqlite3_value**);
 void cint(sqlite3_context*, int, sqlite3_value**);
 void cbyte(sqlite3_context*, int, sqlite3_value**);
@@ -51,6 +53,7 @@ void rtrim(sqlite3_context*, int, sqlite3_value**);
 void len(sqlite3_context*, int, sqlite3_value**);
 void cstr(sqlite3_context*, int, sqlite3_value**);
 void space(sqlite3_context*, int, sqlite3_value**);
+void string(sqlite3_context*, int, sqlite3_value**);
 void instr(sqlite3_context*, int, sqlite3_value**);
 void chr(sqlite3_context*, int, sqlite3_value**);
 void asc(sqlite3_context*, int, sqlite3_value**);
@@ -72,5 +75,6 @@ void datediff(sqlite3_context*, int, sqlite3_value**);
 void datepart(sqlite3_context*, int, sqlite3_value**);
 void dateserial(sqlite3_context*, int, sqlite3_value**);
 void cdate(sqlite3_context*, int, sqlite3_value**);
+void isdate(sqlite3_context*, int, sqlite3_value**);
 
 }  // namespace jet::fn

@@ -1,7 +1,10 @@
 // Jet's operators and its number functions and conversions.
+#include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "fn_impl.h"
 #include "jet_date.h"
@@ -14,6 +17,12 @@ namespace {
 
 // The largest Currency, 922337203685477.5807, as a double.
 constexpr double kCurrencyLimit = 922337203685477.5807;
+
+// A Double result; Jet stops the statement where the value leaves a Double's range.
+void resultReal(sqlite3_context* ctx, double r) {
+    if (std::isfinite(r)) sqlite3_result_double(ctx, r);
+    else resultError(ctx, kOverflow);
+}
 
 bool numbersOrNull(sqlite3_context* ctx, sqlite3_value** a, int n, Num* out) {
     for (int i = 0; i < n; ++i) {
@@ -42,9 +51,9 @@ bool dateArith(sqlite3_context* ctx, sqlite3_value** a) {
     if (dx == dy || (Op == '-' && dy)) return false;
     Num n;
     if (!argNumber(dx ? a[1] : a[0], n)) return false;
-    DateTime r = fromSerial(toSerial(dx ? x : y) + (Op == '-' ? -n.value() : n.value()));
-    if (!inDateRange(r)) resultError(ctx, kInvalidArgument);
-    else resultText(ctx, dateText(r));
+    const std::optional<DateTime> r = fromSerial(toSerial(dx ? x : y) + (Op == '-' ? -n.value() : n.value()));
+    if (!r) resultError(ctx, kOverflow);
+    else resultText(ctx, dateText(*r));
     return true;
 }
 
@@ -69,25 +78,29 @@ void arith(sqlite3_context* ctx, sqlite3_value** a) {
                                   : __builtin_mul_overflow(x.i, y.i, &r);
             if (!over) { sqlite3_result_int64(ctx, r); return; }
         }
-        double r = Op == '+' ? x.value() + y.value() : Op == '-' ? x.value() - y.value() : x.value() * y.value();
-        sqlite3_result_double(ctx, r);
+        resultReal(ctx, Op == '+' ? x.value() + y.value() : Op == '-' ? x.value() - y.value() : x.value() * y.value());
         return;
     }
     case '/':
         if (y.value() == 0) { resultError(ctx, "Divisão por zero."); return; }
-        sqlite3_result_double(ctx, x.value() / y.value());
+        resultReal(ctx, x.value() / y.value());
         return;
     case '\\': case '%': {
         // Integer division and Mod round their operands to whole numbers first, as VBA does.
-        std::int64_t ix = x.isInt ? x.i : static_cast<std::int64_t>(std::nearbyint(x.d));
-        std::int64_t iy = y.isInt ? y.i : static_cast<std::int64_t>(std::nearbyint(y.d));
-        if (iy == 0) { resultError(ctx, "Divisão por zero."); return; }
-        sqlite3_result_int64(ctx, Op == '\\' ? ix / iy : ix % iy);
+        const std::optional<std::int64_t> ix = x.isInt ? x.i : wholeNumber(x.d), iy = y.isInt ? y.i : wholeNumber(y.d);
+        if (!ix || !iy) { resultError(ctx, kOverflow); return; }
+        if (*iy == 0) { resultError(ctx, "Divisão por zero."); return; }
+        // The one quotient beyond 64 bits: the processor stops the program on it rather than answer.
+        if (*ix == INT64_MIN && *iy == -1) { resultError(ctx, kOverflow); return; }
+        sqlite3_result_int64(ctx, Op == '\\' ? *ix / *iy : *ix % *iy);
         return;
     }
-    case '^':
-        sqlite3_result_double(ctx, std::pow(x.value(), y.value()));
+    case '^': {
+        const double r = std::pow(x.value(), y.value());
+        if (std::isnan(r)) resultError(ctx, kInvalidArgument);  // a negative number to a fractional power
+        else resultReal(ctx, r);
         return;
+    }
     }
 }
 
@@ -150,16 +163,101 @@ void like(sqlite3_context* ctx, int, sqlite3_value** a) {
     sqlite3_result_int(ctx, jetLike(argText(a[0]), argText(a[1])) ? 1 : 0);
 }
 
-// Val: the number at the start of a text, 0 when there is none.
+namespace {
+
+// "&H1F", "&O17" or "&17" in Val's text, `t` past the "&": a whole number that up to 16 bits is an Integer
+// ("&HFFFF" is -1) and up to 32 a Long, as VBA reads them. False beyond 32 bits.
+bool radixNumber(std::string_view t, double& out) {
+    int base = 8;
+    if (!t.empty() && (t[0] == 'H' || t[0] == 'h')) { base = 16; t.remove_prefix(1); }
+    else if (!t.empty() && (t[0] == 'O' || t[0] == 'o')) t.remove_prefix(1);
+    std::uint64_t v = 0;
+    for (char c : t) {
+        const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : 99;
+        if (d >= base) break;
+        v = v * static_cast<unsigned>(base) + static_cast<unsigned>(d);
+        if (v > 0xFFFFFFFFu) return false;
+    }
+    out = v <= 0xFFFF ? static_cast<std::int16_t>(v) : static_cast<std::int32_t>(v);
+    return true;
+}
+
+}  // namespace
+
+// Val: the number at the start of a text, 0 when there is none. Blanks, tabs and line breaks anywhere are
+// skipped; an exponent (E or D) counts, and "&H" / "&O" begin a hexadecimal or octal number.
 void val(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (isNull(a[0])) { resultError(ctx, kInvalidNull); return; }
-    std::string digits;
-    for (char c : argText(a[0])) {
-        if (c == ' ' || c == '\t') continue;
-        if ((c >= '0' && c <= '9') || c == '.' || ((c == '-' || c == '+') && digits.empty())) digits += c;
-        else break;
+    std::string t;
+    for (char c : argText(a[0]))
+        if (c != ' ' && c != '\t' && c != '\n' && c != '\r') t += c;
+    double r = 0;
+    if (!t.empty() && t[0] == '&') {
+        if (!radixNumber(std::string_view(t).substr(1), r)) { resultError(ctx, kOverflow); return; }
+        resultReal(ctx, r);
+        return;
     }
-    sqlite3_result_double(ctx, std::strtod(digits.c_str(), nullptr));
+    std::size_t i = 0;
+    auto digits = [&] { while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i; };
+    if (i < t.size() && (t[i] == '-' || t[i] == '+')) ++i;
+    digits();
+    if (i < t.size() && t[i] == '.') { ++i; digits(); }
+    if (i < t.size() && (t[i] == 'e' || t[i] == 'E' || t[i] == 'd' || t[i] == 'D')) {
+        std::size_t k = i + 1;
+        if (k < t.size() && (t[k] == '-' || t[k] == '+')) ++k;
+        if (k < t.size() && t[k] >= '0' && t[k] <= '9') {
+            t[i] = 'e';
+            i = k;
+            digits();
+        }
+    }
+    std::string number = t.substr(0, i);
+    if (number.find_first_of("0123456789") == std::string::npos) number.clear();
+    if (!number.empty() && number[0] == '+') number.erase(0, 1);
+    if (!number.empty()) {
+        // from_chars, unlike strtod, reads the point whatever the program's locale
+        auto res = std::from_chars(number.data(), number.data() + number.size(), r);
+        if (res.ec == std::errc::result_out_of_range && number.find("e-") == std::string::npos) {
+            resultError(ctx, kOverflow);
+            return;
+        }
+        if (res.ec != std::errc()) r = 0;  // below a Double's range, or no number at all
+    }
+    resultReal(ctx, r);
+}
+
+// IsNumeric: a number, or a text that reads as one (Val's forms, written whole); a date is not.
+void isnumeric(sqlite3_context* ctx, int, sqlite3_value** a) {
+    bool numeric = false;
+    switch (sqlite3_value_type(a[0])) {
+    case SQLITE_INTEGER: case SQLITE_FLOAT: numeric = true; break;
+    case SQLITE_TEXT: {
+        std::string t = argText(a[0]);
+        double d;
+        std::size_t b = t.find_first_not_of(' '), e = t.find_last_not_of(' ');
+        t = b == std::string::npos ? std::string() : t.substr(b, e - b + 1);
+        if (t.size() > 1 && t[0] == '&') {
+            const std::size_t from = t[1] == 'H' || t[1] == 'h' || t[1] == 'O' || t[1] == 'o' ? 2 : 1;
+            const bool hex = from == 2 && (t[1] == 'H' || t[1] == 'h');
+            numeric = t.size() > from && t.find_first_not_of(hex ? "0123456789abcdefABCDEF" : "01234567", from) == std::string::npos &&
+                      radixNumber(std::string_view(t).substr(1), d);
+        } else {
+            for (char& c : t) if (c == 'd' || c == 'D') c = 'e';
+            numeric = t.find_first_of("0123456789") != std::string::npos && t.find_first_of("xXpPnN") == std::string::npos &&
+                      parseNumber(t, d);
+        }
+        break;
+    }
+    default: break;
+    }
+    sqlite3_result_int(ctx, numeric ? 1 : 0);
+}
+
+void sqr(sqlite3_context* ctx, int, sqlite3_value** a) {
+    Num x;
+    if (!numbersOrNull(ctx, a, 1, &x)) return;
+    if (x.value() < 0) { resultError(ctx, kInvalidArgument); return; }
+    sqlite3_result_double(ctx, std::sqrt(x.value()));
 }
 
 namespace {
@@ -208,12 +306,32 @@ void cbool(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (argReal(ctx, a[0], d)) sqlite3_result_int(ctx, d != 0);
 }
 
+namespace {
+
+// Int and Fix of a date are the date at its serial's whole part (so Int of 29 December 1899, 6 a.m., whose
+// serial is -1.25, is 28 December).
+bool wholeDate(sqlite3_context* ctx, sqlite3_value* v, double (*whole)(double)) {
+    DateTime d;
+    if (!dateArg(v, d)) return false;
+    const std::optional<DateTime> r = fromSerial(whole(toSerial(d)));
+    if (r) resultText(ctx, dateText(*r));
+    else resultError(ctx, kOverflow);
+    return true;
+}
+
+double floorOf(double v) { return std::floor(v); }
+double truncOf(double v) { return std::trunc(v); }
+
+}  // namespace
+
 void intPart(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (wholeDate(ctx, a[0], floorOf)) return;
     Num x;
     if (numbersOrNull(ctx, a, 1, &x)) resultNumber(ctx, std::floor(x.value()), x.isInt || sqlite3_value_type(a[0]) == SQLITE_INTEGER);
 }
 
 void fix(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (wholeDate(ctx, a[0], truncOf)) return;
     Num x;
     if (numbersOrNull(ctx, a, 1, &x)) resultNumber(ctx, std::trunc(x.value()), x.isInt);
 }
@@ -302,7 +420,7 @@ void addScaled(Sum& s, double v) {
     double t = v * 10000;
     double r = std::nearbyint(t);
     std::int64_t n;
-    if (!(std::fabs(t) < 9e15) || r / 10000 != v || __builtin_add_overflow(s.scaledSum, static_cast<std::int64_t>(r), &n)) {
+    if (!(std::fabs(t) < 9e15) || r / 10000 != v || __builtin_add_overflow(s.scaledSum, *wholeNumber(r), &n)) {
         s.scaled = false;
         return;
     }

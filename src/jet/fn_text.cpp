@@ -90,8 +90,33 @@ void space(sqlite3_context* ctx, int, sqlite3_value** a) {
     if (isNull(a[0])) { sqlite3_result_null(ctx); return; }
     std::int64_t n;
     if (!argInt(ctx, a[0], n)) return;
-    if (n < 0 || n > 1'000'000) { resultError(ctx, kInvalidArgument); return; }
+    if (n < 0) { resultError(ctx, kInvalidArgument); return; }
+    if (static_cast<std::uint64_t>(n) > kMaxTextBytes) { resultError(ctx, kTextTooLong); return; }
     resultText(ctx, std::string(static_cast<std::size_t>(n), ' '));
+}
+
+// String(count, character): the character as a text (its first character) or as a code, as Chr reads it.
+void string(sqlite3_context* ctx, int, sqlite3_value** a) {
+    if (isNull(a[0]) || isNull(a[1])) { sqlite3_result_null(ctx); return; }
+    std::int64_t n;
+    if (!argInt(ctx, a[0], n)) return;
+    if (n < 0) { resultError(ctx, kInvalidArgument); return; }
+    std::string one;
+    if (sqlite3_value_type(a[1]) == SQLITE_TEXT) {
+        const std::u32string s = toUtf32(argText(a[1]));
+        if (s.empty()) { resultError(ctx, kInvalidArgument); return; }
+        one = toUtf8(s.substr(0, 1));
+    } else {
+        std::int64_t code;
+        if (!argInt(ctx, a[1], code)) return;
+        if (code < 0 || code > 255) { resultError(ctx, kInvalidArgument); return; }
+        one = toUtf8(std::u32string(1, windows1252::toUnicode(static_cast<std::uint8_t>(code))));
+    }
+    if (static_cast<std::uint64_t>(n) > kMaxTextBytes / one.size()) { resultError(ctx, kTextTooLong); return; }
+    std::string out;
+    out.reserve(static_cast<std::size_t>(n) * one.size());
+    for (std::int64_t i = 0; i < n; ++i) out += one;
+    resultText(ctx, out);
 }
 
 // InStr([start,] text, sought): 1-based position, 0 when absent; letters compare ignoring case.
@@ -151,7 +176,9 @@ void replace(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     for (std::int64_t done = 0; count < 0 || done < count; ++done) {
         std::size_t p = hay.find(needle, at);
         if (p == std::u32string::npos) break;
-        out += s.substr(at, p - at);
+        // Counted in characters of four bytes at most: the UTF-8 result is no longer than four times this.
+        if (out.size() + (p - at) + with.size() > kMaxTextBytes) { resultError(ctx, kTextTooLong); return; }
+        out.append(s, at, p - at);
         out += with;
         at = p + find.size();
     }
@@ -183,6 +210,12 @@ void strreverse(sqlite3_context* ctx, int, sqlite3_value** a) {
 }
 
 void format(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    // A format character writes at most a few dozen (a whole date for "c"): a format this long is no format
+    // a person writes, and its result would pass the cap only after being built.
+    if (argc > 1 && static_cast<std::size_t>(sqlite3_value_bytes(a[1])) > kMaxTextBytes / 64) {
+        resultError(ctx, kTextTooLong);
+        return;
+    }
     std::optional<std::string> r = formatValue(argValue(a[0]), argc > 1 && !isNull(a[1]) ? argText(a[1]) : std::string());
     if (r) resultText(ctx, *r);
     else sqlite3_result_null(ctx);

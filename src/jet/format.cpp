@@ -275,7 +275,10 @@ std::optional<std::string> formatValue(const Value& v, std::string_view formatTe
     DateTime date;
     double number = 0;
     const bool isText = v.kind() == Value::Kind::Text;
-    const bool isDate = isText && parseDateText(v.toText(), date);
+    bool isDate = isText && parseDateText(v.toText(), date);
+    if (isText && !isDate && !format.empty()) {  // without a format a text stays as written
+        if (const auto d = readDate(v.toText())) { date = *d; isDate = true; }
+    }
     const bool isNumber = !isText || parseNumber(v.toText(), number);
     if (!isText) number = v.toDouble();
 
@@ -295,8 +298,9 @@ std::optional<std::string> formatValue(const Value& v, std::string_view formatTe
 
     if (isDate || (isNumber && (dateNamed || isDateFormat(pattern)))) {
         if (!isDate) {
-            date = fromSerial(number);
-            if (!inDateRange(date)) return v.toText();
+            const auto d = fromSerial(number);
+            if (!d) return v.toText();
+            date = *d;
         }
         return pattern.empty() ? generalDate(date) : formatDateWith(date, pattern);
     }

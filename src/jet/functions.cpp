@@ -43,7 +43,7 @@ const JetFunction kList[] = {
     scalar("chr", "jet_chr", 1, 1, chr),           scalar("asc", "jet_asc", 1, 1, asc),
     scalar("replace", "jet_replace", 3, 6, replace), scalar("strcomp", "jet_strcomp", 2, 3, strcomp),
     scalar("strreverse", "jet_strreverse", 1, 1, strreverse), scalar("format", "jet_format", 1, 2, format),
-    scalar("str", "jet_str", 1, 1, str),
+    scalar("str", "jet_str", 1, 1, str),           scalar("string", "jet_string", 2, 2, string),
     // numbers and conversions
     scalar("val", "jet_val", 1, 1, val),           scalar("clng", "jet_clng", 1, 1, clng),
     scalar("cint", "jet_cint", 1, 1, cint),        scalar("cbyte", "jet_cbyte", 1, 1, cbyte),
@@ -52,7 +52,8 @@ const JetFunction kList[] = {
     scalar("int", "jet_int", 1, 1, intPart),       scalar("fix", "jet_fix", 1, 1, fix),
     scalar("abs", "jet_abs", 1, 1, abs),           scalar("sgn", "jet_sgn", 1, 1, sgn),
     scalar("round", "jet_round", 1, 2, round),     scalar("hex", "jet_hex", 1, 1, hex),
-    scalar("oct", "jet_oct", 1, 1, oct),
+    scalar("oct", "jet_oct", 1, 1, oct),           scalar("sqr", "jet_sqr", 1, 1, sqr),
+    scalar("isnumeric", "jet_isnumeric", 1, 1, isnumeric),
     // dates
     scalar("year", "jet_year", 1, 1, year),        scalar("month", "jet_month", 1, 1, month),
     scalar("day", "jet_day", 1, 1, day),           scalar("weekday", "jet_weekday", 1, 2, weekday),
@@ -60,6 +61,7 @@ const JetFunction kList[] = {
     clock("time", "jet_time", time),               scalar("dateadd", "jet_dateadd", 3, 3, dateadd),
     scalar("datediff", "jet_datediff", 3, 5, datediff), scalar("datepart", "jet_datepart", 2, 4, datepart),
     scalar("dateserial", "jet_dateserial", 3, 3, dateserial), scalar("cdate", "jet_cdate", 1, 1, cdate),
+    scalar("isdate", "jet_isdate", 1, 1, isdate),
     // written out by the translator
     inlined("iif", 3, 3),                          inlined("nz", 1, 2),
     inlined("switch", 2, kAnyCount),               inlined("choose", 2, kAnyCount),

@@ -1,7 +1,11 @@
 #include "jet_date.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
+#include <vector>
+
+#include "value.h"
 
 namespace jet {
 namespace {
@@ -87,20 +91,142 @@ bool parseDateText(std::string_view s, DateTime& out) {
 std::string dateText(const DateTime& d) {
     CivilDate c = civilFromDays(d.days);
     char buf[48];
-    std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day, d.seconds / 3600,
-                  d.seconds / 60 % 60, d.seconds % 60);
+    if (d.seconds == 0) {
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", c.year, c.month, c.day);
+    } else {
+        std::snprintf(buf, sizeof buf, "%04d-%02d-%02d %02d:%02d:%02d", c.year, c.month, c.day, d.seconds / 3600,
+                      d.seconds / 60 % 60, d.seconds % 60);
+    }
     return buf;
 }
 
-DateTime fromSerial(double serial) {
-    double whole = std::trunc(serial);
-    auto seconds = static_cast<std::int64_t>(std::llround(std::fabs(serial - whole) * 86400));
-    DateTime d{static_cast<std::int64_t>(whole), 0};
-    if (seconds >= 86400) {  // rounded up to the next midnight
-        seconds -= 86400;
-        d.days += serial < 0 ? -1 : 1;
+namespace {
+
+const char* const kMonths[] = {"january", "february", "march",     "april",   "may",      "june",
+                               "july",    "august",   "september", "october", "november", "december"};
+
+// 1 to 12 for an English month name or its first three letters or more; 0 otherwise.
+int monthNamed(std::string_view w) {
+    if (w.size() < 3) return 0;
+    for (int m = 0; m < 12; ++m) {
+        std::string_view full = kMonths[m];
+        if (w.size() > full.size()) continue;
+        bool same = true;
+        for (std::size_t i = 0; i < w.size() && same; ++i)
+            same = std::tolower(static_cast<unsigned char>(w[i])) == full[i];
+        if (same) return m + 1;
     }
-    d.seconds = static_cast<int>(seconds);
+    return 0;
+}
+
+struct Field {
+    bool word;
+    std::string_view text;
+};
+
+// "h:mm[:ss][ AM|PM]" in `s`, whole.
+bool readTime(std::string_view s, int& seconds) {
+    std::size_t i = 0;
+    int part[3] = {0, 0, 0};
+    int n = 0;
+    while (n < 3) {
+        std::size_t b = i;
+        int v = 0;
+        while (i < s.size() && i - b < 3 && std::isdigit(static_cast<unsigned char>(s[i]))) v = v * 10 + (s[i++] - '0');
+        if (i == b) return false;
+        part[n++] = v;
+        if (i < s.size() && s[i] == ':') ++i;
+        else break;
+    }
+    if (n < 2) return false;
+    while (i < s.size() && s[i] == ' ') ++i;
+    std::string rest;
+    for (; i < s.size(); ++i) rest += static_cast<char>(std::tolower(static_cast<unsigned char>(s[i])));
+    int h = part[0];
+    if (!rest.empty()) {
+        const bool am = rest == "am" || rest == "a", pm = rest == "pm" || rest == "p";
+        if ((!am && !pm) || h < 1 || h > 12) return false;
+        h = h % 12 + (pm ? 12 : 0);
+    }
+    if (h > 23 || part[1] > 59 || part[2] > 59) return false;
+    seconds = h * 3600 + part[1] * 60 + part[2];
+    return true;
+}
+
+bool readCalendar(std::string_view s, std::int64_t& days) {
+    std::vector<Field> fields;
+    for (std::size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        if (c == ' ' || c == '/' || c == '-' || c == '.' || c == ',') { ++i; continue; }
+        std::size_t b = i;
+        const bool word = std::isalpha(c);
+        if (!word && !std::isdigit(c)) return false;
+        while (i < s.size() && (word ? std::isalpha(static_cast<unsigned char>(s[i])) : std::isdigit(static_cast<unsigned char>(s[i])))) ++i;
+        if (i - b > 9) return false;
+        fields.push_back({word, s.substr(b, i - b)});
+    }
+    if (fields.size() != 3) return false;
+    int month = 0, at = -1;
+    for (int k = 0; k < 3; ++k) {
+        if (!fields[k].word) continue;
+        if (at >= 0 || !(month = monthNamed(fields[k].text))) return false;
+        at = k;
+    }
+    auto number = [](std::string_view t) { return std::stoi(std::string(t)); };
+    std::string_view yearText;
+    int day = 0;
+    if (at < 0) {
+        // y-m-d when the first number has the year's digits, m/d/y otherwise
+        const bool yearFirst = fields[0].text.size() >= 3;
+        yearText = fields[yearFirst ? 0 : 2].text;
+        month = number(fields[yearFirst ? 1 : 0].text);
+        day = number(fields[yearFirst ? 2 : 1].text);
+    } else if (at == 0 || at == 1) {  // "Aug 4, 1994" or "4-Aug-1994"
+        yearText = fields[2].text;
+        day = number(fields[at == 0 ? 1 : 0].text);
+    } else {
+        return false;
+    }
+    int year = number(yearText);
+    if (yearText.size() <= 2) year += year < 30 ? 2000 : 1900;
+    if (month < 1 || month > 12 || year < 100 || year > 9999 || day < 1 || day > daysInMonth(year, month)) return false;
+    days = daysFromCivil(year, month, day);
+    return true;
+}
+
+}  // namespace
+
+std::optional<DateTime> readDate(std::string_view s) {
+    while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+    // The time begins with the number before the first colon.
+    std::size_t colon = s.find(':'), timeAt = s.size();
+    if (colon != std::string_view::npos) {
+        timeAt = colon;
+        while (timeAt > 0 && std::isdigit(static_cast<unsigned char>(s[timeAt - 1]))) --timeAt;
+        if (timeAt > 0 && s[timeAt - 1] != ' ') return std::nullopt;
+    }
+    DateTime d;
+    std::string_view calendar = s.substr(0, timeAt);
+    while (!calendar.empty() && calendar.back() == ' ') calendar.remove_suffix(1);
+    if (calendar.empty() && timeAt == s.size()) return std::nullopt;
+    if (!calendar.empty() && !readCalendar(calendar, d.days)) return std::nullopt;
+    if (timeAt < s.size() && !readTime(s.substr(timeAt), d.seconds)) return std::nullopt;
+    return d;
+}
+
+std::optional<DateTime> fromSerial(double serial) {
+    // Far beyond the years 100 to 9999 a serial need not even be counted in days.
+    if (!(std::fabs(serial) <= 4e6)) return std::nullopt;
+    const double whole = std::trunc(serial);
+    const auto days = wholeNumber(whole), seconds = wholeNumber(std::fabs(serial - whole) * 86400);
+    if (!days || !seconds) return std::nullopt;
+    DateTime d{*days, static_cast<int>(*seconds)};
+    if (d.seconds >= 86400) {  // 23:59:59.6 rounds to the next midnight, the next day on the calendar
+        d.seconds -= 86400;
+        ++d.days;
+    }
+    if (!inDateRange(d)) return std::nullopt;
     return d;
 }
 

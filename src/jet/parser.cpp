@@ -1,6 +1,7 @@
 #include "parser.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <set>
@@ -20,7 +21,7 @@ bool Expr::isCondition() const {
         // On numbers these work bit by bit and give a number, as in Jet.
         return std::all_of(args.begin(), args.end(), [](const ExprPtr& a) { return a->isCondition(); });
     case Kind::Call:
-        return name == "isnull" || name == "cbool";
+        return name == "isnull" || name == "cbool" || name == "isnumeric" || name == "isdate";
     default:
         return false;
     }
@@ -28,8 +29,12 @@ bool Expr::isCondition() const {
 
 namespace {
 
-// Deeper nesting than this is no statement a person writes; refusing it keeps the recursion bounded.
+// Deeper nesting than this is no statement a person writes; refusing it keeps the recursion bounded. It bounds
+// the tree as well as the parser: a chain "1 + 1 + ... + 1" is read in a loop but is a tree as deep as it is
+// long, and every later walk of the tree recurses once per level. SQLite's own parser stops far sooner (at
+// about forty nested operators), so no statement it would run is refused here.
 constexpr int kMaxDepth = 200;
+constexpr const char* kTooComplex = "Expressão muito complexa na instrução.";
 
 std::string lower(std::string s) {
     for (char& c : s) if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -68,13 +73,25 @@ private:
     std::size_t at_ = 0;
     int depth_ = 0;
 
+    int deepest_ = 0;  // the greatest height of a node finished in the current (sub)query
+
     struct DepthGuard {
         Parser& p;
         explicit DepthGuard(Parser& pp) : p(pp) {
-            if (++p.depth_ > kMaxDepth) throw Error("Expressão muito complexa na instrução.");
+            if (++p.depth_ > kMaxDepth) throw Error(kTooComplex);
         }
         ~DepthGuard() { --p.depth_; }
     };
+
+    // Every node that takes operands passes here once they are in place.
+    ExprPtr finish(ExprPtr e, int subHeight = 0) {
+        int h = subHeight;
+        for (const auto& a : e->args) h = std::max(h, a->height);
+        e->height = h + 1;
+        if (e->height > kMaxDepth) throw Error(kTooComplex);
+        deepest_ = std::max(deepest_, e->height);
+        return e;
+    }
 
     const Token& peek(std::size_t ahead = 0) const { return toks_[std::min(at_ + ahead, toks_.size() - 1)]; }
     const Token& next() { const Token& t = toks_[at_]; if (at_ + 1 < toks_.size()) ++at_; return t; }
@@ -122,9 +139,9 @@ private:
         if (acceptWord("distinctrow")) st.distinct = false;
         if (acceptWord("top")) {
             if (peek().type != TokenType::Number) fail("um número depois de TOP");
-            st.top = std::strtod(next().text.c_str(), nullptr);
+            st.top = number(next().text);
             st.percent = acceptWord("percent");
-            if (!st.percent && st.top != std::floor(st.top)) fail("um número inteiro depois de TOP");
+            if (!st.percent && (st.top != std::floor(st.top) || !wholeNumber(st.top))) fail("um número inteiro depois de TOP");
             if (st.percent && st.top > 100) fail("um percentual de 0 a 100 depois de TOP");
         }
         do st.items.push_back(selectItem()); while (acceptSymbol(","));
@@ -142,10 +159,14 @@ private:
     }
 
     // "(Select ...)" with the "(" already read.
-    std::shared_ptr<SelectStatement> subquery() {
+    std::shared_ptr<SelectStatement> subquery(int& height) {
         DepthGuard g(*this);
+        const int outer = deepest_;
+        deepest_ = 0;
         auto sub = std::make_shared<SelectStatement>(query());
         expectSymbol(")");
+        height = deepest_;
+        deepest_ = std::max(outer, deepest_);
         return sub;
     }
 
@@ -180,7 +201,9 @@ private:
     std::unique_ptr<Source> source(int) {
         DepthGuard g(*this);
         auto left = sourcePrimary();
-        for (;;) {
+        // A chain of joins is read in a loop but printed by recursion; SQLite joins 64 tables at most.
+        for (int joins = 0;; ++joins) {
+            if (joins > kMaxDepth) throw Error(kTooComplex);
             std::string kind;
             if (acceptWord("inner")) kind = "INNER";
             else if (acceptWord("left")) { acceptWord("outer"); kind = "LEFT"; }
@@ -221,7 +244,7 @@ private:
         e->kind = kind;
         e->args.push_back(std::move(first));
         while (acceptWord(word)) e->args.push_back((this->*operand)());
-        return e;
+        return finish(std::move(e));
     }
 
     ExprPtr orExpr() {
@@ -236,7 +259,7 @@ private:
             auto e = std::make_unique<Expr>();
             e->kind = Expr::Kind::Not;
             e->args.push_back(notExpr());
-            return e;
+            return finish(std::move(e));
         }
         return comparison();
     }
@@ -245,6 +268,7 @@ private:
         ExprPtr left = concat();
         for (;;) {
             const Token& t = peek();
+            int subHeight = 0;
             auto e = std::make_unique<Expr>();
             if (isSymbol(t, "!=")) throw Error("Erro de sintaxe na instrução: '!=' não é um operador do Jet; escreva '<>'.");
             if (t.type == TokenType::Symbol && (t.text == "=" || t.text == "<>" || t.text == "<" || t.text == ">" ||
@@ -272,7 +296,7 @@ private:
                     e->args.push_back(std::move(left));
                     expectSymbol("(");
                     if (isWord(peek(), "select")) {
-                        e->sub = subquery();
+                        e->sub = subquery(subHeight);
                     } else {
                         do e->args.push_back(expression()); while (acceptSymbol(","));
                         expectSymbol(")");
@@ -289,7 +313,7 @@ private:
                 }
                 e->negated = neg;
             }
-            left = std::move(e);
+            left = finish(std::move(e), subHeight);
         }
     }
 
@@ -299,7 +323,7 @@ private:
         e->op = op;
         e->args.push_back(std::move(l));
         e->args.push_back(std::move(r));
-        return e;
+        return finish(std::move(e));
     }
 
     ExprPtr concat() {
@@ -340,7 +364,7 @@ private:
             e->kind = Expr::Kind::Unary;
             e->op = next().text;
             e->args.push_back(unary());
-            return e;
+            return finish(std::move(e));
         }
         return power();
     }
@@ -355,6 +379,18 @@ private:
         return e;
     }
 
+    // A number as the lexer took it, read with a point whatever the program's locale. Beyond a Double's range
+    // Jet stops with its overflow; below it the number is zero.
+    static double number(const std::string& s) {
+        double d = 0;
+        auto r = std::from_chars(s.data(), s.data() + s.size(), d);
+        if (r.ec == std::errc::result_out_of_range) {
+            if (s.find("e-") == std::string::npos && s.find("E-") == std::string::npos) throw Error(kOverflow);
+            d = 0;
+        }
+        return d;
+    }
+
     ExprPtr literal(Value v) {
         auto e = std::make_unique<Expr>();
         e->kind = Expr::Kind::Literal;
@@ -367,7 +403,7 @@ private:
         if (t.type == TokenType::Number) {
             std::string s = next().text;
             if (s.find_first_of(".eE") == std::string::npos && s.size() < 18) return literal(Value::integer(std::atoll(s.c_str())));
-            return literal(Value::real(std::strtod(s.c_str(), nullptr)));
+            return literal(Value::real(number(s)));
         }
         if (t.type == TokenType::String) return literal(Value::text(next().text));
         if (t.type == TokenType::Date) return literal(Value::text(dateLiteral(next().text)));
@@ -375,8 +411,9 @@ private:
             if (isWord(peek(), "select")) {
                 auto e = std::make_unique<Expr>();
                 e->kind = Expr::Kind::Subquery;
-                e->sub = subquery();
-                return e;
+                int h = 0;
+                e->sub = subquery(h);
+                return finish(std::move(e), h);
             }
             ExprPtr e = expression();
             expectSymbol(")");
@@ -389,8 +426,9 @@ private:
             auto e = std::make_unique<Expr>();
             e->kind = Expr::Kind::Exists;
             if (!isWord(peek(), "select")) fail("uma subconsulta depois de EXISTS");
-            e->sub = subquery();
-            return e;
+            int h = 0;
+            e->sub = subquery(h);
+            return finish(std::move(e), h);
         }
         if (!t.bracketed) {
             std::string w = lower(t.text);
@@ -423,20 +461,14 @@ private:
             do e->args.push_back(expression()); while (acceptSymbol(","));
         }
         expectSymbol(")");
-        return e;
+        return finish(std::move(e));
     }
 
-    // #m/d/yyyy [h:mm[:ss]]# as Jet SQL writes dates, kept in the engine's date text.
-    std::string dateLiteral(const std::string& s) const {
-        int m = 0, d = 0, y = 0, hh = 0, mi = 0, ss = 0;
-        int n = std::sscanf(s.c_str(), "%d/%d/%d %d:%d:%d", &m, &d, &y, &hh, &mi, &ss);
-        if (n < 3) n = std::sscanf(s.c_str(), "%d-%d-%d %d:%d:%d", &y, &m, &d, &hh, &mi, &ss);
-        if (y >= 0 && y <= 29) y += 2000;
-        else if (y >= 30 && y <= 99) y += 1900;
-        if (n < 3 || m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m) || hh > 23 || mi > 59 || ss > 59 || hh < 0 ||
-            mi < 0 || ss < 0)
-            throw Error("Erro de sintaxe na data #" + s + "# da instrução.");
-        return dateText({daysFromCivil(y, m, d), hh * 3600 + mi * 60 + ss});
+    // #m/d/yyyy [h:mm[:ss]]#, #yyyy-mm-dd# and the other forms CDate reads, as a date value.
+    static std::string dateLiteral(const std::string& s) {
+        const std::optional<DateTime> d = readDate(s);
+        if (!d) throw Error("Erro de sintaxe na data #" + s + "# da instrução.");
+        return dateText(*d);
     }
 };
 

@@ -30,6 +30,7 @@ struct RecordsetData {
     bool noMatch = false;
     std::unordered_map<int, ColumnIndex> indexes;
     std::string scratchTable;  // where the rows were copied for finds that need SQL; empty until then
+    std::string scratchKey;    // that table's row number, named apart from every field
     int lastField = -1;        // the last field looked up by name, a cheap cache for loops over one field
     std::string lastFieldName;
 

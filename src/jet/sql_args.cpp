@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "jet_date.h"
 #include "value.h"
 
 namespace jet {
@@ -33,9 +34,12 @@ bool argNumber(sqlite3_value* v, Num& out) {
     case SQLITE_FLOAT: out = {false, 0, sqlite3_value_double(v)}; return true;
     case SQLITE_TEXT: {
         double d;
-        if (!parseNumber(argText(v), d)) return false;
+        DateTime date;
+        const std::string t = argText(v);
+        if (parseDateText(t, date)) d = toSerial(date);  // a date counts as its serial, as in Jet
+        else if (!parseNumber(t, d)) return false;
         out = {false, 0, d};
-        if (d == std::floor(d) && std::fabs(d) < 9e15) { out.isInt = true; out.i = static_cast<std::int64_t>(d); }
+        if (d == std::floor(d) && std::fabs(d) < 9e15) { out.isInt = true; out.i = *wholeNumber(d); }
         return true;
     }
     default: return false;
@@ -49,8 +53,9 @@ bool argInt(sqlite3_context* ctx, sqlite3_value* v, std::int64_t& out) {
         return false;
     }
     if (n.isInt) { out = n.i; return true; }
-    if (!(std::fabs(n.d) < 9.2e18)) { resultError(ctx, kOverflow); return false; }
-    out = static_cast<std::int64_t>(std::nearbyint(n.d));
+    const auto whole = wholeNumber(n.d);
+    if (!whole) { resultError(ctx, kOverflow); return false; }
+    out = *whole;
     return true;
 }
 
@@ -65,11 +70,12 @@ bool argReal(sqlite3_context* ctx, sqlite3_value* v, double& out) {
 }
 
 void resultText(sqlite3_context* ctx, const std::string& s) {
+    if (s.size() > kMaxTextBytes) { resultError(ctx, kTextTooLong); return; }
     sqlite3_result_text(ctx, s.data(), static_cast<int>(s.size()), SQLITE_TRANSIENT);
 }
 
 void resultNumber(sqlite3_context* ctx, double v, bool wasInt) {
-    if (wasInt && std::fabs(v) < 9e15) sqlite3_result_int64(ctx, static_cast<std::int64_t>(v));
+    if (wasInt && std::fabs(v) < 9e15) sqlite3_result_int64(ctx, *wholeNumber(v));
     else sqlite3_result_double(ctx, v);
 }
 

@@ -5,14 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "error.h"
 #include "value.h"
 
 namespace jet {
 
-inline constexpr const char* kTypeMismatch = "Tipos incompatíveis na expressão.";
-inline constexpr const char* kInvalidArgument = "Chamada de procedimento ou argumento inválido.";
-inline constexpr const char* kInvalidNull = "Uso inválido de Null.";
-inline constexpr const char* kOverflow = "Estouro de capacidade na expressão.";
 
 inline bool isNull(sqlite3_value* v) { return sqlite3_value_type(v) == SQLITE_NULL; }
 
@@ -22,7 +19,7 @@ std::string argText(sqlite3_value* v);
 Value argValue(sqlite3_value* v);
 
 // A number argument: `isInt` tells whether it is whole. Texts that read as numbers count, as Jet converts
-// "12" to 12 in arithmetic; any other text is a type mismatch.
+// "12" to 12 in arithmetic, and a date counts as its serial number; any other text is a type mismatch.
 struct Num {
     bool isInt;
     std::int64_t i;
@@ -35,6 +32,11 @@ bool argNumber(sqlite3_value* v, Num& out);
 bool argInt(sqlite3_context* ctx, sqlite3_value* v, std::int64_t& out);
 // The argument as a real number; false after setting the error (Null included, as `kInvalidNull`).
 bool argReal(sqlite3_context* ctx, sqlite3_value* v, double& out);
+
+// The longest text an expression may build. Every function that makes a text answers through `resultText`,
+// which refuses a longer one; those that multiply their input (Space, String, Replace) check before building.
+inline constexpr std::size_t kMaxTextBytes = std::size_t{16} << 20;
+inline constexpr const char* kTextTooLong = "Texto longo demais na expressão: o resultado passaria de 16 MB.";
 
 void resultText(sqlite3_context* ctx, const std::string& s);
 inline void resultError(sqlite3_context* ctx, const char* message) { sqlite3_result_error(ctx, message, -1); }

@@ -15,6 +15,9 @@ namespace {
 
 const char* kCollate = " COLLATE \"JET\"";
 
+// The longest SQL a statement may become; far beyond any statement a person or the program writes.
+constexpr std::size_t kMaxStatementBytes = std::size_t{16} << 20;
+
 const std::map<std::string, std::string> kOperatorNames = {
     {"+", "+"}, {"-", "-"}, {"*", "*"}, {"/", "/"}, {"\\", "\\"}, {"mod", "mod"}, {"^", "^"}, {"&", "&"},
 };
@@ -104,7 +107,38 @@ public:
 
     bool allowSubqueries = true;
 
+    // Each operand is printed whole, and Between prints its first one twice: nested Betweens double the text
+    // at every level, which the cap stops long before memory runs out.
     std::string expr(const Expr& e) {
+        std::string s = exprText(e);
+        if (s.size() > kMaxStatementBytes) throw Error("Expressão muito complexa na instrução.");
+        return s;
+    }
+
+    // The statement, with the outermost Top left to the reader of its rows (see Translation).
+    std::string statement(const SelectStatement& st, Translation& t) {
+        if (!st.unions.empty()) return unionOf(st);
+        checkDistinctOrder(st);
+        std::string s = head(st, false);
+        if (st.top >= 0 && !st.orderBy.empty()) {
+            for (std::size_t i = 0; i < st.orderBy.size(); ++i)
+                s += ", (" + expr(*st.orderBy[i].expr) + ") AS \"jet_key" + std::to_string(i + 1) + "\"";
+            t.hiddenKeys = static_cast<int>(st.orderBy.size());
+        }
+        s += body(st);
+        s += orderBy(st);
+        if (st.top >= 0) {
+            t.top = st.top;
+            t.percent = st.percent;
+            if (!st.percent && st.orderBy.empty()) s += " LIMIT " + std::to_string(static_cast<long long>(st.top));
+        }
+        return s;
+    }
+
+private:
+    const ColumnProbe* probe_;
+
+    std::string exprText(const Expr& e) {
         switch (e.kind) {
         case Expr::Kind::Literal: return literal(e.lit);
         case Expr::Kind::Column: return e.table.empty() ? quoteName(e.name) : quoteName(e.table) + "." + quoteName(e.name);
@@ -147,29 +181,6 @@ public:
         }
         return {};
     }
-
-    // The statement, with the outermost Top left to the reader of its rows (see Translation).
-    std::string statement(const SelectStatement& st, Translation& t) {
-        if (!st.unions.empty()) return unionOf(st, t);
-        checkDistinctOrder(st);
-        std::string s = head(st, &t.booleanColumns, false);
-        if (st.top >= 0 && !st.orderBy.empty()) {
-            for (std::size_t i = 0; i < st.orderBy.size(); ++i)
-                s += ", (" + expr(*st.orderBy[i].expr) + ") AS \"jet_key" + std::to_string(i + 1) + "\"";
-            t.hiddenKeys = static_cast<int>(st.orderBy.size());
-        }
-        s += body(st);
-        s += orderBy(st);
-        if (st.top >= 0) {
-            t.top = st.top;
-            t.percent = st.percent;
-            if (!st.percent && st.orderBy.empty()) s += " LIMIT " + std::to_string(static_cast<long long>(st.top));
-        }
-        return s;
-    }
-
-private:
-    const ColumnProbe* probe_;
 
     static std::string literal(const Value& v) {
         switch (v.kind()) {
@@ -274,9 +285,8 @@ private:
         }
     }
 
-    // SELECT and the items. `boolean` collects the items that are truth values; `numbered` names every item
-    // c1, c2 ... as subqueries do.
-    std::string head(const SelectStatement& st, std::set<std::string>* boolean, bool numbered, bool inUnion = false) {
+    // SELECT and the items; `numbered` names every item c1, c2 ... as subqueries do.
+    std::string head(const SelectStatement& st, bool numbered, bool inUnion = false) {
         checkGrouping(st);
         std::string s = st.distinct ? "SELECT DISTINCT " : "SELECT ";
         for (std::size_t i = 0; i < st.items.size(); ++i) {
@@ -291,8 +301,7 @@ private:
                              : !it.alias.empty() ? it.alias
                              : bare ? std::string() : "Expr" + std::to_string(1000 + i);
             if (it.expr->isCondition()) {
-                s += "(-(" + expr(*it.expr) + "))";  // Jet's True is -1
-                if (boolean) boolean->insert(name);
+                s += "(-(" + expr(*it.expr) + "))";  // Jet's True is -1, a number like any other here
             } else if ((st.distinct || inUnion) && !bare) {
                 s += "(" + expr(*it.expr) + ")" + kCollate;  // Distinct and Union tell texts apart as "=" does
             } else {
@@ -325,15 +334,15 @@ private:
         return s;
     }
 
-    std::string unionOf(const SelectStatement& st, Translation& t) {
+    std::string unionOf(const SelectStatement& st) {
         if (st.top >= 0) throw Error("Top numa consulta com Union não é aceito: use-o numa subconsulta.");
         // Union tells repeated rows apart as "=" does, so every arm's items carry the collation.
-        std::string s = head(st, &t.booleanColumns, false, true) + body(st);
+        std::string s = head(st, false, true) + body(st);
         for (const UnionArm& arm : st.unions) {
             const SelectStatement& a = *arm.select;
             if (a.top >= 0) throw Error("Top numa consulta com Union não é aceito: use-o numa subconsulta.");
             s += arm.all ? " UNION ALL " : " UNION ";
-            s += head(a, nullptr, false, true) + body(a);
+            s += head(a, false, true) + body(a);
         }
         // The order of a Union names the first select's columns.
         for (std::size_t i = 0; i < st.orderBy.size(); ++i) {
@@ -351,18 +360,15 @@ private:
         if (!allowSubqueries) throw Error("Um critério de pesquisa não pode conter uma subconsulta.");
         if (oneColumn && (st.items.size() != 1 || !st.items[0].expr) && st.unions.empty())
             throw Error("A subconsulta deve retornar um só campo.");
-        if (!st.unions.empty()) {
-            Translation t;
-            return unionOf(st, t);
-        }
-        if (st.top < 0) return head(st, nullptr, true) + body(st);
+        if (!st.unions.empty()) return unionOf(st);
+        if (st.top < 0) return head(st, true) + body(st);
         if (st.distinct) throw Error("Distinct com Top numa subconsulta não é aceito.");
         std::string keys;
         for (std::size_t i = 0; i < st.orderBy.size(); ++i) {
             keys += (i ? ", (" : "(") + expr(*st.orderBy[i].expr) + ")" + kCollate;
             if (st.orderBy[i].descending) keys += " DESC";
         }
-        std::string inner = head(st, nullptr, true) + ", " + (keys.empty() ? "row_number() OVER ()" : "rank() OVER (ORDER BY " + keys + ")") +
+        std::string inner = head(st, true) + ", " + (keys.empty() ? "row_number() OVER ()" : "rank() OVER (ORDER BY " + keys + ")") +
                             " AS \"jet_rank\", count(*) OVER () AS \"jet_rows\"" + body(st);
         std::string cols;
         for (std::size_t i = 0; i < st.items.size(); ++i) cols += (i ? ", " : "") + std::string("\"c") + std::to_string(i + 1) + "\"";

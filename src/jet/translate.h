@@ -1,6 +1,5 @@
 #pragma once
 #include <functional>
-#include <set>
 #include <string>
 #include <string_view>
 
@@ -10,7 +9,6 @@ namespace jet {
 
 struct Translation {
     std::string sql;                       // the statement for SQLite
-    std::set<std::string> booleanColumns;  // result columns that hold Jet truth values (-1 / 0)
     // Top of the outermost select, applied while the rows are read: Jet keeps the rows tied with the last one
     // under the Order By, whose values the statement's last `hiddenKeys` columns carry.
     double top = -1;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "error.h"
+
 namespace jet {
 
 Value::Kind Value::kind() const {
@@ -98,9 +100,18 @@ double Value::toDouble() const {
     return 0.0;
 }
 
+std::optional<std::int64_t> wholeNumber(double v) {
+    const double r = std::nearbyint(v);  // the default rounding mode: halves to even
+    // -2^63 is exact as a double, +2^63 is the first value beyond; NaN fails both comparisons.
+    if (!(r >= -9223372036854775808.0 && r < 9223372036854775808.0)) return std::nullopt;
+    return static_cast<std::int64_t>(r);
+}
+
 std::int64_t Value::toInteger() const {
     if (kind() == Kind::Integer) return std::get<std::int64_t>(data_);
-    return static_cast<std::int64_t>(std::nearbyint(toDouble()));  // default rounding mode: halves to even
+    const auto n = wholeNumber(toDouble());
+    if (!n) throw Error(kOverflow);
+    return *n;
 }
 
 bool Value::toBool() const {

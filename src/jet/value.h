@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -24,7 +25,7 @@ public:
     // Jet's conversions. A Boolean is -1 or 0 as a number; Null becomes "" as text and 0 as a number.
     std::string toText() const;
     double toDouble() const;
-    std::int64_t toInteger() const;  // rounds halves to even, as CLng does
+    std::int64_t toInteger() const;  // rounds halves to even, as CLng does; jet::Error beyond 64 bits
     bool toBool() const;             // non-zero and non-empty
 
     // For the console and for messages: Booleans as True/False, numbers in their plain C-locale form.
@@ -52,6 +53,11 @@ double toSingle(double v);
 // `v` rounded to `places` decimals, reading it as the decimal Jet shows (15 significant digits), so that 2.675
 // is a half. Halves go to the even neighbour (Round, CCur) or away from zero (Format).
 double roundDecimal(double v, int places, bool halfToEven);
+
+// The whole number nearest `v`, halves to even as CLng rounds; nothing for NaN, an infinity or a value beyond
+// a 64-bit integer. Every conversion of a Double to an integer in the engine goes through here: a bare cast of
+// such a value is undefined and, in integer division, a signal.
+std::optional<std::int64_t> wholeNumber(double v);
 
 // Reads a number in the C locale from the whole of `s` (blanks around allowed). False when `s` is not one.
 bool parseNumber(const std::string& s, double& out);

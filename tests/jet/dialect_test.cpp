@@ -157,9 +157,7 @@ TEST_F(Dialect, ResultColumnsAreNamedAsJetNamesThem) {
     EXPECT_EQ(rs.fieldName(0), "nome");
     EXPECT_EQ(rs.fieldName(1), "Expr1001");
     EXPECT_EQ(rs.fieldName(2), "junto");
-    EXPECT_EQ(rs.field(3).kind(), jet::Value::Kind::Boolean);
-    EXPECT_TRUE(rs.field(3).toBool());
-    EXPECT_EQ(rs.field(3).toDouble(), -1.0);
+    EXPECT_EQ(rs.field(3).toText(), "-1");
 }
 
 TEST_F(Dialect, AggregatesDistinctTopAndJoins) {

@@ -7,6 +7,7 @@
 #include "connection.h"
 #include "error.h"
 #include "fixture.h"
+#include "statement_helpers.h"
 
 namespace {
 
@@ -31,21 +32,8 @@ protected:
 
     static jet::Value eval(const std::string& expr) { return db_->openRecordset("Select " + expr + " From one").field(0); }
     static std::string text(const std::string& expr) { return eval(expr).toText(); }
-    // The first column of every row, joined by commas.
-    static std::string rows(const std::string& sql) {
-        jet::Recordset rs = db_->openRecordset(sql);
-        std::string out;
-        for (; !rs.eof(); rs.moveNext()) out += (out.empty() ? "" : ",") + rs.field(0).toText();
-        return out;
-    }
-    static std::string error(const std::string& sql) {
-        try {
-            db_->openRecordset(sql);
-        } catch (const jet::Error& e) {
-            return e.what();
-        }
-        return "(no error)";
-    }
+    static std::string rows(const std::string& sql) { return testing_support::firstColumn(db_->openRecordset(sql)); }
+    static std::string error(const std::string& sql) { return testing_support::errorOf(*db_, sql); }
 
     static testing_support::TempDir* dir_;
     static jet::Connection* db_;
@@ -155,9 +143,10 @@ TEST_F(JetRules, AndOrNotWorkBitByBitOnNumbers) {
     EXPECT_EQ(text("Null And 0"), "0");
     EXPECT_EQ(text("Null Or -1"), "-1");
     EXPECT_TRUE(eval("Null And 1").isNull());
-    EXPECT_EQ(eval("(1 = 1) And (2 = 2)").kind(), jet::Value::Kind::Boolean);  // logical on comparisons
-    EXPECT_EQ(text("(1 = 1) And (2 = 2)"), "True");
-    EXPECT_EQ(text("Not (1 = 2)"), "True");
+    EXPECT_EQ(eval("(1 = 1) And (2 = 2)").kind(), jet::Value::Kind::Integer);  // logical on comparisons
+    EXPECT_EQ(text("(1 = 1) And (2 = 2)"), "-1");
+    EXPECT_EQ(text("Not (1 = 2)"), "-1");
+    EXPECT_EQ(text("(1 = 2) Or (2 = 3)"), "0");
     EXPECT_EQ(rows("Select id From S Where 1 And 2"), "");    // 1 And 2 is 0
     EXPECT_EQ(rows("Select id From S Where id And 4 Order By id"), "4,5");
 }
@@ -177,8 +166,8 @@ TEST_F(JetRules, TheEnginesOwnTablesAndFunctionsAreOutOfReach) {
 // ---- functions ----
 
 TEST_F(JetRules, NullAndDateParts) {
-    EXPECT_EQ(text("IsNull(Null)"), "True");
-    EXPECT_EQ(text("IsNull(1)"), "False");
+    EXPECT_EQ(text("IsNull(Null)"), "-1");
+    EXPECT_EQ(text("IsNull(1)"), "0");
     EXPECT_EQ(text("Year(#7/4/1996#) & '-' & Month(#7/4/1996#) & '-' & Day(#7/4/1996#)"), "1996-7-4");
     EXPECT_EQ(text("Year('2000-02-29 10:00:00')"), "2000");
     EXPECT_EQ(text("Weekday(#7/4/1996#)"), "5");     // a Thursday
@@ -193,16 +182,16 @@ TEST_F(JetRules, TodayNowAndTime) {
     localtime_r(&t, &tm);
     char today[32];
     std::strftime(today, sizeof today, "%Y-%m-%d", &tm);
-    EXPECT_EQ(text("Date()"), std::string(today) + " 00:00:00");
+    EXPECT_EQ(text("Date()"), std::string(today));
     EXPECT_EQ(text("Now()").substr(0, 10), today);
     EXPECT_EQ(text("Time()").substr(0, 11), "1899-12-30 ");
 }
 
 TEST_F(JetRules, DateAddDateDiffDatePartDateSerial) {
-    EXPECT_EQ(text("DateAdd('m', 1, #1/31/2000#)"), "2000-02-29 00:00:00");
-    EXPECT_EQ(text("DateAdd('yyyy', 1, #2/29/2000#)"), "2001-02-28 00:00:00");
-    EXPECT_EQ(text("DateAdd('q', 1, #11/30/1999#)"), "2000-02-29 00:00:00");
-    EXPECT_EQ(text("DateAdd('d', -1, #3/1/2000#)"), "2000-02-29 00:00:00");
+    EXPECT_EQ(text("DateAdd('m', 1, #1/31/2000#)"), "2000-02-29");
+    EXPECT_EQ(text("DateAdd('yyyy', 1, #2/29/2000#)"), "2001-02-28");
+    EXPECT_EQ(text("DateAdd('q', 1, #11/30/1999#)"), "2000-02-29");
+    EXPECT_EQ(text("DateAdd('d', -1, #3/1/2000#)"), "2000-02-29");
     EXPECT_EQ(text("DateAdd('h', 25, #1/1/2000#)"), "2000-01-02 01:00:00");
     EXPECT_EQ(text("DateAdd('n', -1, #1/1/2000#)"), "1999-12-31 23:59:00");
     EXPECT_THROW(eval("DateAdd('x', 1, #1/1/2000#)"), jet::Error);
@@ -223,17 +212,17 @@ TEST_F(JetRules, DateAddDateDiffDatePartDateSerial) {
     EXPECT_EQ(text("DatePart('ww', #1/1/2005#, 2, 2)"), "53");
     EXPECT_EQ(text("DatePart('h', #1/1/2000 13:45#)"), "13");
 
-    EXPECT_EQ(text("DateSerial(2000, 2, 30)"), "2000-03-01 00:00:00");
-    EXPECT_EQ(text("DateSerial(99, 13, 1)"), "2000-01-01 00:00:00");
-    EXPECT_EQ(text("DateSerial(2000, 1, 0)"), "1999-12-31 00:00:00");
-    EXPECT_EQ(text("DateSerial(5, 1, 1)"), "2005-01-01 00:00:00");
+    EXPECT_EQ(text("DateSerial(2000, 2, 30)"), "2000-03-01");
+    EXPECT_EQ(text("DateSerial(99, 13, 1)"), "2000-01-01");
+    EXPECT_EQ(text("DateSerial(2000, 1, 0)"), "1999-12-31");
+    EXPECT_EQ(text("DateSerial(5, 1, 1)"), "2005-01-01");
 }
 
 TEST_F(JetRules, DatesAreReadAsTextOrSerialAndKeptInJetsRange) {
     EXPECT_EQ(text("Year(36526)"), "2000");                         // a serial number is a date
     EXPECT_EQ(text("Format(36526, 'yyyy-mm-dd')"), "2000-01-01");
     EXPECT_EQ(text("Format('2000-01-01 00:00:00', 'Short Date')"), "1/1/2000");
-    EXPECT_EQ(text("#1/2/99#"), "1999-01-02 00:00:00");
+    EXPECT_EQ(text("#1/2/99#"), "1999-01-02");
     EXPECT_THROW(eval("#2/30/2000#"), jet::Error);
     EXPECT_THROW(eval("DateAdd('yyyy', 1, #12/31/9999#)"), jet::Error);
     EXPECT_THROW(eval("DateSerial(10000, 1, 1)"), jet::Error);
@@ -243,32 +232,86 @@ TEST_F(JetRules, DatesAreReadAsTextOrSerialAndKeptInJetsRange) {
 }
 
 TEST_F(JetRules, DateArithmeticCountsDays) {
-    EXPECT_EQ(text("#2/28/2000# + 1"), "2000-02-29 00:00:00");
+    EXPECT_EQ(text("#2/28/2000# + 1"), "2000-02-29");
     EXPECT_EQ(text("1.5 + #2/28/2000#"), "2000-02-29 12:00:00");
-    EXPECT_EQ(text("#3/1/2000# - 1"), "2000-02-29 00:00:00");
+    EXPECT_EQ(text("#3/1/2000# - 1"), "2000-02-29");
     EXPECT_EQ(text("#3/1/2000# - #1/1/2000#"), "60");
     EXPECT_EQ(text("#1/1/2000 18:00# - #1/1/2000#"), "0.75");
 }
 
 TEST_F(JetRules, Conversions) {
-    EXPECT_EQ(text("CDate(36526)"), "2000-01-01 00:00:00");
+    EXPECT_EQ(text("CDate(36526)"), "2000-01-01");
     EXPECT_EQ(text("CDate(36526.5)"), "2000-01-01 12:00:00");
     EXPECT_EQ(text("CDate(-1.25)"), "1899-12-29 06:00:00");
-    EXPECT_EQ(text("CDate('2000-01-01')"), "2000-01-01 00:00:00");
+    EXPECT_EQ(text("CDate('2000-01-01')"), "2000-01-01");
     EXPECT_THROW(eval("CDate('abc')"), jet::Error);
     EXPECT_EQ(text("CCur(1.23456)"), "1.2346");
     EXPECT_EQ(text("CCur(0.00005)"), "0");       // half to even
     EXPECT_EQ(text("CCur(0.00015)"), "0.0002");
     EXPECT_EQ(text("CSng(0.1)"), "0.1");
     EXPECT_EQ(text("CSng(1 / 3)"), "0.3333333");
-    EXPECT_EQ(text("CBool(5)"), "True");
-    EXPECT_EQ(text("CBool(0)"), "False");
-    EXPECT_EQ(text("CBool('True')"), "True");
+    EXPECT_EQ(text("CBool(5)"), "-1");
+    EXPECT_EQ(text("CBool(0)"), "0");
+    EXPECT_EQ(text("CBool('True')"), "-1");
     EXPECT_THROW(eval("CBool(Null)"), jet::Error);
     EXPECT_EQ(text("CByte(254.5)"), "254");
     EXPECT_THROW(eval("CByte(255.5)"), jet::Error);
     EXPECT_THROW(eval("CByte(-1)"), jet::Error);
     EXPECT_THROW(eval("CInt(32768)"), jet::Error);
+}
+
+TEST_F(JetRules, CDateAndIsDateReadTheFormsPeopleWrite) {
+    EXPECT_EQ(text("CDate('8/4/1994')"), "1994-08-04");
+    EXPECT_EQ(text("CDate('1994-08-04 10:30')"), "1994-08-04 10:30:00");
+    EXPECT_EQ(text("CDate('8/4/94 10:30:15 PM')"), "1994-08-04 22:30:15");
+    EXPECT_EQ(text("CDate('12:00 AM')"), "1899-12-30");
+    EXPECT_EQ(text("CDate('4-Aug-1994')"), "1994-08-04");
+    EXPECT_EQ(text("CDate('August 4, 1994')"), "1994-08-04");
+    EXPECT_EQ(text("CDate('36526')"), "2000-01-01");  // a number as text is a serial
+    EXPECT_EQ(text("#Aug 4, 1994 6:00 PM#"), "1994-08-04 18:00:00");
+    EXPECT_EQ(text("Year('8/4/1994')"), "1994");
+    EXPECT_EQ(text("Format('8/4/1994', 'yyyy-mm')"), "1994-08");
+    EXPECT_EQ(text("Format('8-4-94')"), "8-4-94");
+    EXPECT_THROW(eval("CDate('2/30/2000')"), jet::Error);
+    EXPECT_THROW(eval("CDate('8/4/1994 25:00')"), jet::Error);
+    EXPECT_THROW(eval("CDate('Agosto 4, 1994')"), jet::Error);
+    EXPECT_EQ(text("IsDate('8/4/1994')") + text("IsDate(#8/4/1994#)") + text("IsDate('10:30')"), "-1-1-1");
+    EXPECT_EQ(text("IsDate('abc')") + text("IsDate('13/13/2000')") + text("IsDate(36526)") + text("IsDate(Null)"), "0000");
+    EXPECT_EQ(rows("Select id From S Where IsDate(nome) Or Not IsNumeric(v) Order By id"), "5");
+}
+
+TEST_F(JetRules, IsNumericSqrStringAndVal) {
+    EXPECT_EQ(text("IsNumeric('12')") + text("IsNumeric(' -1.5e3 ')") + text("IsNumeric(7)") + text("IsNumeric('&H1F')"),
+              "-1-1-1-1");
+    EXPECT_EQ(text("IsNumeric('12a')") + text("IsNumeric('')") + text("IsNumeric(Null)") + text("IsNumeric(#8/4/1994#)") +
+                  text("IsNumeric('inf')") + text("IsNumeric('&H')"),
+              "000000");
+    EXPECT_EQ(text("Sqr(16)"), "4");
+    EXPECT_EQ(text("Sqr(2)"), "1.4142135623731");
+    EXPECT_TRUE(eval("Sqr(Null)").isNull());
+    EXPECT_THROW(eval("Sqr(-1)"), jet::Error);
+    EXPECT_EQ(text("String(3, 'xyz')"), "xxx");
+    EXPECT_EQ(text("String(2, 65)"), "AA");
+    EXPECT_EQ(text("String$(2, 'é')"), "éé");
+    EXPECT_EQ(text("String(0, 'x')"), "");
+    EXPECT_TRUE(eval("String(Null, 'x')").isNull());
+    EXPECT_THROW(eval("String(-1, 'x')"), jet::Error);
+    EXPECT_THROW(eval("String(2, '')"), jet::Error);
+    EXPECT_THROW(eval("String(2, 256)"), jet::Error);
+    EXPECT_EQ(text("Val('1.5e2')"), "150");
+    EXPECT_EQ(text("Val(' 1 5 . 5 D1 xyz')"), "155");
+    EXPECT_EQ(text("Val('2e')"), "2");
+    EXPECT_EQ(text("Val('&H1F')"), "31");
+    EXPECT_EQ(text("Val('&hff')"), "255");
+    EXPECT_EQ(text("Val('&O17')"), "15");
+    EXPECT_EQ(text("Val('&17')"), "15");
+    EXPECT_EQ(text("Val('&HFFFF')"), "-1");         // up to 16 bits an Integer
+    EXPECT_EQ(text("Val('&H10000')"), "65536");
+    EXPECT_EQ(text("Val('&HFFFFFFFF')"), "-1");     // up to 32 a Long
+    EXPECT_EQ(text("Val('-.5abc')"), "-0.5");
+    EXPECT_EQ(text("Val('abc')"), "0");
+    EXPECT_THROW(eval("Val('&H100000000')"), jet::Error);
+    EXPECT_THROW(eval("Val('1e400')"), jet::Error);
 }
 
 TEST_F(JetRules, RoundFixSgnStr) {
@@ -392,9 +435,11 @@ TEST_F(JetRules, UnionAndSelectWithoutFrom) {
     EXPECT_EQ(db_->openRecordset("Select nome From S Where id = 1 Union Select 'ANA' From one").recordCount(), 1);  // as "="
     EXPECT_NE(error("Select Top 1 id From S Union Select x From one").find("Union"), std::string::npos);
     EXPECT_EQ(rows("Select 1 + 1"), "2");
-    jet::Recordset rs = db_->openRecordset("Select 'a' & 'b' As junto, 2 > 1");
+    jet::Recordset rs = db_->openRecordset("Select 'a' & 'b' As junto, 2 > 1, 2 < 1");
     EXPECT_EQ(rs.field("junto").toText(), "ab");
-    EXPECT_EQ(rs.field(1).kind(), jet::Value::Kind::Boolean);
+    EXPECT_EQ(rs.field(1).kind(), jet::Value::Kind::Integer);  // a comparison is a number, -1 or 0, as in Jet
+    EXPECT_EQ(rs.field(1).toText(), "-1");
+    EXPECT_EQ(rs.field(2).toText(), "0");
 }
 
 }  // namespace

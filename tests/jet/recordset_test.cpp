@@ -114,6 +114,36 @@ TEST_F(RecordsetTest, FindFirstOnAColumnOfMixedKindsConvertsAsStatementsDo) {
     EXPECT_FALSE(rs.noMatch());
 }
 
+TEST_F(RecordsetTest, FindFirstReadsAFieldNamedLikeTheScratchKey) {
+    testing_support::makeDatabase(dir_.file("k.db"),
+        "CREATE TABLE K (rid INTEGER, jet_row INTEGER, nome TEXT COLLATE JET);"
+        "INSERT INTO K VALUES (7, 70, 'a'), (5, 50, 'b'), (3, 30, 'c')");
+    jet::Connection db = jet::Connection::open(dir_.file("k.db"));
+    jet::Recordset rs = db.openRecordset("select * from K");
+    ASSERT_EQ(rs.fieldCount(), 3);
+    rs.findFirst("rid < 6");  // the field, not the row number (which is below 6 for every row)
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    rs.findFirst("jet_row < 40 and rid > 0");
+    EXPECT_EQ(rs.absolutePosition(), 2);
+    rs.findFirst("rid + 0 = 7");
+    EXPECT_EQ(rs.absolutePosition(), 0);
+    // The key itself stays out of reach.
+    jet::Recordset plain = db_.openRecordset("select * from A");
+    EXPECT_THROW(plain.findFirst("jet_row < 5"), jet::Error);
+    EXPECT_THROW(plain.findFirst("rid + 0 = 1"), jet::Error);
+}
+
+TEST_F(RecordsetTest, AFailedCopyForFindFirstIsAnErrorNotAnAnswer) {
+    // As many fields as SQLite allows in a result: the scratch table, one key column more, cannot be made.
+    std::string sql = "select 1 as f0";
+    for (int i = 1; i < 2000; ++i) sql += ", " + std::to_string(i) + " as f" + std::to_string(i);
+    jet::Recordset rs = db_.openRecordset(sql);
+    EXPECT_THROW(rs.findFirst("f0 + 0 = 1"), jet::Error);
+    EXPECT_THROW(rs.findFirst("f0 + 0 = 1"), jet::Error);  // and again: no half-made table answers the second time
+    rs.findFirst("f1999 = 1999");                           // the index needs no copy
+    EXPECT_FALSE(rs.noMatch());
+}
+
 TEST_F(RecordsetTest, CopiesShareTheCurrentRowAndCloseEndsUse) {
     jet::Recordset rs = db_.openRecordset("select * from A");
     jet::Recordset same = rs;
