@@ -291,6 +291,15 @@ void appendText(MdbHandle* mdb, std::optional<StoredTextForm> form, std::span<co
     out.append(converted.data(), static_cast<std::size_t>(std::max(n, 0)));
 }
 
+// Binds a number of a fixed size; false when its length is not its type's.
+[[gnu::always_inline]] inline bool bindStoredNumber(StoredNumberKind kind, std::span<const unsigned char> v, sqlite3_stmt* st, int p) {
+    const std::optional<StoredNumber> n = storedNumber(kind, v.data(), v.size());
+    if (!n) return false;
+    if (const auto* whole = std::get_if<std::int64_t>(&*n)) sqlite3_bind_int64(st, p, *whole);
+    else sqlite3_bind_double(st, p, std::get<double>(*n));
+    return true;
+}
+
 // Whether a column's value is decoded by bindStoredValue; dates keep their own line, Decimal numbers and
 // Yes/No values libmdb's text.
 bool fromStoredBytes(const Column& c) {
@@ -326,13 +335,9 @@ std::uint64_t bindStoredValue(MdbHandle* mdb, const Column& c, std::span<const u
         if (!guid) throw wrongSize();
         return bindText(*guid);
     }
-    case Reading::Number: {
-        const std::optional<StoredNumber> n = storedNumber(*c.stored, v.data(), v.size());
-        if (!n) throw wrongSize();
-        if (const auto* whole = std::get_if<std::int64_t>(&*n)) sqlite3_bind_int64(st, p, *whole);
-        else sqlite3_bind_double(st, p, std::get<double>(*n));
+    case Reading::Number:
+        if (!bindStoredNumber(*c.stored, v, st, p)) throw wrongSize();
         return 8;
-    }
     case Reading::Date: {
         if (v.size() != 8) throw wrongSize();
         const std::optional<std::string> date = storedDateText(mdb_get_double(const_cast<unsigned char*>(v.data()), 0));
@@ -444,6 +449,14 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
         for (std::size_t i = 0; i < cols.size(); ++i) {
             Column& c = cols[i];
             const int p = static_cast<int>(i) + 1;
+            if (c.col->cur_value_len > 0 && c.stored && !c.calculated) {  // the commonest value first, directly
+                std::span<const unsigned char> v(page + c.col->cur_value_start, static_cast<std::size_t>(c.col->cur_value_len));
+                if (!bindStoredNumber(*c.stored, v, st.st, p))
+                    throw damagedTable(name, "a coluna " + quoted(c.col->name) + " tem um número de " +
+                                                 std::to_string(v.size()) + " bytes, que o seu tipo não admite");
+                rowBytes += 8;
+                continue;
+            }
             if (fromStoredBytes(c)) {
                 if (c.col->cur_value_len == 0) { sqlite3_bind_null(st.st, p); continue; }
                 std::span<const unsigned char> v(page + c.col->cur_value_start, static_cast<std::size_t>(c.col->cur_value_len));

@@ -1,7 +1,7 @@
 #include "stored_calculated.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cstdlib>
 #include <cstdint>
 
 namespace jet {
@@ -49,15 +49,15 @@ std::optional<double> calculatedDecimal(std::span<const unsigned char> r) {
 
     // The decimal text of the number, read back as the nearest double.
     char text[64];
-    char* end = text + sizeof text;
+    char* end = text + sizeof text - 1;  // room for the terminating zero
     char* at = end;
     for (int place = 0; units != 0 || place <= scale; ++place) {
         if (place == scale && scale > 0) *--at = '.';
         *--at = static_cast<char>('0' + static_cast<int>(units % 10));
         units /= 10;
     }
-    double value = 0;
-    std::from_chars(at, end, value);
+    *end = '\0';
+    const double value = std::strtod(at, nullptr);  // the importer reads numbers in the "C" locale
     return negative ? -value : value;
 }
 
