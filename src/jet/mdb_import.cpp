@@ -200,7 +200,9 @@ std::optional<Kind> calculatedKindOf(int resultType) {
     }
 }
 
-bool isCalculated(const MdbColumn* c) { return mdb_col_get_prop(c, "Expression") != nullptr; }
+bool isCalculated(const MdbHandle* mdb, const MdbColumn* c) {
+    return mdb->f->jet_version >= MDB_VER_ACCDB_2010 && mdb_col_get_prop(c, "Expression") != nullptr;
+}
 
 int calculatedResultType(const MdbColumn* c) {
     const char* t = mdb_col_get_prop(c, "ResultType");
@@ -396,7 +398,7 @@ void copyTable(MdbHandle* mdb, MdbCatalogEntry* entry, Sqlite& out, WarningTrap&
     std::string create = "CREATE TABLE " + quoteName(name) + " (";
     for (unsigned i = 0; i < table->num_cols; ++i) {
         auto* c = static_cast<MdbColumn*>(g_ptr_array_index(table->columns, i));
-        const bool calculated = isCalculated(c);
+        const bool calculated = isCalculated(mdb, c);
         std::optional<Kind> k = calculated ? calculatedKindOf(calculatedResultType(c)) : kindOf(c->col_type);
         // libmdb gives a Yes/No column only its null bit, where a calculated one keeps its result.
         if (calculated && c->col_type == MDB_BOOL) k.reset();
