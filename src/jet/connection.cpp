@@ -68,6 +68,7 @@ int guard(void*, int action, const char* a, const char* b, const char*, const ch
     case SQLITE_READ:
         // SQLite names a table's hidden row number "ROWID" here; Jet has no such column.
         return a && !startsWithNoCase(a, "sqlite_") && !startsWithNoCase(a, "pragma_") && !startsWithNoCase(a, "json_") &&
+                       !startsWithNoCase(a, "quelva.") &&
                        !(b && std::strcmp(b, "ROWID") == 0)
                    ? SQLITE_OK : SQLITE_DENY;
     case SQLITE_FUNCTION: return b && allowedSqlFunction(b) ? SQLITE_OK : SQLITE_DENY;
@@ -110,6 +111,7 @@ std::shared_ptr<Database> loaded(std::shared_ptr<Database> d, const std::string&
         sqlite3_finalize(st);
     }
     if (verdict != "ok") throw Error("O arquivo " + quotedPath(path) + " está danificado: " + verdict + ".");
+    if (origin == Origin::Importer) d->leftOut = readLeftOutColumns(d->db);
     sqlite3_exec(d->db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
     sqlite3_set_authorizer(d->db, guard, nullptr);
     return d;
@@ -211,6 +213,12 @@ ColumnProbe probeFor(sqlite3* db) {
     };
 }
 
+// SQLite's message about a statement, for the user; a column the import left out is named as such.
+std::string errorOf(const Database& db, const std::string& sqliteMessage, const std::string& jetSql) {
+    if (auto m = leftOutMessage(db.leftOut, sqliteMessage, tablesNamedIn(jetSql).names)) return inStatement(*m, jetSql, db.path);
+    return statementError(sqliteMessage, jetSql, db.path);
+}
+
 // Rows tie under the Order By when every key compares equal as Jet compares (texts by the collation).
 bool tied(const std::vector<Value>& a, const std::vector<Value>& b, const TextRules& rules) {
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -243,7 +251,7 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (sqlite3_prepare_v2(db_->db, t.sql.c_str(), static_cast<int>(t.sql.size()), &st, nullptr) != SQLITE_OK) {
         std::string m = sqlite3_errmsg(db_->db);
         sqlite3_finalize(st);
-        throw Error(statementError(m, jetSql, db_->path));
+        throw Error(errorOf(*db_, m, jetSql));
     }
     auto d = std::make_shared<RecordsetData>();
     d->database = db_;
@@ -280,7 +288,7 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (rc != SQLITE_DONE) {
         std::string m = sqlite3_errmsg(db_->db);
         sqlite3_finalize(st);
-        throw Error(statementError(m, jetSql, db_->path));  // never a partial result
+        throw Error(errorOf(*db_, m, jetSql));  // never a partial result
     }
     sqlite3_finalize(st);
     if (percent) {

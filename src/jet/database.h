@@ -1,7 +1,9 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "left_out.h"
 #include "text.h"
 
 struct sqlite3;
@@ -15,6 +17,7 @@ struct Database {
     sqlite3* db = nullptr;
     sqlite3* scratch = nullptr;  // opened on first use
     int nextScratchTable = 0;
+    std::vector<LeftOutColumn> leftOut;  // columns of the file the import left out
 
     Database() = default;
     Database(const Database&) = delete;

@@ -18,7 +18,7 @@ std::size_t sizeOf(StoredNumberKind kind) {
     case StoredNumberKind::Byte: return 1;
     case StoredNumberKind::Integer: return 2;
     case StoredNumberKind::Long: case StoredNumberKind::Single: return 4;
-    case StoredNumberKind::Currency: case StoredNumberKind::Double: return 8;
+    case StoredNumberKind::LargeNumber: case StoredNumberKind::Currency: case StoredNumberKind::Double: return 8;
     }
     return 0;
 }
@@ -32,6 +32,7 @@ std::optional<StoredNumber> storedNumber(StoredNumberKind kind, const unsigned c
     case StoredNumberKind::Byte: return StoredNumber(static_cast<std::int64_t>(raw));
     case StoredNumberKind::Integer: return StoredNumber(static_cast<std::int64_t>(static_cast<std::int16_t>(raw)));
     case StoredNumberKind::Long: return StoredNumber(static_cast<std::int64_t>(static_cast<std::int32_t>(raw)));
+    case StoredNumberKind::LargeNumber: return StoredNumber(static_cast<std::int64_t>(raw));
     // Below 2^53 ten-thousandths both numbers are exact and the quotient is rounded once: the double nearest
     // the amount, as its text would give.
     case StoredNumberKind::Currency: return StoredNumber(static_cast<double>(static_cast<std::int64_t>(raw)) / 10000.0);

@@ -27,6 +27,13 @@ TEST(StoredNumber, WholeNumbersAreSignedExceptByte) {
     EXPECT_EQ(whole(decode(StoredNumberKind::Long, "00000080")), -2147483648LL);
 }
 
+TEST(StoredNumber, LargeNumberIsAnExactSigned64BitInteger) {
+    EXPECT_EQ(whole(decode(StoredNumberKind::LargeNumber, "2a00000000000000")), 42);  // bigint.accdb
+    EXPECT_EQ(whole(decode(StoredNumberKind::LargeNumber, "ffffffffffffff7f")), 9223372036854775807LL);
+    EXPECT_EQ(whole(decode(StoredNumberKind::LargeNumber, "feffffffffffffff")), -2);
+    EXPECT_FALSE(decode(StoredNumberKind::LargeNumber, "2a000000"));
+}
+
 TEST(StoredNumber, CurrencyIsTheDoubleNearestItsTenThousandths) {
     EXPECT_EQ(real(decode(StoredNumberKind::Currency, "d8f0040000000000")), 32.38);
     EXPECT_EQ(real(decode(StoredNumberKind::Currency, "eb32a4f8ffffffff")), -12345.6789);
