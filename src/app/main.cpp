@@ -1,4 +1,5 @@
-// Quelva: opens the survey's data file from the program's own folder and shows the main window.
+// Quelva [PASTA]: opens the survey's data file from PASTA, or from the program's own folder, and shows the
+// main window.
 #include <QApplication>
 
 #include "executar.h"
