@@ -10,18 +10,29 @@
 
 namespace quelva {
 
-int executarQuelva(QApplication&) {
+namespace {
+
+// What "-h" and a wrong command line get: the usage, and the program's status; -1 for a command line that
+// runs the program.
+int answerWithUsage(const CommandLine& command) {
+    if (command.action == CommandLine::Action::Help) return std::fputs(kCommandLineUsage, stdout), 0;
+    if (command.action == CommandLine::Action::Misuse) return std::fputs(kCommandLineUsage, stderr), 2;
+    return -1;
+}
+
+}  // namespace
+
+int executarQuelva(int argc, char** argv) {
+    // The usage is asked for in a terminal, perhaps with no display for the toolkit to open.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine asked = readCommandLine(raw, {}); asked.action == CommandLine::Action::Help)
+        return answerWithUsage(asked);
+    QApplication app(argc, argv);
     // The program's real folder: Qt reads it from /proc/self/exe, so a link in /usr/bin leads to
     // /usr/lib/quelva, where the sample survey lies beside the program (and the importer, found the same way).
     const CommandLine command = readCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
-    if (command.action == CommandLine::Action::Help) {
-        std::fputs(kCommandLineUsage, stdout);
-        return 0;
-    }
-    if (command.action == CommandLine::Action::Misuse) {
-        std::fputs(kCommandLineUsage, stderr);
-        return 2;
-    }
+    if (const int status = answerWithUsage(command); status >= 0) return status;
     DialogosQt dialogos;
     return executarQuelva(command.surveyFolder, dialogos);
 }

@@ -90,7 +90,11 @@ def check_files(root):
             raise Failure(f"the desktop entry lacks {line!r}")
 
 
-def check_console(root, testdata):
+def check_commands(root, testdata):
+    # The usage needs no display, and the link passes the option on.
+    r = run([os.path.join(root, "usr/bin/quelva"), "--help"], env=dict(os.environ, DISPLAY=""))
+    if r.returncode != 0 or not r.stdout.startswith("uso: quelva [PASTA]\n"):
+        raise Failure(f"quelva --help: status {r.returncode}, {r.stdout!r} {r.stderr!r}")
     console = os.path.join(root, "usr/bin/quelva-sql")
     sample = os.path.join(root, PROGRAM_FOLDER, "Quelva.mdb")
     r = run([console, sample, "Select Count(*) As N From CD_VAR"])
@@ -202,7 +206,7 @@ def main():
             if r.returncode != 0:
                 raise Failure(f"dpkg -x: {r.stderr}")
             check_files(root)
-            check_console(root, a.testdata)
+            check_commands(root, a.testdata)
             fbdir = os.path.join(work, "tela")
             os.mkdir(fbdir)
             png = os.path.join(a.build, "quelva-instalado.png")
