@@ -3,7 +3,7 @@ BUILD := build
 SANITIZE_BUILD := build-sanitize
 JOBS  ?= 2
 
-.PHONY: all deps configure build run test bench clean sanitize test-sanitize fuzz
+.PHONY: all deps configure build run test bench clean sanitize test-sanitize fuzz package
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The Debian package build/quelva_VERSION_ARCH.deb, with its dependencies from dpkg-shlibdeps.
+package: build
+	@cmake --build $(BUILD) --target package
 
 # The same program under AddressSanitizer and UndefinedBehaviorSanitizer, and its whole suite.
 sanitize: deps

@@ -1,16 +1,44 @@
 #include "executar.h"
 
 #include <QApplication>
+#include <cstdio>
 
+#include "command_line.h"
 #include "dialogos.h"
 #include "estado.h"
 #include "frm_quelva.h"
 
 namespace quelva {
 
-int executarQuelva(QApplication& app, const std::function<void(FrmQuelva&)>& aoMostrar) {
+namespace {
+
+// What "-h" and a wrong command line get: the usage, and the program's status; -1 for a command line that
+// runs the program.
+int answerWithUsage(const CommandLine& command) {
+    if (command.action == CommandLine::Action::Help) return std::fputs(kCommandLineUsage, stdout), 0;
+    if (command.action == CommandLine::Action::Misuse) return std::fputs(kCommandLineUsage, stderr), 2;
+    return -1;
+}
+
+}  // namespace
+
+int executarQuelva(int argc, char** argv) {
+    // The usage is asked for in a terminal, perhaps with no display for the toolkit to open.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine asked = readCommandLine(raw, {}); asked.action == CommandLine::Action::Help)
+        return answerWithUsage(asked);
+    QApplication app(argc, argv);
+    // The program's real folder: Qt reads it from /proc/self/exe, so a link in /usr/bin leads to
+    // /usr/lib/quelva, where the sample survey lies beside the program (and the importer, found the same way).
+    const CommandLine command = readCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    if (const int status = answerWithUsage(command); status >= 0) return status;
     DialogosQt dialogos;
-    Estado estado(QCoreApplication::applicationDirPath());
+    return executarQuelva(command.surveyFolder, dialogos);
+}
+
+int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& aoMostrar) {
+    Estado estado(pasta);
     FrmQuelva janela(estado, dialogos, [](int status) { QCoreApplication::exit(status); });
     bool falhou = true;
     janela.executarTratado([&] {
@@ -21,7 +49,7 @@ int executarQuelva(QApplication& app, const std::function<void(FrmQuelva&)>& aoM
     if (falhou) return 1;
     janela.show();
     if (aoMostrar) aoMostrar(janela);
-    return app.exec();
+    return QCoreApplication::exec();
 }
 
 }  // namespace quelva

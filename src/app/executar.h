@@ -1,15 +1,19 @@
 #pragma once
+#include <QString>
 #include <functional>
-
-class QApplication;
 
 namespace quelva {
 
+class Dialogos;
 class FrmQuelva;
 
-// Runs the program in `app`: start-up and first activation, then the window and its event loop. A failure
-// before the window is shown ends with the error's message and status 1, with no window drawn.
-// `aoMostrar` runs once the window is shown (the screenshot tool uses it).
-int executarQuelva(QApplication& app, const std::function<void(FrmQuelva&)>& aoMostrar = {});
+// Runs the program as its command line asks (`quelva [PASTA]`, see command_line.h): start-up and first
+// activation, then the window and its event loop. A failure before the window is shown ends with the error's
+// message and status 1, with no window drawn; a wrong command line ends with status 2.
+int executarQuelva(int argc, char** argv);
+
+// The same over the survey in `pasta`, with the messages through `dialogos`. `aoMostrar` runs once the
+// window is shown (the screenshot tool and the tests use it).
+int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& aoMostrar = {});
 
 }  // namespace quelva

@@ -1,9 +1,5 @@
-// Quelva: opens the survey's data file from the program's own folder and shows the main window.
-#include <QApplication>
-
+// Quelva [PASTA]: opens the survey's data file from PASTA, or from the program's own folder, and shows the
+// main window.
 #include "executar.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return quelva::executarQuelva(app);
-}
+int main(int argc, char** argv) { return quelva::executarQuelva(argc, argv); }

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "dialogos.h"
 #include "estado.h"
 #include "executar.h"
 #include "frm_quelva.h"
@@ -38,7 +39,8 @@ int main(int argc, char** argv) {
     }
     const QString saida = QString::fromLocal8Bit(argv[1]);
     const bool resultado = argc == 3;
-    return quelva::executarQuelva(app, [&](quelva::FrmQuelva& janela) {
+    quelva::DialogosQt dialogos;
+    return quelva::executarQuelva(QCoreApplication::applicationDirPath(), dialogos, [&](quelva::FrmQuelva& janela) {
         if (resultado) selecionarExemplo(janela, janela.estado());
         // Let the window be laid out and painted before it is pictured.
         QTimer::singleShot(1500, &janela, [&janela, saida] {

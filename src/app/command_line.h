@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+namespace quelva {
+
+// What `quelva [PASTA]` asks for. The survey (Quelva.mdb and the two record files) is read from PASTA when
+// one is given, so that an analyst keeps it in a folder of their own; from the program's folder otherwise.
+struct CommandLine {
+    enum class Action { Run, Help, Misuse };
+    Action action = Action::Run;
+    QString surveyFolder;  // absolute, for Run
+};
+
+// `arguments` as QCoreApplication::arguments() gives them: the program first, Qt's own options taken out.
+// A relative PASTA is taken from the current folder. An argument that starts with "-" is an option, and
+// only "-h" and "--help" are known; a folder of such a name is given as "./-name".
+CommandLine readCommandLine(const QStringList& arguments, const QString& programFolder);
+
+// What "-h" prints, and a wrong command line on the error output.
+inline constexpr char kCommandLineUsage[] =
+    "uso: quelva [PASTA]\n"
+    "  abre a pesquisa (Quelva.mdb, fichatec.txt e fichains.txt) da PASTA;\n"
+    "  sem PASTA, a que acompanha o programa\n";
+
+}  // namespace quelva
