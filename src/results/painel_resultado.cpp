@@ -63,10 +63,9 @@ PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& po
             l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         }
         grades_[i] = new Grade(this);
-        FraRes_MSFlexGrid[i] = new VisaoGrade(FraRes_SSTab1);
+        FraRes_MSFlexGrid[i] = new VisaoGrade(politica_, FraRes_SSTab1);
         FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
         FraRes_MSFlexGrid[i]->definirGrade(grades_[i]);
-        FraRes_MSFlexGrid[i]->usarPolitica(&politica_);
     }
     hideGroups();
 

@@ -94,8 +94,8 @@ void Grade::avisar(int linha, int coluna) {
 }
 
 QVariant Grade::data(const QModelIndex& indice, int papel) const {
-    if (!indice.isValid()) return {};
-    const Celula& c = celula(indice.row(), indice.column());
+    if (!indice.isValid() || indice.row() >= linhas_ || indice.column() >= colunas_) return {};
+    const Celula& c = celulas_[posicao(indice.row(), indice.column())];
     switch (papel) {
     case Qt::DisplayRole: return c.texto;
     case Qt::BackgroundRole: return c.fundo.isValid() ? QVariant(c.fundo) : QVariant();
@@ -113,7 +113,7 @@ QVariant Grade::data(const QModelIndex& indice, int papel) const {
     }
 }
 
-VisaoGrade::VisaoGrade(QWidget* pai) : QTableView(pai) {
+VisaoGrade::VisaoGrade(ErrorPolicy& politica, QWidget* pai) : QTableView(pai), politica_(politica) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -186,9 +186,7 @@ void VisaoGrade::keyPressEvent(QKeyEvent* e) {
         QTableView::keyPressEvent(e);
         return;
     }
-    auto copiar = [this] { QApplication::clipboard()->setText(textoSelecionado()); };
-    if (politica_) politica_->run(copiar);
-    else copiar();
+    politica_.run([this] { QApplication::clipboard()->setText(textoSelecionado()); });
     e->accept();
 }
 

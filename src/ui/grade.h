@@ -51,6 +51,7 @@ public:
 
     int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : linhas_; }
     int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : colunas_; }
+    // Empty for an index outside the grid, as a view may ask while the grid changes size.
     QVariant data(const QModelIndex& indice, int papel) const override;
 
 signals:
@@ -69,16 +70,13 @@ private:
 class ErrorPolicy;
 
 // The view of a Grade: no headers, sizes converted from twips at the screen's resolution. Cells can be
-// selected, and Ctrl+C copies the selection as a spreadsheet expects it.
+// selected, and Ctrl+C copies the selection as a spreadsheet expects it, under the program's error policy.
 class VisaoGrade : public QTableView {
     Q_OBJECT
 public:
-    explicit VisaoGrade(QWidget* pai = nullptr);
+    explicit VisaoGrade(ErrorPolicy& politica, QWidget* pai = nullptr);
     void definirGrade(Grade* grade);
     Grade* grade() const { return grade_; }
-
-    // The copy key then runs under the program's error policy.
-    void usarPolitica(ErrorPolicy* politica) { politica_ = politica; }
 
     // The selected cells as tab-separated text: the rectangle that holds the selection, one line per row
     // (cells of it that are not selected stay empty); a text holding a tab, a line break or a quote is put
@@ -91,7 +89,7 @@ protected:
 private:
     void aplicarMedidas();
     Grade* grade_ = nullptr;
-    ErrorPolicy* politica_ = nullptr;
+    ErrorPolicy& politica_;
 };
 
 // Default sizes of a new row and column, in twips.
