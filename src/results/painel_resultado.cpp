@@ -9,6 +9,7 @@
 #include "dialogos.h"
 #include "error_policy.h"
 #include "estado.h"
+#include "fixed_font.h"
 #include "result_formats.h"
 #include "formatos.h"
 #include "grade.h"
@@ -85,10 +86,7 @@ PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& po
     FraRes_TxtConvencoes = novo<QPlainTextEdit>(FraRes_FraConvencoes, "FraRes_TxtConvencoes");
     FraRes_TxtConvencoes->setReadOnly(true);
     FraRes_TxtConvencoes->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixa(QStringLiteral("Courier New"), kPontosConvencoes);
-    fixa.setStyleHint(QFont::Monospace);
-    fixa.setFixedPitch(true);
-    FraRes_TxtConvencoes->setFont(fixa);
+    FraRes_TxtConvencoes->setFont(fixedPitchFont(kPontosConvencoes));
     FraRes_CmdFechar = novo<QPushButton>(FraRes_FraConvencoes, "FraRes_CmdFechar");
     FraRes_CmdFechar->setText(QString::fromUtf8(kFechar));
     FraRes_FraConvencoes->hide();
