@@ -16,6 +16,14 @@ using quelva::Grade;
 using quelva::VisaoGrade;
 using Politica = testing_support::PoliticaRoteiro;
 
+// A grid shown by a view that runs its keys under an error policy.
+struct GradeNaVisao {
+    Grade g;
+    Politica p;
+    VisaoGrade v{p.politica};
+    GradeNaVisao() { v.definirGrade(&g); }
+};
+
 // A grid whose cell (l, c) reads "l,c".
 void preencher(Grade& g, int linhas, int colunas) {
     g.definirTamanho(linhas, colunas);
@@ -83,10 +91,8 @@ TEST(Grade, ABatchOfChangesTellsTheViewsOnceNestedBatchesIncluded) {
 }
 
 TEST(Grade, WordWrapWidthsAndHeightsReachTheView) {
-    Grade g;
-    Politica p;
-    VisaoGrade v(p.politica);
-    v.definirGrade(&g);
+    GradeNaVisao t;
+    auto& [g, p, v] = t;
     preencher(g, 3, 2);
     EXPECT_FALSE(v.wordWrap());
 
@@ -163,10 +169,8 @@ TEST(Grade, RowsAddedOneAtATimeKeepTheirCells) {
 }
 
 TEST(VisaoGrade, SelectedCellsAsTabSeparatedText) {
-    Grade g;
-    Politica p;
-    VisaoGrade v(p.politica);
-    v.definirGrade(&g);
+    GradeNaVisao t;
+    auto& [g, p, v] = t;
     preencher(g, 4, 4);
     EXPECT_EQ(v.textoSelecionado(), "");
     g.definirTexto(1, 2, "a\tb");
@@ -183,10 +187,8 @@ TEST(VisaoGrade, SelectedCellsAsTabSeparatedText) {
 
 // Any grid's copy key, not only the result grids', fails into the error policy and not into the toolkit.
 TEST(VisaoGrade, AFailingCopyEndsUnderTheErrorPolicy) {
-    Grade g;
-    Politica p;
-    VisaoGrade v(p.politica);
-    v.definirGrade(&g);
+    GradeNaVisao t;
+    auto& [g, p, v] = t;
     preencher(g, 3, 3);
     v.selectionModel()->select(g.index(2, 2), QItemSelectionModel::Select);
     // Inside a batch the view is not yet told that the selected cell is gone.
