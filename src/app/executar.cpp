@@ -1,6 +1,7 @@
 #include "executar.h"
 
 #include <QApplication>
+#include <clocale>
 #include <cstdio>
 
 #include "command_line.h"
@@ -38,6 +39,9 @@ int executarQuelva(int argc, char** argv) {
 }
 
 int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& aoMostrar) {
+    // Qt took the user's locale for the C library too; under a Portuguese one strtod and printf read and
+    // write "1,5", which breaks the engine's numbers in statements. Texts keep the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
     Estado estado(pasta);
     FrmQuelva janela(estado, dialogos, [](int status) { QCoreApplication::exit(status); });
     bool falhou = true;

@@ -13,7 +13,8 @@ class FrmQuelva;
 int executarQuelva(int argc, char** argv);
 
 // The same over the survey in `pasta`, with the messages through `dialogos`. `aoMostrar` runs once the
-// window is shown (the screenshot tool and the tests use it).
+// window is shown (the screenshot tool and the tests use it). Numbers in the C library's conversions are
+// read and written in the C locale whatever the user's.
 int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& aoMostrar = {});
 
 }  // namespace quelva

@@ -266,9 +266,9 @@ void FrmQuelva::MostrarPainel(const QString& palavra) {
 void FrmQuelva::abrirJanelaInformacao(const QString& palavra) {
     const QString pasta = QString::fromStdString(estado_.banco.pastaPrograma());
     std::unique_ptr<QDialog> janela;
-    if (palavra == QLatin1String("APRESENTACAO")) janela = std::make_unique<FrmApresentacao>(this);
-    else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) janela = std::make_unique<FrmFichaInstitucional>(pasta, dialogos_, this);
-    else if (palavra == QLatin1String("FICHATECNICA")) janela = std::make_unique<FrmFichaTecnica>(pasta, dialogos_, this);
+    if (palavra == QLatin1String("APRESENTACAO")) janela = std::make_unique<FrmApresentacao>(politica_, this);
+    else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) janela = std::make_unique<FrmFichaInstitucional>(pasta, politica_, this);
+    else if (palavra == QLatin1String("FICHATECNICA")) janela = std::make_unique<FrmFichaTecnica>(pasta, politica_, this);
     else if (palavra == QLatin1String("SOBRE")) janela = std::make_unique<FrmSobre>(this);
     if (!janela) return;  // no panel and no window for any other keyword
     if (palavra != QLatin1String("APRESENTACAO") && palavra != QLatin1String("FICHATECNICA")) janela->setWindowIcon(QIcon());

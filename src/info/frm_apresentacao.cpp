@@ -6,6 +6,7 @@
 #include <array>
 
 #include "cursor_espera.h"
+#include "error_policy.h"
 #include "janela_informacao.h"
 
 namespace quelva {
@@ -60,11 +61,11 @@ constexpr int kAlturaJanela = 7800;
 
 }  // namespace
 
-FrmApresentacao::FrmApresentacao(QWidget* pai) : QDialog(pai) {
+FrmApresentacao::FrmApresentacao(ErrorPolicy& politica, QWidget* pai) : QDialog(pai), politica_(politica) {
     setObjectName(QStringLiteral("FrmApresentacao"));
     prepararJanelaInformacao(this, QString::fromUtf8(kTitulo), kLarguraJanela, kAlturaJanela);
 
-    MSFlexGrid1 = new VisaoGrade(this);
+    MSFlexGrid1 = new VisaoGrade(politica, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     prepararGradeInformacao(MSFlexGrid1);
     // The paragraphs' rows are taller than the window: scroll smoothly rather than a whole row at a time.
@@ -106,7 +107,7 @@ void FrmApresentacao::preencher() {
 
 void FrmApresentacao::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
-    if (!preenchida_) preencher();
+    if (!preenchida_) politica_.run([this] { preencher(); });
 }
 
 }  // namespace quelva

@@ -7,13 +7,15 @@ class QPushButton;
 
 namespace quelva {
 
+class ErrorPolicy;
+
 // The presentation window: a heading and five paragraphs on information technology in the state's
-// municipalities, in one grid, MSFlexGrid1, filled when the window is first shown. The caller builds one at
-// each opening and calls exec().
+// municipalities, in one grid, MSFlexGrid1, filled when the window is first shown (under the program's error
+// policy). The caller builds one at each opening and calls exec().
 class FrmApresentacao : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmApresentacao(QWidget* pai = nullptr);
+    explicit FrmApresentacao(ErrorPolicy& politica, QWidget* pai = nullptr);
 
     // Writes the text into the grid and shows it.
     void preencher();
@@ -22,6 +24,7 @@ protected:
     void showEvent(QShowEvent* evento) override;
 
 private:
+    ErrorPolicy& politica_;
     Grade grade_;
     VisaoGrade* MSFlexGrid1 = nullptr;
     // Shares its control name with the institutional record's close button.

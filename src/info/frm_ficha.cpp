@@ -6,6 +6,7 @@
 
 #include "cursor_espera.h"
 #include "dialogos.h"
+#include "error_policy.h"
 #include "janela_informacao.h"
 #include "leitura_ficha.h"
 
@@ -24,14 +25,15 @@ constexpr char kNaoMostrada[] = "Não foi possível mostrar a %1.\n\n%2";
 
 }  // namespace
 
-FrmFicha::FrmFicha(const Ficha& ficha, const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai)
+FrmFicha::FrmFicha(const Ficha& ficha, const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai)
     : QDialog(pai),
       titulo_(QString::fromUtf8(ficha.titulo)),
       caminho_(pastaPrograma + u'/' + QString::fromUtf8(ficha.arquivo)),
-      dialogos_(dialogos) {
+      politica_(politica),
+      dialogos_(politica.dialogos()) {
     prepararJanelaInformacao(this, titulo_, kLarguraJanela, kAlturaJanela);
 
-    MSFlexGrid1 = new VisaoGrade(this);
+    MSFlexGrid1 = new VisaoGrade(politica, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     prepararGradeInformacao(MSFlexGrid1);
     MSFlexGrid1->definirGrade(&grade_);
@@ -94,8 +96,10 @@ int FrmFicha::exec() {
 void FrmFicha::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
     if (preenchida_) return;
-    // Closed once the message is answered and the window has finished showing.
-    if (!preencher()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    politica_.run([this] {
+        // Closed once the message is answered and the window has finished showing.
+        if (!preencher()) QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+    });
 }
 
 }  // namespace quelva

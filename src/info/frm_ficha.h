@@ -9,6 +9,7 @@ class QPushButton;
 namespace quelva {
 
 class Dialogos;
+class ErrorPolicy;
 
 // A record window: one grid, MSFlexGrid1, showing a plain text file of the program folder one line per row,
 // lines starting with "BB" in bold. FrmFichaTecnica and FrmFichaInstitucional are this window with their
@@ -35,9 +36,10 @@ protected:
         const char* arquivo;         // the file's name in the program folder
         const char* nomeBotaoFechar; // the close button's control name
     };
-    FrmFicha(const Ficha& ficha, const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai);
+    FrmFicha(const Ficha& ficha, const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai);
 
-    // Activation fills the grid when exec() has not already done so (a window opened with show()).
+    // Activation fills the grid when exec() has not already done so (a window opened with show()), under the
+    // program's error policy.
     void showEvent(QShowEvent* evento) override;
 
 private:
@@ -46,6 +48,7 @@ private:
 
     QString titulo_;
     QString caminho_;
+    ErrorPolicy& politica_;
     Dialogos& dialogos_;
     Grade grade_;
     VisaoGrade* MSFlexGrid1 = nullptr;

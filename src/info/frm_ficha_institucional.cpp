@@ -7,8 +7,8 @@ constexpr char kTitulo[] = "Ficha Institucional";
 constexpr char kArquivo[] = "fichains.txt";
 }  // namespace
 
-FrmFichaInstitucional::FrmFichaInstitucional(const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai)
-    : FrmFicha({kTitulo, kArquivo, kFrmFichaInstitucional_cmdfechar}, pastaPrograma, dialogos, pai) {
+FrmFichaInstitucional::FrmFichaInstitucional(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai)
+    : FrmFicha({kTitulo, kArquivo, kFrmFichaInstitucional_cmdfechar}, pastaPrograma, politica, pai) {
     setObjectName(QStringLiteral("FrmFichaInstitucional"));
 }
 

@@ -9,7 +9,7 @@ namespace quelva {
 class FrmFichaInstitucional : public FrmFicha {
     Q_OBJECT
 public:
-    FrmFichaInstitucional(const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai = nullptr);
+    FrmFichaInstitucional(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai = nullptr);
 };
 
 }  // namespace quelva

@@ -8,8 +8,8 @@ constexpr char kArquivo[] = "fichatec.txt";
 constexpr char kNomeBotaoFechar[] = "FrmFichaTecnica_cmdfechar";
 }  // namespace
 
-FrmFichaTecnica::FrmFichaTecnica(const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai)
-    : FrmFicha({kTitulo, kArquivo, kNomeBotaoFechar}, pastaPrograma, dialogos, pai) {
+FrmFichaTecnica::FrmFichaTecnica(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai)
+    : FrmFicha({kTitulo, kArquivo, kNomeBotaoFechar}, pastaPrograma, politica, pai) {
     setObjectName(QStringLiteral("FrmFichaTecnica"));
 }
 

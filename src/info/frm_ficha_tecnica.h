@@ -8,7 +8,7 @@ namespace quelva {
 class FrmFichaTecnica : public FrmFicha {
     Q_OBJECT
 public:
-    FrmFichaTecnica(const QString& pastaPrograma, Dialogos& dialogos, QWidget* pai = nullptr);
+    FrmFichaTecnica(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai = nullptr);
 };
 
 }  // namespace quelva

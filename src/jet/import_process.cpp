@@ -9,6 +9,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -76,6 +77,31 @@ constexpr int kWatchMilliseconds = 25;
 
 std::string megabytes(std::uint64_t bytes) { return std::to_string(bytes >> 20) + " MB"; }
 
+enum class Ending { Exited, OutOfTime, OutOfMemory, Failed };
+
+// Waits for the child to end, until `deadline` at most: a child that closed its pipes but goes on running is
+// stopped there, and reaped. The first looks come soon, so that a child that is merely finishing costs no
+// time; they grow further apart up to the pace of the memory watch. `status` and errno tell how it ended.
+Ending reap(pid_t pid, std::chrono::steady_clock::time_point deadline, std::uint64_t memoryBytes, int& status) {
+    Ending ending = Ending::Exited;
+    int pause = 1;
+    for (;;) {
+        const pid_t got = waitpid(pid, &status, ending == Ending::Exited ? WNOHANG : 0);
+        if (got == pid) return ending;
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return Ending::Failed;
+        if (std::chrono::steady_clock::now() >= deadline) ending = Ending::OutOfTime;
+        else if (residentBytes(pid) > memoryBytes) ending = Ending::OutOfMemory;
+        if (ending != Ending::Exited) {
+            kill(pid, SIGKILL);
+            continue;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        poll(nullptr, 0, static_cast<int>(std::clamp<long long>(left, 0, pause)));
+        pause = std::min(pause * 2, kWatchMilliseconds);
+    }
+}
+
 ImportBudget budgetFor(const std::string& path) {
     struct stat sb;
     std::uint64_t size = ::stat(path.c_str(), &sb) == 0 ? static_cast<std::uint64_t>(sb.st_size) : 0;
@@ -131,6 +157,7 @@ std::string ImporterChild::collect() {
     std::string data, messages;
     const auto deadline = started_ + std::chrono::seconds(budget_.seconds);
     bool timedOut = false, tooLarge = false;
+    int pollError = 0;
     pollfd fds[2] = {{out_, POLLIN, 0}, {err_, POLLIN, 0}};
     int open = 2;
     char buf[1 << 16];
@@ -140,7 +167,7 @@ std::string ImporterChild::collect() {
         if (residentBytes(pid) > budget_.memoryBytes) { tooLarge = true; break; }
         int n = poll(fds, 2, static_cast<int>(std::min<long long>(left, kWatchMilliseconds)));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) break;
+        if (n < 0) { pollError = errno; break; }
         for (int i = 0; i < 2; ++i) {
             if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
             ssize_t got = read(fds[i].fd, buf, sizeof buf);
@@ -153,10 +180,14 @@ std::string ImporterChild::collect() {
             }
         }
     }
-    if (timedOut || tooLarge) kill(pid, SIGKILL);
+    // Nothing more is read from a child that could not be watched: it is stopped like one out of budget.
+    if (timedOut || tooLarge || pollError) kill(pid, SIGKILL);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+    const Ending ending = reap(pid, deadline, budget_.memoryBytes, status);
+    const int waitError = errno;
     pid_ = -1;
+    if (ending == Ending::OutOfTime) timedOut = true;
+    if (ending == Ending::OutOfMemory) tooLarge = true;
 
     const std::string file = quotedPath(path_);
     const std::string size = std::to_string(budget_.fileBytes);
@@ -166,6 +197,10 @@ std::string ImporterChild::collect() {
     if (tooLarge)
         throw Error("A leitura do arquivo " + file + " passou de " + megabytes(budget_.memoryBytes) +
                     " de memória, mais do que um arquivo de " + size + " bytes pode exigir, e foi interrompida: o arquivo está danificado.");
+    if (ending == Ending::Failed)
+        throw Error("Não foi possível saber como terminou a leitura do arquivo " + file + ": " + std::strerror(waitError) + ".");
+    if (pollError)
+        throw Error("Não foi possível acompanhar a leitura do arquivo " + file + ": " + std::strerror(pollError) + ".");
     if (WIFSIGNALED(status))
         throw Error("Não foi possível ler o arquivo " + file + ": ele parece estar danificado (a leitura foi interrompida pelo sinal " +
                     std::to_string(WTERMSIG(status)) + ").");

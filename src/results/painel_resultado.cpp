@@ -9,6 +9,7 @@
 #include "dialogos.h"
 #include "error_policy.h"
 #include "estado.h"
+#include "fixed_font.h"
 #include "result_formats.h"
 #include "formatos.h"
 #include "grade.h"
@@ -63,10 +64,9 @@ PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& po
             l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         }
         grades_[i] = new Grade(this);
-        FraRes_MSFlexGrid[i] = new VisaoGrade(FraRes_SSTab1);
+        FraRes_MSFlexGrid[i] = new VisaoGrade(politica_, FraRes_SSTab1);
         FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
         FraRes_MSFlexGrid[i]->definirGrade(grades_[i]);
-        FraRes_MSFlexGrid[i]->usarPolitica(&politica_);
         // Formato 1 and 2 are read across a title row and down a name column the reader must keep seeing;
         // Formato 3 repeats its titles on every row.
         if (i < 2) FraRes_MSFlexGrid[i]->setFrozenHeaders(1, 1);
@@ -89,10 +89,7 @@ PainelResultado::PainelResultado(QGroupBox* fra, Estado& estado, ErrorPolicy& po
     FraRes_TxtConvencoes = novo<QPlainTextEdit>(FraRes_FraConvencoes, "FraRes_TxtConvencoes");
     FraRes_TxtConvencoes->setReadOnly(true);
     FraRes_TxtConvencoes->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixa(QStringLiteral("Courier New"), kPontosConvencoes);
-    fixa.setStyleHint(QFont::Monospace);
-    fixa.setFixedPitch(true);
-    FraRes_TxtConvencoes->setFont(fixa);
+    FraRes_TxtConvencoes->setFont(fixedPitchFont(kPontosConvencoes));
     FraRes_CmdFechar = novo<QPushButton>(FraRes_FraConvencoes, "FraRes_CmdFechar");
     FraRes_CmdFechar->setText(QString::fromUtf8(kFechar));
     FraRes_FraConvencoes->hide();

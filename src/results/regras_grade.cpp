@@ -61,7 +61,11 @@ QString cellText(const jet::Value& v) {
     const auto a = s.find_first_not_of(' ');
     if (a == std::string::npos) return {};
     const auto b = s.find_last_not_of(' ');
-    return QString::fromUtf8(s.data() + a, static_cast<qsizetype>(b - a + 1));
+    QString texto = QString::fromUtf8(s.data() + a, static_cast<qsizetype>(b - a + 1));
+    // The engine writes a real number with a decimal point; the program's language puts a comma there, which
+    // is also how the workbook's number rule reads it back. No thousands separator is added.
+    if (v.kind() == jet::Value::Kind::Double) texto.replace(u'.', u',');
+    return texto;
 }
 
 void RepetitionCount::see(const std::string& nome, const QString& valor) {

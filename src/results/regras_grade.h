@@ -31,7 +31,8 @@ std::vector<QString> fieldTitles(TabelasCD& cd, const jet::Recordset& rs);
 // The repetition number of an M1 field: the value of the last character of its name.
 int repetitionNumber(const std::string& nome);
 
-// A value as a cell shows it: its text with blanks trimmed; Null as an empty text.
+// A value as a cell shows it: its text with blanks trimmed; Null as an empty text; a real number with a decimal
+// comma and no thousands separator ("1234,5", "1,234"). A text shows as stored.
 QString cellText(const jet::Value& v);
 
 // Follows the repetition count K of the M1 group while values are written: the highest repetition that

@@ -96,8 +96,8 @@ void Grade::avisar(int linha, int coluna) {
 }
 
 QVariant Grade::data(const QModelIndex& indice, int papel) const {
-    if (!indice.isValid()) return {};
-    const Celula& c = celula(indice.row(), indice.column());
+    if (!indice.isValid() || indice.row() >= linhas_ || indice.column() >= colunas_) return {};
+    const Celula& c = celulas_[posicao(indice.row(), indice.column())];
     switch (papel) {
     case Qt::DisplayRole: return c.texto;
     case Qt::BackgroundRole: return c.fundo.isValid() ? QVariant(c.fundo) : QVariant();
@@ -115,7 +115,7 @@ QVariant Grade::data(const QModelIndex& indice, int papel) const {
     }
 }
 
-VisaoGrade::VisaoGrade(QWidget* pai) : QTableView(pai) {
+VisaoGrade::VisaoGrade(ErrorPolicy& politica, QWidget* pai) : QTableView(pai), politica_(politica) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
     setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -155,13 +155,8 @@ void VisaoGrade::aplicarMedidas() {
     if (frozen_) frozen_->place();
 }
 
-void VisaoGrade::runHandler(const std::function<void()>& f) {
-    if (politica_) politica_->run(f);
-    else f();
-}
-
 void VisaoGrade::setFrozenHeaders(int rows, int columns) {
-    if (!frozen_) frozen_ = new FrozenHeaders(*this, [this](const std::function<void()>& f) { runHandler(f); });
+    if (!frozen_) frozen_ = new FrozenHeaders(*this, [this](const std::function<void()>& f) { politica_.run(f); });
     frozen_->set(rows, columns);
 }
 
@@ -212,7 +207,7 @@ void VisaoGrade::keyPressEvent(QKeyEvent* e) {
         QTableView::keyPressEvent(e);
         return;
     }
-    runHandler([this] { QApplication::clipboard()->setText(textoSelecionado()); });
+    politica_.run([this] { QApplication::clipboard()->setText(textoSelecionado()); });
     e->accept();
 }
 

@@ -52,6 +52,7 @@ public:
 
     int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : linhas_; }
     int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : colunas_; }
+    // Empty for an index outside the grid, as a view may ask while the grid changes size.
     QVariant data(const QModelIndex& indice, int papel) const override;
 
 signals:
@@ -71,19 +72,15 @@ class ErrorPolicy;
 class FrozenHeaders;
 
 // The view of a Grade: no headers, sizes converted from twips at the screen's resolution. Cells can be
-// selected, and Ctrl+C copies the selection as a spreadsheet expects it. Its first rows and columns may be
-// kept in view while the rest scrolls.
+// selected, and Ctrl+C copies the selection as a spreadsheet expects it, under the program's error policy.
+// Its first rows and columns may be kept in view while the rest scrolls.
 class VisaoGrade : public QTableView {
     Q_OBJECT
 public:
-    explicit VisaoGrade(QWidget* pai = nullptr);
+    explicit VisaoGrade(ErrorPolicy& politica, QWidget* pai = nullptr);
     ~VisaoGrade() override;
     void definirGrade(Grade* grade);
     Grade* grade() const { return grade_; }
-
-    // The copy key, and the handlers that keep the frozen rows and columns in place, then run under the
-    // program's error policy.
-    void usarPolitica(ErrorPolicy* politica) { politica_ = politica; }
 
     // The first `rows` rows and `columns` columns stay in view while the rest scrolls (none of either in a new
     // view). They stay ordinary cells of the grid, with their own colours and sizes, selected and copied like
@@ -106,9 +103,8 @@ protected:
 
 private:
     void aplicarMedidas();
-    void runHandler(const std::function<void()>& f);
     Grade* grade_ = nullptr;
-    ErrorPolicy* politica_ = nullptr;
+    ErrorPolicy& politica_;
     FrozenHeaders* frozen_ = nullptr;
 };
 

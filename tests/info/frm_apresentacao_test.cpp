@@ -8,6 +8,7 @@
 
 #include "frm_apresentacao.h"
 #include "janelas_teste.h"
+#include "politica_roteiro.h"
 #include "twips.h"
 
 using info_teste::gradeDaJanela;
@@ -21,7 +22,8 @@ QPushButton* fechar(const FrmApresentacao& janela) {
 }
 
 TEST(FrmApresentacao, CaptionAndTheButtonNamedAfterTheInstitutionalRecord) {
-    FrmApresentacao janela;
+    testing_support::PoliticaRoteiro roteiro;
+    FrmApresentacao janela(roteiro.politica);
     EXPECT_EQ(janela.windowTitle(), QString::fromUtf8("Apresentação"));
     EXPECT_EQ(janela.objectName(), QStringLiteral("FrmApresentacao"));
     EXPECT_TRUE(janela.isModal());
@@ -30,7 +32,8 @@ TEST(FrmApresentacao, CaptionAndTheButtonNamedAfterTheInstitutionalRecord) {
 }
 
 TEST(FrmApresentacao, ShowingFillsTheHiddenGridAndFecharCloses) {
-    FrmApresentacao janela;
+    testing_support::PoliticaRoteiro roteiro;
+    FrmApresentacao janela(roteiro.politica);
     EXPECT_TRUE(visaoDaJanela(janela)->isHidden());
     EXPECT_EQ(gradeDaJanela(janela)->linhas(), 0);
     int linhasNoClique = 0;
@@ -44,7 +47,8 @@ TEST(FrmApresentacao, ShowingFillsTheHiddenGridAndFecharCloses) {
 }
 
 TEST(FrmApresentacao, SixRowsOfTheirHeightsInOneWrappedColumnOf7700Twips) {
-    FrmApresentacao janela;
+    testing_support::PoliticaRoteiro roteiro;
+    FrmApresentacao janela(roteiro.politica);
     janela.preencher();
     const quelva::Grade& grade = *gradeDaJanela(janela);
     ASSERT_EQ(grade.linhas(), 6);
@@ -61,7 +65,8 @@ TEST(FrmApresentacao, SixRowsOfTheirHeightsInOneWrappedColumnOf7700Twips) {
 }
 
 TEST(FrmApresentacao, ACentredBoldHeadingThenFiveLeftAlignedParagraphs) {
-    FrmApresentacao janela;
+    testing_support::PoliticaRoteiro roteiro;
+    FrmApresentacao janela(roteiro.politica);
     janela.preencher();
     const quelva::Grade& grade = *gradeDaJanela(janela);
     const auto& cabecalho = grade.celula(0, 0);

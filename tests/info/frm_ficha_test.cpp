@@ -8,12 +8,14 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <stdexcept>
 
 #include "dialogos_roteiro.h"
 #include "fixture.h"
 #include "frm_ficha_institucional.h"
 #include "frm_ficha_tecnica.h"
 #include "janelas_teste.h"
+#include "politica_roteiro.h"
 #include "twips.h"
 
 using info_teste::coluna0;
@@ -29,12 +31,12 @@ struct Janela {
     const char* arquivo;
     const char* titulo;
     const char* botao;
-    std::function<std::unique_ptr<FrmFicha>(const QString&, Dialogos&, QWidget*)> criar;
+    std::function<std::unique_ptr<FrmFicha>(const QString&, quelva::ErrorPolicy&, QWidget*)> criar;
 };
 
 template <class Frm>
-std::unique_ptr<FrmFicha> criar(const QString& pasta, Dialogos& dialogos, QWidget* pai) {
-    return std::make_unique<Frm>(pasta, dialogos, pai);
+std::unique_ptr<FrmFicha> criar(const QString& pasta, quelva::ErrorPolicy& politica, QWidget* pai) {
+    return std::make_unique<Frm>(pasta, politica, pai);
 }
 
 void PrintTo(const Janela& janela, std::ostream* saida) { *saida << janela.nome; }
@@ -48,7 +50,7 @@ protected:
     std::string arquivo() const { return pasta.file(GetParam().arquivo); }
     void escrever(const std::string& bytes) const { testing_support::writeFile(arquivo(), bytes); }
     std::unique_ptr<FrmFicha> abrir(QWidget* pai = nullptr) {
-        return GetParam().criar(QString::fromStdString(pasta.path()), dialogos, pai);
+        return GetParam().criar(QString::fromStdString(pasta.path()), roteiro.politica, pai);
     }
     QPushButton* fechar(const FrmFicha& janela) const {
         return janela.findChild<QPushButton*>(QString::fromUtf8(GetParam().botao));
@@ -62,7 +64,7 @@ protected:
     }
 
     testing_support::TempDir pasta;
-    testing_support::DialogosRoteiro dialogos;
+    testing_support::PoliticaRoteiro roteiro;
 };
 
 TEST_P(FichaTest, CaptionFileAndCloseButton) {
@@ -132,11 +134,11 @@ TEST_P(FichaTest, AMissingOrFolderFileIsSaidOnceByItsPath) {
     };
     for (const auto& [motivo, preparar] : casos) {
         preparar();
-        testing_support::DialogosRoteiro roteiro;
-        auto janela = GetParam().criar(QString::fromStdString(pasta.path()), roteiro, &principal);
+        testing_support::PoliticaRoteiro outro;
+        auto janela = GetParam().criar(QString::fromStdString(pasta.path()), outro.politica, &principal);
         EXPECT_FALSE(janela->preencher());
-        ASSERT_EQ(roteiro.mensagens().size(), 1u) << motivo;
-        const auto& m = roteiro.mensagens().front();
+        ASSERT_EQ(outro.dialogos.mensagens().size(), 1u) << motivo;
+        const auto& m = outro.dialogos.mensagens().front();
         for (const QString& parte : {QString::fromStdString(arquivo()), QString::fromUtf8(GetParam().titulo),
                                      QString::fromUtf8(motivo)})
             EXPECT_TRUE(m.texto.contains(parte)) << m.texto.toStdString();
@@ -157,7 +159,7 @@ TEST_P(FichaTest, ExecOpensOnlyAReadableFileAndFecharClosesIt) {
     });
     EXPECT_EQ(janela->exec(), QDialog::Rejected);
     EXPECT_FALSE(mostrada);
-    EXPECT_EQ(dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(roteiro.dialogos.mensagens().size(), 1u);
 
     escrever("BBtítulo\n");
     janela = abrir();
@@ -171,14 +173,14 @@ TEST_P(FichaTest, ExecOpensOnlyAReadableFileAndFecharClosesIt) {
     EXPECT_TRUE(mostrada);
     EXPECT_EQ(noClique, (Linhas{negrito("título"), normal("")}));
     EXPECT_FALSE(janela->isVisible());
-    EXPECT_EQ(dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(roteiro.dialogos.mensagens().size(), 1u);
 }
 
 TEST_P(FichaTest, ShowingFillsTheWindowOrClosesItAfterTheMessage) {
     auto janela = abrir();
     janela->show();
-    ASSERT_EQ(dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(dialogos.mensagens().front().pai, janela.get());
+    ASSERT_EQ(roteiro.dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(roteiro.dialogos.mensagens().front().pai, janela.get());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !janela->isVisible(); }, 2000));
 
     escrever("BBvisto\n");
@@ -186,7 +188,32 @@ TEST_P(FichaTest, ShowingFillsTheWindowOrClosesItAfterTheMessage) {
     janela->show();
     EXPECT_EQ(coluna0(*gradeDaJanela(*janela)), (Linhas{negrito("visto"), normal("")}));
     EXPECT_FALSE(visaoDaJanela(*janela)->isHidden());
-    EXPECT_EQ(dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(roteiro.dialogos.mensagens().size(), 1u);
+}
+
+// Dialogs whose message box itself fails.
+class DialogosQueFalham : public testing_support::DialogosRoteiro {
+public:
+    Resposta mensagem(QWidget*, const QString& texto, Icone, Botoes, const QString&, bool = false) override {
+        vistas.push_back(texto);
+        throw std::runtime_error("a caixa de mensagem falhou");
+    }
+    QStringList vistas;
+};
+
+// Showing the window runs under the error policy: what fails there ends the program through the policy and
+// never unwinds into the toolkit.
+TEST_P(FichaTest, AFailureWhileShowingEndsUnderTheErrorPolicy) {
+    DialogosQueFalham falham;
+    std::vector<int> fins;
+    quelva::ErrorPolicy politica(falham, [&](int s) { fins.push_back(s); });
+    auto janela = GetParam().criar(QString::fromStdString(pasta.path()), politica, nullptr);
+    janela->show();  // the file is missing: the message about it is the failure
+    EXPECT_EQ(fins, std::vector<int>{1});
+    ASSERT_EQ(falham.vistas.size(), 2);  // the missing file, then the policy's own message of the failure
+    EXPECT_TRUE(falham.vistas[0].contains(QString::fromStdString(arquivo())));
+    EXPECT_EQ(falham.vistas[1], "a caixa de mensagem falhou");
+    janela->hide();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -11,9 +11,11 @@
 
 namespace {
 
+// mdbtools read their arguments and write their output in the locale's character set: in UTF-8 whatever the
+// locale the tests run under, so that a table named "Umsätze" is found under LANG=C too.
 std::string run(const std::string& command) {
     std::string out;
-    FILE* p = popen(command.c_str(), "r");
+    FILE* p = popen(("LC_ALL=C.UTF-8 " + command).c_str(), "r");
     if (!p) return out;
     char buf[65536];
     std::size_t n;

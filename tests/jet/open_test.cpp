@@ -1,5 +1,6 @@
 // Opening files: what the user may point the program at, and that the file itself is never touched.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "connection.h"
+#include "database.h"
 #include "error.h"
 #include "fixture.h"
 #include "import_process.h"
@@ -220,6 +222,28 @@ TEST(Import, ACrashOrAHangOfTheImporterBecomesAMessage) {
     EXPECT_NE(silent.find(file), std::string::npos);
 
     EXPECT_NE(importError(dir.file("absent"), file, 5).find("não foi encontrado"), std::string::npos);
+}
+
+// A child that closed its pipes is waited for no longer than the rest of its time, then stopped; and a child
+// whose end cannot be learnt is no clean exit, whatever it wrote.
+TEST(Import, AnImporterIsReapedWithinItsTimeAndAFailedWaitIsAnError) {
+    testing_support::TempDir dir;
+    const std::string file = dir.file("Quelva.mdb");
+    const auto start = std::chrono::steady_clock::now();
+    std::string lingering = importError(script(dir, "lingers", "printf dados; exec >&- 2>&-; exec sleep 30"), file, 1);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_NE(lingering.find(file), std::string::npos) << lingering;
+    EXPECT_NE(lingering.find("1 segundos"), std::string::npos) << lingering;
+    EXPECT_NE(lingering.find("interrompida"), std::string::npos) << lingering;
+
+    // With SIGCHLD ignored the system reaps the child itself, and waitpid fails.
+    struct sigaction ignore {}, previous {};
+    ignore.sa_handler = SIG_IGN;
+    ASSERT_EQ(sigaction(SIGCHLD, &ignore, &previous), 0);
+    std::string unknown = importError(script(dir, "unwaitable", "printf dados; exit 0"), file, 5);
+    sigaction(SIGCHLD, &previous, nullptr);
+    EXPECT_NE(unknown.find("Não foi possível saber como terminou a leitura do arquivo " + jet::quotedPath(file)), std::string::npos)
+        << unknown;
 }
 
 // The program prepares its side while the importer runs; when that fails, the importer must not be left

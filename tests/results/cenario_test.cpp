@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <map>
 
 #include "arvore_temas.h"
 #include "cell_number.h"
@@ -27,20 +28,21 @@ namespace {
 
 using testing_support::JanelaTeste;
 
-TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout) {
-    JanelaTeste t;
-    ASSERT_TRUE(t.iniciar());
-    t.janela->show();
+// Ticks rows of the first subtheme's variable list (0: K001, 1: K002, 3: J001), as the user does.
+void marcarVariaveis(JanelaTeste& t, std::initializer_list<int> linhas) {
     t.janela->MnuVariaveis->trigger();
     quelva::PainelVariaveis* v = t.janela->painelVariaveis;
     ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST1"));
-    for (int i : {0, 1, 3}) {
+    for (int i : linhas) {
         v->FraVar_LstNomeVariavel->setCurrentRow(i);
         QTest::keyClick(v->FraVar_LstNomeVariavel, Qt::Key_Space);
     }
+}
+
+void marcarLocalidades(JanelaTeste& t, std::initializer_list<int> codigos) {
     t.janela->MnuLocalidades->trigger();
     QListWidget* lista = t.janela->painelLocalidades->FraLoc_LstMunSelec;
-    for (int codigo : {1, 5, 26, 61, 98, 304}) {
+    for (int codigo : codigos) {
         int linha = -1;
         for (int i = 0; i < lista->count(); ++i)
             if (quelva::codeOfLocalityEntry(quelva::entryOfLocalityItem(lista->item(i))) == codigo) linha = i;
@@ -48,6 +50,58 @@ TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayou
         lista->setCurrentRow(linha);
         QTest::keyClick(lista, Qt::Key_Space);
     }
+}
+
+// "Salvar em Excel" of the first layout, read back by an independent reader: each cell of the grid where it
+// stands, a number where the grid's text reads as one and a text elsewhere.
+struct Salvo {
+    xls_testing::Cells celulas;
+    int numeros = 0;  // cells read as numbers
+};
+
+Salvo salvarEConferir(JanelaTeste& t, const quelva::Grade& g) {
+    const std::string arquivo = t.pasta.file("resultado.xls");
+    t.dialogos.escolherArquivo(QString::fromStdString(arquivo));
+    QTest::mouseClick(t.janela->painelResultado->FraRes_CmdSalvar, Qt::LeftButton);
+    EXPECT_TRUE(t.dialogos.mensagens().empty()) << t.dialogos.mensagens()[0].texto.toStdString();
+    const xls_testing::ReadFile lido = xls_testing::readWithXlrd(arquivo);
+    EXPECT_EQ(lido.fault, "");
+    if (lido.sheets.empty()) {
+        ADD_FAILURE() << "no sheet";
+        return {};
+    }
+    EXPECT_EQ(lido.sheets[0].name, "Resultado - Formato 1");
+    const xls_testing::Cells& celulas = lido.sheets[0].cells;
+    int numeros = 0;
+    for (int l = 0; l < g.linhas(); ++l) {
+        for (int c = 0; c < g.colunas(); ++c) {
+            const QString& texto = g.texto(l, c);
+            const auto it = celulas.find({3 + l, c});
+            if (texto.isEmpty()) {
+                EXPECT_TRUE(it == celulas.end()) << l << "," << c;
+                continue;
+            }
+            if (it == celulas.end()) {
+                ADD_FAILURE() << l << "," << c << " missing";
+                continue;
+            }
+            if (const auto n = quelva::numberFromCellText(texto)) {
+                EXPECT_EQ(it->second, xls_testing::ReadCell::ofNumber(*n)) << l << "," << c;
+                ++numeros;
+            } else {
+                EXPECT_EQ(it->second, xls_testing::ReadCell::ofText(texto.toStdU16String())) << l << "," << c;
+            }
+        }
+    }
+    return {celulas, numeros};
+}
+
+TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout) {
+    JanelaTeste t;
+    ASSERT_TRUE(t.iniciar());
+    t.janela->show();
+    marcarVariaveis(t, {0, 1, 3});
+    marcarLocalidades(t, {1, 5, 26, 61, 98, 304});
     t.janela->MnuCriterios->trigger();
     quelva::PainelCriterios* c = t.janela->painelCriterios;
     for (int i = 0; i < c->FraCri_DbCmbVar->count(); ++i)
@@ -82,34 +136,50 @@ TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayou
     EXPECT_EQ(g.texto(0, 3), t.janela->painelVariaveis->FraVar_LstNomeVariavel->item(3)->text());
 
     // "Salvar em Excel": the layout on screen in a workbook, read back by an independent reader.
-    const std::string arquivo = t.pasta.file("resultado.xls");
-    t.dialogos.escolherArquivo(QString::fromStdString(arquivo));
-    QTest::mouseClick(t.janela->painelResultado->FraRes_CmdSalvar, Qt::LeftButton);
+    EXPECT_GT(salvarEConferir(t, g).numeros, 0);
+    EXPECT_FALSE(t.encerrouCom.has_value());
+}
+
+// A survey column stored as a number shows in every layout as the Portuguese program shows it (decimal
+// comma, no thousands separator) and is saved as that same number; the sample's text columns stay as stored.
+TEST(CenarioResultado, NumbersOfANumericColumnShowWithTheDecimalCommaAndAreSavedAsThoseNumbers) {
+    JanelaTeste t;
+    // K002 of TK becomes a REAL column; its title and everything else of the sample stay.
+    testing_support::makeDatabase(t.pasta.file("Quelva.mdb"),
+                                  "ALTER TABLE TK ADD COLUMN K002_real REAL;"
+                                  "UPDATE TK SET K002_real = CASE Cod_Mun WHEN 1 THEN 1234.5 WHEN 5 THEN 1500000.75"
+                                  " WHEN 26 THEN 1.234 WHEN 61 THEN -0.5 END;"
+                                  "ALTER TABLE TK DROP COLUMN K002; ALTER TABLE TK RENAME COLUMN K002_real TO K002");
+    ASSERT_TRUE(t.iniciar());
+    t.janela->show();
+    marcarVariaveis(t, {0, 1});
+    marcarLocalidades(t, {1, 5, 26, 61});
+    t.janela->MnuVerResultado->trigger();
     ASSERT_TRUE(t.dialogos.mensagens().empty()) << t.dialogos.mensagens()[0].texto.toStdString();
-    const xls_testing::ReadFile lido = xls_testing::readWithXlrd(arquivo);
-    ASSERT_EQ(lido.fault, "");
-    ASSERT_FALSE(lido.sheets.empty());
-    EXPECT_EQ(lido.sheets[0].name, "Resultado - Formato 1");
-    const xls_testing::Cells& celulas = lido.sheets[0].cells;
-    int numeros = 0;
-    for (int l = 0; l < g.linhas(); ++l) {
-        for (int c = 0; c < g.colunas(); ++c) {
-            const QString& texto = g.texto(l, c);
-            const auto it = celulas.find({3 + l, c});
-            if (texto.isEmpty()) {
-                EXPECT_TRUE(it == celulas.end()) << l << "," << c;
-                continue;
-            }
-            ASSERT_TRUE(it != celulas.end()) << l << "," << c;
-            if (const auto n = quelva::numberFromCellText(texto)) {
-                EXPECT_EQ(it->second, xls_testing::ReadCell::ofNumber(*n)) << l << "," << c;
-                ++numeros;
-            } else {
-                EXPECT_EQ(it->second, xls_testing::ReadCell::ofText(texto.toStdU16String())) << l << "," << c;
-            }
-        }
+
+    const std::map<int, QString> esperado = {{1, "1234,5"}, {5, "1500000,75"}, {26, "1,234"}, {61, "-0,5"}};
+    const std::map<int, double> numero = {{1, 1234.5}, {5, 1500000.75}, {26, 1.234}, {61, -0.5}};
+    const quelva::PainelResultado& painel = *t.janela->painelResultado;
+    const quelva::Grade &g1 = painel.grade(0), &g2 = painel.grade(1), &g3 = painel.grade(2);
+    ASSERT_EQ(g1.linhas(), 5);
+    ASSERT_EQ(g1.colunas(), 3);
+    jet::Recordset rs = t.estado->banco.abrir().openRecordset("Select Cod_Mun, K001 From TK Where Cod_Mun In (1, 5, 26, 61)");
+    std::map<QString, int> codigoDoNome;
+    for (const auto& [codigo, texto] : esperado) codigoDoNome[t.estado->VetorNomeLocalidade[static_cast<std::size_t>(codigo)]] = codigo;
+    QStringList textosFormato3;
+    for (int l = 0; l < g3.linhas(); ++l) textosFormato3 << g3.texto(l, 1);
+    for (int l = 1; l < g1.linhas(); ++l) {
+        const int codigo = codigoDoNome.at(g1.texto(l, 0));
+        EXPECT_EQ(g1.texto(l, 2), esperado.at(codigo)) << codigo;
+        EXPECT_EQ(g2.texto(2, l), esperado.at(codigo)) << codigo;  // the same localities, one per column
+        EXPECT_TRUE(textosFormato3.contains(esperado.at(codigo))) << codigo;
+        rs.findFirst("Cod_Mun = " + std::to_string(codigo));
+        EXPECT_EQ(g1.texto(l, 1), QString::fromStdString(rs.field(1).toText()).trimmed()) << codigo;  // a text column
     }
-    EXPECT_GT(numeros, 0);
+
+    const xls_testing::Cells celulas = salvarEConferir(t, g1).celulas;
+    for (int l = 1; l < g1.linhas(); ++l)
+        EXPECT_EQ(celulas.at({3 + l, 2}), xls_testing::ReadCell::ofNumber(numero.at(codigoDoNome.at(g1.texto(l, 0)))));
     EXPECT_FALSE(t.encerrouCom.has_value());
 }
 

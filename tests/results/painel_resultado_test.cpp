@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -109,7 +110,9 @@ TEST_F(PainelResultadoTest, TheLegendOpensClosesAndIsClosedByAnInformationWindow
     EXPECT_EQ(p->conventions(), "NR   -  Município não respondeu\r\nSB   -  Saneamento básico do município operado pela SABESP\r\n"
                                 "...  -  Dado não disponível\r\n -   -  Fenômeno inexistente");
     EXPECT_EQ(p->FraRes_TxtConvencoes->toPlainText().split('\n').size(), 4);
-    EXPECT_TRUE(QFontInfo(p->FraRes_TxtConvencoes->font()).fixedPitch());
+    // The system's fixed-pitch font, whichever family that is on this machine.
+    EXPECT_EQ(p->FraRes_TxtConvencoes->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_EQ(p->FraRes_TxtConvencoes->font().pointSize(), 8);
     EXPECT_EQ(p->FraRes_FraConvencoes->title(), "Convenções");
     EXPECT_EQ(p->FraRes_CmdFechar->text(), "&Fechar");
     selecionarAlgo();

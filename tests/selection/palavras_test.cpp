@@ -1,6 +1,7 @@
 // The Keywords panel and the definition box, through the real widgets on the small sample.
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -60,7 +61,7 @@ TEST_F(Palavras, TitleAndTheTwentySixLetters) {
     QString letras;
     for (QLabel* l : p->FraPal_LblLetra) letras += l->text();
     EXPECT_EQ(letras, "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    EXPECT_EQ(p->FraPal_LblLetra[0]->font().family(), "Courier New");
+    EXPECT_EQ(p->FraPal_LblLetra[0]->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
 }
 
 TEST_F(Palavras, LetterListsEachKeywordOnceSortedWithoutRegardToCase) {

@@ -7,19 +7,15 @@
 #include <optional>
 #include <stdexcept>
 
-#include "dialogos_roteiro.h"
 #include "error_policy.h"
+#include "politica_roteiro.h"
 
 namespace {
 
 using quelva::Dialogos;
 using quelva::ErrorPolicy;
 
-struct Politica {
-    testing_support::DialogosRoteiro dialogos;
-    std::vector<int> fins;
-    ErrorPolicy politica{dialogos, [this](int s) { fins.push_back(s); }};
-};
+using Politica = testing_support::PoliticaRoteiro;
 
 TEST(ErrorPolicy, AFailingHandlerShowsItsOwnMessageUnderQuelvaAndEndsWithStatusOne) {
     Politica p;

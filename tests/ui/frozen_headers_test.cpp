@@ -10,6 +10,7 @@
 
 #include "frozen_headers.h"
 #include "grade.h"
+#include "politica_roteiro.h"
 
 namespace {
 
@@ -44,8 +45,9 @@ protected:
         QApplication::processEvents();
     }
     QRect area() const { return v.viewport()->geometry(); }
+    testing_support::PoliticaRoteiro p;
     Grade g;
-    VisaoGrade v;
+    VisaoGrade v{p.politica};
     const quelva::FrozenHeaders* f = nullptr;
 };
 
@@ -193,9 +195,10 @@ TEST_F(FrozenHeadersTest, FrozenCellsAreTheGridsOwnToSelectCopyAndReach) {
 }
 
 TEST(FrozenHeaders, NoneInANewViewAndNoneLeftWhenUnfrozen) {
+    testing_support::PoliticaRoteiro p;
     Grade g;
     g.definirTamanho(5, 5);
-    VisaoGrade v;
+    VisaoGrade v{p.politica};
     v.definirGrade(&g);
     EXPECT_EQ(v.frozenHeaders(), nullptr);
     EXPECT_EQ(v.frozenRows(), 0);

@@ -3,14 +3,26 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QTest>
+#include <vector>
 
 #include "grade.h"
+#include "politica_roteiro.h"
 #include "twips.h"
 
 namespace {
 
 using quelva::Grade;
 using quelva::VisaoGrade;
+using Politica = testing_support::PoliticaRoteiro;
+
+// A grid shown by a view that runs its keys under an error policy.
+struct GradeNaVisao {
+    Grade g;
+    Politica p;
+    VisaoGrade v{p.politica};
+    GradeNaVisao() { v.definirGrade(&g); }
+};
 
 // A grid whose cell (l, c) reads "l,c".
 void preencher(Grade& g, int linhas, int colunas) {
@@ -79,9 +91,8 @@ TEST(Grade, ABatchOfChangesTellsTheViewsOnceNestedBatchesIncluded) {
 }
 
 TEST(Grade, WordWrapWidthsAndHeightsReachTheView) {
-    Grade g;
-    VisaoGrade v;
-    v.definirGrade(&g);
+    GradeNaVisao t;
+    auto& [g, p, v] = t;
     preencher(g, 3, 2);
     EXPECT_FALSE(v.wordWrap());
 
@@ -94,7 +105,7 @@ TEST(Grade, WordWrapWidthsAndHeightsReachTheView) {
     EXPECT_EQ(v.verticalHeader()->sectionSize(2), quelva::twipsParaPixels(720, v.logicalDpiY()));
 
     // A view given a grid already filled takes its measures at once.
-    VisaoGrade outra;
+    VisaoGrade outra(p.politica);
     outra.definirGrade(&g);
     EXPECT_TRUE(outra.wordWrap());
     EXPECT_EQ(outra.verticalHeader()->sectionSize(2), quelva::twipsParaPixels(720, outra.logicalDpiY()));
@@ -126,6 +137,21 @@ TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
     EXPECT_FALSE(f.bold());
 }
 
+// A view may ask for a cell the grid no longer has (an index kept from before it shrank): an empty value, as
+// a model answers, and nothing thrown into the toolkit.
+TEST(Grade, AnIndexOutsideTheGridHasNoData) {
+    Grade g;
+    preencher(g, 3, 3);
+    const QModelIndex canto = g.index(2, 2), coluna = g.index(0, 2), linha = g.index(2, 0);
+    g.definirTamanho(2, 2);
+    for (const QModelIndex& i : {canto, coluna, linha}) {
+        ASSERT_TRUE(i.isValid());
+        for (int papel : {int(Qt::DisplayRole), int(Qt::BackgroundRole), int(Qt::FontRole)})
+            EXPECT_FALSE(g.data(i, papel).isValid()) << i.row() << "," << i.column() << " " << papel;
+    }
+    EXPECT_EQ(g.data(g.index(1, 1), Qt::DisplayRole).toString(), "1,1");
+}
+
 TEST(Grade, RowsAddedOneAtATimeKeepTheirCells) {
     Grade g;
     g.definirTamanho(1, 2);
@@ -143,9 +169,8 @@ TEST(Grade, RowsAddedOneAtATimeKeepTheirCells) {
 }
 
 TEST(VisaoGrade, SelectedCellsAsTabSeparatedText) {
-    Grade g;
-    VisaoGrade v;
-    v.definirGrade(&g);
+    GradeNaVisao t;
+    auto& [g, p, v] = t;
     preencher(g, 4, 4);
     EXPECT_EQ(v.textoSelecionado(), "");
     g.definirTexto(1, 2, "a\tb");
@@ -158,6 +183,22 @@ TEST(VisaoGrade, SelectedCellsAsTabSeparatedText) {
     v.selectionModel()->select(g.index(0, 0), QItemSelectionModel::Select);
     v.selectionModel()->select(g.index(1, 3), QItemSelectionModel::Select);
     EXPECT_EQ(v.textoSelecionado(), "0,0\t\t\t\n\t\t\t1,3\n");
+}
+
+// Any grid's copy key, not only the result grids', fails into the error policy and not into the toolkit.
+TEST(VisaoGrade, AFailingCopyEndsUnderTheErrorPolicy) {
+    GradeNaVisao t;
+    auto& [g, p, v] = t;
+    preencher(g, 3, 3);
+    v.selectionModel()->select(g.index(2, 2), QItemSelectionModel::Select);
+    // Inside a batch the view is not yet told that the selected cell is gone.
+    g.iniciarAlteracoes();
+    g.definirTamanho(1, 1);
+    QTest::keyClick(&v, Qt::Key_C, Qt::ControlModifier);
+    g.concluirAlteracoes();
+    ASSERT_EQ(p.dialogos.mensagens().size(), 1u);
+    EXPECT_TRUE(p.dialogos.mensagens()[0].texto.contains("fora da grade")) << p.dialogos.mensagens()[0].texto.toStdString();
+    EXPECT_EQ(p.fins, std::vector<int>{1});
 }
 
 }  // namespace

@@ -121,7 +121,7 @@ PainelCriterios::PainelCriterios(QGroupBox* FraCri, Estado& estado, ErrorPolicy&
     FraCri_FraCriTop->setFont(fonte);
     FraCri_FraCri->setFont(fonte);
     criteriaGrid = new Grade(this);
-    FraCri_GrdCri = new VisaoGrade(FraCri_FraCri);
+    FraCri_GrdCri = new VisaoGrade(politica_, FraCri_FraCri);
     FraCri_GrdCri->setObjectName("FraCri_GrdCri");
     FraCri_GrdCri->definirGrade(criteriaGrid);
     // A narrow column clips its text, as the header's larger font needs, rather than ending it in dots.

@@ -12,6 +12,7 @@
 #include "dialogos.h"
 #include "error_policy.h"
 #include "estado.h"
+#include "fixed_font.h"
 #include "texto_sql.h"
 #include "variable_list_pair.h"
 
@@ -45,12 +46,11 @@ PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& estado, ListasVariavei
     FraPal_LblTitulo = new QLabel(QString::fromUtf8(kTituloPalavras), fra_);
     FraPal_LblTitulo->setObjectName("FraPal_LblTitulo");
     FraPal_LblTitulo->setAlignment(Qt::AlignCenter);
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
+    const QFont fixa = fixedPitchFont();
     for (int i = 0; i < 26; ++i) {
         auto* l = new QLabel(QString(QLatin1Char(kLetras[i])), fra_);
         l->setObjectName(QStringLiteral("FraPal_LblLetra(%1)").arg(i));
-        l->setFont(courier);
+        l->setFont(fixa);
         // The letters' own pointer; "A" carries a picture of its own in the original design, a hand serves all.
         l->setCursor(Qt::PointingHandCursor);
         l->installEventFilter(this);

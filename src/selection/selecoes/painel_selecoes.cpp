@@ -9,6 +9,7 @@
 #include "dialogos.h"
 #include "error_policy.h"
 #include "estado.h"
+#include "fixed_font.h"
 #include "locality_entry.h"
 #include "variable_list_pair.h"
 
@@ -71,9 +72,7 @@ PainelSelecoes::PainelSelecoes(QGroupBox* FraSel, Estado& estado, ListasVariavei
     FraSel_Fraloc->setObjectName("FraSel_Fraloc");
     FraSel_Fraloc_Lstlocalidade = new QListWidget(FraSel_Fraloc);
     FraSel_Fraloc_Lstlocalidade->setObjectName("FraSel_Fraloc_Lstlocalidade");
-    QFont courier(QStringLiteral("Courier New"));
-    courier.setStyleHint(QFont::TypeWriter);
-    FraSel_Fraloc_Lstlocalidade->setFont(courier);
+    FraSel_Fraloc_Lstlocalidade->setFont(fixedPitchFont());
     FraSel_Fraloc_Cmddesmarcartodas = new QPushButton(QString::fromUtf8(kDesmarcarTodas), FraSel_Fraloc);
     FraSel_Fraloc_Cmddesmarcartodas->setObjectName("FraSel_Fraloc_Cmddesmarcartodas");
 
