@@ -72,10 +72,11 @@ int PreencherPlanilha(SheetSink& planilha, int aba, const Grade& grade, const Es
     planilha.text(1, 0, estado.SubTituloResultado, QColor());
     int LinhaPlanilha = 4;
     // Each cell is asked of the grid once: a result's grid works it out on demand.
+    Grade::Celula calculada;
     for (int i = 0; i < grade.linhas(); ++i) {
         QColor fundoColuna0;
         for (int j = 0; j < grade.colunas(); ++j) {
-            const Grade::Celula celula = grade.celula(i, j);
+            const Grade::Celula& celula = grade.celula(i, j, calculada);
             if (j == 0) fundoColuna0 = celula.fundo;
             const QColor fundo = isHeaderCell(celula, i, j, fundoColuna0) ? celula.fundo : QColor();
             if (const auto numero = numberFromCellText(celula.texto))

@@ -78,6 +78,13 @@ Grade::Celula Grade::celula(int linha, int coluna) const {
     return fonte_->cell(linha, coluna);
 }
 
+const Grade::Celula& Grade::celula(int linha, int coluna, Celula& lugar) const {
+    if (!fonte_) return celulas_[posicao(linha, coluna)];
+    checkInside(linha, coluna);
+    lugar = fonte_->cell(linha, coluna);
+    return lugar;
+}
+
 QString Grade::texto(int linha, int coluna) const {
     if (!fonte_) return celulas_[posicao(linha, coluna)].texto;
     checkInside(linha, coluna);

@@ -36,6 +36,9 @@ public:
     // A cell as the grid shows it; out of the grid throws std::out_of_range.
     Celula celula(int linha, int coluna) const;
     QString texto(int linha, int coluna) const;
+    // The same cell without a copy where it is stored; a computed one is put in `lugar`. For readers of
+    // every cell of a grid (the export).
+    const Celula& celula(int linha, int coluna, Celula& lugar) const;
     // A stored cell, to be written; a grid with a source has none (std::logic_error).
     Celula& writableCell(int linha, int coluna);
     void definirTexto(int linha, int coluna, const QString& texto);

@@ -135,6 +135,9 @@ TEST(Grade, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
     EXPECT_EQ(g.colunas(), 3);
     EXPECT_EQ(g.texto(999, 2), "1998");
     EXPECT_EQ(g.celula(3, 1).fundo, QColor(255, 255, 192));
+    Grade::Celula lugar;
+    EXPECT_EQ(&g.celula(3, 2, lugar), &lugar);  // worked out into the place given
+    EXPECT_EQ(lugar.texto, "6");
     EXPECT_EQ(g.data(g.index(3, 2), Qt::DisplayRole).toString(), "6");
     EXPECT_EQ(g.data(g.index(3, 2), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignCenter));
     EXPECT_FALSE(g.data(g.index(2, 2), Qt::BackgroundRole).isValid());
@@ -163,6 +166,8 @@ TEST(Grade, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
     EXPECT_EQ(g.texto(0, 0), "");
     g.definirTexto(0, 0, "x");
     EXPECT_EQ(g.texto(0, 0), "x");
+    EXPECT_NE(&g.celula(0, 0, lugar), &lugar);  // a stored cell is read where it is
+    EXPECT_EQ(g.celula(0, 0, lugar).texto, "x");
     EXPECT_FALSE(v.wordWrap());
 }
 
