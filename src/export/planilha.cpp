@@ -30,9 +30,10 @@ const char* const kContinuacao = "Continuação";
 bool hasFrozenHeaders(int aba) { return aba == 0 || aba == 1; }
 
 // The cells that name what the others hold: the first row and column, and in Formato 3 the rest of a
-// locality's heading row, which shares its first cell's colour. A value cell has a colour of its own.
-bool isHeaderCell(const Grade& grade, int linha, int coluna) {
-    return linha == 0 || coluna == 0 || grade.celula(linha, coluna).fundo == grade.celula(linha, 0).fundo;
+// locality's heading row, which shares its first cell's colour (`fundoColuna0`). A value cell has a colour of
+// its own.
+bool isHeaderCell(const Grade::Celula& celula, int linha, int coluna, const QColor& fundoColuna0) {
+    return linha == 0 || coluna == 0 || celula.fundo == fundoColuna0;
 }
 
 // The notes' column 1, row by row (counted from 1), carried over to a second worksheet past the first one's
@@ -70,10 +71,14 @@ int PreencherPlanilha(SheetSink& planilha, int aba, const Grade& grade, const Es
     planilha.text(0, 0, estado.TituloResultado, QColor());
     planilha.text(1, 0, estado.SubTituloResultado, QColor());
     int LinhaPlanilha = 4;
+    // Each cell is asked of the grid once: a result's grid works it out on demand.
+    Grade::Celula calculada;
     for (int i = 0; i < grade.linhas(); ++i) {
+        QColor fundoColuna0;
         for (int j = 0; j < grade.colunas(); ++j) {
-            const Grade::Celula& celula = grade.celula(i, j);
-            const QColor fundo = isHeaderCell(grade, i, j) ? celula.fundo : QColor();
+            const Grade::Celula& celula = grade.celula(i, j, calculada);
+            if (j == 0) fundoColuna0 = celula.fundo;
+            const QColor fundo = isHeaderCell(celula, i, j, fundoColuna0) ? celula.fundo : QColor();
             if (const auto numero = numberFromCellText(celula.texto))
                 planilha.number(LinhaPlanilha - 1, j, *numero, celula.texto, fundo);
             else

@@ -87,7 +87,7 @@ void FrmApresentacao::preencher() {
     grade_.definirLarguraColuna(0, kLarguraColuna);
     grade_.definirQuebraTexto(true);
 
-    Grade::Celula& cabecalho = grade_.celula(0, 0);
+    Grade::Celula& cabecalho = grade_.writableCell(0, 0);
     cabecalho.alinhamento = Qt::AlignCenter;
     cabecalho.negrito = true;
     cabecalho.texto = QString::fromUtf8(kCabecalho);
@@ -95,7 +95,7 @@ void FrmApresentacao::preencher() {
 
     for (std::size_t i = 0; i < kParagrafos.size(); ++i) {
         const int linha = static_cast<int>(i) + 1;
-        Grade::Celula& celula = grade_.celula(linha, 0);
+        Grade::Celula& celula = grade_.writableCell(linha, 0);
         celula.alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
         celula.texto = QString::fromUtf8(kParagrafos[i]);
         grade_.definirAlturaLinha(linha, kAlturasParagrafos[i]);

@@ -71,7 +71,7 @@ void FrmFicha::preencherGrade(const QStringList& linhas) {
     grade_.definirTamanho(quantidade + 1, 1);
     grade_.definirLarguraColuna(0, kLarguraColuna);
     for (int linha = 0; linha <= quantidade; ++linha) {
-        Grade::Celula& celula = grade_.celula(linha, 0);
+        Grade::Celula& celula = grade_.writableCell(linha, 0);
         celula.alinhamento = Qt::AlignCenter;
         if (linha == quantidade) break;
         const QString& texto = linhas.at(linha);

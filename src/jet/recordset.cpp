@@ -66,6 +66,13 @@ const Value& Recordset::field(int i) const {
     return d.cell(d.pos, i);
 }
 
+const Value& Recordset::value(int row, int i) const {
+    auto& d = data();
+    if (i < 0 || i >= d.columns()) throw Error("O campo número " + std::to_string(i) + " não existe no recordset.");
+    if (row < 0 || row >= d.rows) throw Error(kNoCurrentRecord);
+    return d.cell(row, i);
+}
+
 const Value& Recordset::field(const std::string& name) const {
     auto& d = data();
     int c = d.columnOf(name);

@@ -28,6 +28,8 @@ public:
     std::string fieldName(int i) const;
     const Value& field(int i) const;
     const Value& field(const std::string& name) const;  // any case; errors when there is no such field
+    // Field `i` of row `row` (0-based), without moving the current row: for views that read rows out of order.
+    const Value& value(int row, int i) const;
 
     // Moves to the first row, from the top, that satisfies `criterion` (Jet expression syntax over the
     // fields). Without a match the current row stays where it was and noMatch() is true.

@@ -14,6 +14,7 @@
 #include "formatos.h"
 #include "grade.h"
 #include "notas.h"
+#include "result_rows.h"
 #include "tabbed_frame.h"
 #include "twips.h"
 #include "wrapping_button.h"
@@ -115,9 +116,11 @@ bool PainelResultado::run(const std::function<void(bool)>& mensagem) {
                           Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
         return false;
     }
-    MontarFormato1(estado_, *grades_[0]);
-    MontarFormato2(estado_, *grades_[1]);
-    MontarFormato3(estado_, *grades_[2], pixelsParaTwips(FraRes_MSFlexGrid[2]->width(), FraRes_MSFlexGrid[2]->logicalDpiX()));
+    // One reading of the result for the three layouts, which then answer their cells from it.
+    const std::shared_ptr<const ResultRows> resultado = readResult(estado_);
+    MontarFormato1(resultado, *grades_[0]);
+    MontarFormato2(resultado, *grades_[1]);
+    MontarFormato3(resultado, *grades_[2], pixelsParaTwips(FraRes_MSFlexGrid[2]->width(), FraRes_MSFlexGrid[2]->logicalDpiX()));
     notas_ = MontarNotas(estado_);
     FraRes_TxtNotas->setPlainText(paraCaixa(notas_));
     FecharTabelasCD(estado_.tabelasCD);

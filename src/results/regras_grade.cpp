@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QPalette>
 
-#include "grade.h"
 #include "recordset.h"
 #include "sql_text.h"
 #include "tabelas_cd.h"
@@ -55,70 +54,51 @@ int repetitionNumber(const std::string& nome) {
     return c >= '0' && c <= '9' ? c - '0' : 0;
 }
 
-QString cellText(const jet::Value& v) {
-    // Every value of a result passes here three times: no copy of the text but the one the cell keeps.
-    const std::string s = v.toText();
+std::string_view trimmedText(const std::string& s) {
     const auto a = s.find_first_not_of(' ');
     if (a == std::string::npos) return {};
-    const auto b = s.find_last_not_of(' ');
-    QString texto = QString::fromUtf8(s.data() + a, static_cast<qsizetype>(b - a + 1));
+    return std::string_view(s).substr(a, s.find_last_not_of(' ') - a + 1);
+}
+
+int utf16Length(std::string_view s) {
+    int n = 0;
+    for (const char ch : s) {
+        const auto b = static_cast<unsigned char>(ch);
+        n += (b & 0xC0) != 0x80;
+        n += b >= 0xF0;
+    }
+    return n;
+}
+
+QString cellText(const jet::Value& v) {
+    // Every cell on screen passes here at each paint: no copy of the text but the one the cell shows.
+    const std::string s = v.toText();
+    const std::string_view t = trimmedText(s);
+    QString texto = QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
     // The engine writes a real number with a decimal point; the program's language puts a comma there, which
     // is also how the workbook's number rule reads it back. No thousands separator is added.
     if (v.kind() == jet::Value::Kind::Double) texto.replace(u'.', u',');
     return texto;
 }
 
-void RepetitionCount::see(const std::string& nome, const QString& valor) {
-    if (nome.rfind("M1", 0) != 0 || valor == u"-") return;
+bool isM1NameColumn(const std::string& nome) {
+    return QString::fromStdString(nome.substr(0, 7)).toUpper() == u"M1_NOME";
+}
+
+void RepetitionCount::see(const std::string& nome, bool traco) {
+    if (nome.rfind("M1", 0) != 0 || traco) return;
     k_ = std::max(k_, repetitionNumber(nome));
 }
 
 int RepetitionCount::dropped(int QtdM1) const { return (kRepeticoesM1 - k_) * QtdM1; }
-
-RepetitionCount readValues(jet::Recordset& rs, const std::function<void(int, int, const QString&)>& escrever) {
-    const int F = rs.fieldCount();
-    std::vector<std::string> nomes;
-    for (int i = 0; i < F; ++i) nomes.push_back(rs.fieldName(i));
-    RepetitionCount repeticoes;
-    rs.moveFirst();
-    for (int p = 0; !rs.eof(); ++p, rs.moveNext()) {
-        for (int i = 1; i < F; ++i) {
-            const QString valor = cellText(rs.field(i));
-            repeticoes.see(nomes[static_cast<std::size_t>(i)], valor);
-            escrever(p, i, valor);
-        }
-    }
-    return repeticoes;
-}
-
-void styleTable(Grade& grade, const QColor& canto, const QColor& linha0, const QColor& coluna0, Qt::Alignment alinhamento0) {
-    const QColor valor = valueColour();
-    for (int c = 0; c < grade.colunas(); ++c) {
-        grade.definirLarguraColuna(c, kLarguraColunaResultado);
-        grade.celula(0, c).fundo = c == 0 ? canto : linha0;
-        grade.celula(0, c).alinhamento = Qt::AlignCenter;
-    }
-    for (int r = 1; r < grade.linhas(); ++r) {
-        grade.celula(r, 0).fundo = coluna0;
-        grade.celula(r, 0).alinhamento = alinhamento0;
-        for (int c = 1; c < grade.colunas(); ++c) {
-            grade.celula(r, c).fundo = valor;
-            grade.celula(r, c).alinhamento = Qt::AlignCenter;
-        }
-    }
-}
 
 int rowHeightFor(int caracteres) {
     const int linhas = caracteres <= kCaracteresPorLinha ? 2 : (caracteres + kCaracteresPorLinha - 1) / kCaracteresPorLinha + 1;
     return linhas * kTwipsPorLinha;
 }
 
-void AjustarAlturaLinhas(Grade& grade) {
-    for (int r = 0; r < grade.linhas(); ++r) {
-        qsizetype maior = 0;
-        for (int c = 0; c < grade.colunas(); ++c) maior = std::max(maior, std::as_const(grade).celula(r, c).texto.size());
-        grade.definirAlturaLinha(r, rowHeightFor(static_cast<int>(maior)));
-    }
+void AjustarAlturaLinhas(std::vector<int>& maiorTexto) {
+    for (int& linha : maiorTexto) linha = rowHeightFor(linha);
 }
 
 }  // namespace quelva

@@ -17,10 +17,24 @@
 
 namespace quelva {
 
+void Grade::definirFonte(std::shared_ptr<const CellSource> fonte) {
+    if (!emLote_) beginResetModel();
+    fonte_ = std::move(fonte);
+    celulas_ = {};
+    larguras_ = {};
+    alturas_ = {};
+    linhas_ = colunas_ = 0;
+    if (!emLote_) {
+        endResetModel();
+        emit medidasAlteradas();
+    }
+}
+
 void Grade::definirTamanho(int linhas, int colunas) {
     if (linhas < 0 || colunas < 0) throw std::out_of_range("tamanho de grade negativo");
     // Inside a batch the views are told once, at its end.
     if (!emLote_) beginResetModel();
+    fonte_.reset();
     const std::size_t total = static_cast<std::size_t>(linhas) * static_cast<std::size_t>(colunas);
     if (colunas == colunas_) {
         // Rows added or cut at the end: the cells stay where they are, and a grid grown one row at a time
@@ -43,37 +57,76 @@ void Grade::definirTamanho(int linhas, int colunas) {
     }
 }
 
-void Grade::reservarLinhas(int linhas) {
-    celulas_.reserve(static_cast<std::size_t>(std::max(linhas, 0)) * static_cast<std::size_t>(colunas_));
-    alturas_.reserve(static_cast<std::size_t>(std::max(linhas, 0)));
+void Grade::checkInside(int linha, int coluna) const {
+    // A column past the last would otherwise land on the next row's cell.
+    if (linha < 0 || linha >= linhas() || coluna < 0 || coluna >= colunas())
+        throw std::out_of_range("célula (" + std::to_string(linha) + ", " + std::to_string(coluna) + ") fora da grade");
 }
 
 std::size_t Grade::posicao(int linha, int coluna) const {
-    // A column past the last would otherwise land on the next row's cell.
-    if (linha < 0 || linha >= linhas_ || coluna < 0 || coluna >= colunas_)
-        throw std::out_of_range("célula (" + std::to_string(linha) + ", " + std::to_string(coluna) + ") fora da grade");
+    checkInside(linha, coluna);
     return static_cast<std::size_t>(linha) * static_cast<std::size_t>(colunas_) + static_cast<std::size_t>(coluna);
 }
 
-Grade::Celula& Grade::celula(int linha, int coluna) { return celulas_[posicao(linha, coluna)]; }
-const Grade::Celula& Grade::celula(int linha, int coluna) const { return celulas_[posicao(linha, coluna)]; }
+void Grade::requireStored() const {
+    if (fonte_) throw std::logic_error("as células desta grade são calculadas, não gravadas");
+}
+
+Grade::Celula Grade::celula(int linha, int coluna) const {
+    if (!fonte_) return celulas_[posicao(linha, coluna)];
+    checkInside(linha, coluna);
+    return fonte_->cell(linha, coluna);
+}
+
+const Grade::Celula& Grade::celula(int linha, int coluna, Celula& lugar) const {
+    if (!fonte_) return celulas_[posicao(linha, coluna)];
+    checkInside(linha, coluna);
+    lugar = fonte_->cell(linha, coluna);
+    return lugar;
+}
+
+QString Grade::texto(int linha, int coluna) const {
+    if (!fonte_) return celulas_[posicao(linha, coluna)].texto;
+    checkInside(linha, coluna);
+    return fonte_->text(linha, coluna);
+}
+
+Grade::Celula& Grade::writableCell(int linha, int coluna) {
+    requireStored();
+    return celulas_[posicao(linha, coluna)];
+}
 
 void Grade::definirTexto(int linha, int coluna, const QString& texto) {
-    celula(linha, coluna).texto = texto;
+    writableCell(linha, coluna).texto = texto;
     avisar(linha, coluna);
 }
 
+int Grade::larguraColuna(int coluna) const {
+    if (!fonte_) return larguras_.at(static_cast<std::size_t>(coluna));
+    if (coluna < 0 || coluna >= fonte_->columns()) throw std::out_of_range("coluna fora da grade");
+    return fonte_->columnWidth(coluna);
+}
+
+int Grade::alturaLinha(int linha) const {
+    if (!fonte_) return alturas_.at(static_cast<std::size_t>(linha));
+    if (linha < 0 || linha >= fonte_->rows()) throw std::out_of_range("linha fora da grade");
+    return fonte_->rowHeight(linha);
+}
+
 void Grade::definirLarguraColuna(int coluna, int twips) {
+    requireStored();
     larguras_.at(static_cast<std::size_t>(coluna)) = twips;
     if (!emLote_) emit medidasAlteradas();
 }
 
 void Grade::definirAlturaLinha(int linha, int twips) {
+    requireStored();
     alturas_.at(static_cast<std::size_t>(linha)) = twips;
     if (!emLote_) emit medidasAlteradas();
 }
 
 void Grade::definirQuebraTexto(bool sim) {
+    requireStored();
     quebra_ = sim;
     if (!emLote_) emit medidasAlteradas();
 }
@@ -96,10 +149,18 @@ void Grade::avisar(int linha, int coluna) {
 }
 
 QVariant Grade::data(const QModelIndex& indice, int papel) const {
-    if (!indice.isValid() || indice.row() >= linhas_ || indice.column() >= colunas_) return {};
-    const Celula& c = celulas_[posicao(indice.row(), indice.column())];
+    if (!indice.isValid() || indice.row() >= linhas() || indice.column() >= colunas()) return {};
+    // The view asks for many roles a cell does not use; a computed cell is worked out only for those it has.
     switch (papel) {
-    case Qt::DisplayRole: return c.texto;
+    case Qt::DisplayRole: return texto(indice.row(), indice.column());
+    case Qt::BackgroundRole:
+    case Qt::TextAlignmentRole:
+    case Qt::ForegroundRole:
+    case Qt::FontRole: break;
+    default: return {};
+    }
+    const Celula c = celula(indice.row(), indice.column());
+    switch (papel) {
     case Qt::BackgroundRole: return c.fundo.isValid() ? QVariant(c.fundo) : QVariant();
     case Qt::TextAlignmentRole: return QVariant(static_cast<int>(c.alinhamento));
     case Qt::ForegroundRole: return c.cor.isValid() ? QVariant(c.cor) : QVariant();

@@ -4,54 +4,59 @@
 #include <QString>
 #include <QTableView>
 #include <functional>
+#include <memory>
 #include <vector>
+
+#include "cell_source.h"
 
 namespace quelva {
 
 // A grid as the program fills it: text cells addressed by row and column from 0, each with its own background,
 // alignment, text colour, font size and weight; each column its own width and each row its own height, in
 // twips; word wrap. No fixed rows or columns. One class serves every grid of the program (results, records, presentation).
+// Its cells are either stored in it, written one by one, or worked out on demand by a CellSource: every read
+// below answers from whichever the grid holds.
 class Grade : public QAbstractTableModel {
     Q_OBJECT
 public:
     explicit Grade(QObject* pai = nullptr) : QAbstractTableModel(pai) {}
 
-    struct Celula {
-        QString texto;
-        QColor fundo;  // invalid: the view's own background
-        Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
-        bool negrito = false;
-        QColor cor;            // of the text; invalid: the view's own
-        int tamanhoFonte = 0;  // in points; 0: the view's own
-    };
+    using Celula = GridCell;
 
-    // Sizes: growing keeps what is there, shrinking drops the cells beyond.
+    // The cells, sizes and word wrap of `fonte` from now on, the stored cells dropped; null empties the grid.
+    void definirFonte(std::shared_ptr<const CellSource> fonte);
+    const CellSource* fonte() const { return fonte_.get(); }
+
+    // Sizes of the stored cells: growing keeps what is there, shrinking drops the cells beyond. A grid that
+    // had a source starts again from stored cells.
     void definirTamanho(int linhas, int colunas);
-    int linhas() const { return linhas_; }
-    // Room for this many rows of the present columns, so that a grid grown row by row up to it never moves
-    // its cells (the room not used costs address space, not memory).
-    void reservarLinhas(int linhas);
-    int colunas() const { return colunas_; }
+    int linhas() const { return fonte_ ? fonte_->rows() : linhas_; }
+    int colunas() const { return fonte_ ? fonte_->columns() : colunas_; }
 
-    Celula& celula(int linha, int coluna);
-    const Celula& celula(int linha, int coluna) const;
+    // A cell as the grid shows it; out of the grid throws std::out_of_range.
+    Celula celula(int linha, int coluna) const;
+    QString texto(int linha, int coluna) const;
+    // The same cell without a copy where it is stored; a computed one is put in `lugar`. For readers of
+    // every cell of a grid (the export).
+    const Celula& celula(int linha, int coluna, Celula& lugar) const;
+    // A stored cell, to be written; a grid with a source has none (std::logic_error).
+    Celula& writableCell(int linha, int coluna);
     void definirTexto(int linha, int coluna, const QString& texto);
-    QString texto(int linha, int coluna) const { return celula(linha, coluna).texto; }
 
     void definirLarguraColuna(int coluna, int twips);
-    int larguraColuna(int coluna) const { return larguras_.at(static_cast<std::size_t>(coluna)); }
+    int larguraColuna(int coluna) const;
     void definirAlturaLinha(int linha, int twips);
-    int alturaLinha(int linha) const { return alturas_.at(static_cast<std::size_t>(linha)); }
+    int alturaLinha(int linha) const;
 
-    bool quebraTexto() const { return quebra_; }
+    bool quebraTexto() const { return fonte_ ? fonte_->wordWrap() : quebra_; }
     void definirQuebraTexto(bool sim);
 
     // Many cells changed at once: one notice to the views instead of one per cell.
     void iniciarAlteracoes();
     void concluirAlteracoes();
 
-    int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : linhas_; }
-    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : colunas_; }
+    int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : linhas(); }
+    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : colunas(); }
     // Empty for an index outside the grid, as a view may ask while the grid changes size.
     QVariant data(const QModelIndex& indice, int papel) const override;
 
@@ -60,7 +65,10 @@ signals:
 
 private:
     void avisar(int linha, int coluna);
+    void checkInside(int linha, int coluna) const;
     std::size_t posicao(int linha, int coluna) const;
+    void requireStored() const;
+    std::shared_ptr<const CellSource> fonte_;
     int linhas_ = 0, colunas_ = 0;
     std::vector<Celula> celulas_;
     std::vector<int> larguras_, alturas_;

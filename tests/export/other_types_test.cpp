@@ -27,7 +27,7 @@ void tabela(quelva::Grade& g) {
     for (int l = 0; l < 2; ++l)
         for (int c = 0; c < 3; ++c) {
             g.definirTexto(l, c, QString::fromUtf8(textos[l][c]));
-            g.celula(l, c).fundo = c == 0 ? kAzul : l == 0 ? kAmarelo : kBranco;
+            g.writableCell(l, c).fundo = c == 0 ? kAzul : l == 0 ? kAmarelo : kBranco;
         }
     g.definirLarguraColuna(0, 2500);
     g.definirLarguraColuna(1, 1500);

@@ -57,6 +57,17 @@ TEST_F(RecordsetTest, FieldsByNameAndNumber) {
     EXPECT_THROW(rs.fieldName(-1), jet::Error);
 }
 
+TEST_F(RecordsetTest, ValuesByRowLeaveTheCurrentRowAlone) {
+    jet::Recordset rs = db_.openRecordset("select cod, nome from A order by cod, nome");
+    rs.moveNext();
+    EXPECT_EQ(rs.value(3, 1).toText(), "trinta");
+    EXPECT_EQ(rs.value(0, 0).toInteger(), 10);
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    EXPECT_THROW(rs.value(4, 0), jet::Error);
+    EXPECT_THROW(rs.value(-1, 0), jet::Error);
+    EXPECT_THROW(rs.value(0, 2), jet::Error);
+}
+
 TEST_F(RecordsetTest, EmptyRecordsetRefusesToMove) {
     jet::Recordset rs = db_.openRecordset("select * from Vazia");
     EXPECT_TRUE(rs.eof());

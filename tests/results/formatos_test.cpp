@@ -191,6 +191,31 @@ TEST_F(Formatos, AnEmptyResultKeepsThePreviousGrids) {
     EXPECT_EQ(coluna(g3, 0), antes3);
 }
 
+TEST_F(Formatos, Format3RowsAreAsHighAsTheirLongerCellAndKeepTheirColours) {
+    t.localidades({12, 20});
+    t.selecionar({"T30", "T31", "T61", "M1_1012"});
+    executar();
+    // Alfa: heading, three titles, three repetitions of two M1 fields; Gama: heading, three titles, two.
+    ASSERT_EQ(g3.linhas(), 1 + 3 + 6 + 1 + 3 + 4);
+    const QStringList valores = coluna(g3, 1);
+    EXPECT_EQ(valores.mid(0, 4), QStringList({"", "NR", "SB", "..."}));
+    EXPECT_EQ(valores.mid(10, 4), QStringList({"", "NR", "SB", "..."}));
+    EXPECT_EQ(g3.texto(17, 0), "Reuniões - Órgão 2");
+    EXPECT_EQ(g3.texto(17, 1), "2");
+    const int alturas[] = {480, 480, 720, 960};
+    for (int base : {0, 10})
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(g3.alturaLinha(base + k), alturas[k]) << base + k;
+    EXPECT_EQ(g3.celula(10, 1).fundo, kAzul);
+    EXPECT_EQ(g3.celula(17, 0).fundo, kAmarelo);
+    EXPECT_EQ(g3.celula(17, 1).alinhamento, kCentro);
+    EXPECT_THROW(g3.texto(g3.linhas(), 0), std::out_of_range);
+}
+
+TEST(CellRules, TextLengthsAreCountedAsTheGridCountsThem) {
+    for (const char* s : {"", "abc", "Órgão", "ação e reunião", "\xF0\x9F\x98\x80 ok", "日本"})
+        EXPECT_EQ(quelva::utf16Length(s), QString::fromUtf8(s).size()) << s;
+}
+
 TEST(TituloColuna, CatalogueNamesSubVariablesM1AndUnknownFields) {
     EstadoTeste t;
     quelva::TabelasCD& cd = t.estado->tabelasCD;

@@ -34,7 +34,7 @@ void preencher(Grade& g, int linhas, int colunas) {
 TEST(Grade, GrowingKeepsEveryCellInItsPlaceAndShrinkingDropsTheRest) {
     Grade g;
     preencher(g, 3, 4);
-    g.celula(2, 3).negrito = true;
+    g.writableCell(2, 3).negrito = true;
     g.definirLarguraColuna(1, 2000);
     g.definirAlturaLinha(2, 600);
 
@@ -111,10 +111,82 @@ TEST(Grade, WordWrapWidthsAndHeightsReachTheView) {
     EXPECT_EQ(outra.verticalHeader()->sectionSize(2), quelva::twipsParaPixels(720, outra.logicalDpiY()));
 }
 
+// A multiplication table worked out as it is asked, counting the cells asked for.
+class Tabuada : public quelva::CellSource {
+public:
+    int rows() const override { return 1000; }
+    int columns() const override { return 3; }
+    quelva::GridCell cell(int l, int c) const override {
+        ++pedidas;
+        quelva::GridCell g;
+        g.texto = QString::number(l * c);
+        g.fundo = l % 2 ? QColor(255, 255, 192) : QColor();
+        g.alinhamento = Qt::AlignCenter;
+        return g;
+    }
+    int columnWidth(int c) const override { return 1000 + c; }
+    int rowHeight(int l) const override { return l == 7 ? 720 : 480; }
+    bool wordWrap() const override { return true; }
+    mutable int pedidas = 0;
+};
+
+TEST(Grade, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
+    Politica p;
+    Grade g;
+    preencher(g, 2, 2);
+    VisaoGrade v{p.politica};
+    v.definirGrade(&g);
+    QSignalSpy reinicios(&g, &QAbstractItemModel::modelReset);
+    auto fonte = std::make_shared<Tabuada>();
+    g.definirFonte(fonte);
+    EXPECT_EQ(reinicios.count(), 1);
+    EXPECT_EQ(fonte->pedidas, 0);  // nothing is worked out up front
+
+    EXPECT_EQ(g.linhas(), 1000);
+    EXPECT_EQ(g.rowCount(), 1000);
+    EXPECT_EQ(g.colunas(), 3);
+    EXPECT_EQ(g.texto(999, 2), "1998");
+    EXPECT_EQ(g.celula(3, 1).fundo, QColor(255, 255, 192));
+    Grade::Celula lugar;
+    EXPECT_EQ(&g.celula(3, 2, lugar), &lugar);  // worked out into the place given
+    EXPECT_EQ(lugar.texto, "6");
+    EXPECT_EQ(g.data(g.index(3, 2), Qt::DisplayRole).toString(), "6");
+    EXPECT_EQ(g.data(g.index(3, 2), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignCenter));
+    EXPECT_FALSE(g.data(g.index(2, 2), Qt::BackgroundRole).isValid());
+    EXPECT_THROW(g.texto(1000, 0), std::out_of_range);
+    EXPECT_THROW(g.celula(0, 3), std::out_of_range);
+    EXPECT_THROW(g.alturaLinha(1000), std::out_of_range);
+    EXPECT_THROW(g.larguraColuna(-1), std::out_of_range);
+
+    // The view takes the source's measures.
+    EXPECT_TRUE(v.wordWrap());
+    EXPECT_EQ(v.horizontalHeader()->sectionSize(2), quelva::twipsParaPixels(1002, v.logicalDpiX()));
+    EXPECT_EQ(v.verticalHeader()->sectionSize(7), quelva::twipsParaPixels(720, v.logicalDpiY()));
+    // Copy reads the same cells.
+    v.selectionModel()->select(QItemSelection(g.index(2, 1), g.index(3, 2)), QItemSelectionModel::Select);
+    EXPECT_EQ(v.textoSelecionado(), "2\t4\n3\t6\n");
+
+    // Computed cells have nowhere to be written; the grid holds them unchanged.
+    EXPECT_THROW(g.writableCell(0, 0), std::logic_error);
+    EXPECT_THROW(g.definirTexto(0, 0, "x"), std::logic_error);
+    EXPECT_THROW(g.definirAlturaLinha(0, 240), std::logic_error);
+    EXPECT_EQ(g.texto(0, 0), "0");
+
+    // Sizing the grid makes it a stored one again, empty.
+    g.definirTamanho(1, 1);
+    EXPECT_EQ(g.fonte(), nullptr);
+    EXPECT_EQ(g.texto(0, 0), "");
+    g.definirTexto(0, 0, "x");
+    EXPECT_EQ(g.texto(0, 0), "x");
+    EXPECT_NE(&g.celula(0, 0, lugar), &lugar);  // a stored cell is read where it is
+    EXPECT_EQ(g.celula(0, 0, lugar).texto, "x");
+    EXPECT_FALSE(v.wordWrap());
+}
+
 TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
     Grade g;
     g.definirTamanho(1, 2);
-    Grade::Celula& c = g.celula(0, 1);
+    Grade::Celula& c = g.writableCell(0, 1);
     c.texto = "12";
     c.fundo = QColor(255, 255, 192);
     c.alinhamento = Qt::AlignRight | Qt::AlignVCenter;
@@ -129,8 +201,8 @@ TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
     EXPECT_FALSE(g.data(g.index(0, 0), Qt::FontRole).isValid());
     EXPECT_FALSE(g.data(g.index(0, 0), Qt::ForegroundRole).isValid());
     // A text colour and a font size of the cell's own; the size alone does not make it bold.
-    g.celula(0, 0).cor = QColor(0, 0, 255);
-    g.celula(0, 0).tamanhoFonte = 11;
+    g.writableCell(0, 0).cor = QColor(0, 0, 255);
+    g.writableCell(0, 0).tamanhoFonte = 11;
     EXPECT_EQ(g.data(g.index(0, 0), Qt::ForegroundRole).value<QColor>(), QColor(0, 0, 255));
     const QFont f = g.data(g.index(0, 0), Qt::FontRole).value<QFont>();
     EXPECT_EQ(f.pointSize(), 11);

@@ -184,7 +184,7 @@ void PainelCriterios::writeGridHeader() {
     g.definirLarguraColuna(kColOperator, kOperatorWidth);
     g.definirLarguraColuna(kColValue, kValueWidth);
     for (int c = kColConnector; c <= kColValue; ++c) {
-        Grade::Celula& celula = g.celula(0, c);
+        Grade::Celula& celula = g.writableCell(0, c);
         celula.texto = QString::fromUtf8(kHeaderCaptions[c]);
         celula.cor = kHeaderColour;
         celula.alinhamento = Qt::AlignCenter;
@@ -232,11 +232,11 @@ void PainelCriterios::FraCri_cmdadicionacri_Click() {
     const int linha = g.linhas();
     g.iniciarAlteracoes();
     g.definirTamanho(linha + 1, kColumnCount);
-    g.celula(linha, kColName).texto = nome;
-    g.celula(linha, kColOperator).texto = operador;
-    g.celula(linha, kColValue).texto = valor;
-    g.celula(linha, kColConnector).texto = FraCri_CmbConector->currentText();
-    g.celula(linha, kColCode).texto = codigo;
+    g.writableCell(linha, kColName).texto = nome;
+    g.writableCell(linha, kColOperator).texto = operador;
+    g.writableCell(linha, kColValue).texto = valor;
+    g.writableCell(linha, kColConnector).texto = FraCri_CmbConector->currentText();
+    g.writableCell(linha, kColCode).texto = codigo;
     g.concluirAlteracoes();
 
     FraCri_CmbConector->show();

@@ -1,0 +1,62 @@
+#include "table_layout.h"
+
+#include <algorithm>
+
+#include "regras_grade.h"
+#include "result_rows.h"
+
+namespace quelva {
+
+TableLayout::TableLayout(std::shared_ptr<const ResultRows> rows, TableStyle style)
+    : rows_(std::move(rows)), style_(std::move(style)), valueColour_(valueColour()) {
+    const int R = this->rows(), C = columns();
+    heights_.assign(static_cast<std::size_t>(R), 0);
+    for (int l = 0; l < R; ++l) {
+        int& maior = heights_[static_cast<std::size_t>(l)];
+        for (int c = 0; c < C; ++c) {
+            int registro = 0, campo = 0;
+            locate(l, c, registro, campo);
+            maior = std::max(maior, textLength(registro, campo));
+        }
+    }
+    AjustarAlturaLinhas(heights_);
+}
+
+int TableLayout::rows() const { return style_.localitiesDown ? rows_->records() + 1 : rows_->tableFields(); }
+int TableLayout::columns() const { return style_.localitiesDown ? rows_->tableFields() : rows_->records() + 1; }
+
+void TableLayout::locate(int row, int column, int& record, int& field) const {
+    record = (style_.localitiesDown ? row : column) - 1;
+    field = style_.localitiesDown ? column : row;
+}
+
+int TableLayout::textLength(int record, int field) const {
+    if (record < 0) return static_cast<int>(field == 0 ? style_.canto.size() : rows_->title(field).size());
+    return field == 0 ? static_cast<int>(rows_->place(record).size()) : rows_->length(record, field);
+}
+
+QString TableLayout::text(int row, int column) const {
+    int registro = 0, campo = 0;
+    locate(row, column, registro, campo);
+    if (registro < 0) return campo == 0 ? style_.canto : rows_->title(campo);
+    return campo == 0 ? rows_->place(registro) : rows_->value(registro, campo);
+}
+
+GridCell TableLayout::cell(int row, int column) const {
+    GridCell c;
+    c.texto = text(row, column);
+    c.alinhamento = Qt::AlignCenter;
+    if (row == 0) {
+        c.fundo = column == 0 ? style_.corCanto : style_.corLinha0;
+    } else if (column == 0) {
+        c.fundo = style_.corColuna0;
+        c.alinhamento = style_.alinhamento0;
+    } else {
+        c.fundo = valueColour_;
+    }
+    return c;
+}
+
+int TableLayout::columnWidth(int) const { return kLarguraColunaResultado; }
+
+}  // namespace quelva
