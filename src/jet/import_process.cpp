@@ -212,10 +212,6 @@ std::string ImporterChild::collect() {
     return data;
 }
 
-std::string importJetFile(const std::string& path, const TableChoice& tables) {
-    return ImporterChild(path, tables).collect();
-}
-
 std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
                         const ImportBudget& budget) {
     return ImporterChild(importer, path, tables, budget).collect();

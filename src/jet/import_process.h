@@ -36,7 +36,6 @@ private:
 };
 
 // Starts the importer and collects what it wrote.
-std::string importJetFile(const std::string& path, const TableChoice& tables = {});
 std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
                         const ImportBudget& budget);
 
