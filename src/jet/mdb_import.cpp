@@ -92,7 +92,7 @@ Error damagedTable(const std::string& table, const std::string& why) {
 // libmdb reports what it cannot make sense of on standard error (and dumps bytes on standard output) and
 // carries on with whatever it read. While a file is read, both go to a file in memory, so that each warning
 // is seen and stops the import; the size of that file is capped when the process starts (see
-// tools/importar). The copy is written to standard output only after.
+// tools/import). The copy is written to standard output only after.
 class WarningTrap {
 public:
     WarningTrap() {
