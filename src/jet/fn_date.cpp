@@ -91,7 +91,7 @@ std::int64_t weekStart(std::int64_t days, int firstDay) { return days - (weekday
 DateTime addMonths(const DateTime& d, std::int64_t months) {
     CivilDate c = civilFromDays(d.days);
     std::int64_t m = c.month - 1 + months;
-    std::int64_t y = c.year + (m >= 0 ? m / 12 : -((11 - m) / 12));
+    std::int64_t y = c.year + floorDiv(m, 12);
     int month = static_cast<int>(m - (y - c.year) * 12) + 1;
     if (y < 100 || y > 9999) return {daysFromCivil(10000, 1, 1), 0};  // out of range, refused by the caller
     int day = std::min(c.day, daysInMonth(static_cast<int>(y), month));
@@ -134,8 +134,8 @@ void dateadd(sqlite3_context* ctx, int, sqlite3_value** a) {
     case Interval::Week: d.days += 7 * k; break;
     case Interval::Hour: case Interval::Minute: case Interval::Second: {
         const std::int64_t s = d.seconds + k * (iv == Interval::Hour ? 3600 : iv == Interval::Minute ? 60 : 1);
-        d.days += s >= 0 ? s / 86400 : -((86399 - s) / 86400);
-        d.seconds = static_cast<int>(s - (s >= 0 ? s / 86400 : -((86399 - s) / 86400)) * 86400);
+        d.days += floorDiv(s, 86400);
+        d.seconds = static_cast<int>(s - floorDiv(s, 86400) * 86400);
         break;
     }
     case Interval::None: break;

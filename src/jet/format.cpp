@@ -14,8 +14,6 @@ const char* const kDayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Th
 const char* const kMonthNames[] = {"January", "February", "March",     "April",   "May",      "June",
                                    "July",    "August",   "September", "October", "November", "December"};
 
-std::string lower(std::string_view s) { return lowerCase(s); }
-
 // The format split at ";" outside quotes and escapes.
 std::vector<std::string> sections(std::string_view f) {
     std::vector<std::string> out(1);
@@ -183,8 +181,8 @@ bool startsWithNoCase(const std::string& f, std::size_t i, const char* w) {
 std::string formatDateWith(const DateTime& d, const std::string& f) {
     const CivilDate c = civilFromDays(d.days);
     const int h = d.seconds / 3600, mi = d.seconds / 60 % 60, s = d.seconds % 60;
-    const bool twelve = lower(f).find("am/pm") != std::string::npos || lower(f).find("a/p") != std::string::npos ||
-                        lower(f).find("ampm") != std::string::npos;
+    const bool twelve = lowerCase(f).find("am/pm") != std::string::npos || lowerCase(f).find("a/p") != std::string::npos ||
+                        lowerCase(f).find("ampm") != std::string::npos;
     const int hour = twelve ? (h % 12 == 0 ? 12 : h % 12) : h;
     std::string out;
     bool afterHour = false;
@@ -271,7 +269,7 @@ const Named kDateFormats[] = {
 
 std::optional<std::string> formatValue(const Value& v, std::string_view formatText) {
     if (v.isNull()) return std::nullopt;
-    const std::string format(formatText), name = lower(formatText);
+    const std::string format(formatText), name = lowerCase(formatText);
     DateTime date;
     double number = 0;
     const bool isText = v.kind() == Value::Kind::Text;

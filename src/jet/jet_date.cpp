@@ -13,8 +13,6 @@ namespace {
 // Days from 1899-12-30 to 1970-01-01, the day zero of the civil-date algorithms below.
 constexpr std::int64_t kEpochShift = 25569;
 
-std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
-
 bool digits(std::string_view s, std::size_t at, std::size_t n, int& out) {
     if (at + n > s.size()) return false;
     out = 0;
@@ -40,6 +38,8 @@ bool parseTime(std::string_view s, std::size_t at, int& seconds) {
 }
 
 }  // namespace
+
+std::int64_t floorDiv(std::int64_t a, std::int64_t b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 std::int64_t daysFromCivil(std::int64_t y, std::int64_t m, std::int64_t d) {
     y += floorDiv(m - 1, 12);

@@ -23,6 +23,8 @@ struct CivilDate { int year, month, day; };
 std::int64_t daysFromCivil(std::int64_t year, std::int64_t month, std::int64_t day);
 CivilDate civilFromDays(std::int64_t days);
 int daysInMonth(int year, int month);
+// `a` divided by `b`, rounded down: how days, months and years carry when a count goes below zero.
+std::int64_t floorDiv(std::int64_t a, std::int64_t b);
 // 1 for Sunday ... 7 for Saturday, counted from `firstDay` (1 Sunday ... 7 Saturday) as Weekday does.
 int weekdayOf(std::int64_t days, int firstDay = 1);
 

@@ -8,8 +8,6 @@
 namespace jet {
 namespace {
 
-bool sameName(const std::string& a, const std::string& b) { return lowerCase(a) == lowerCase(b); }
-
 bool named(const std::string& table, const std::vector<std::string>& names) {
     for (const std::string& n : names)
         if (sameName(n, table)) return true;

@@ -89,6 +89,7 @@ static std::string mapCase(std::string_view s, bool upper) {
 
 std::string upperCase(std::string_view s) { return mapCase(s, true); }
 std::string lowerCase(std::string_view s) { return mapCase(s, false); }
+bool sameName(std::string_view a, std::string_view b) { return lowerCase(a) == lowerCase(b); }
 char32_t foldCase(char32_t c) { return static_cast<char32_t>(u_foldCase(static_cast<UChar32>(c), U_FOLD_CASE_DEFAULT)); }
 
 namespace {

@@ -29,6 +29,8 @@ std::u32string toUtf32(std::string_view s);
 std::string toUtf8(std::u32string_view s);
 std::string upperCase(std::string_view s);
 std::string lowerCase(std::string_view s);
+// Names of tables, columns and aliases, which Jet matches without regard to case.
+bool sameName(std::string_view a, std::string_view b);
 char32_t foldCase(char32_t c);
 
 // Jet's Like: * any run, ? one character, # one digit, [abc] [a-z] [!abc] one character of (not of) a set;

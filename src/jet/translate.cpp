@@ -40,8 +40,6 @@ bool containsAggregate(const Expr& e) {
     return false;
 }
 
-bool sameName(const std::string& a, const std::string& b) { return lowerCase(a) == lowerCase(b); }
-
 // Two expressions written alike (names in any case; "T.x" and "x" alike), as Jet matches a select item
 // with a Group By expression.
 bool sameExpr(const Expr& a, const Expr& b) {
