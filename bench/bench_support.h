@@ -15,7 +15,7 @@ namespace bench {
 using Clock = std::chrono::steady_clock;
 
 // Benchmarks ask the user nothing: questions get `resposta`, a save dialog `arquivo` (empty: cancelled).
-class DialogosMudos : public quelva::Dialogos {
+class SilentDialogs : public quelva::Dialogos {
 public:
     Resposta mensagem(QWidget*, const QString&, Icone, Botoes b, const QString&, bool) override {
         return b == Botoes::Ok ? Resposta::Ok : resposta;
@@ -29,7 +29,7 @@ public:
 
 // The program's window over the full sample beside the benchmark, not yet started.
 struct JanelaAmostra {
-    DialogosMudos dialogos;
+    SilentDialogs dialogos;
     quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
     quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
 
@@ -43,12 +43,12 @@ struct JanelaAmostra {
 
 inline double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
-// Median time of `f`, each run after an untimed `antes`.
+// Median time of `f`, each run after an untimed `prepare`.
 template <class A, class F>
-double medianaMs(int vezes, A&& antes, F&& f) {
+double medianaMs(int runs, A&& prepare, F&& f) {
     std::vector<double> t;
-    for (int i = 0; i < vezes; ++i) {
-        antes();
+    for (int i = 0; i < runs; ++i) {
+        prepare();
         auto a = Clock::now();
         f();
         t.push_back(ms(Clock::now() - a));

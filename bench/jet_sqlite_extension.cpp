@@ -6,12 +6,12 @@
 
 #include "sqlite_setup.h"
 
-extern "C" int sqlite3_extension_init(sqlite3* db, char** erro, const void*) {
+extern "C" int sqlite3_extension_init(sqlite3* db, char** error, const void*) {
     try {
         jet::registerJetSqlite(db);
         return SQLITE_OK;
     } catch (const std::exception& e) {
-        *erro = sqlite3_mprintf("%s", e.what());
+        *error = sqlite3_mprintf("%s", e.what());
         return SQLITE_ERROR;
     }
 }

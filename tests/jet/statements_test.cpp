@@ -96,12 +96,12 @@ TEST_F(Statements, VariableTableAndCatalogueRecordsets) {
 }
 
 TEST_F(Statements, FindCriteriaOfTheCatalogue) {
-    jet::Recordset tema = db_->openRecordset("Select * From CD_TEMA order by CodTema ");
-    tema.findFirst("CodTema = 2");
-    ASSERT_FALSE(tema.noMatch());
-    EXPECT_EQ(tema.field("NomeTema").toText(), "Saúde");
-    tema.findFirst("CodTema = 3");
-    EXPECT_TRUE(tema.noMatch());
+    jet::Recordset themes = db_->openRecordset("Select * From CD_TEMA order by CodTema ");
+    themes.findFirst("CodTema = 2");
+    ASSERT_FALSE(themes.noMatch());
+    EXPECT_EQ(themes.field("NomeTema").toText(), "Saúde");
+    themes.findFirst("CodTema = 3");
+    EXPECT_TRUE(themes.noMatch());
 
     jet::Recordset area = db_->openRecordset("Select * From CD_AREA order by Cod_Area_Norva");
     area.findFirst("Cod_Area_Norva = 12");
@@ -117,9 +117,9 @@ TEST_F(Statements, FindCriteriaOfTheCatalogue) {
     m1.findFirst("CodVariavel = 'M1_NOME'");
     EXPECT_EQ(m1.field("NomeVariavel").toText(), "Nome do órgão");
 
-    jet::Recordset notas = db_->openRecordset("Select * From CD_NOTAS order by CodNota");
-    notas.findFirst("CodNota = 2");
-    EXPECT_EQ(notas.field("DescricaoNota").toText(), "Nota dois");
+    jet::Recordset notes = db_->openRecordset("Select * From CD_NOTAS order by CodNota");
+    notes.findFirst("CodNota = 2");
+    EXPECT_EQ(notes.field("DescricaoNota").toText(), "Nota dois");
     jet::Recordset defs = db_->openRecordset("Select * From CD_DEFINICOES order by CodVariavel");
     defs.findFirst("CodVariavel = 'A03'");
     EXPECT_TRUE(defs.noMatch());
@@ -166,16 +166,16 @@ TEST_F(Statements, LocalityStatementsAndNameSearch) {
               "Águas Belas|DRADS de Teste|RA de Teste|Santa Rita|São Carlos");
     EXPECT_EQ(column("Select * From nomemun order by [desc]", "desc"),
               "ÁGUAS BELAS|DRADS DE TESTE|RA DE TESTE|SANTA RITA|SÃO CARLOS");
-    jet::Recordset busca = db_->openRecordset("Select * From nomemun order by [desc]");
-    busca.findFirst("desc like \"SA*\"");
-    EXPECT_EQ(busca.absolutePosition(), 3);
-    busca.findFirst("desc like \"SÃO*\"");
-    EXPECT_EQ(busca.absolutePosition(), 4);
-    busca.findFirst("desc like \"*\"");  // an empty search text finds the first row
-    EXPECT_EQ(busca.absolutePosition(), 0);
-    busca.findFirst("desc like \"XY*\"");
-    EXPECT_TRUE(busca.noMatch());
-    EXPECT_EQ(busca.absolutePosition(), 0);  // the current row stays
+    jet::Recordset names = db_->openRecordset("Select * From nomemun order by [desc]");
+    names.findFirst("desc like \"SA*\"");
+    EXPECT_EQ(names.absolutePosition(), 3);
+    names.findFirst("desc like \"SÃO*\"");
+    EXPECT_EQ(names.absolutePosition(), 4);
+    names.findFirst("desc like \"*\"");  // an empty search text finds the first row
+    EXPECT_EQ(names.absolutePosition(), 0);
+    names.findFirst("desc like \"XY*\"");
+    EXPECT_TRUE(names.noMatch());
+    EXPECT_EQ(names.absolutePosition(), 0);  // the current row stays
 
     EXPECT_EQ(column("select * from cd_Area where munseqrarg > 0 order by munseqrarg", "[COD_AREA_NORVA]"), "690|5|12|7");
     EXPECT_EQ(column("select * from cd_Area where munseqdrads > 0 order by munseqdrads", "COD_AREA_NORVA"), "805|12|5");
