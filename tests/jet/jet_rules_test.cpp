@@ -2,12 +2,14 @@
 // answer otherwise, the functions and query forms Access users write. Expected values are worked out by hand.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <ctime>
 
 #include "connection.h"
 #include "error.h"
 #include "fixture.h"
 #include "statement_helpers.h"
+#include "stored_date.h"
 
 namespace {
 
@@ -237,6 +239,26 @@ TEST_F(JetRules, DateArithmeticCountsDays) {
     EXPECT_EQ(text("#3/1/2000# - 1"), "2000-02-29");
     EXPECT_EQ(text("#3/1/2000# - #1/1/2000#"), "60");
     EXPECT_EQ(text("#1/1/2000 18:00# - #1/1/2000#"), "0.75");
+}
+
+// A serial before day zero counts its time forward from the start of its day: 23:59:59.4 on 29 December 1899
+// stays on that day and 23:59:59.6 rounds to the next midnight, whether the file stored the serial or a
+// statement computed it.
+TEST_F(JetRules, ASerialBeforeDayZeroRoundsAlikeStoredAndComputed) {
+    const struct {
+        double serial;
+        const char* text;
+    } cases[] = {{-1 - 86399.4 / 86400, "1899-12-29 23:59:59"},
+                 {-1 - 86399.6 / 86400, "1899-12-30"},
+                 {-2 - 0.4 / 86400, "1899-12-28"}};
+    for (const auto& c : cases) {
+        char serial[40];
+        std::snprintf(serial, sizeof serial, "%.17g", c.serial);
+        SCOPED_TRACE(serial);
+        EXPECT_EQ(jet::storedDateText(c.serial), c.text);
+        EXPECT_EQ(text(std::string("CDate(") + serial + ")"), c.text);
+        EXPECT_EQ(text(std::string("CDate('") + serial + "')"), c.text);
+    }
 }
 
 TEST_F(JetRules, Conversions) {
