@@ -212,9 +212,4 @@ std::string ImporterChild::collect() {
     return data;
 }
 
-std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
-                        const ImportBudget& budget) {
-    return ImporterChild(importer, path, tables, budget).collect();
-}
-
 }  // namespace jet

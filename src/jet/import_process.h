@@ -35,10 +35,6 @@ private:
     int out_ = -1, err_ = -1;
 };
 
-// Starts the importer and collects what it wrote.
-std::string runImporter(const std::string& importer, const std::string& path, const TableChoice& tables,
-                        const ImportBudget& budget);
-
 // Name of the importer program, which sits in the folder of the running executable.
 inline constexpr const char* kImporterName = "quelva-importar";
 

@@ -18,7 +18,6 @@ RecordsetData& Recordset::data() const {
 }
 
 bool Recordset::eof() const { auto& d = data(); return d.pos >= d.rows; }
-bool Recordset::bof() const { auto& d = data(); return d.pos < 0 || d.rows == 0; }
 
 void Recordset::moveFirst() {
     auto& d = data();
@@ -38,17 +37,11 @@ void Recordset::moveNext() {
     ++d.pos;
 }
 
-void Recordset::movePrevious() {
-    auto& d = data();
-    if (d.pos < 0) throw Error(kNoCurrentRecord);
-    --d.pos;
-}
-
 int Recordset::recordCount() const { return data().rows; }
 
 int Recordset::absolutePosition() const {
     auto& d = data();
-    return d.pos >= 0 && d.pos < d.rows ? d.pos : -1;
+    return d.pos < d.rows ? d.pos : -1;
 }
 
 int Recordset::fieldCount() const { return data().columns(); }
@@ -62,7 +55,7 @@ std::string Recordset::fieldName(int i) const {
 const Value& Recordset::field(int i) const {
     auto& d = data();
     if (i < 0 || i >= d.columns()) throw Error("O campo número " + std::to_string(i) + " não existe no recordset.");
-    if (d.pos < 0 || d.pos >= d.rows) throw Error(kNoCurrentRecord);
+    if (d.pos >= d.rows) throw Error(kNoCurrentRecord);
     return d.cell(d.pos, i);
 }
 

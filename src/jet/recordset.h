@@ -16,10 +16,8 @@ public:
     Recordset();
 
     bool eof() const;  // past the last row (also true when there are no rows)
-    bool bof() const;  // before the first row
     void moveFirst();  // errors on an empty recordset ("no current record")
     void moveNext();
-    void movePrevious();
     void moveLast();
     int recordCount() const;
     int absolutePosition() const;  // 0-based; -1 when there is no current row

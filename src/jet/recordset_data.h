@@ -25,7 +25,7 @@ struct RecordsetData {
     std::vector<std::string> foldedNames;  // for look-up in any case
     CellStore cells;  // row after row
     int rows = 0;
-    int pos = 0;  // -1 before the first row, rows past the last
+    int pos = 0;  // the current row; rows when past the last
     bool open = true;
     bool noMatch = false;
     std::unordered_map<int, ColumnIndex> indexes;

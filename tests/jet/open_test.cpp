@@ -186,7 +186,7 @@ std::string importError(const std::string& importer, const std::string& file, in
     budget.seconds = seconds;
     budget.memoryBytes = memoryBytes;
     try {
-        jet::runImporter(importer, file, {}, budget);
+        jet::ImporterChild(importer, file, {}, budget).collect();
     } catch (const jet::Error& e) {
         return e.what();
     }
