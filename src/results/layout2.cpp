@@ -22,5 +22,4 @@ void MontarFormato2(const std::shared_ptr<const ResultRows>& result, Grade& grid
     grid.definirFonte(std::make_shared<const TableLayout>(result, style));
 }
 
-
 }  // namespace quelva

@@ -110,5 +110,4 @@ void MontarFormato3(const std::shared_ptr<const ResultRows>& result, Grade& grid
     grid.definirFonte(std::make_shared<const CardLayout>(result, gridWidth));
 }
 
-
 }  // namespace quelva
