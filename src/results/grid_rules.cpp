@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kCharactersPerLine = 30;
 constexpr int kTwipsPerLine = 240;
-const char* kBody = " - Órgão ";
+const char* kRepetitionLabel = " - Órgão ";
 
 // The `nameField` of the first row whose `codeField` is `code`; false without one.
 bool lookUp(jet::Recordset& rs, const char* codeField, const std::string& code, const char* nameField, QString& name) {
@@ -44,7 +44,7 @@ QString TituloColuna(TabelasCD& cd, const std::string& nome) {
     std::string key = nome.substr(0, 7);
     for (char& c : key) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     if (!lookUp(cd.RsCdVarM1, "CodVariavel", key, "NomeVariavel", title)) return QString::fromStdString(nome);
-    return title + QString::fromUtf8(kBody) + QString::fromStdString(nome.substr(nome.size() - 1));
+    return title + QString::fromUtf8(kRepetitionLabel) + QString::fromStdString(nome.substr(nome.size() - 1));
 }
 
 std::vector<QString> fieldTitles(TabelasCD& cd, const jet::Recordset& rs) {
