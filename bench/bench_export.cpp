@@ -25,7 +25,7 @@
 #include "cell_number.h"
 #include "grade.h"
 #include "painel_resultado.h"
-#include "regras_grade.h"
+#include "grid_rules.h"
 #include "result_formats.h"
 #include "salvar_excel.h"
 #include "tabbed_frame.h"
@@ -33,113 +33,113 @@
 namespace {
 
 // The grid's cells as libxlsxwriter takes them, titles in rows 1-2 and the grid from row 4, as the export does.
-bool salvarXlsx(const quelva::Estado& e, const quelva::Grade& g, int aba, const std::string& caminho, bool memoriaConstante) {
-    lxw_workbook_options opcoes{};
-    opcoes.constant_memory = memoriaConstante ? LXW_TRUE : LXW_FALSE;
-    lxw_workbook* pasta = workbook_new_opt(caminho.c_str(), &opcoes);
-    if (!pasta) return false;
-    lxw_worksheet* planilha = workbook_add_worksheet(pasta, quelva::kNomesFormatos[aba]);
-    worksheet_write_string(planilha, 0, 0, e.TituloResultado.toUtf8().constData(), nullptr);
-    worksheet_write_string(planilha, 1, 0, e.SubTituloResultado.toUtf8().constData(), nullptr);
+bool saveWithLibxlsxwriter(const quelva::Estado& e, const quelva::Grade& g, int tab, const std::string& path, bool constantMemory) {
+    lxw_workbook_options options{};
+    options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
+    lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
+    if (!workbook) return false;
+    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, quelva::kNomesFormatos[tab]);
+    worksheet_write_string(worksheet, 0, 0, e.TituloResultado.toUtf8().constData(), nullptr);
+    worksheet_write_string(worksheet, 1, 0, e.SubTituloResultado.toUtf8().constData(), nullptr);
     for (int l = 0; l < g.linhas(); ++l)
         for (int c = 0; c < g.colunas(); ++c) {
             const QString t = g.texto(l, c);
             if (t.isEmpty()) continue;
-            if (const auto n = quelva::numberFromCellText(t)) worksheet_write_number(planilha, l + 3, c, *n, nullptr);
-            else worksheet_write_string(planilha, l + 3, c, t.toUtf8().constData(), nullptr);
+            if (const auto n = quelva::numberFromCellText(t)) worksheet_write_number(worksheet, l + 3, c, *n, nullptr);
+            else worksheet_write_string(worksheet, l + 3, c, t.toUtf8().constData(), nullptr);
         }
-    return workbook_close(pasta) == LXW_NO_ERROR;
+    return workbook_close(workbook) == LXW_NO_ERROR;
 }
 
 // A figure of /proc/self/status, in kB.
-long statusKb(const char* campo) {
+long statusKb(const char* field) {
     std::ifstream f("/proc/self/status");
-    for (std::string linha; std::getline(f, linha);)
-        if (linha.rfind(campo, 0) == 0) return std::stol(linha.substr(std::string(campo).size()));
+    for (std::string line; std::getline(f, line);)
+        if (line.rfind(field, 0) == 0) return std::stol(line.substr(std::string(field).size()));
     return -1;
 }
 
 // Memory the process holds at its peak while `f` runs, beyond what it held before.
 template <class F>
-double picoAcrescidoMb(F&& f) {
+double peakAddedMb(F&& f) {
     // Memory freed earlier goes back to the system, so that what the export takes shows; the peak then starts
     // again from what is held now.
     malloc_trim(0);
     { std::ofstream("/proc/self/clear_refs") << "5"; }
-    const long antes = statusKb("VmRSS:");
+    const long before = statusKb("VmRSS:");
     f();
-    return (statusKb("VmHWM:") - antes) / 1024.0;
+    return (statusKb("VmHWM:") - before) / 1024.0;
 }
 
 // Median wall and processor time of `f`, in ms: on a machine shared with other work the processor time is the
 // steadier figure (it leaves out waiting for the disk).
 template <class F>
-std::pair<double, double> medianas(int vezes, F&& f) {
-    std::vector<double> parede, cpu;
-    for (int i = 0; i < vezes; ++i) {
+std::pair<double, double> medians(int runs, F&& f) {
+    std::vector<double> wall, cpu;
+    for (int i = 0; i < runs; ++i) {
         timespec a{}, b{};
         ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &a);
-        const auto inicio = bench::Clock::now();
+        const auto start = bench::Clock::now();
         f();
-        parede.push_back(bench::ms(bench::Clock::now() - inicio));
+        wall.push_back(bench::ms(bench::Clock::now() - start));
         ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &b);
         cpu.push_back((b.tv_sec - a.tv_sec) * 1e3 + (b.tv_nsec - a.tv_nsec) / 1e6);
     }
-    std::sort(parede.begin(), parede.end());
+    std::sort(wall.begin(), wall.end());
     std::sort(cpu.begin(), cpu.end());
-    return {parede[parede.size() / 2], cpu[cpu.size() / 2]};
+    return {wall[wall.size() / 2], cpu[cpu.size() / 2]};
 }
 
-std::size_t celulasNaoVazias(const quelva::Grade& g) {
+std::size_t nonEmptyCells(const quelva::Grade& g) {
     std::size_t n = 0;
     for (int l = 0; l < g.linhas(); ++l)
         for (int c = 0; c < g.colunas(); ++c) n += !g.celula(l, c).texto.isEmpty();
     return n;
 }
 
-unsigned long long bytes(const QString& caminho) { return static_cast<unsigned long long>(std::filesystem::file_size(caminho.toStdString())); }
+unsigned long long bytes(const QString& path) { return static_cast<unsigned long long>(std::filesystem::file_size(path.toStdString())); }
 
-// Every locality of the Localities panel, and the variables outside the M1 group from the `de`th on, `quantas`
+// Every locality of the Localities panel, and the variables outside the M1 group from the `from`th on, `count`
 // of them.
-void selecionar(quelva::Estado& e, int de, int quantas) {
+void selectRange(quelva::Estado& e, int from, int count) {
     for (jet::Recordset& rs = e.RsArea; !rs.eof(); rs.moveNext())
         if (rs.field("mun").toInteger() != 0) e.VetorLocalidade[static_cast<std::size_t>(rs.field("COD_AREA_NORVA").toInteger())] = true;
     e.RsArea.moveFirst();
     int n = 0;
     for (auto& v : e.VetorVariavel) {
-        const bool comum = !v.CodVariavel.isNull() && v.CodVariavel.toText().rfind("M1_", 0) != 0;
-        v.Selecionada = jet::Value::boolean(comum && n >= de && n < de + quantas);
-        n += comum;
+        const bool ordinary = !v.CodVariavel.isNull() && v.CodVariavel.toText().rfind("M1_", 0) != 0;
+        v.Selecionada = jet::Value::boolean(ordinary && n >= from && n < from + count);
+        n += ordinary;
     }
 }
 
-void copiarLinha(const quelva::Grade& de, int l, quelva::Grade& para, int destino) {
-    for (int c = 0; c < de.colunas(); ++c) para.writableCell(destino, c) = de.celula(l, c);
-    para.definirAlturaLinha(destino, de.alturaLinha(l));
+void copyRow(const quelva::Grade& from, int l, quelva::Grade& to, int targetRow) {
+    for (int c = 0; c < from.colunas(); ++c) to.writableCell(targetRow, c) = from.celula(l, c);
+    to.definirAlturaLinha(targetRow, from.alturaLinha(l));
 }
 
 // Formato 2 of every locality and `total` variables, from runs of at most 250 variables each.
-void formato2Empilhado(bench::JanelaAmostra& a, int total, quelva::Grade& g) {
+void stackedFormato2(bench::JanelaAmostra& a, int total, quelva::Grade& g) {
     const quelva::Grade& r = a.janela.painelResultado->grade(1);
-    for (int de = 0; de < total; de += 250) {
-        selecionar(a.estado, de, std::min(250, total - de));
+    for (int from = 0; from < total; from += 250) {
+        selectRange(a.estado, from, std::min(250, total - from));
         a.janela.MnuVariaveis_Click();  // a result is asked for from another panel
         a.janela.MnuVerResultado_Click();
-        const int inicio = de == 0 ? 0 : 1;  // the header row once
+        const int firstRow = from == 0 ? 0 : 1;  // the header row once
         const int base = g.linhas();
-        if (de == 0) g.definirTamanho(0, r.colunas());
-        if (r.colunas() != g.colunas() || r.linhas() != std::min(250, total - de) + 1) {
+        if (from == 0) g.definirTamanho(0, r.colunas());
+        if (r.colunas() != g.colunas() || r.linhas() != std::min(250, total - from) + 1) {
             std::fprintf(stderr, "a run gave %d x %d\n", r.linhas(), r.colunas());
             std::exit(1);
         }
-        g.definirTamanho(base + r.linhas() - inicio, r.colunas());
-        for (int l = inicio; l < r.linhas(); ++l) copiarLinha(r, l, g, base + l - inicio);
+        g.definirTamanho(base + r.linhas() - firstRow, r.colunas());
+        for (int l = firstRow; l < r.linhas(); ++l) copyRow(r, l, g, base + l - firstRow);
         for (int c = 0; c < r.colunas(); ++c) g.definirLarguraColuna(c, r.larguraColuna(c));
     }
 }
 
 // Formato 3 from a Formato 2: for each locality (column), its heading row, then a row per variable.
-void formato3De(const quelva::Grade& f2, quelva::Grade& g) {
+void formato3From(const quelva::Grade& f2, quelva::Grade& g) {
     g.definirTamanho((f2.colunas() - 1) * f2.linhas(), 2);
     int l = 0;
     for (int c = 1; c < f2.colunas(); ++c) {
@@ -160,38 +160,38 @@ void formato3De(const quelva::Grade& f2, quelva::Grade& g) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra amostra;
-    amostra.iniciar();
-    quelva::Estado& e = amostra.estado;
-    quelva::PainelResultado* p = amostra.janela.painelResultado;
+    bench::JanelaAmostra sample;
+    sample.iniciar();
+    quelva::Estado& e = sample.estado;
+    quelva::PainelResultado* p = sample.janela.painelResultado;
     QTemporaryDir dir;
-    amostra.dialogos.resposta = quelva::Dialogos::Resposta::Sim;  // replace the previous run's file
-    auto salvar = [&](int aba, const QString& arquivo) {
-        p->FraRes_SSTab1->setTab(aba);
-        amostra.dialogos.arquivo = arquivo;
+    sample.dialogos.resposta = quelva::Dialogos::Resposta::Sim;  // replace the previous run's file
+    auto saveTab = [&](int tab, const QString& file) {
+        p->FraRes_SSTab1->setTab(tab);
+        sample.dialogos.arquivo = file;
         return [p] { p->FraRes_CmdSalvar_Click(); };
     };
 
     // Formato 1 as .xls.
-    selecionar(e, 0, 254);
-    amostra.janela.MnuVerResultado_Click();
+    selectRange(e, 0, 254);
+    sample.janela.MnuVerResultado_Click();
     {
         const quelva::Grade& g = p->grade(0);
         const QString xls = dir.filePath("formato1.xls");
         const std::string xlsx = dir.filePath("formato1.xlsx").toStdString();
-        const auto [nosso, nossoCpu] = medianas(5, salvar(0, xls));
-        const double outro = bench::medianaMs(5, [] {}, [&] { salvarXlsx(e, g, 0, xlsx, false); });
-        std::printf("{\"bench\":\"salvar_excel\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"bytes\":%llu,"
+        const auto [ours, oursCpu] = medians(5, saveTab(0, xls));
+        const double libxlsxwriterMs = bench::medianaMs(5, [] {}, [&] { saveWithLibxlsxwriter(e, g, 0, xlsx, false); });
+        std::printf("{\"bench\":\"save_xls\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"bytes\":%llu,"
                     "\"goal_ms\":1000,\"libxlsxwriter_xlsx_ms\":%.1f,\"xlsx_bytes\":%llu}\n",
-                    g.linhas(), g.colunas(), celulasNaoVazias(g), nosso, nossoCpu, bytes(xls), outro, bytes(QString::fromStdString(xlsx)));
+                    g.linhas(), g.colunas(), nonEmptyCells(g), ours, oursCpu, bytes(xls), libxlsxwriterMs, bytes(QString::fromStdString(xlsx)));
     }
 
     quelva::Grade f2;
-    formato2Empilhado(amostra, 650, f2);
-    auto exportar = [&](int aba, const quelva::Grade& g, const QString& arquivo) {
-        return [&, aba, arquivo] {
-            amostra.dialogos.arquivo = arquivo;
-            quelva::SalvarExcel({e, amostra.dialogos, &amostra.janela, aba, g, [](bool) {}});
+    stackedFormato2(sample, 650, f2);
+    auto exportTab = [&](int tab, const quelva::Grade& g, const QString& file) {
+        return [&, tab, file] {
+            sample.dialogos.arquivo = file;
+            quelva::SalvarExcel({e, sample.dialogos, &sample.janela, tab, g, [](bool) {}});
         };
     };
 
@@ -199,34 +199,34 @@ int main(int argc, char** argv) {
     {
         quelva::Grade g;
         g.definirTamanho(601, f2.colunas());
-        for (int l = 0; l < 601; ++l) copiarLinha(f2, l, g, l);
+        for (int l = 0; l < 601; ++l) copyRow(f2, l, g, l);
         for (int c = 0; c < g.colunas(); ++c) g.definirLarguraColuna(c, f2.larguraColuna(c));
         const QString xlsx = dir.filePath("formato2.xlsx");
-        const std::string sozinho = dir.filePath("sozinho.xlsx").toStdString();
-        const double memoria = picoAcrescidoMb(exportar(1, g, xlsx));
-        const double memoriaConstante = picoAcrescidoMb([&] { salvarXlsx(e, g, 1, sozinho, true); });
-        const double memoriaPadrao = picoAcrescidoMb([&] { salvarXlsx(e, g, 1, sozinho, false); });
-        const auto nosso = medianas(5, exportar(1, g, xlsx));
-        const auto constante = medianas(5, [&] { salvarXlsx(e, g, 1, sozinho, true); });
-        const auto padrao = medianas(5, [&] { salvarXlsx(e, g, 1, sozinho, false); });
-        std::printf("{\"bench\":\"salvar_xlsx\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":1500,"
+        const std::string alone = dir.filePath("sozinho.xlsx").toStdString();
+        const double peakMb = peakAddedMb(exportTab(1, g, xlsx));
+        const double constantMemoryPeakMb = peakAddedMb([&] { saveWithLibxlsxwriter(e, g, 1, alone, true); });
+        const double defaultPeakMb = peakAddedMb([&] { saveWithLibxlsxwriter(e, g, 1, alone, false); });
+        const auto ours = medians(5, exportTab(1, g, xlsx));
+        const auto constantMemoryRun = medians(5, [&] { saveWithLibxlsxwriter(e, g, 1, alone, true); });
+        const auto defaultRun = medians(5, [&] { saveWithLibxlsxwriter(e, g, 1, alone, false); });
+        std::printf("{\"bench\":\"save_xlsx\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":1500,"
                     "\"bytes\":%llu,\"peak_added_mb\":%.1f,\"goal_mb\":100,\"libxlsxwriter_constant_memory_ms\":%.1f,"
                     "\"libxlsxwriter_constant_memory_cpu_ms\":%.1f,\"ratio\":%.2f,\"cpu_ratio\":%.2f,\"goal_ratio\":1.2,"
                     "\"libxlsxwriter_constant_memory_peak_mb\":%.1f,\"libxlsxwriter_default_ms\":%.1f,\"libxlsxwriter_default_peak_mb\":%.1f}\n",
-                    g.linhas(), g.colunas(), celulasNaoVazias(g), nosso.first, nosso.second, bytes(xlsx), memoria, constante.first,
-                    constante.second, nosso.first / constante.first, nosso.second / constante.second, memoriaConstante, padrao.first,
-                    memoriaPadrao);
+                    g.linhas(), g.colunas(), nonEmptyCells(g), ours.first, ours.second, bytes(xlsx), peakMb, constantMemoryRun.first,
+                    constantMemoryRun.second, ours.first / constantMemoryRun.first, ours.second / constantMemoryRun.second, constantMemoryPeakMb, defaultRun.first,
+                    defaultPeakMb);
     }
 
     // Formato 3 of 650 variables as .csv.
     {
         quelva::Grade g;
-        formato3De(f2, g);
+        formato3From(f2, g);
         const QString csv = dir.filePath("formato3.csv");
-        const auto nosso = medianas(5, exportar(2, g, csv));
-        std::printf("{\"bench\":\"salvar_csv\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":1000,"
+        const auto ours = medians(5, exportTab(2, g, csv));
+        std::printf("{\"bench\":\"save_csv\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":1000,"
                     "\"bytes\":%llu}\n",
-                    g.linhas(), g.colunas(), celulasNaoVazias(g), nosso.first, nosso.second, bytes(csv));
+                    g.linhas(), g.colunas(), nonEmptyCells(g), ours.first, ours.second, bytes(csv));
     }
     return 0;
 }

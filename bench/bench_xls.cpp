@@ -37,7 +37,7 @@ GridCell number(int row, int col, double n) { return {row, col, false, {}, n, {}
 std::u16string digits(int n) { return std::u16string(1, static_cast<char16_t>(u'0' + n / 100 % 10)) + static_cast<char16_t>(u'0' + n / 10 % 10) + static_cast<char16_t>(u'0' + n % 10); }
 
 // Deterministic, survey-like cells: names with accents, mostly numbers, now and then a special code.
-std::vector<GridCell> formato1() {
+std::vector<GridCell> formato1Grid() {
     static const std::u16string kCodes[] = {u"NR", u"SB", u"...", u"-"};
     static const std::u16string kPlaces[] = {u"São José", u"Ribeirão", u"Araçá", u"Itapuí", u"Guaratinguetá"};
     std::vector<GridCell> cells;
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
     fs::create_directories(dir);
     const std::string xlsPath = (dir / "formato1.xls").string();
     const std::string xlsxPath = (dir / "formato1.xlsx").string();
-    const std::vector<GridCell> cells = formato1();
+    const std::vector<GridCell> cells = formato1Grid();
 
     std::vector<double> xlsMs, xlsxMs;
     for (int i = 0; i < runs; ++i) {

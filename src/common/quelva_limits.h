@@ -28,6 +28,9 @@ inline constexpr int kLocalityCodeDigits = 3;
 inline constexpr int kMaxVariaveis = 706;
 // Marks of the repeated group M1: sub-variables 1..27 and entry 28 at indexes 1..28, index 0 unused.
 inline constexpr int kM1Marks = 29;
+// Repetitions of the M1 group in a result, and the sub-variables (1..27) that have a column in each.
+inline constexpr int kM1Repetitions = 9;
+inline constexpr int kM1Columns = 27;
 // The result run refuses a locality condition or a statement longer than this, in characters.
 inline constexpr int kMaxStatementLength = 20000;
 

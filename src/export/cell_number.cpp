@@ -5,55 +5,44 @@
 
 namespace quelva {
 
-QString SubstituirTexto(const QString& texto, const QString& procurar, const QString& por) {
-    if (procurar.size() != 1) return texto;
-    QString saida;
-    saida.reserve(texto.size());
-    for (QChar c : texto) {
-        if (c == procurar.front()) saida += por;
-        else saida += c;
-    }
-    return saida;
-}
-
-std::optional<double> numberFromCellText(const QString& texto) {
+std::optional<double> numberFromCellText(const QString& text) {
     // Read by hand rather than by a regular expression: every cell of the largest grids passes here.
     // An optional sign, then either up to three digits followed by groups of "." and three digits, or digits
     // alone; then "," and digits. The digits, the sign and a decimal point go to the C-locale reader.
-    std::string numero;  // what the C-locale reader takes
-    const qsizetype tamanho = texto.size();
-    if (tamanho == 0) return std::nullopt;
-    numero.reserve(static_cast<std::size_t>(tamanho));
-    const QChar* c = texto.constData();
+    std::string number;  // what the C-locale reader takes
+    const qsizetype length = text.size();
+    if (length == 0) return std::nullopt;
+    number.reserve(static_cast<std::size_t>(length));
+    const QChar* c = text.constData();
     qsizetype i = 0;
     if (c[0] == u'+' || c[0] == u'-') {
-        if (c[0] == u'-') numero += '-';
+        if (c[0] == u'-') number += '-';
         ++i;
     }
-    auto digito = [&](qsizetype k) { return k < tamanho && c[k] >= u'0' && c[k] <= u'9'; };
-    const qsizetype inicio = i;
-    while (digito(i)) numero += static_cast<char>(c[i++].unicode());
-    if (i == inicio) return std::nullopt;
-    if (i < tamanho && c[i] == u'.') {
-        if (i - inicio > 3) return std::nullopt;
-        while (i < tamanho && c[i] == u'.') {
-            if (!digito(i + 1) || !digito(i + 2) || !digito(i + 3) || digito(i + 4)) return std::nullopt;
-            for (qsizetype k = i + 1; k <= i + 3; ++k) numero += static_cast<char>(c[k].unicode());
+    auto isDigit = [&](qsizetype k) { return k < length && c[k] >= u'0' && c[k] <= u'9'; };
+    const qsizetype start = i;
+    while (isDigit(i)) number += static_cast<char>(c[i++].unicode());
+    if (i == start) return std::nullopt;
+    if (i < length && c[i] == u'.') {
+        if (i - start > 3) return std::nullopt;
+        while (i < length && c[i] == u'.') {
+            if (!isDigit(i + 1) || !isDigit(i + 2) || !isDigit(i + 3) || isDigit(i + 4)) return std::nullopt;
+            for (qsizetype k = i + 1; k <= i + 3; ++k) number += static_cast<char>(c[k].unicode());
             i += 4;
         }
     }
-    if (i < tamanho && c[i] == u',') {
-        numero += '.';
-        const qsizetype decimais = ++i;
-        while (digito(i)) numero += static_cast<char>(c[i++].unicode());
-        if (i == decimais) return std::nullopt;
+    if (i < length && c[i] == u',') {
+        number += '.';
+        const qsizetype decimalsStart = ++i;
+        while (isDigit(i)) number += static_cast<char>(c[i++].unicode());
+        if (i == decimalsStart) return std::nullopt;
     }
-    if (i != tamanho) return std::nullopt;
-    double valor = 0;
-    const char* const fim = numero.data() + numero.size();
-    const auto [lido, erro] = std::from_chars(numero.data(), fim, valor);
-    if (erro != std::errc() || lido != fim) return std::nullopt;
-    return valor;
+    if (i != length) return std::nullopt;
+    double value = 0;
+    const char* const end = number.data() + number.size();
+    const auto [parsedEnd, error] = std::from_chars(number.data(), end, value);
+    if (error != std::errc() || parsedEnd != end) return std::nullopt;
+    return value;
 }
 
 }  // namespace quelva

@@ -4,13 +4,9 @@
 
 namespace quelva {
 
-// `texto` with every occurrence of the one-character `procurar` replaced by `por`. One pass from left to
-// right: a replacement that holds `procurar` itself is not searched again.
-QString SubstituirTexto(const QString& texto, const QString& procurar, const QString& por);
-
 // The number a grid cell's text stands for, when it reads as one: an optional sign, digits, "." only between
 // groups of three digits, and "," before the decimals ("1.234,5" is 1234.5). Anything else (codes such as
 // "NR", "...", "-", the empty text, "1.2345") is no number.
-std::optional<double> numberFromCellText(const QString& texto);
+std::optional<double> numberFromCellText(const QString& text);
 
 }  // namespace quelva

@@ -19,9 +19,9 @@ const TypeEntry kTypes[] = {
 }  // namespace
 
 QStringList saveFilters() {
-    QStringList filtros;
-    for (const TypeEntry& t : kTypes) filtros << QString::fromUtf8(t.filter);
-    return filtros;
+    QStringList filters;
+    for (const TypeEntry& t : kTypes) filters << QString::fromUtf8(t.filter);
+    return filters;
 }
 
 QString filterOf(FileType type) {
@@ -33,10 +33,10 @@ QString filterOf(FileType type) {
 ChosenFile resolveChosenFile(const QString& name, const QString& filter) {
     for (const TypeEntry& t : kTypes)
         if (name.endsWith(QLatin1String(t.extension), Qt::CaseInsensitive)) return {name, t.type};
-    const TypeEntry* escolhido = &kTypes[0];
+    const TypeEntry* chosen = &kTypes[0];
     for (const TypeEntry& t : kTypes)
-        if (filter == QString::fromUtf8(t.filter)) escolhido = &t;
-    return {name + QLatin1String(escolhido->extension), escolhido->type};
+        if (filter == QString::fromUtf8(t.filter)) chosen = &t;
+    return {name + QLatin1String(chosen->extension), chosen->type};
 }
 
 }  // namespace quelva

@@ -11,13 +11,13 @@ class Grade;
 struct Estado;
 
 // What the export needs of the window: the result on screen and the window's message frame.
-struct ExportacaoExcel {
-    Estado& estado;
-    Dialogos& dialogos;
-    QWidget* pai;
-    int aba;             // the selected tab of the result, 0 to 2
-    const Grade& grade;  // its grid
-    std::function<void(bool)> mostrarMensagem;
+struct ExportRequest {
+    Estado& state;
+    Dialogos& dialogs;
+    QWidget* parent;
+    int tab;            // the selected tab of the result, 0 to 2
+    const Grade& grid;  // its grid
+    std::function<void(bool)> showMessage;
 };
 
 // "Salvar em Excel": the grid of the selected tab, the notes and the legend saved under the name the user
@@ -25,6 +25,6 @@ struct ExportacaoExcel {
 // over the .xls limits, which are refused with their message when .xls is still chosen; cancelling the dialog
 // ends the export silently; replacing an existing file asks first; any failure after the dialog is reported
 // with the file's name and the reason, and never leaves a partial file or loses the one there.
-void SalvarExcel(const ExportacaoExcel& e);
+void SalvarExcel(const ExportRequest& e);
 
 }  // namespace quelva

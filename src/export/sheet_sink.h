@@ -1,5 +1,5 @@
 #pragma once
-// Where the exported worksheet goes: an .xls or .xlsx workbook, or a .csv text. The layout (planilha.h) is
+// Where the exported worksheet goes: an .xls or .xlsx workbook, or a .csv text. The layout (worksheet.h) is
 // written once over this interface, so that the three files hold the same rows.
 #include <QColor>
 #include <QString>

@@ -22,31 +22,31 @@ struct Estado;
 class PainelResultado : public QObject {
     Q_OBJECT
 public:
-    PainelResultado(QGroupBox* FraRes, Estado& estado, ErrorPolicy& politica);
+    PainelResultado(QGroupBox* FraRes, Estado& state, ErrorPolicy& policy);
 
     // The result run, up to showing the panel: validation, the statement, the three layouts and the notes.
-    // `mensagem` shows (true) or hides (false) the window's message frame. True when there are rows to show:
+    // `showMessage` shows (true) or hides (false) the window's message frame. True when there are rows to show:
     // the first tab is then selected with its group visible, and the caller shows the panel.
-    bool run(const std::function<void(bool)>& mensagem);
+    bool run(const std::function<void(bool)>& showMessage);
 
-    void FraRes_SSTab1_Click(int anterior);
+    void FraRes_SSTab1_Click(int previous);
     void FraRes_CmdConvencoes_Click();
     void FraRes_CmdFechar_Click();
     // The export fills this in; until then the button does nothing.
     void FraRes_CmdSalvar_Click();
-    void onSave(std::function<void()> salvar) { salvar_ = std::move(salvar); }
+    void onSave(std::function<void()> save) { save_ = std::move(save); }
 
     // At every activation: the legend hidden and written anew.
     void PrepararConvencoes();
     // The captions of the three title and subtitle labels.
-    void setTitles(const QString& titulo, const QString& subtitulo);
+    void setTitles(const QString& title, const QString& subtitle);
     // Hides the title, subtitle and grid of every tab.
     void hideGroups();
 
-    Grade& grade(int i) const { return *grades_[static_cast<std::size_t>(i)]; }
+    Grade& grade(int i) const { return *grids_[static_cast<std::size_t>(i)]; }
     // The notes and the legend as written, lines joined by CR LF.
-    const QString& notesText() const { return notas_; }
-    const QString& conventions() const { return convencoes_; }
+    const QString& notesText() const { return notes_; }
+    const QString& conventions() const { return conventions_; }
 
     QGroupBox* FraRes;
     TabbedFrame* FraRes_SSTab1 = nullptr;
@@ -62,14 +62,14 @@ public:
     QPushButton* FraRes_CmdFechar = nullptr;
 
 private:
-    void showGroup(int i, bool visivel);
+    void showGroup(int i, bool visible);
 
-    Estado& estado_;
-    ErrorPolicy& politica_;
-    std::array<Grade*, 3> grades_{};
-    QString notas_;
-    QString convencoes_;
-    std::function<void()> salvar_;
+    Estado& state_;
+    ErrorPolicy& policy_;
+    std::array<Grade*, 3> grids_{};
+    QString notes_;
+    QString conventions_;
+    std::function<void()> save_;
 };
 
 }  // namespace quelva

@@ -17,7 +17,7 @@ struct Estado;
 class ResultRows {
 public:
     // Reads RsResultado from its first record and leaves it past its last one. Needs the catalogue open.
-    explicit ResultRows(Estado& estado);
+    explicit ResultRows(Estado& state);
 
     int records() const { return records_; }
     int fields() const { return fields_; }
@@ -49,6 +49,6 @@ private:
 };
 
 // The rows of the last result; null, with HaResultado false, when it has none.
-std::shared_ptr<const ResultRows> readResult(Estado& estado);
+std::shared_ptr<const ResultRows> readResult(Estado& state);
 
 }  // namespace quelva

@@ -6,34 +6,34 @@
 
 namespace quelva {
 
-TabbedFrame::TabbedFrame(const QStringList& abas, QWidget* pai) : QWidget(pai), barra_(new QTabBar(this)) {
-    barra_->setObjectName(QStringLiteral("TabBar"));
-    barra_->setExpanding(true);
-    barra_->setDrawBase(false);
-    for (const QString& a : abas) barra_->addTab(a);
-    connect(barra_, &QTabBar::currentChanged, this, [this](int indice) {
-        const int anterior = atual_;
-        atual_ = indice;
-        emit tabClicked(anterior);
+TabbedFrame::TabbedFrame(const QStringList& tabs, QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
+    bar_->setObjectName(QStringLiteral("TabBar"));
+    bar_->setExpanding(true);
+    bar_->setDrawBase(false);
+    for (const QString& a : tabs) bar_->addTab(a);
+    connect(bar_, &QTabBar::currentChanged, this, [this](int index) {
+        const int previous = current_;
+        current_ = index;
+        emit tabClicked(previous);
     });
 }
 
-int TabbedFrame::Tab() const { return barra_->currentIndex(); }
+int TabbedFrame::Tab() const { return bar_->currentIndex(); }
 
-void TabbedFrame::setTab(int indice) { barra_->setCurrentIndex(indice); }
+void TabbedFrame::setTab(int index) { bar_->setCurrentIndex(index); }
 
 void TabbedFrame::resizeEvent(QResizeEvent*) {
-    barra_->setGeometry(0, 0, width(), barra_->sizeHint().height());
+    bar_->setGeometry(0, 0, width(), bar_->sizeHint().height());
 }
 
 void TabbedFrame::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    QStyleOptionTabWidgetFrame opcao;
-    opcao.initFrom(this);
-    opcao.rect = rect().adjusted(0, barra_->height() - 1, 0, 0);
-    opcao.shape = QTabBar::RoundedNorth;
-    opcao.tabBarSize = barra_->size();
-    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &opcao, &p, this);
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(0, bar_->height() - 1, 0, 0);
+    option.shape = QTabBar::RoundedNorth;
+    option.tabBarSize = bar_->size();
+    style()->drawPrimitive(QStyle::PE_FrameTabWidget, &option, &p, this);
 }
 
 }  // namespace quelva

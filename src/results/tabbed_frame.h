@@ -12,24 +12,24 @@ namespace quelva {
 class TabbedFrame : public QWidget {
     Q_OBJECT
 public:
-    TabbedFrame(const QStringList& abas, QWidget* pai);
+    TabbedFrame(const QStringList& tabs, QWidget* parent);
 
     int Tab() const;
-    // Selects tab `indice`; signals tabClicked when that changes the selected tab, as a click would.
-    void setTab(int indice);
-    QTabBar* tabBar() const { return barra_; }
+    // Selects tab `index`; signals tabClicked when that changes the selected tab, as a click would.
+    void setTab(int index);
+    QTabBar* tabBar() const { return bar_; }
 
 signals:
-    // The selected tab changed; `anterior` is the tab selected before.
-    void tabClicked(int anterior);
+    // The selected tab changed; `previous` is the tab selected before.
+    void tabClicked(int previous);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
-    QTabBar* barra_;
-    int atual_ = 0;
+    QTabBar* bar_;
+    int current_ = 0;
 };
 
 }  // namespace quelva

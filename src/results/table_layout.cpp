@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "regras_grade.h"
+#include "grid_rules.h"
 #include "result_rows.h"
 
 namespace quelva {
@@ -12,11 +12,11 @@ TableLayout::TableLayout(std::shared_ptr<const ResultRows> rows, TableStyle styl
     const int R = this->rows(), C = columns();
     heights_.assign(static_cast<std::size_t>(R), 0);
     for (int l = 0; l < R; ++l) {
-        int& maior = heights_[static_cast<std::size_t>(l)];
+        int& longest = heights_[static_cast<std::size_t>(l)];
         for (int c = 0; c < C; ++c) {
-            int registro = 0, campo = 0;
-            locate(l, c, registro, campo);
-            maior = std::max(maior, textLength(registro, campo));
+            int record = 0, field = 0;
+            locate(l, c, record, field);
+            longest = std::max(longest, textLength(record, field));
         }
     }
     AjustarAlturaLinhas(heights_);
@@ -31,15 +31,15 @@ void TableLayout::locate(int row, int column, int& record, int& field) const {
 }
 
 int TableLayout::textLength(int record, int field) const {
-    if (record < 0) return static_cast<int>(field == 0 ? style_.canto.size() : rows_->title(field).size());
+    if (record < 0) return static_cast<int>(field == 0 ? style_.corner.size() : rows_->title(field).size());
     return field == 0 ? static_cast<int>(rows_->place(record).size()) : rows_->length(record, field);
 }
 
 QString TableLayout::text(int row, int column) const {
-    int registro = 0, campo = 0;
-    locate(row, column, registro, campo);
-    if (registro < 0) return campo == 0 ? style_.canto : rows_->title(campo);
-    return campo == 0 ? rows_->place(registro) : rows_->value(registro, campo);
+    int record = 0, field = 0;
+    locate(row, column, record, field);
+    if (record < 0) return field == 0 ? style_.corner : rows_->title(field);
+    return field == 0 ? rows_->place(record) : rows_->value(record, field);
 }
 
 GridCell TableLayout::cell(int row, int column) const {
@@ -47,16 +47,16 @@ GridCell TableLayout::cell(int row, int column) const {
     c.texto = text(row, column);
     c.alinhamento = Qt::AlignCenter;
     if (row == 0) {
-        c.fundo = column == 0 ? style_.corCanto : style_.corLinha0;
+        c.fundo = column == 0 ? style_.cornerColour : style_.row0Colour;
     } else if (column == 0) {
-        c.fundo = style_.corColuna0;
-        c.alinhamento = style_.alinhamento0;
+        c.fundo = style_.column0Colour;
+        c.alinhamento = style_.column0Alignment;
     } else {
         c.fundo = valueColour_;
     }
     return c;
 }
 
-int TableLayout::columnWidth(int) const { return kLarguraColunaResultado; }
+int TableLayout::columnWidth(int) const { return kResultColumnWidth; }
 
 }  // namespace quelva

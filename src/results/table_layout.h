@@ -13,13 +13,13 @@ class ResultRows;
 // alignment of the header cells.
 struct TableStyle {
     bool localitiesDown = true;  // a row per locality (Formato 1), else a column per locality (Formato 2)
-    QString canto;
-    QColor corCanto, corLinha0, corColuna0;
-    Qt::Alignment alinhamento0;  // of column 0 below the corner
+    QString corner;
+    QColor cornerColour, row0Colour, column0Colour;
+    Qt::Alignment column0Alignment;  // of column 0 below the corner
 };
 
 // The cells of Formato 1 or 2, read from the result when asked: a header row and a name column, the corner
-// in its own colour, the values centred in the value colour, every column kLarguraColunaResultado wide, each
+// in its own colour, the values centred in the value colour, every column kResultColumnWidth wide, each
 // row as high as its longest text needs (measured once, from the lengths the result keeps).
 class TableLayout : public CellSource {
 public:

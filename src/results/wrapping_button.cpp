@@ -7,13 +7,13 @@ namespace quelva {
 
 void WrappingButton::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
-    QStyleOptionButton opcao;
-    initStyleOption(&opcao);
-    const QString texto = opcao.text;
-    opcao.text.clear();
-    p.drawControl(QStyle::CE_PushButton, opcao);
-    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &opcao, this);
-    p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, opcao.palette, isEnabled(), texto,
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString caption = option.text;
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+    const QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    p.drawItemText(area, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic, option.palette, isEnabled(), caption,
                    QPalette::ButtonText);
 }
 

@@ -12,7 +12,7 @@
 
 #include "arvore_temas.h"
 #include "cell_number.h"
-#include "consulta.h"
+#include "result_query.h"
 #include "file_types.h"
 #include "grade.h"
 #include "janela_teste.h"
@@ -29,79 +29,79 @@ namespace {
 using testing_support::JanelaTeste;
 
 // Ticks rows of the first subtheme's variable list (0: K001, 1: K002, 3: J001), as the user does.
-void marcarVariaveis(JanelaTeste& t, std::initializer_list<int> linhas) {
+void tickVariables(JanelaTeste& t, std::initializer_list<int> rows) {
     t.janela->MnuVariaveis->trigger();
     quelva::PainelVariaveis* v = t.janela->painelVariaveis;
     ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST1"));
-    for (int i : linhas) {
+    for (int i : rows) {
         v->FraVar_LstNomeVariavel->setCurrentRow(i);
         QTest::keyClick(v->FraVar_LstNomeVariavel, Qt::Key_Space);
     }
 }
 
-void marcarLocalidades(JanelaTeste& t, std::initializer_list<int> codigos) {
+void tickLocalities(JanelaTeste& t, std::initializer_list<int> codes) {
     t.janela->MnuLocalidades->trigger();
-    QListWidget* lista = t.janela->painelLocalidades->FraLoc_LstMunSelec;
-    for (int codigo : codigos) {
-        int linha = -1;
-        for (int i = 0; i < lista->count(); ++i)
-            if (quelva::codeOfLocalityEntry(quelva::entryOfLocalityItem(lista->item(i))) == codigo) linha = i;
-        ASSERT_GE(linha, 0) << codigo;
-        lista->setCurrentRow(linha);
-        QTest::keyClick(lista, Qt::Key_Space);
+    QListWidget* list = t.janela->painelLocalidades->FraLoc_LstMunSelec;
+    for (int code : codes) {
+        int row = -1;
+        for (int i = 0; i < list->count(); ++i)
+            if (quelva::codeOfLocalityEntry(quelva::entryOfLocalityItem(list->item(i))) == code) row = i;
+        ASSERT_GE(row, 0) << code;
+        list->setCurrentRow(row);
+        QTest::keyClick(list, Qt::Key_Space);
     }
 }
 
 // "Salvar em Excel" of the first layout, read back by an independent reader: each cell of the grid where it
 // stands, a number where the grid's text reads as one and a text elsewhere.
-struct Salvo {
-    xls_testing::Cells celulas;
-    int numeros = 0;  // cells read as numbers
+struct Saved {
+    xls_testing::Cells cells;
+    int numbers = 0;  // cells read as numbers
 };
 
-Salvo salvarEConferir(JanelaTeste& t, const quelva::Grade& g) {
-    const std::string arquivo = t.pasta.file("resultado.xls");
-    t.dialogos.escolherArquivo(QString::fromStdString(arquivo));
+Saved saveAndCheck(JanelaTeste& t, const quelva::Grade& g) {
+    const std::string file = t.pasta.file("resultado.xls");
+    t.dialogos.escolherArquivo(QString::fromStdString(file));
     QTest::mouseClick(t.janela->painelResultado->FraRes_CmdSalvar, Qt::LeftButton);
     EXPECT_TRUE(t.dialogos.mensagens().empty()) << t.dialogos.mensagens()[0].texto.toStdString();
-    const xls_testing::ReadFile lido = xls_testing::readWithXlrd(arquivo);
-    EXPECT_EQ(lido.fault, "");
-    if (lido.sheets.empty()) {
+    const xls_testing::ReadFile read = xls_testing::readWithXlrd(file);
+    EXPECT_EQ(read.fault, "");
+    if (read.sheets.empty()) {
         ADD_FAILURE() << "no sheet";
         return {};
     }
-    EXPECT_EQ(lido.sheets[0].name, "Resultado - Formato 1");
-    const xls_testing::Cells& celulas = lido.sheets[0].cells;
-    int numeros = 0;
+    EXPECT_EQ(read.sheets[0].name, "Resultado - Formato 1");
+    const xls_testing::Cells& cells = read.sheets[0].cells;
+    int numbers = 0;
     for (int l = 0; l < g.linhas(); ++l) {
         for (int c = 0; c < g.colunas(); ++c) {
-            const QString& texto = g.texto(l, c);
-            const auto it = celulas.find({3 + l, c});
-            if (texto.isEmpty()) {
-                EXPECT_TRUE(it == celulas.end()) << l << "," << c;
+            const QString& text = g.texto(l, c);
+            const auto it = cells.find({3 + l, c});
+            if (text.isEmpty()) {
+                EXPECT_TRUE(it == cells.end()) << l << "," << c;
                 continue;
             }
-            if (it == celulas.end()) {
+            if (it == cells.end()) {
                 ADD_FAILURE() << l << "," << c << " missing";
                 continue;
             }
-            if (const auto n = quelva::numberFromCellText(texto)) {
+            if (const auto n = quelva::numberFromCellText(text)) {
                 EXPECT_EQ(it->second, xls_testing::ReadCell::ofNumber(*n)) << l << "," << c;
-                ++numeros;
+                ++numbers;
             } else {
-                EXPECT_EQ(it->second, xls_testing::ReadCell::ofText(texto.toStdU16String())) << l << "," << c;
+                EXPECT_EQ(it->second, xls_testing::ReadCell::ofText(text.toStdU16String())) << l << "," << c;
             }
         }
     }
-    return {celulas, numeros};
+    return {cells, numbers};
 }
 
-TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout) {
+TEST(ResultScenario, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout) {
     JanelaTeste t;
     ASSERT_TRUE(t.iniciar());
     t.janela->show();
-    marcarVariaveis(t, {0, 1, 3});
-    marcarLocalidades(t, {1, 5, 26, 61, 98, 304});
+    tickVariables(t, {0, 1, 3});
+    tickLocalities(t, {1, 5, 26, 61, 98, 304});
     t.janela->MnuCriterios->trigger();
     quelva::PainelCriterios* c = t.janela->painelCriterios;
     for (int i = 0; i < c->FraCri_DbCmbVar->count(); ++i)
@@ -116,12 +116,12 @@ TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayou
     ASSERT_EQ(t.painelVisivel(), "FraRes");
 
     // The same statement, run on a connection of its own.
-    const QString instrucao = *quelva::MontarConsulta(*t.estado);
-    EXPECT_TRUE(instrucao.startsWith("Select TK.Cod_Mun, TK.K001, TK.K002, TJ.J001 From")) << instrucao.toStdString();
-    EXPECT_TRUE(instrucao.contains("(TK.Cod_Mun=1 or TK.Cod_Mun=5 or TK.Cod_Mun=26 or TK.Cod_Mun=61 or TK.Cod_Mun=98 or "
+    const QString statement = quelva::assembleQuery(*t.estado)->statement;
+    EXPECT_TRUE(statement.startsWith("Select TK.Cod_Mun, TK.K001, TK.K002, TJ.J001 From")) << statement.toStdString();
+    EXPECT_TRUE(statement.contains("(TK.Cod_Mun=1 or TK.Cod_Mun=5 or TK.Cod_Mun=26 or TK.Cod_Mun=61 or TK.Cod_Mun=98 or "
                                    "TK.Cod_Mun=304)"));
-    EXPECT_TRUE(instrucao.contains(" and (" + t.estado->ExpressaoCriterio + ") Order By"));
-    jet::Recordset rs = t.estado->banco.abrir().openRecordset(instrucao.toStdString());
+    EXPECT_TRUE(statement.contains(" and (" + t.estado->ExpressaoCriterio + ") Order By"));
+    jet::Recordset rs = t.estado->banco.abrir().openRecordset(statement.toStdString());
     const quelva::Grade& g = t.janela->painelResultado->grade(0);
     ASSERT_GT(rs.recordCount(), 0);
     ASSERT_EQ(g.linhas(), rs.recordCount() + 1);
@@ -136,13 +136,13 @@ TEST(CenarioResultado, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayou
     EXPECT_EQ(g.texto(0, 3), t.janela->painelVariaveis->FraVar_LstNomeVariavel->item(3)->text());
 
     // "Salvar em Excel": the layout on screen in a workbook, read back by an independent reader.
-    EXPECT_GT(salvarEConferir(t, g).numeros, 0);
+    EXPECT_GT(saveAndCheck(t, g).numbers, 0);
     EXPECT_FALSE(t.encerrouCom.has_value());
 }
 
 // A survey column stored as a number shows in every layout as the Portuguese program shows it (decimal
 // comma, no thousands separator) and is saved as that same number; the sample's text columns stay as stored.
-TEST(CenarioResultado, NumbersOfANumericColumnShowWithTheDecimalCommaAndAreSavedAsThoseNumbers) {
+TEST(ResultScenario, NumbersOfANumericColumnShowWithTheDecimalCommaAndAreSavedAsThoseNumbers) {
     JanelaTeste t;
     // K002 of TK becomes a REAL column; its title and everything else of the sample stay.
     testing_support::makeDatabase(t.pasta.file("Quelva.mdb"),
@@ -152,81 +152,81 @@ TEST(CenarioResultado, NumbersOfANumericColumnShowWithTheDecimalCommaAndAreSaved
                                   "ALTER TABLE TK DROP COLUMN K002; ALTER TABLE TK RENAME COLUMN K002_real TO K002");
     ASSERT_TRUE(t.iniciar());
     t.janela->show();
-    marcarVariaveis(t, {0, 1});
-    marcarLocalidades(t, {1, 5, 26, 61});
+    tickVariables(t, {0, 1});
+    tickLocalities(t, {1, 5, 26, 61});
     t.janela->MnuVerResultado->trigger();
     ASSERT_TRUE(t.dialogos.mensagens().empty()) << t.dialogos.mensagens()[0].texto.toStdString();
 
-    const std::map<int, QString> esperado = {{1, "1234,5"}, {5, "1500000,75"}, {26, "1,234"}, {61, "-0,5"}};
-    const std::map<int, double> numero = {{1, 1234.5}, {5, 1500000.75}, {26, 1.234}, {61, -0.5}};
-    const quelva::PainelResultado& painel = *t.janela->painelResultado;
-    const quelva::Grade &g1 = painel.grade(0), &g2 = painel.grade(1), &g3 = painel.grade(2);
+    const std::map<int, QString> expected = {{1, "1234,5"}, {5, "1500000,75"}, {26, "1,234"}, {61, "-0,5"}};
+    const std::map<int, double> number = {{1, 1234.5}, {5, 1500000.75}, {26, 1.234}, {61, -0.5}};
+    const quelva::PainelResultado& panel = *t.janela->painelResultado;
+    const quelva::Grade &g1 = panel.grade(0), &g2 = panel.grade(1), &g3 = panel.grade(2);
     ASSERT_EQ(g1.linhas(), 5);
     ASSERT_EQ(g1.colunas(), 3);
     jet::Recordset rs = t.estado->banco.abrir().openRecordset("Select Cod_Mun, K001 From TK Where Cod_Mun In (1, 5, 26, 61)");
-    std::map<QString, int> codigoDoNome;
-    for (const auto& [codigo, texto] : esperado) codigoDoNome[t.estado->VetorNomeLocalidade[static_cast<std::size_t>(codigo)]] = codigo;
-    QStringList textosFormato3;
-    for (int l = 0; l < g3.linhas(); ++l) textosFormato3 << g3.texto(l, 1);
+    std::map<QString, int> codeOfName;
+    for (const auto& [code, text] : expected) codeOfName[t.estado->VetorNomeLocalidade[static_cast<std::size_t>(code)]] = code;
+    QStringList format3Texts;
+    for (int l = 0; l < g3.linhas(); ++l) format3Texts << g3.texto(l, 1);
     for (int l = 1; l < g1.linhas(); ++l) {
-        const int codigo = codigoDoNome.at(g1.texto(l, 0));
-        EXPECT_EQ(g1.texto(l, 2), esperado.at(codigo)) << codigo;
-        EXPECT_EQ(g2.texto(2, l), esperado.at(codigo)) << codigo;  // the same localities, one per column
-        EXPECT_TRUE(textosFormato3.contains(esperado.at(codigo))) << codigo;
-        rs.findFirst("Cod_Mun = " + std::to_string(codigo));
-        EXPECT_EQ(g1.texto(l, 1), QString::fromStdString(rs.field(1).toText()).trimmed()) << codigo;  // a text column
+        const int code = codeOfName.at(g1.texto(l, 0));
+        EXPECT_EQ(g1.texto(l, 2), expected.at(code)) << code;
+        EXPECT_EQ(g2.texto(2, l), expected.at(code)) << code;  // the same localities, one per column
+        EXPECT_TRUE(format3Texts.contains(expected.at(code))) << code;
+        rs.findFirst("Cod_Mun = " + std::to_string(code));
+        EXPECT_EQ(g1.texto(l, 1), QString::fromStdString(rs.field(1).toText()).trimmed()) << code;  // a text column
     }
 
-    const xls_testing::Cells celulas = salvarEConferir(t, g1).celulas;
+    const xls_testing::Cells cells = saveAndCheck(t, g1).cells;
     for (int l = 1; l < g1.linhas(); ++l)
-        EXPECT_EQ(celulas.at({3 + l, 2}), xls_testing::ReadCell::ofNumber(numero.at(codigoDoNome.at(g1.texto(l, 0)))));
+        EXPECT_EQ(cells.at({3 + l, 2}), xls_testing::ReadCell::ofNumber(number.at(codeOfName.at(g1.texto(l, 0)))));
     EXPECT_FALSE(t.encerrouCom.has_value());
 }
 
 // What a reader must find for a grid cell: its number, or its text.
-xls_testing::ReadCell lidaDe(const QString& texto) {
-    if (const auto n = quelva::numberFromCellText(texto)) return xls_testing::ReadCell::ofNumber(*n);
-    return xls_testing::ReadCell::ofText(texto.toStdU16String());
+xls_testing::ReadCell readFrom(const QString& text) {
+    if (const auto n = quelva::numberFromCellText(text)) return xls_testing::ReadCell::ofNumber(*n);
+    return xls_testing::ReadCell::ofText(text.toStdU16String());
 }
 
-TEST(CenarioResultado, TheFormato2OfEveryMunicipalityIsSavedAsXlsx) {
+TEST(ResultScenario, TheFormato2OfEveryMunicipalityIsSavedAsXlsx) {
     // The full sample, read where the build put it: the export only reads it.
-    testing_support::TempDir pasta;
-    testing_support::DialogosRoteiro dialogos;
-    quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
-    quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
-    janela.Form_Load();
-    janela.Form_Activate();
-    janela.show();
-    int variaveis = 0;
-    for (auto& v : estado.VetorVariavel)
-        if (variaveis < 6 && !v.CodVariavel.isNull() && v.CodVariavel.toText().rfind("M1_", 0) != 0) {
+    testing_support::TempDir folder;
+    testing_support::DialogosRoteiro dialogs;
+    quelva::Estado state{QStringLiteral(QUELVA_BIN)};
+    quelva::FrmQuelva window{state, dialogs, [](int) {}};
+    window.Form_Load();
+    window.Form_Activate();
+    window.show();
+    int variables = 0;
+    for (auto& v : state.VetorVariavel)
+        if (variables < 6 && !v.CodVariavel.isNull() && v.CodVariavel.toText().rfind("M1_", 0) != 0) {
             v.Selecionada = jet::Value::boolean(true);
-            ++variaveis;
+            ++variables;
         }
-    janela.MnuLocalidades->trigger();
-    QTest::mouseClick(janela.painelLocalidades->FraLoc_cmdmarcartodas, Qt::LeftButton);
-    janela.MnuVerResultado->trigger();
-    ASSERT_TRUE(dialogos.mensagens().empty()) << dialogos.mensagens()[0].texto.toStdString();
-    quelva::PainelResultado* p = janela.painelResultado;
+    window.MnuLocalidades->trigger();
+    QTest::mouseClick(window.painelLocalidades->FraLoc_cmdmarcartodas, Qt::LeftButton);
+    window.MnuVerResultado->trigger();
+    ASSERT_TRUE(dialogs.mensagens().empty()) << dialogs.mensagens()[0].texto.toStdString();
+    quelva::PainelResultado* p = window.painelResultado;
     p->FraRes_SSTab1->setTab(1);
     const quelva::Grade& g = p->grade(1);
     ASSERT_GT(g.colunas(), 255);  // past what an .xls holds
 
-    dialogos.escolherArquivo(QString::fromStdString(pasta.file("estado")));
+    dialogs.escolherArquivo(QString::fromStdString(folder.file("estado")));
     QTest::mouseClick(p->FraRes_CmdSalvar, Qt::LeftButton);
-    ASSERT_TRUE(dialogos.mensagens().empty()) << dialogos.mensagens()[0].texto.toStdString();
-    EXPECT_EQ(dialogos.salvamentos().at(0).filtroSelecionado, quelva::filterOf(quelva::FileType::Xlsx));
-    const xls_testing::ReadFile lido = xls_testing::readBack(pasta.file("estado.xlsx"));
-    ASSERT_EQ(lido.fault, "");
-    const xls_testing::ReadSheet& s = lido.sheets.at(0);
+    ASSERT_TRUE(dialogs.mensagens().empty()) << dialogs.mensagens()[0].texto.toStdString();
+    EXPECT_EQ(dialogs.salvamentos().at(0).filtroSelecionado, quelva::filterOf(quelva::FileType::Xlsx));
+    const xls_testing::ReadFile read = xls_testing::readBack(folder.file("estado.xlsx"));
+    ASSERT_EQ(read.fault, "");
+    const xls_testing::ReadSheet& s = read.sheets.at(0);
     EXPECT_EQ(s.name, "Resultado - Formato 2");
     EXPECT_EQ(s.frozen, "B5");
     const int R = g.linhas(), C = g.colunas();
-    EXPECT_EQ(s.cells.at({3, 0}), lidaDe(g.texto(0, 0)));
-    EXPECT_EQ(s.cells.at({3 + R / 2, C / 2}), lidaDe(g.texto(R / 2, C / 2)));
-    EXPECT_EQ(s.cells.at({3 + R - 1, C - 1}), lidaDe(g.texto(R - 1, C - 1)));
-    EXPECT_EQ(s.cells.at({3, C - 1}), lidaDe(g.texto(0, C - 1)));
+    EXPECT_EQ(s.cells.at({3, 0}), readFrom(g.texto(0, 0)));
+    EXPECT_EQ(s.cells.at({3 + R / 2, C / 2}), readFrom(g.texto(R / 2, C / 2)));
+    EXPECT_EQ(s.cells.at({3 + R - 1, C - 1}), readFrom(g.texto(R - 1, C - 1)));
+    EXPECT_EQ(s.cells.at({3, C - 1}), readFrom(g.texto(0, C - 1)));
 }
 
 }  // namespace

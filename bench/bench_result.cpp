@@ -19,13 +19,14 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "consulta.h"
+#include "result_query.h"
 #include "dialogos.h"
 #include "estado.h"
-#include "formatos.h"
+#include "layouts.h"
 #include "frm_quelva.h"
 #include "grade.h"
-#include "notas.h"
+#include "grid_rules.h"
+#include "notes.h"
 #include "painel_resultado.h"
 #include "result_rows.h"
 #include "tabbed_frame.h"
@@ -44,17 +45,17 @@ double cpuMs() {
     return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
 }
 
-long picoMemoriaKb() {
+long peakMemoryKb() {
     std::ifstream f("/proc/self/status");
-    std::string linha;
-    while (std::getline(f, linha))
-        if (linha.rfind("VmHWM:", 0) == 0) return std::stol(linha.substr(6));
+    std::string line;
+    while (std::getline(f, line))
+        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
     return -1;
 }
 
 // Every locality of the Localities panel (mun non-zero), and variables in table order while the statement
 // still holds them: the ordinary ones first, then those of the M1 group (nine columns each and a name column).
-void selecaoMaxima(quelva::Estado& e) {
+void selectLargest(quelva::Estado& e) {
     jet::Recordset& rs = e.RsArea;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         if (rs.field("mun").toInteger() != 0) e.VetorLocalidade[static_cast<std::size_t>(rs.field("COD_AREA_NORVA").toInteger())] = true;
@@ -63,20 +64,20 @@ void selecaoMaxima(quelva::Estado& e) {
         for (auto& v : e.VetorVariavel) {
             if (v.CodVariavel.isNull() || quelva::belongsToM1(v.CodVariavel.toText()) != m1) continue;
             v.Selecionada = jet::Value::boolean(true);
-            if (!quelva::MontarConsulta(e)) v.Selecionada = jet::Value::boolean(false);
+            if (!quelva::assembleQuery(e)) v.Selecionada = jet::Value::boolean(false);
         }
     }
 }
 
-// The sqlite3 shell's own time for `sql` on an in-memory copy of `arquivo`, with the engine's collation and
+// The sqlite3 shell's own time for `sql` on an in-memory copy of `file`, with the engine's collation and
 // functions loaded; -1 when the shell is missing or fails.
-double tempoShellMs(const QString& arquivo, const QString& extensao, const std::string& sql, int& linhas) {
+double shellTimeMs(const QString& file, const QString& extension, const std::string& sql, int& rows) {
     QTemporaryDir dir;
     const QString script = dir.filePath("consulta.sql");
     {
         std::ofstream f(script.toStdString());
-        f << ".open --deserialize " << arquivo.toStdString()
-          << "\n.load " << extensao.toStdString() << "\n.mode list\n.timer on\n" << sql << ";\n";
+        f << ".open --deserialize " << file.toStdString()
+          << "\n.load " << extension.toStdString() << "\n.mode list\n.timer on\n" << sql << ";\n";
     }
     QProcess p;
     p.setStandardInputFile(script);
@@ -85,9 +86,9 @@ double tempoShellMs(const QString& arquivo, const QString& extensao, const std::
         std::fprintf(stderr, "sqlite3: %s\n", p.readAllStandardError().constData());
         return -1;
     }
-    const QString saida = QString::fromUtf8(p.readAllStandardOutput());
-    const auto m = QRegularExpression(QStringLiteral("Run Time: real ([0-9.]+)")).match(saida);
-    linhas = static_cast<int>(saida.count(u'\n')) - 1;
+    const QString output = QString::fromUtf8(p.readAllStandardOutput());
+    const auto m = QRegularExpression(QStringLiteral("Run Time: real ([0-9.]+)")).match(output);
+    rows = static_cast<int>(output.count(u'\n')) - 1;
     return m.hasMatch() ? m.captured(1).toDouble() * 1000 : -1;
 }
 
@@ -96,123 +97,123 @@ double tempoShellMs(const QString& arquivo, const QString& extensao, const std::
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra amostra;
-    amostra.iniciar();
-    auto& [dialogos, estado, janela] = amostra;
+    bench::JanelaAmostra sample;
+    sample.iniciar();
+    auto& [dialogs, state, window] = sample;
     QApplication::processEvents();
-    selecaoMaxima(estado);
-    int localidades = 0, variaveis = 0;
-    for (bool b : estado.VetorLocalidade) localidades += b;
-    for (const auto& v : estado.VetorVariavel) variaveis += v.selecionada();
-    const QString instrucao = *quelva::MontarConsulta(estado);
+    selectLargest(state);
+    int localities = 0, variables = 0;
+    for (bool b : state.VetorLocalidade) localities += b;
+    for (const auto& v : state.VetorVariavel) variables += v.selecionada();
+    const QString statement = quelva::assembleQuery(state)->statement;
 
     // The whole run, from the click to the panel shown and painted; its processor time too, which other work
     // on the machine does not stretch.
-    quelva::PainelResultado& p = *janela.painelResultado;
+    quelva::PainelResultado& p = *window.painelResultado;
     std::vector<double> cpu;
-    const double run = medianaMs(5, [&] { janela.MnuVariaveis_Click(); QApplication::processEvents(); }, [&] {
-        const double antes = cpuMs();
-        janela.MnuVerResultado->trigger();
+    const double run = medianaMs(5, [&] { window.MnuVariaveis_Click(); QApplication::processEvents(); }, [&] {
+        const double before = cpuMs();
+        window.MnuVerResultado->trigger();
         QApplication::processEvents();
-        cpu.push_back(cpuMs() - antes);
+        cpu.push_back(cpuMs() - before);
     });
     std::sort(cpu.begin(), cpu.end());
-    const double picoRun = picoMemoriaKb() / 1024.0;
-    if (!janela.FraRes->isVisible()) {
+    const double peakRunMb = peakMemoryKb() / 1024.0;
+    if (!window.FraRes->isVisible()) {
         std::fprintf(stderr, "o painel de resultado não apareceu\n");
         return 1;
     }
     const quelva::Grade& g1 = p.grade(0);
     const quelva::Grade& g3 = p.grade(2);
-    std::printf("{\"bench\":\"ver_resultado\",\"localities\":%d,\"variables\":%d,\"statement_chars\":%lld,\"rows\":%d,"
+    std::printf("{\"bench\":\"result_run\",\"localities\":%d,\"variables\":%d,\"statement_chars\":%lld,\"rows\":%d,"
                 "\"grid1\":[%d,%d],\"grid3_rows\":%d,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":350,\"peak_rss_mb\":%.1f,"
                 "\"goal_mb\":150}\n",
-                localidades, variaveis, static_cast<long long>(instrucao.size()), estado.RsResultado.recordCount(),
-                g1.linhas(), g1.colunas(), g3.linhas(), run, cpu[cpu.size() / 2], picoRun);
+                localities, variables, static_cast<long long>(statement.size()), state.RsResultado.recordCount(),
+                g1.linhas(), g1.colunas(), g3.linhas(), run, cpu[cpu.size() / 2], peakRunMb);
 
     // Its steps, one by one.
     quelva::Grade g(nullptr);
     auto a = Clock::now();
-    quelva::AbrirTabelasCD(estado.tabelasCD, estado.banco);
+    quelva::AbrirTabelasCD(state.tabelasCD, state.banco);
     auto b = Clock::now();
-    quelva::openResult(estado, instrucao);
+    quelva::commitResult(state, *quelva::MontarConsulta(state));
     auto c = Clock::now();
-    const auto linhas = quelva::readResult(estado);
+    const auto rows = quelva::readResult(state);
     auto l = Clock::now();
-    quelva::MontarFormato1(linhas, g);
+    quelva::MontarFormato1(rows, g);
     auto d = Clock::now();
-    quelva::MontarFormato2(linhas, g);
+    quelva::MontarFormato2(rows, g);
     auto e = Clock::now();
-    quelva::MontarFormato3(linhas, g, 15000);
+    quelva::MontarFormato3(rows, g, 15000);
     auto f = Clock::now();
-    quelva::MontarNotas(estado);
+    quelva::MontarNotas(state);
     auto h = Clock::now();
-    quelva::FecharTabelasCD(estado.tabelasCD);
-    std::printf("{\"bench\":\"ver_resultado_passos\",\"catalogue_ms\":%.1f,\"query_ms\":%.1f,\"read_rows_ms\":%.1f,"
-                "\"formato1_ms\":%.1f,\"formato2_ms\":%.1f,\"formato3_ms\":%.1f,\"notas_ms\":%.1f}\n",
+    quelva::FecharTabelasCD(state.tabelasCD);
+    std::printf("{\"bench\":\"result_run_steps\",\"catalogue_ms\":%.1f,\"query_ms\":%.1f,\"read_rows_ms\":%.1f,"
+                "\"formato1_ms\":%.1f,\"formato2_ms\":%.1f,\"formato3_ms\":%.1f,\"notes_ms\":%.1f}\n",
                 ms(a, b), ms(b, c), ms(c, l), ms(l, d), ms(d, e), ms(e, f), ms(f, h));
 
     // The query alone against the sqlite3 shell running the same translated statement on the same data.
-    quelva::AbrirTabelasCD(estado.tabelasCD, estado.banco);
-    const std::string traduzida = estado.tabelasCD.DbCatalogo.translate(instrucao.toStdString());
-    std::vector<double> cpuConsulta;
-    const double nossa = medianaMs(5, [] {}, [&] {
-        const double antes = cpuMs();
-        estado.tabelasCD.DbCatalogo.openRecordset(instrucao.toStdString());
-        cpuConsulta.push_back(cpuMs() - antes);
+    quelva::AbrirTabelasCD(state.tabelasCD, state.banco);
+    const std::string translated = state.tabelasCD.DbCatalogo.translate(statement.toStdString());
+    std::vector<double> cpuQuery;
+    const double engine = medianaMs(5, [] {}, [&] {
+        const double before = cpuMs();
+        state.tabelasCD.DbCatalogo.openRecordset(statement.toStdString());
+        cpuQuery.push_back(cpuMs() - before);
     });
-    std::sort(cpuConsulta.begin(), cpuConsulta.end());
-    quelva::FecharTabelasCD(estado.tabelasCD);
-    int linhasShell = 0;
-    const double shell = tempoShellMs(QStringLiteral(QUELVA_BIN "/Quelva.mdb"), QStringLiteral(QUELVA_EXTENSAO), traduzida, linhasShell);
-    std::printf("{\"bench\":\"consulta_vs_sqlite3\",\"engine_ms\":%.1f,\"sqlite3_shell_ms\":%.1f,\"shell_rows\":%d,"
+    std::sort(cpuQuery.begin(), cpuQuery.end());
+    quelva::FecharTabelasCD(state.tabelasCD);
+    int shellRows = 0;
+    const double shell = shellTimeMs(QStringLiteral(QUELVA_BIN "/Quelva.mdb"), QStringLiteral(QUELVA_SQLITE_EXTENSION), translated, shellRows);
+    std::printf("{\"bench\":\"query_vs_sqlite3\",\"engine_ms\":%.1f,\"sqlite3_shell_ms\":%.1f,\"shell_rows\":%d,"
                 "\"ratio\":%.2f,\"goal_ratio\":2}\n",
-                nossa, shell, linhasShell, shell > 0 ? nossa / shell : -1.0);
+                engine, shell, shellRows, shell > 0 ? engine / shell : -1.0);
     // The whole run against the query alone: what the panel adds to the time the result takes to arrive.
-    const double cpuRun = cpu[cpu.size() / 2], cpuQuery = cpuConsulta[cpuConsulta.size() / 2];
-    std::printf("{\"bench\":\"ver_resultado_vs_consulta\",\"run_ms\":%.1f,\"query_ms\":%.1f,\"ratio\":%.2f,\"run_cpu_ms\":%.1f,"
+    const double cpuRun = cpu[cpu.size() / 2], cpuQueryMedian = cpuQuery[cpuQuery.size() / 2];
+    std::printf("{\"bench\":\"result_run_vs_query\",\"run_ms\":%.1f,\"query_ms\":%.1f,\"ratio\":%.2f,\"run_cpu_ms\":%.1f,"
                 "\"query_cpu_ms\":%.1f,\"cpu_ratio\":%.2f,\"goal_ratio\":1.5}\n",
-                run, nossa, run / nossa, cpuRun, cpuQuery, cpuRun / cpuQuery);
+                run, engine, run / engine, cpuRun, cpuQueryMedian, cpuRun / cpuQueryMedian);
 
     // Switching tabs and scrolling the grids of that size, painted.
-    const double abas = medianaMs(9, [] {}, [&] {
+    const double tabSwitch = medianaMs(9, [] {}, [&] {
         p.FraRes_SSTab1->setTab((p.FraRes_SSTab1->Tab() + 1) % 3);
         QApplication::processEvents();
     });
-    double rolar[3];
+    double scroll[3];
     for (int i = 0; i < 3; ++i) {
         p.FraRes_SSTab1->setTab(i);
         QApplication::processEvents();
-        QScrollBar* barra = p.FraRes_MSFlexGrid[i]->verticalScrollBar();
-        int passo = 0;
-        rolar[i] = medianaMs(9, [] {}, [&] {
-            barra->setValue(barra->maximum() * (++passo % 4) / 4);
-            p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->setValue(p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->maximum() * (passo % 3) / 3);
+        QScrollBar* bar = p.FraRes_MSFlexGrid[i]->verticalScrollBar();
+        int step = 0;
+        scroll[i] = medianaMs(9, [] {}, [&] {
+            bar->setValue(bar->maximum() * (++step % 4) / 4);
+            p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->setValue(p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->maximum() * (step % 3) / 3);
             p.FraRes_MSFlexGrid[i]->viewport()->repaint();
         });
     }
-    std::printf("{\"bench\":\"abas_e_rolagem\",\"tab_switch_ms\":%.1f,\"scroll_grid1_ms\":%.1f,\"scroll_grid2_ms\":%.1f,"
+    std::printf("{\"bench\":\"tabs_and_scrolling\",\"tab_switch_ms\":%.1f,\"scroll_grid1_ms\":%.1f,\"scroll_grid2_ms\":%.1f,"
                 "\"scroll_grid3_ms\":%.1f,\"goal_ms\":50}\n",
-                abas, rolar[0], rolar[1], rolar[2]);
+                tabSwitch, scroll[0], scroll[1], scroll[2]);
     // Page by page, down and right in turn, as a reader pages through Formato 1 and 2: each page the whole grid
     // painted, the header row and column kept in view included.
-    double pagina[2];
+    double page[2];
     for (int i = 0; i < 2; ++i) {
         p.FraRes_SSTab1->setTab(i);
         quelva::VisaoGrade* v = p.FraRes_MSFlexGrid[i];
         v->verticalScrollBar()->setValue(0);
         v->horizontalScrollBar()->setValue(0);
         QApplication::processEvents();
-        int passo = 0;
-        pagina[i] = medianaMs(21, [] {}, [&] {
-            QScrollBar* barra = ++passo % 2 ? v->verticalScrollBar() : v->horizontalScrollBar();
-            barra->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        int step = 0;
+        page[i] = medianaMs(21, [] {}, [&] {
+            QScrollBar* bar = ++step % 2 ? v->verticalScrollBar() : v->horizontalScrollBar();
+            bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
             v->repaint();
         });
     }
-    std::printf("{\"bench\":\"rolagem_por_pagina\",\"page_grid1_ms\":%.1f,\"page_grid2_ms\":%.1f,\"goal_ms\":50}\n",
-                pagina[0], pagina[1]);
+    std::printf("{\"bench\":\"scrolling_by_page\",\"page_grid1_ms\":%.1f,\"page_grid2_ms\":%.1f,\"goal_ms\":50}\n",
+                page[0], page[1]);
     // With the benchmark's own extra grid of the steps above.
-    std::printf("{\"bench\":\"ver_resultado_memoria\",\"peak_rss_mb_at_end\":%.1f}\n", picoMemoriaKb() / 1024.0);
+    std::printf("{\"bench\":\"result_run_memory\",\"peak_rss_mb_at_end\":%.1f}\n", peakMemoryKb() / 1024.0);
     return 0;
 }

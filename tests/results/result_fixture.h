@@ -15,19 +15,19 @@
 
 namespace testing_support {
 
-inline const char* const kTabelasPesquisa[] = {"TK", "TJ", "TM", "TI", "TH", "TA", "TB", "TL99", "TD", "TG", "socioe_char"};
+inline const char* const kSurveyTables[] = {"TK", "TJ", "TM", "TI", "TH", "TA", "TB", "TL99", "TD", "TG", "socioe_char"};
 
-inline std::string pesquisaDeTeste() {
-    const std::string t30(30, 'a'), t31(31, 'b'), t61(61, 'c');
+inline std::string testSurvey() {
+    const std::string title30(30, 'a'), title31(31, 'b'), title61(61, 'c');
     std::string s =
         "CREATE TABLE CD_VAR (NumSeq INTEGER, CodTema INTEGER, CodSubTema INTEGER, CodVariavel TEXT COLLATE JET,"
         " NomeVariavel TEXT COLLATE JET, CodFonte INTEGER, CodNota INTEGER, NomeTabela TEXT COLLATE JET,"
         " [Palavra-Chave] TEXT COLLATE JET, criterio BOOLEAN);"
         "INSERT INTO CD_VAR VALUES (1, 1, 10, 'X1', 'Escolas', 1, 2, 'TA', '', -1),"
         " (2, 1, 10, 'X2', 'Creches', 0, 0, 'TK', '', -1),"
-        " (3, 1, 10, 'T30', '" + t30 + "', 0, 3, 'TB', '', 0),"
-        " (4, 1, 10, 'T31', '" + t31 + "', 9, 0, 'TB', '', 0),"
-        " (5, 1, 10, 'T61', '" + t61 + "', 0, 0, 'TB', '', 0),"
+        " (3, 1, 10, 'T30', '" + title30 + "', 0, 3, 'TB', '', 0),"
+        " (4, 1, 10, 'T31', '" + title31 + "', 9, 0, 'TB', '', 0),"
+        " (5, 1, 10, 'T61', '" + title61 + "', 0, 0, 'TB', '', 0),"
         " (6, 1, 11, 'M1_1003', 'Tem sede', 0, 0, 'TM1', '', 0),"
         " (7, 1, 11, 'M1_1012', 'Reuniões', 0, 0, 'TM1', '', 0),"
         " (8, 1, 11, 'M1_1028', 'Extra', 0, 0, 'TM1', '', 0);"
@@ -52,18 +52,18 @@ inline std::string pesquisaDeTeste() {
         "INSERT INTO municipios VALUES (5, 'Beta'), (12, 'Alfa'), (20, 'Gama'), (30, 'Delta');"
         "CREATE TABLE TABCRI (Cod_Mun INTEGER, cri_X2 INTEGER);"
         "INSERT INTO TABCRI VALUES (5, 50), (12, 120), (20, 200), (30, 300);";
-    for (const char* t : kTabelasPesquisa) {
+    for (const char* t : kSurveyTables) {
         const std::string n = t;
-        std::string colunas = n == "TA" ? ", X1 TEXT" : n == "TK" ? ", X2 TEXT" : n == "TB" ? ", T30 TEXT, T31 TEXT, T61 TEXT" : "";
-        s += "CREATE TABLE " + n + " (Cod_Mun INTEGER PRIMARY KEY" + colunas + ");";
+        std::string columns = n == "TA" ? ", X1 TEXT" : n == "TK" ? ", X2 TEXT" : n == "TB" ? ", T30 TEXT, T31 TEXT, T61 TEXT" : "";
+        s += "CREATE TABLE " + n + " (Cod_Mun INTEGER PRIMARY KEY" + columns + ");";
         for (int c : {5, 12, 20, 30}) {
             if (n == "TD" && c == 30) continue;
             const std::string k = std::to_string(c);
-            std::string valores = n == "TA" ? (c == 20 ? ", NULL" : ", ' x" + k + " '")
+            std::string values = n == "TA" ? (c == 20 ? ", NULL" : ", ' x" + k + " '")
                                   : n == "TK" ? ", '" + std::to_string(c * 10) + "'"
                                   : n == "TB" ? ", 'NR', 'SB', '...'"
                                               : "";
-            s += "INSERT INTO " + n + " VALUES (" + k + valores + ");";
+            s += "INSERT INTO " + n + " VALUES (" + k + values + ");";
         }
     }
     // TM1: the name column of each repetition and the columns of sub-variables 03 and 12.
@@ -73,40 +73,40 @@ inline std::string pesquisaDeTeste() {
         s += ", M1_Nome_" + r + " TEXT, M1_1003_" + r + " TEXT, M1_1012_" + r + " TEXT";
     }
     s += ");";
-    auto linhaM1 = [](int codigo, int repeticoes) {
-        std::string l = "INSERT INTO TM1 VALUES (" + std::to_string(codigo);
+    auto m1Row = [](int code, int repetitions) {
+        std::string l = "INSERT INTO TM1 VALUES (" + std::to_string(code);
         for (int n = 1; n <= 9; ++n) {
             const std::string r = std::to_string(n);
-            if (n <= repeticoes) l += ", 'Conselho " + r + "', 'Sim', '" + r + "'";
+            if (n <= repetitions) l += ", 'Conselho " + r + "', 'Sim', '" + r + "'";
             else l += ", '-', '-', ' - '";
         }
         return l + ");";
     };
-    s += linhaM1(12, 3) + linhaM1(20, 2) + linhaM1(5, 0) + linhaM1(30, 1);
+    s += m1Row(12, 3) + m1Row(20, 2) + m1Row(5, 0) + m1Row(30, 1);
     return s;
 }
 
 // The state of a run over that survey, the variable table loaded and nothing selected.
-struct EstadoTeste {
-    TempDir pasta;
-    std::unique_ptr<quelva::Estado> estado;
+struct ResultState {
+    TempDir folder;
+    std::unique_ptr<quelva::Estado> state;
 
-    EstadoTeste() {
-        makeDatabase(pasta.file("Quelva.mdb"), pesquisaDeTeste());
-        estado = std::make_unique<quelva::Estado>(QString::fromStdString(pasta.path()));
-        quelva::CarregarVetorVariavel(estado->VetorVariavel, estado->banco);
+    ResultState() {
+        makeDatabase(folder.file("Quelva.mdb"), testSurvey());
+        state = std::make_unique<quelva::Estado>(QString::fromStdString(folder.path()));
+        quelva::CarregarVetorVariavel(state->VetorVariavel, state->banco);
     }
 
-    void selecionar(std::initializer_list<const char*> codigos) {
-        for (const char* c : codigos) {
-            bool achou = false;
-            for (auto& v : estado->VetorVariavel)
-                if (v.CodVariavel.toText() == c) v.Selecionada = jet::Value::boolean(achou = true);
-            EXPECT_TRUE(achou) << c;
+    void select(std::initializer_list<const char*> codes) {
+        for (const char* c : codes) {
+            bool found = false;
+            for (auto& v : state->VetorVariavel)
+                if (v.CodVariavel.toText() == c) v.Selecionada = jet::Value::boolean(found = true);
+            EXPECT_TRUE(found) << c;
         }
     }
-    void localidades(std::initializer_list<int> codigos) {
-        for (int c : codigos) estado->VetorLocalidade[static_cast<std::size_t>(c)] = true;
+    void tickLocalities(std::initializer_list<int> codes) {
+        for (int c : codes) state->VetorLocalidade[static_cast<std::size_t>(c)] = true;
     }
 };
 

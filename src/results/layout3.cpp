@@ -2,10 +2,9 @@
 #include <vector>
 
 #include "cell_source.h"
-#include "estado.h"
-#include "formatos.h"
+#include "layouts.h"
 #include "grade.h"
-#include "regras_grade.h"
+#include "grid_rules.h"
 #include "result_rows.h"
 #include "twips.h"
 
@@ -13,35 +12,35 @@ namespace quelva {
 
 namespace {
 
-const char* kMunicipio = "Município: ";
+const char* kLocalityPrefix = "Município: ";
 // Column 1 leaves this much of the grid's width free, for the scroll bar.
-constexpr int kFolgaColuna1 = 400;
+constexpr int kColumn1Margin = 400;
 
 // The record cards, read from the result when asked: for each record a heading row naming the locality,
 // then a row per field (title, value), the M1 fields from the record's cut on left out. Where each card
 // starts and every row's height are worked out once.
 class CardLayout : public CellSource {
 public:
-    CardLayout(std::shared_ptr<const ResultRows> rows, int larguraGrade)
-        : rows_(std::move(rows)), prefixo_(QString::fromUtf8(kMunicipio)), valueColour_(valueColour()) {
+    CardLayout(std::shared_ptr<const ResultRows> rows, int gridWidth)
+        : rows_(std::move(rows)), prefix_(QString::fromUtf8(kLocalityPrefix)), valueColour_(valueColour()) {
         const int F = rows_->fields();
         for (int i = 1; i < F; ++i)
             if (!rows_->isM1(i)) plainFields_.push_back(i);
         starts_.reserve(static_cast<std::size_t>(rows_->records()) + 1);
         starts_.push_back(0);
-        std::vector<int> maiorTexto;
+        std::vector<int> longestText;
         for (int p = 0; p < rows_->records(); ++p) {
-            maiorTexto.push_back(static_cast<int>(prefixo_.size() + rows_->place(p).size()));
+            longestText.push_back(static_cast<int>(prefix_.size() + rows_->place(p).size()));
             for (int k = 0, n = fieldCount(p); k < n; ++k) {
-                const int campo = fieldAt(p, k);
-                maiorTexto.push_back(std::max(static_cast<int>(rows_->title(campo).size()), rows_->length(p, campo)));
+                const int field = fieldAt(p, k);
+                longestText.push_back(std::max(static_cast<int>(rows_->title(field).size()), rows_->length(p, field)));
             }
-            starts_.push_back(static_cast<int>(maiorTexto.size()));
+            starts_.push_back(static_cast<int>(longestText.size()));
         }
-        AjustarAlturaLinhas(maiorTexto);
-        heights_ = std::move(maiorTexto);
-        widths_[0] = arredondar(larguraGrade / 4.0 * 2.5);
-        widths_[1] = larguraGrade - widths_[0] - kFolgaColuna1;
+        AjustarAlturaLinhas(longestText);
+        heights_ = std::move(longestText);
+        widths_[0] = arredondar(gridWidth / 4.0 * 2.5);
+        widths_[1] = gridWidth - widths_[0] - kColumn1Margin;
     }
 
     int rows() const override { return starts_.back(); }
@@ -51,19 +50,19 @@ public:
     bool wordWrap() const override { return true; }
 
     QString text(int row, int column) const override {
-        int registro = 0, campo = 0;
-        locate(row, registro, campo);
-        if (campo == 0) return column == 0 ? prefixo_ + rows_->place(registro) : QString();
-        return column == 0 ? rows_->title(campo) : rows_->value(registro, campo);
+        int record = 0, field = 0;
+        locate(row, record, field);
+        if (field == 0) return column == 0 ? prefix_ + rows_->place(record) : QString();
+        return column == 0 ? rows_->title(field) : rows_->value(record, field);
     }
 
     GridCell cell(int row, int column) const override {
-        int registro = 0, campo = 0;
-        locate(row, registro, campo);
+        int record = 0, field = 0;
+        locate(row, record, field);
         GridCell c;
         c.texto = text(row, column);
         c.alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
-        if (campo == 0) {
+        if (field == 0) {
             c.fundo = localityColour();
         } else if (column == 0) {
             c.fundo = variableColour();
@@ -77,16 +76,16 @@ public:
 private:
     // How many fields record `p`'s card lists: every field before its cut, and the plain ones after it.
     int fieldCount(int p) const {
-        const int corte = rows_->m1CutFrom(p);
-        return corte - 1 + static_cast<int>(plainFields_.end() - plainsFrom(corte));
+        const int cut = rows_->m1CutFrom(p);
+        return cut - 1 + static_cast<int>(plainFields_.end() - plainsFrom(cut));
     }
     // The `k`th field record `p`'s card lists.
     int fieldAt(int p, int k) const {
-        const int corte = rows_->m1CutFrom(p);
-        return k < corte - 1 ? k + 1 : plainsFrom(corte)[k - (corte - 1)];
+        const int cut = rows_->m1CutFrom(p);
+        return k < cut - 1 ? k + 1 : plainsFrom(cut)[k - (cut - 1)];
     }
-    std::vector<int>::const_iterator plainsFrom(int campo) const {
-        return std::lower_bound(plainFields_.begin(), plainFields_.end(), campo);
+    std::vector<int>::const_iterator plainsFrom(int field) const {
+        return std::lower_bound(plainFields_.begin(), plainFields_.end(), field);
     }
     // A row as its record and field; field 0 for the heading.
     void locate(int row, int& record, int& field) const {
@@ -96,7 +95,7 @@ private:
     }
 
     std::shared_ptr<const ResultRows> rows_;
-    QString prefixo_;
+    QString prefix_;
     QColor valueColour_;
     std::vector<int> plainFields_;  // the fields outside the M1 group, in order
     std::vector<int> starts_;       // the heading row of each card, and the row count last
@@ -106,11 +105,9 @@ private:
 
 }  // namespace
 
-void MontarFormato3(const std::shared_ptr<const ResultRows>& resultado, Grade& grade, int larguraGrade) {
-    if (!resultado) return;
-    grade.definirFonte(std::make_shared<const CardLayout>(resultado, larguraGrade));
+void MontarFormato3(const std::shared_ptr<const ResultRows>& result, Grade& grid, int gridWidth) {
+    if (!result) return;
+    grid.definirFonte(std::make_shared<const CardLayout>(result, gridWidth));
 }
-
-void MontarFormato3(Estado& estado, Grade& grade, int larguraGrade) { MontarFormato3(readResult(estado), grade, larguraGrade); }
 
 }  // namespace quelva

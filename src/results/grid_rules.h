@@ -19,6 +19,9 @@ QColor localityColour();  // cells naming a locality
 QColor variableColour();  // cells naming a variable
 QColor valueColour();     // cells holding a value: the system's highlighted-text colour
 
+// A field or variable code of the repeated group M1: its first two characters are "M1" (case counts).
+bool belongsToM1(std::string_view name);
+
 // The title of the result field `nome`: its CD_VAR name, else its CD_SUBVAR name; for the M1 group, the
 // CD_VARM1 name of its first seven characters in capitals, " - Órgão " and its repetition number. A field
 // found in no catalogue table is titled with its own name. Needs the catalogue recordsets open.
@@ -28,10 +31,8 @@ QString TituloColuna(TabelasCD& cd, const std::string& nome);
 std::vector<QString> fieldTitles(TabelasCD& cd, const jet::Recordset& rs);
 
 // The repetition number of an M1 field: the value of the last character of its name.
-int repetitionNumber(const std::string& nome);
+int repetitionNumber(const std::string& name);
 
-// `s` without its leading and trailing blanks (blanks only).
-std::string_view trimmedText(const std::string& s);
 // The length QString gives UTF-8 text `s`, counted without converting it: one unit a character, two for
 // those past U+FFFF.
 int utf16Length(std::string_view s);
@@ -41,14 +42,13 @@ QString cellText(const jet::Value& v);
 
 // Whether an M1 field is the name column of its repetition: its first seven characters, in capitals, are
 // "M1_NOME".
-bool isM1NameColumn(const std::string& nome);
+bool isM1NameColumn(const std::string& name);
 
 // Follows the repetition count K of the M1 group while values are read: the highest repetition that
 // holds anything other than "-" in any row; 1 when none does.
 class RepetitionCount {
 public:
-    void see(const std::string& nome, bool traco);
-    int K() const { return k_; }
+    void see(const std::string& name, bool dash);
     // How many of the group's fields the layout drops: repetitions K+1..9 of QtdM1 fields each.
     int dropped(int QtdM1) const;
 
@@ -57,12 +57,12 @@ private:
 };
 
 // Each row's height from the length of its longest cell text: 2 lines up to 30 characters, then one line per
-// 30 more characters begun, plus one; 240 twips a line. `maiorTexto` holds that length for each row and gets
+// 30 more characters begun, plus one; 240 twips a line. `longestText` holds that length for each row and gets
 // the height in its place.
-void AjustarAlturaLinhas(std::vector<int>& maiorTexto);
-int rowHeightFor(int caracteres);
+void AjustarAlturaLinhas(std::vector<int>& longestText);
+int rowHeightFor(int characters);
 
 // Every value column of Formato 1 and 2 is this wide.
-inline constexpr int kLarguraColunaResultado = 2500;
+inline constexpr int kResultColumnWidth = 2500;
 
 }  // namespace quelva

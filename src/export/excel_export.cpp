@@ -1,0 +1,93 @@
+#include "salvar_excel.h"
+
+#include <QFileInfo>
+#include <exception>
+#include <memory>
+
+#include "banco.h"
+#include "cursor_espera.h"
+#include "csv_sink.h"
+#include "dialogos.h"
+#include "estado.h"
+#include "file_types.h"
+#include "grade.h"
+#include "worksheet.h"
+#include "quelva_limits.h"
+#include "xls_sink.h"
+#include "xlsx_sink.h"
+
+namespace quelva {
+
+namespace {
+
+const char* const kCannotSave = "Este formato não pode ser salvo em Excel.";
+const char* const kRowLimit = "O Excel não suporta mais de 65530 linhas.";
+const char* const kColumnLimit = "O Excel não suporta mais de 255 colunas.";
+const char* const kLimitSeparator = "\n\r\n\r";
+const char* const kSaveTitle = "Salvar como";
+const char* const kReplaceQuestion = "O arquivo %1 já existe.\nDeseja substituí-lo?";
+const char* const kSaveFailed = "Não foi possível salvar o arquivo %1.\n%2";
+
+void warnLimit(const ExportRequest& e, const char* limit) {
+    e.dialogs.mensagem(e.parent, QString::fromUtf8(kCannotSave) + QString::fromUtf8(kLimitSeparator) + QString::fromUtf8(limit),
+                       Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+}
+
+// The message frame shown while the export works, hidden however it ends.
+class MessageShown {
+public:
+    explicit MessageShown(const std::function<void(bool)>& f) : f_(f) { if (f_) f_(true); }
+    ~MessageShown() { if (f_) f_(false); }
+    MessageShown(const MessageShown&) = delete;
+    MessageShown& operator=(const MessageShown&) = delete;
+
+private:
+    const std::function<void(bool)>& f_;
+};
+
+std::unique_ptr<SheetSink> openSink(FileType type, const std::string& file) {
+    switch (type) {
+    case FileType::Xlsx: return std::make_unique<XlsxSink>(file);
+    case FileType::Csv: return std::make_unique<CsvSink>(file);
+    case FileType::Xls: break;
+    }
+    return std::make_unique<XlsSink>(file);
+}
+
+}  // namespace
+
+void SalvarExcel(const ExportRequest& e) {
+    // A grid the .xls cannot hold is offered as .xlsx; the .xls limits are told only when it is still chosen.
+    const bool tooTall = e.grid.linhas() > kMaxExportRows, tooWide = e.grid.colunas() > kMaxExportColumns;
+    const QString folder = QString::fromStdString(e.state.banco.pastaPrograma());
+    const Dialogos::SaveChoice choice = e.dialogs.salvarArquivo(e.parent, QString::fromUtf8(kSaveTitle), folder, saveFilters(),
+                                                                filterOf(tooTall || tooWide ? FileType::Xlsx : FileType::Xls));
+    if (choice.file.isEmpty()) return;
+    const ChosenFile target = resolveChosenFile(choice.file, choice.filter);
+    if (target.type == FileType::Xls && tooTall) return warnLimit(e, kRowLimit);
+    if (target.type == FileType::Xls && tooWide) return warnLimit(e, kColumnLimit);
+    const QString& file = target.path;
+    if (QFileInfo::exists(file) &&
+        e.dialogs.mensagem(e.parent, QString::fromUtf8(kReplaceQuestion).arg(file), Dialogos::Icone::Exclamacao, Dialogos::Botoes::SimNao,
+                           QString(), true) != Dialogos::Resposta::Sim)
+        return;
+
+    QString failure;
+    {
+        MessageShown message(e.showMessage);
+        CursorEspera waitCursor;
+        try {
+            const std::unique_ptr<SheetSink> sheet = openSink(target.type, file.toStdString());
+            const int LinhaPlanilha = PreencherPlanilha(*sheet, e.tab, e.grid, e.state);
+            EscreverNotasPlanilha(*sheet, LinhaPlanilha, e.state);
+            sheet->save();
+        } catch (const std::exception& error) {
+            failure = QString::fromUtf8(error.what());
+        }
+    }
+    if (!failure.isEmpty())
+        e.dialogs.mensagem(e.parent, QString::fromUtf8(kSaveFailed).arg(file, failure), Dialogos::Icone::Critico, Dialogos::Botoes::Ok,
+                           QString());
+}
+
+}  // namespace quelva

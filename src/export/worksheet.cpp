@@ -1,0 +1,120 @@
+#include "worksheet.h"
+
+#include "banco.h"
+#include "cell_number.h"
+#include "estado.h"
+#include "grade.h"
+#include "result_formats.h"
+#include "sheet_sink.h"
+#include "variable_texts.h"
+
+namespace quelva {
+
+namespace {
+
+const char* const kNotesHeading = "Fontes, Notas e Definições:";
+const char* const kConventionsHeading = "Convenções:";
+// The workbook's legend, worded unlike the one on screen.
+const char* const kLegend[] = {
+    "NR  Município não respondeu",
+    "SB  Saneamento básico do município operado pela SABESP",
+    "... Dado não disponível",
+    " -  Fenômeno inexistente",
+};
+const char* const kSqlSources = "Select * From CD_FONTES order by CodFonte";
+const char* const kSqlNotes = "Select * From CD_NOTAS order by CodNota";
+const char* const kSqlDefinitions = "Select * From CD_DEFINICOES order by CodVariavel";
+const char* const kContinuationSheet = "Continuação";
+
+// Formato 1 and 2 are tables whose first row and column name the others; Formato 3 is a list of cards.
+bool hasFrozenHeaders(int tab) { return tab == 0 || tab == 1; }
+
+// The cells that name what the others hold: the first row and column, and in Formato 3 the rest of a
+// locality's heading row, which shares its first cell's colour (`firstColumnFill`). A value cell has a colour of
+// its own.
+bool isHeaderCell(const Grade::Celula& cell, int row, int column, const QColor& firstColumnFill) {
+    return row == 0 || column == 0 || cell.fundo == firstColumnFill;
+}
+
+// The notes' column 1, row by row (counted from 1), carried over to a second worksheet past the first one's
+// last row.
+class NotesColumn {
+public:
+    explicit NotesColumn(SheetSink& sheet) : sheet_(sheet) {}
+    void write(int row, const QString& text) {
+        if (row > sheet_.maxRows()) {
+            if (!continued_) sheet_.startSheet(QString::fromUtf8(kContinuationSheet));
+            continued_ = true;
+            row -= sheet_.maxRows();
+        }
+        sheet_.text(row - 1, 0, text, QColor());
+    }
+    void write(int row, const std::string& text) { write(row, QString::fromStdString(text)); }
+
+private:
+    SheetSink& sheet_;
+    bool continued_ = false;
+};
+
+// The worksheet's name for tab 0, 1 or 2 of the result.
+QString sheetName(int tab) { return QString::fromUtf8(kNomesFormatos[tab]); }
+
+}  // namespace
+
+int PreencherPlanilha(SheetSink& sheet, int tab, const Grade& grid, const Estado& state) {
+    sheet.startSheet(sheetName(tab));
+    GridView view;
+    view.firstRow = 3;
+    view.frozenHeaders = hasFrozenHeaders(tab);
+    for (int j = 0; j < grid.colunas(); ++j) view.columnWidths.push_back(grid.larguraColuna(j));
+    sheet.describeGrid(view);
+
+    sheet.text(0, 0, state.TituloResultado, QColor());
+    sheet.text(1, 0, state.SubTituloResultado, QColor());
+    int LinhaPlanilha = 4;
+    // Each cell is asked of the grid once: a result's grid works it out on demand.
+    Grade::Celula computed;
+    for (int i = 0; i < grid.linhas(); ++i) {
+        QColor firstColumnFill;
+        for (int j = 0; j < grid.colunas(); ++j) {
+            const Grade::Celula& cell = grid.celula(i, j, computed);
+            if (j == 0) firstColumnFill = cell.fundo;
+            const QColor fill = isHeaderCell(cell, i, j, firstColumnFill) ? cell.fundo : QColor();
+            if (const auto number = numberFromCellText(cell.texto))
+                sheet.number(LinhaPlanilha - 1, j, *number, cell.texto, fill);
+            else
+                sheet.text(LinhaPlanilha - 1, j, cell.texto, fill);
+        }
+        ++LinhaPlanilha;
+    }
+    return LinhaPlanilha;
+}
+
+void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, Estado& state) {
+    NotesColumn column(sheet);
+    // A connection of the export's own: the run's catalogue is closed, and the export changes no state.
+    jet::Connection db = state.banco.abrir();
+    jet::Recordset sources = db.openRecordset(kSqlSources);
+    jet::Recordset notes = db.openRecordset(kSqlNotes);
+    jet::Recordset definitions = db.openRecordset(kSqlDefinitions);
+
+    LinhaPlanilha += 1;
+    column.write(LinhaPlanilha, QString::fromUtf8(kNotesHeading));
+    LinhaPlanilha += 2;
+    for (const Variavel& v : state.VetorVariavel) {
+        if (!v.selecionada()) continue;
+        const VariableTexts t = variableTexts(sources, notes, definitions, v);
+        if (!isBlank(t.fonte) || !isBlank(t.nota) || !isBlank(t.definicao)) {
+            column.write(LinhaPlanilha++, kRotuloVariavel + v.NomeVariavel.toText());
+            if (!isBlank(t.fonte)) column.write(LinhaPlanilha++, kRotuloFonte + t.fonte);
+            if (!isBlank(t.nota)) column.write(LinhaPlanilha++, kRotuloNota + t.nota);
+            if (!isBlank(t.definicao)) column.write(LinhaPlanilha++, "Definicao: " + t.definicao);
+        }
+        LinhaPlanilha += 1;
+    }
+    LinhaPlanilha += 2;
+    column.write(LinhaPlanilha, QString::fromUtf8(kConventionsHeading));
+    for (const char* row : kLegend) column.write(++LinhaPlanilha, QString::fromUtf8(row));
+}
+
+}  // namespace quelva

@@ -1,0 +1,186 @@
+#include "painel_resultado.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "dialogos.h"
+#include "error_policy.h"
+#include "estado.h"
+#include "fixed_font.h"
+#include "result_formats.h"
+#include "layouts.h"
+#include "grade.h"
+#include "notes.h"
+#include "result_query.h"
+#include "result_rows.h"
+#include "tabbed_frame.h"
+#include "twips.h"
+#include "wrapping_button.h"
+
+namespace quelva {
+
+namespace {
+
+const char* kSave = "Salvar em Excel";
+const char* kConventions = "Convenções";
+const char* kClose = "&Fechar";
+const char* kPrint = "Imprimir";
+const char* kSelectionTooLarge = "Seleção muito grande !!";
+const char* kSmallerQueries = "Faça consultas menores.";
+// The legend's longest line fits its box at this size.
+constexpr int kConventionsPoints = 8;
+const char* kNoData = "Nenhum dado recuperado/satisfaz o(s) critério(s).";
+
+template <class W>
+W* newNamed(QWidget* parent, const char* name) {
+    W* w = new W(parent);
+    w->setObjectName(QString::fromUtf8(name));
+    return w;
+}
+
+// A text box shows lines apart by a bare line feed; the program writes CR LF.
+QString forTextBox(const QString& s) {
+    QString r = s;
+    return r.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+}  // namespace
+
+PainelResultado::PainelResultado(QGroupBox* frame, Estado& state, ErrorPolicy& policy)
+    : QObject(frame), FraRes(frame), state_(state), policy_(policy) {
+    QStringList tabs;
+    for (const char* a : kNomesFormatos) tabs << QString::fromUtf8(a);
+    FraRes_SSTab1 = new TabbedFrame(tabs, FraRes);
+    FraRes_SSTab1->setObjectName(QStringLiteral("FraRes_SSTab1"));
+    for (int i = 0; i < 3; ++i) {
+        const QString n = QString::number(i + 1);
+        FraRes_LblTituloGrid[i] = new QLabel(FraRes_SSTab1);
+        FraRes_LblTituloGrid[i]->setObjectName("FraRes_LblTituloGrid" + n);
+        FraRes_LblSubTituloGrid[i] = new QLabel(FraRes_SSTab1);
+        FraRes_LblSubTituloGrid[i]->setObjectName("FraRes_LblSubTituloGrid" + n);
+        for (QLabel* l : {FraRes_LblTituloGrid[i], FraRes_LblSubTituloGrid[i]}) {
+            l->setAlignment(Qt::AlignCenter);
+            l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        }
+        grids_[i] = new Grade(this);
+        FraRes_MSFlexGrid[i] = new VisaoGrade(policy_, FraRes_SSTab1);
+        FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
+        FraRes_MSFlexGrid[i]->definirGrade(grids_[i]);
+        // Formato 1 and 2 are read across a title row and down a name column the reader must keep seeing;
+        // Formato 3 repeats its titles on every row.
+        if (i < 2) FraRes_MSFlexGrid[i]->setFrozenHeaders(1, 1);
+    }
+    hideGroups();
+
+    FraRes_TxtNotas = newNamed<QPlainTextEdit>(FraRes, "FraRes_TxtNotas");
+    FraRes_TxtNotas->setReadOnly(true);
+    FraRes_CmdSalvar = newNamed<WrappingButton>(FraRes, "FraRes_CmdSalvar");
+    FraRes_CmdSalvar->setText(QString::fromUtf8(kSave));
+    FraRes_CmdConvencoes = newNamed<QPushButton>(FraRes, "FraRes_CmdConvencoes");
+    FraRes_CmdConvencoes->setText(QString::fromUtf8(kConventions));
+    FraRes_CmdImprimir = newNamed<QPushButton>(FraRes, "FraRes_CmdImprimir");
+    FraRes_CmdImprimir->setText(QString::fromUtf8(kPrint));
+    FraRes_CmdImprimir->hide();
+
+    FraRes_FraConvencoes = newNamed<QGroupBox>(FraRes, "FraRes_FraConvencoes");
+    FraRes_FraConvencoes->setTitle(QString::fromUtf8(kConventions));
+    FraRes_FraConvencoes->setAutoFillBackground(true);
+    FraRes_TxtConvencoes = newNamed<QPlainTextEdit>(FraRes_FraConvencoes, "FraRes_TxtConvencoes");
+    FraRes_TxtConvencoes->setReadOnly(true);
+    FraRes_TxtConvencoes->setLineWrapMode(QPlainTextEdit::NoWrap);
+    FraRes_TxtConvencoes->setFont(fixedPitchFont(kConventionsPoints));
+    FraRes_CmdFechar = newNamed<QPushButton>(FraRes_FraConvencoes, "FraRes_CmdFechar");
+    FraRes_CmdFechar->setText(QString::fromUtf8(kClose));
+    FraRes_FraConvencoes->hide();
+
+    policy_.connect(FraRes_SSTab1, &TabbedFrame::tabClicked, this, [this](int previous) { FraRes_SSTab1_Click(previous); });
+    policy_.connect(FraRes_CmdConvencoes, &QPushButton::clicked, this, [this] { FraRes_CmdConvencoes_Click(); });
+    policy_.connect(FraRes_CmdFechar, &QPushButton::clicked, this, [this] { FraRes_CmdFechar_Click(); });
+    policy_.connect(FraRes_CmdSalvar, &QPushButton::clicked, this, [this] { FraRes_CmdSalvar_Click(); });
+}
+
+bool PainelResultado::run(const std::function<void(bool)>& showMessage) {
+    Dialogos& dialogs = policy_.dialogos();
+    QWidget* window = FraRes->window();
+    clearResult(state_);
+    if (!ValidarSelecao(state_, dialogs, window)) return false;
+    showMessage(true);
+    AbrirTabelasCD(state_.tabelasCD, state_.banco);
+    std::optional<ResultOutcome> outcome = MontarConsulta(state_);
+    if (!outcome) {
+        FecharTabelasCD(state_.tabelasCD);
+        showMessage(false);
+        dialogs.mensagem(window, QString::fromUtf8(kSelectionTooLarge) + "\r\n\r\n" + QString::fromUtf8(kSmallerQueries),
+                          Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+        return false;
+    }
+    commitResult(state_, std::move(*outcome));
+    // One reading of the result for the three layouts, which then answer their cells from it.
+    const std::shared_ptr<const ResultRows> result = readResult(state_);
+    MontarFormato1(result, *grids_[0]);
+    MontarFormato2(result, *grids_[1]);
+    MontarFormato3(result, *grids_[2], pixelsParaTwips(FraRes_MSFlexGrid[2]->width(), FraRes_MSFlexGrid[2]->logicalDpiX()));
+    notes_ = MontarNotas(state_);
+    FraRes_TxtNotas->setPlainText(forTextBox(notes_));
+    FecharTabelasCD(state_.tabelasCD);
+    if (!state_.HaResultado) {
+        showMessage(false);
+        dialogs.mensagem(window, QString::fromUtf8(kNoData), Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+        return false;
+    }
+    showGroup(0, true);
+    showGroup(1, false);
+    showGroup(2, false);
+    FraRes_SSTab1->setTab(0);
+    return true;
+}
+
+void PainelResultado::showGroup(int i, bool visible) {
+    FraRes_LblTituloGrid[i]->setVisible(visible);
+    FraRes_LblSubTituloGrid[i]->setVisible(visible);
+    FraRes_MSFlexGrid[i]->setVisible(visible);
+}
+
+void PainelResultado::hideGroups() {
+    for (int i = 0; i < 3; ++i) showGroup(i, false);
+}
+
+void PainelResultado::FraRes_SSTab1_Click(int) {
+    hideGroups();
+    const int tab = FraRes_SSTab1->Tab();
+    if (tab >= 0 && tab < 3) showGroup(tab, true);
+    for (int i = 0; i < 3; ++i) {
+        FraRes_LblTituloGrid[i]->repaint();
+        FraRes_LblSubTituloGrid[i]->repaint();
+        FraRes_MSFlexGrid[i]->repaint();
+    }
+}
+
+void PainelResultado::FraRes_CmdConvencoes_Click() {
+    FraRes_FraConvencoes->show();
+    FraRes_FraConvencoes->raise();
+}
+
+void PainelResultado::FraRes_CmdFechar_Click() { FraRes_FraConvencoes->hide(); }
+
+void PainelResultado::FraRes_CmdSalvar_Click() {
+    if (save_) save_();
+}
+
+void PainelResultado::PrepararConvencoes() {
+    FraRes_FraConvencoes->hide();
+    FraRes_TxtConvencoes->clear();
+    conventions_ = conventionsText();
+    FraRes_TxtConvencoes->setPlainText(forTextBox(conventions_));
+}
+
+void PainelResultado::setTitles(const QString& title, const QString& subtitle) {
+    for (int i = 0; i < 3; ++i) {
+        FraRes_LblTituloGrid[i]->setText(title);
+        FraRes_LblSubTituloGrid[i]->setText(subtitle);
+    }
+}
+
+}  // namespace quelva

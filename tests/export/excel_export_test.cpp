@@ -1,0 +1,207 @@
+// The result saved as a workbook: the worksheet's layout read back by an independent reader, the number
+// rule, the limits, the dialog's answers, and failures that leave the user's files as they were.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+
+#include "cell_number.h"
+#include "export_fixture.h"
+#include "file_types.h"
+
+namespace {
+
+using namespace export_testing;
+using quelva::Dialogos;
+
+TEST(CellNumber, ThousandsPointsAndTheDecimalCommaMakeANumber) {
+    EXPECT_EQ(quelva::numberFromCellText("1.234"), 1234.0);
+    EXPECT_EQ(quelva::numberFromCellText("1.234,5"), 1234.5);
+    EXPECT_EQ(quelva::numberFromCellText("-12"), -12.0);
+    EXPECT_EQ(quelva::numberFromCellText("+7"), 7.0);
+    EXPECT_EQ(quelva::numberFromCellText("1234567"), 1234567.0);
+    EXPECT_EQ(quelva::numberFromCellText("12.345.678,25"), 12345678.25);
+    EXPECT_EQ(quelva::numberFromCellText("0,5"), 0.5);
+    EXPECT_EQ(quelva::numberFromCellText("123.456.789.012.345.678.901.234"), 123456789012345678901234.0);
+    EXPECT_EQ(quelva::numberFromCellText("007"), 7.0);
+    for (const char* t : {"1.2345", "1.23", "12.34.567", ".123", "1.", "1,", ",5", "1,2,3", "NR", "SB", "...", "-", "", " 12", "12 ",
+                          "1.234.5", "--1", "1e5", "0x1F"})
+        EXPECT_FALSE(quelva::numberFromCellText(t).has_value()) << t;
+}
+
+TEST(SalvarExcel, TheSheetOfEachTabTitlesGridNotesAndLegend) {
+    ExportFixture e;
+    e.select("K002");  // a definition only
+    e.select("I001");  // no source, note or definition
+    e.grid.definirTamanho(2, 3);
+    e.grid.definirTexto(0, 0, "Município");
+    e.grid.definirTexto(0, 1, "Total");
+    e.grid.definirTexto(1, 0, "Anhurapuã");
+    e.grid.definirTexto(1, 1, "1.234");
+    e.grid.definirTexto(1, 2, "NR");
+    for (int tab = 0; tab < 3; ++tab) {
+        const std::string file = e.folder.file("aba" + std::to_string(tab) + ".xls");
+        e.dialogs.escolherArquivo(QString::fromStdString(file));
+        e.save(tab);
+        const auto read = xls_testing::readWithXlrd(file);
+        ASSERT_EQ(read.fault, "");
+        ASSERT_EQ(read.sheets.size(), 1u);
+        EXPECT_EQ(read.sheets[0].name, "Resultado - Formato " + std::to_string(tab + 1));
+        const auto& c = read.sheets[0].cells;
+        EXPECT_EQ(c.at({0, 0}), textCell("Lumbra 1999"));
+        EXPECT_EQ(c.at({1, 0}), textCell("Tarsenal"));
+        EXPECT_EQ(c.count({2, 0}), 0u);
+        EXPECT_EQ(c.at({3, 0}), textCell("Município"));
+        EXPECT_EQ(c.at({4, 1}), ReadCell::ofNumber(1234));
+        EXPECT_EQ(c.at({4, 2}), textCell("NR"));
+        EXPECT_EQ(c.count({3, 2}), 0u);  // an empty cell writes nothing
+        // Grid rows 4-5, then: empty, heading, empty, K002's block and its empty row, I001's empty row, two
+        // more, the legend.
+        EXPECT_EQ(column1(c, 6, 17),
+                  (std::vector<std::string>{"", "Fontes, Notas e Definições:", "",
+                                            "Variável: Total de lei orgânica informatizados",
+                                            "Definicao: Refere-se a \"Total de lei orgânica informatizados\", conforme declarado pela "
+                                            "prefeitura ao questionário de 1999.",
+                                            "", "", "", "", "Convenções:", "NR  Município não respondeu",
+                                            "SB  Saneamento básico do município operado pela SABESP"}));
+        EXPECT_EQ(column1(c, 18, 19), (std::vector<std::string>{"... Dado não disponível", " -  Fenômeno inexistente"}));
+        EXPECT_EQ(c.size(), 2u + 4u + 2u + 2u + 5u);
+    }
+    EXPECT_EQ(e.messageFrames, 3);
+    EXPECT_TRUE(e.dialogs.mensagens().empty());
+    const auto& s = e.dialogs.salvamentos().at(0);
+    EXPECT_EQ(s.filtros, (QStringList{"Pasta de trabalho do Excel 97-2003 (*.xls)", "Pasta de trabalho do Excel (*.xlsx)",
+                                      "Texto separado por ponto e vírgula (*.csv)"}));
+    EXPECT_EQ(s.filtroSelecionado, s.filtros[0]);
+    EXPECT_EQ(s.nomeSugerido.toStdString(), e.folder.path());
+}
+
+TEST(SalvarExcel, WithoutAnyTextTheLegendStandsFourPlusTheSelectedRowsBelowTheHeading) {
+    ExportFixture e;
+    e.select("I001");  // the one variable of the small sample without a source, a note or a definition
+    e.grid.definirTamanho(1, 1);
+    e.grid.definirTexto(0, 0, "x");
+    e.dialogs.escolherArquivo(QString::fromStdString(e.target()));
+    e.save(0);
+    const auto c = xls_testing::readWithXlrd(e.target()).sheets.at(0).cells;
+    const int title = 6;  // grid in row 4, empty row 5
+    EXPECT_EQ(c.at({title - 1, 0}), textCell("Fontes, Notas e Definições:"));
+    EXPECT_EQ(c.at({title + 4 + 1 - 1, 0}), textCell("Convenções:"));
+}
+
+TEST(SalvarExcel, PastTheLimitsTheDialogOffersXlsxAndXlsIsRefusedWithItsMessages) {
+    ExportFixture e;
+    const QString xls = quelva::filterOf(quelva::FileType::Xls), xlsx = quelva::filterOf(quelva::FileType::Xlsx);
+    // Past the rows' limit, .xls typed though .xlsx was offered.
+    e.grid.definirTamanho(65531, 1);
+    e.dialogs.escolherArquivo(QString::fromStdString(e.folder.file("alto.xls")));
+    e.save(0);
+    // .xls chosen in the list for a name typed without an extension.
+    e.grid.definirTamanho(1, 256);
+    e.dialogs.escolherArquivo(QString::fromStdString(e.folder.file("largo")), xls);
+    e.save(1);
+    ASSERT_EQ(e.dialogs.salvamentos().size(), 2u);
+    EXPECT_EQ(e.dialogs.salvamentos()[0].filtroSelecionado, xlsx);
+    EXPECT_EQ(e.dialogs.salvamentos()[1].filtroSelecionado, xlsx);
+    ASSERT_EQ(e.dialogs.mensagens().size(), 2u);
+    EXPECT_EQ(e.dialogs.mensagens()[0].texto.toStdString(),
+              "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 65530 linhas.");
+    EXPECT_EQ(e.dialogs.mensagens()[1].texto.toStdString(),
+              "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 255 colunas.");
+    EXPECT_EQ(e.dialogs.mensagens()[0].icone, Dialogos::Icone::Critico);
+    EXPECT_EQ(e.messageFrames, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // Quelva.mdb alone
+}
+
+TEST(SalvarExcel, TheLargestGridsWithinTheLimitsAreSavedAsXls) {
+    ExportFixture e;
+
+    // 65530 rows of one column, and one row of 255 columns.
+    e.grid.definirTamanho(65530, 1);
+    e.grid.definirTexto(65529, 0, "último");
+    e.grid.definirTexto(0, 0, "1.000");
+    const std::string tall = e.folder.file("alto.xls"), wide = e.folder.file("largo.xls");
+    e.dialogs.escolherArquivo(QString::fromStdString(tall));
+    e.save(0);
+    e.grid.definirTamanho(1, 255);
+    e.grid.definirTexto(0, 254, "fim");
+    e.dialogs.escolherArquivo(QString::fromStdString(wide));
+    e.save(0);
+    auto reads = xls_testing::readWithXlrd({tall, wide});
+    ASSERT_EQ(reads[tall].fault, "");
+    const auto& a = reads[tall].sheets.at(0).cells;
+    EXPECT_EQ(a.at({3, 0}), ReadCell::ofNumber(1000));
+    EXPECT_EQ(a.at({3 + 65529, 0}), textCell("último"));
+    // The notes begin in the last rows of the sheet and go on in a second one, nothing lost.
+    EXPECT_EQ(a.at({65534, 0}), textCell("Fontes, Notas e Definições:"));  // row 65535
+    ASSERT_EQ(reads[tall].sheets.size(), 2u);
+    EXPECT_EQ(reads[tall].sheets[1].name, "Continuação");
+    EXPECT_EQ(reads[tall].sheets[1].cells.at({2, 0}), textCell("Convenções:"));  // row 65539
+    EXPECT_EQ(reads[tall].sheets[1].cells.at({6, 0}), textCell(" -  Fenômeno inexistente"));
+    EXPECT_EQ(reads[wide].sheets.at(0).cells.at({3, 254}), textCell("fim"));
+    EXPECT_TRUE(e.dialogs.mensagens().empty());
+    EXPECT_EQ(e.dialogs.salvamentos().at(1).filtroSelecionado, quelva::filterOf(quelva::FileType::Xls));
+}
+
+TEST(SalvarExcel, CancellingSaysNothingAndWritesNothing) {
+    ExportFixture e;
+    e.grid.definirTamanho(1, 1);
+    e.dialogs.escolherArquivo("");
+    e.save(0);
+    EXPECT_TRUE(e.dialogs.mensagens().empty());
+    EXPECT_EQ(e.messageFrames, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // Quelva.mdb alone
+}
+
+TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
+    ExportFixture e;
+    e.grid.definirTamanho(1, 1);
+    e.grid.definirTexto(0, 0, "novo");
+    testing_support::writeFile(e.target(), "antigo");
+    e.dialogs.escolherArquivo(QString::fromStdString(e.target()));
+    e.dialogs.responder(Dialogos::Resposta::Nao);
+    e.save(0);
+    ASSERT_EQ(e.dialogs.mensagens().size(), 1u);
+    const auto& question = e.dialogs.mensagens()[0];
+    EXPECT_EQ(question.botoes, Dialogos::Botoes::SimNao);
+    EXPECT_TRUE(question.padraoNao);
+    EXPECT_TRUE(question.texto.contains(QString::fromStdString(e.target())));
+    EXPECT_EQ(testing_support::readFile(e.target()), "antigo");
+
+    e.dialogs.escolherArquivo(QString::fromStdString(e.folder.file("resultado")));  // typed without ".xls"
+    e.dialogs.responder(Dialogos::Resposta::Sim);
+    e.save(0);
+    EXPECT_EQ(xls_testing::readWithXlrd(e.target()).sheets.at(0).cells.at({3, 0}), textCell("novo"));
+    EXPECT_FALSE(std::filesystem::exists(e.folder.file("resultado")));
+}
+
+TEST(SalvarExcel, AFailureAfterTheDialogIsReportedAndTheFileThereIsKept) {
+    ExportFixture e;
+    e.select("K002");
+    e.grid.definirTamanho(1, 1);
+    testing_support::writeFile(e.target(), "antigo");
+    // The notes tables cannot be read: the data file is gone.
+    std::filesystem::remove(e.folder.file("Quelva.mdb"));
+    e.dialogs.escolherArquivo(QString::fromStdString(e.target()));
+    e.dialogs.responder(Dialogos::Resposta::Sim);
+    e.save(0);
+    ASSERT_EQ(e.dialogs.mensagens().size(), 2u);
+    const auto& m = e.dialogs.mensagens()[1];
+    EXPECT_EQ(m.icone, Dialogos::Icone::Critico);
+    EXPECT_EQ(m.titulo, "");  // the application's title
+    EXPECT_TRUE(m.texto.contains(QString::fromStdString(e.target())));
+    EXPECT_TRUE(m.texto.contains("Quelva.mdb"));
+    EXPECT_EQ(testing_support::readFile(e.target()), "antigo");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // no temporary left
+    EXPECT_EQ(e.messageFrames, 1);
+
+    // A folder that does not exist.
+    ExportFixture f;
+    f.grid.definirTamanho(1, 1);
+    f.dialogs.escolherArquivo(QString::fromStdString(f.folder.file("nenhuma/pasta/r.xls")));
+    f.save(0);
+    ASSERT_EQ(f.dialogs.mensagens().size(), 1u);
+    EXPECT_TRUE(f.dialogs.mensagens()[0].texto.contains("nenhuma/pasta/r.xls"));
+}
+
+}  // namespace

@@ -1,0 +1,60 @@
+#pragma once
+// The export as the tests drive it: a program folder with a copy of the small sample, its state loaded, a
+// result grid to save and scripted dialogs; and the sheet's column 1 as a reader found it.
+#include <QString>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogos_roteiro.h"
+#include "estado.h"
+#include "fixture.h"
+#include "grade.h"
+#include "salvar_excel.h"
+#include "vetor_variavel.h"
+#include "xls_reading.h"
+
+namespace export_testing {
+
+using testing_support::TempDir;
+using xls_testing::ReadCell;
+
+// A program folder holding a copy of the small sample, its state loaded, and a result grid to save.
+struct ExportFixture {
+    TempDir folder;
+    testing_support::DialogosRoteiro dialogs;
+    std::unique_ptr<quelva::Estado> state;
+    quelva::Grade grid;
+    int messageFrames = 0;
+
+    ExportFixture() {
+        std::filesystem::copy_file(std::string(QUELVA_PEQUENA) + "/Quelva.mdb", folder.file("Quelva.mdb"));
+        state = std::make_unique<quelva::Estado>(QString::fromStdString(folder.path()));
+        quelva::CarregarVetorVariavel(state->VetorVariavel, state->banco);
+        state->TituloResultado = "Lumbra 1999";
+        state->SubTituloResultado = "Tarsenal";
+    }
+    void select(const char* code) {
+        for (auto& v : state->VetorVariavel)
+            if (v.CodVariavel.toText() == code) v.Selecionada = jet::Value::boolean(true);
+    }
+    void save(int tab) {
+        quelva::SalvarExcel({*state, dialogs, nullptr, tab, grid, [this](bool v) { messageFrames += v ? 1 : 0; }});
+    }
+    std::string target() const { return folder.file("resultado.xls"); }
+};
+
+inline ReadCell textCell(const char* t) { return ReadCell::ofText(QString::fromUtf8(t).toStdU16String()); }
+
+// The sheet's column 1 from `from` to `to` (rows from 1), texts only, "" for an empty row.
+inline std::vector<std::string> column1(const xls_testing::Cells& c, int from, int to) {
+    std::vector<std::string> v;
+    for (int r = from; r <= to; ++r) {
+        auto it = c.find({r - 1, 0});
+        v.push_back(it == c.end() ? "" : it->second.value);
+    }
+    return v;
+}
+
+}  // namespace export_testing

@@ -1,0 +1,219 @@
+// The result statement: validation, assembly byte for byte, the length limit, the run on the engine, and what
+// a run leaves in the state.
+#include <gtest/gtest.h>
+
+#include "estado.h"
+#include "grid_rules.h"
+#include "dialogos_roteiro.h"
+#include "result_fixture.h"
+#include "result_query.h"
+#include "result_rows.h"
+
+namespace {
+
+using testing_support::ResultState;
+
+const char* kJoins =
+    " From TK, TJ, TM, TM1, TI, TH, TA, TB, TL99, TD, TG, municipios, TABCRI, socioe_char WHERE (TK.Cod_Mun=5 or "
+    "TK.Cod_Mun=12) and TK.Cod_Mun=TJ.Cod_Mun and TK.Cod_Mun=TM.Cod_Mun and TK.Cod_Mun=TM1.Cod_Mun and "
+    "TK.Cod_Mun=TI.Cod_Mun and TK.Cod_Mun=TH.Cod_Mun and TK.Cod_Mun=TA.Cod_Mun and TK.Cod_Mun=TB.Cod_Mun and "
+    "TK.Cod_Mun=TL99.Cod_Mun and TK.Cod_Mun=TD.Cod_Mun and TK.Cod_Mun=TG.Cod_Mun and TK.Cod_Mun=tabcri.Cod_Mun and "
+    "TK.Cod_Mun=socioe_char.Cod_Mun and TK.Cod_Mun=municipios.COD_AREA_NORVA";
+
+TEST(ValidarSelecao, SaysWhatIsMissing) {
+    ResultState t;
+    testing_support::DialogosRoteiro dialogs;
+    EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
+    t.tickLocalities({0});
+    EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
+    t.state->VetorLocalidade[0] = false;
+    t.select({"M1_1028"});
+    EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
+    ASSERT_EQ(dialogs.mensagens().size(), 3u);
+    EXPECT_EQ(dialogs.mensagens()[0].texto, "Selecionar no mínimo uma Localidade e uma Variável");
+    EXPECT_EQ(dialogs.mensagens()[1].texto, "Selecionar no mínimo uma Variável");
+    EXPECT_EQ(dialogs.mensagens()[2].texto, "Selecionar no mínimo uma Localidade");
+    for (const auto& m : dialogs.mensagens()) {
+        EXPECT_EQ(m.icone, quelva::Dialogos::Icone::Informacao);
+        EXPECT_EQ(m.botoes, quelva::Dialogos::Botoes::Ok);
+        EXPECT_EQ(m.titulo, "");  // the application's title
+    }
+    t.tickLocalities({850});  // the last code counts
+    EXPECT_TRUE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
+    EXPECT_EQ(dialogs.mensagens().size(), 3u);
+}
+
+// The outcome of assembling the current selection; the test stops when it fails.
+quelva::ResultOutcome assembled(const ResultState& t) {
+    std::optional<quelva::ResultOutcome> outcome = quelva::assembleQuery(*t.state);
+    EXPECT_TRUE(outcome);
+    return outcome ? std::move(*outcome) : quelva::ResultOutcome{};
+}
+
+TEST(MontarConsulta, TheStatementByteForByteWithAndWithoutCriteria) {
+    ResultState t;
+    t.tickLocalities({12, 5});
+    t.select({"X2", "X1"});  // table order, not the order of the clicks
+    quelva::ResultOutcome outcome = assembled(t);
+    EXPECT_EQ(outcome.statement.toStdString(), std::string("Select TK.Cod_Mun, TA.X1, TK.X2") + kJoins + " Order By municipios.DESCRICAO");
+    EXPECT_TRUE(outcome.HaResultado);
+    EXPECT_EQ(outcome.QtdM1, 0);
+
+    t.state->ExpressaoCriterio = "   ";
+    EXPECT_EQ(assembled(t).statement.toStdString(),
+              std::string("Select TK.Cod_Mun, TA.X1, TK.X2") + kJoins + " Order By municipios.DESCRICAO");
+    t.state->ExpressaoCriterio = " [tabcri].[cri_X2] > 60 Or [tabcri].[cri_X2] < 0";
+    EXPECT_EQ(assembled(t).statement.toStdString(),
+              std::string("Select TK.Cod_Mun, TA.X1, TK.X2") + kJoins +
+                  " and ( [tabcri].[cri_X2] > 60 Or [tabcri].[cri_X2] < 0) Order By municipios.DESCRICAO");
+}
+
+TEST(MontarConsulta, TheM1BlockAfterTheOrdinaryFields) {
+    ResultState t;
+    t.tickLocalities({5});
+    t.select({"M1_1012", "M1_1003"});
+    quelva::ResultOutcome outcome = assembled(t);
+    const QString& s = outcome.statement;
+    const std::string fields = s.toStdString().substr(0, s.indexOf(" From "));
+    EXPECT_TRUE(fields.starts_with("Select TK.Cod_Mun, TM1.M1_Nome_1, TM1.M1_1003_1, TM1.M1_1012_1, TM1.M1_Nome_2, "
+                                   "TM1.M1_1003_2, TM1.M1_1012_2, TM1.M1_Nome_3, TM1.M1_1003_3"))
+        << fields;
+    EXPECT_EQ(QString::fromStdString(fields).count(", TM1."), 27);
+    EXPECT_TRUE(fields.ends_with(", TM1.M1_Nome_9, TM1.M1_1003_9, TM1.M1_1012_9")) << fields;
+    EXPECT_EQ(outcome.QtdM1, 3);
+    EXPECT_TRUE(outcome.MarcaM1[0] && outcome.MarcaM1[3] && outcome.MarcaM1[12]);
+    EXPECT_FALSE(outcome.MarcaM1[1]);
+
+    // Entry 28 is recorded but has no column; once committed, no later run clears it.
+    t.select({"X1", "M1_1028"});
+    outcome = assembled(t);
+    EXPECT_TRUE(outcome.statement.startsWith("Select TK.Cod_Mun, TA.X1, TM1.M1_Nome_1, TM1.M1_1003_1, TM1.M1_1012_1, TM1.M1_Nome_2"));
+    EXPECT_FALSE(outcome.statement.contains("28"));
+    EXPECT_TRUE(outcome.MarcaM1[28]);
+    EXPECT_EQ(outcome.QtdM1, 3);
+    quelva::commitResult(*t.state, std::move(outcome));
+    for (auto& v : t.state->VetorVariavel) v.Selecionada = jet::Value::boolean(v.CodVariavel.toText() == "X1");
+    outcome = assembled(t);
+    EXPECT_TRUE(outcome.statement.startsWith("Select TK.Cod_Mun, TA.X1 From"));
+    EXPECT_EQ(outcome.QtdM1, 0);
+    EXPECT_FALSE(outcome.MarcaM1[0]);
+    EXPECT_TRUE(outcome.MarcaM1[28]);
+}
+
+TEST(MontarConsulta, AStatementOfTwentyThousandCharactersAndNotOneMore) {
+    ResultState t;
+    t.tickLocalities({5});
+    t.select({"X1"});
+    t.state->ExpressaoCriterio = "1=1";
+    const qsizetype base = assembled(t).statement.size();
+    t.state->ExpressaoCriterio = "1=1" + QString(20000 - base, u' ');
+    EXPECT_EQ(assembled(t).statement.size(), 20000);
+    t.state->ExpressaoCriterio += " ";
+    EXPECT_FALSE(quelva::assembleQuery(*t.state));
+}
+
+TEST(MontarConsulta, ASubVariableNumberPastTheMarksFails) {
+    ResultState t;
+    t.tickLocalities({5});
+    t.state->VetorVariavel[0].CodVariavel = jet::Value::text("M1_1029");
+    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
+    EXPECT_FALSE(quelva::assembleQuery(*t.state));
+    EXPECT_EQ(quelva::subVariableNumber("M1_10AB"), 0);
+    EXPECT_EQ(quelva::subVariableNumber("M1_NOME"), 0);
+    EXPECT_EQ(quelva::subVariableNumber("M1_1007"), 7);
+    EXPECT_FALSE(quelva::belongsToM1("m1_1007"));
+    EXPECT_TRUE(quelva::belongsToM1("M1"));
+    EXPECT_FALSE(quelva::belongsToM1("M"));
+}
+
+TEST(OpenResult, RowsInNameOrderOnlyForLocalitiesInEveryTable) {
+    ResultState t;
+    t.tickLocalities({5, 12, 20, 30});
+    t.select({"X2"});
+    quelva::AbrirTabelasCD(t.state->tabelasCD, t.state->banco);
+    std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(*t.state);
+    ASSERT_TRUE(outcome);
+    jet::Recordset& rs = outcome->rows;
+    ASSERT_EQ(rs.recordCount(), 3);  // Delta has no row in TD
+    EXPECT_TRUE(rs.eof() == false && rs.absolutePosition() == 2);  // left on the last record
+    std::string order;
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext()) order += rs.field("Cod_Mun").toText() + " " + rs.field("X2").toText() + ";";
+    EXPECT_EQ(order, "12 120;5 50;20 200;");
+
+    t.state->ExpressaoCriterio = "[tabcri].[cri_X2] > 100";
+    outcome = quelva::MontarConsulta(*t.state);
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->rows.recordCount(), 2);
+}
+
+TEST(OpenResult, ARefusedStatementGivesNothingAndTellsTheErrorStream) {
+    ResultState t;
+    quelva::AbrirTabelasCD(t.state->tabelasCD, t.state->banco);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(quelva::openResult(*t.state, "Select TK.Cod_Mun, TK.NaoExiste From TK"));
+    const std::string error = testing::internal::GetCapturedStderr();
+    EXPECT_NE(error.find("NaoExiste"), std::string::npos) << error;
+}
+
+// What the state holds of the last result, to compare before and after a run.
+struct LastResult {
+    int records;
+    std::string firstField;
+    bool HaResultado;
+    std::array<bool, quelva::kM1Marks> MarcaM1;
+    int QtdM1;
+    bool operator==(const LastResult&) const = default;
+};
+LastResult lastResult(const quelva::Estado& s) {
+    if (!s.RsResultado.isOpen()) return {-1, std::string(), s.HaResultado, s.MarcaM1, s.QtdM1};
+    return {s.RsResultado.recordCount(), s.RsResultado.fieldCount() > 1 ? s.RsResultado.fieldName(1) : std::string(), s.HaResultado,
+            s.MarcaM1, s.QtdM1};
+}
+
+TEST(CommitResult, OnlyASuccessfulRunReplacesTheLastResult) {
+    ResultState t;
+    t.tickLocalities({5, 12});
+    t.select({"X2", "M1_1003"});
+    quelva::AbrirTabelasCD(t.state->tabelasCD, t.state->banco);
+    std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(*t.state);
+    ASSERT_TRUE(outcome);
+    const LastResult empty = lastResult(*t.state);
+    quelva::commitResult(*t.state, std::move(*outcome));
+    const LastResult first = lastResult(*t.state);
+    EXPECT_NE(first, empty);
+    EXPECT_EQ(first.records, 2);
+    EXPECT_EQ(first.firstField, "X2");
+    EXPECT_TRUE(first.HaResultado);
+    EXPECT_EQ(first.QtdM1, 2);
+
+    // Failures in assembly and in the engine change nothing, though the marks they met differ.
+    t.state->VetorVariavel[0].CodVariavel = jet::Value::text("M1_1029");
+    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
+    EXPECT_FALSE(quelva::MontarConsulta(*t.state));
+    EXPECT_EQ(lastResult(*t.state), first);
+    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(false);
+    t.state->ExpressaoCriterio = "[tabcri].[naoexiste] > 1";
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(quelva::MontarConsulta(*t.state));
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(lastResult(*t.state), first);
+
+    // A run that starts only says there is no result: the rows and marks stay until a run succeeds.
+    quelva::clearResult(*t.state);
+    LastResult cleared = first;
+    cleared.HaResultado = false;
+    EXPECT_EQ(lastResult(*t.state), cleared);
+
+    // A run without rows is committed, and the layouts then find it empty.
+    t.state->ExpressaoCriterio = "1 = 0";
+    outcome = quelva::MontarConsulta(*t.state);
+    ASSERT_TRUE(outcome);
+    quelva::commitResult(*t.state, std::move(*outcome));
+    EXPECT_EQ(t.state->RsResultado.recordCount(), 0);
+    EXPECT_TRUE(t.state->HaResultado);
+    EXPECT_EQ(quelva::readResult(*t.state), nullptr);
+    EXPECT_FALSE(t.state->HaResultado);
+    EXPECT_EQ(t.state->QtdM1, 2);
+}
+
+}  // namespace
