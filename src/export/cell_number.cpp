@@ -9,6 +9,8 @@ std::optional<double> numberFromCellText(const QString& text) {
     // Read by hand rather than by a regular expression: every cell of the largest grids passes here.
     // An optional sign, then either up to three digits followed by groups of "." and three digits, or digits
     // alone; then "," and digits. The digits, the sign and a decimal point go to the C-locale reader.
+    // SubstituirTexto(texto, ".", "") of the worksheet's number rule is this loop's skipping of each ".": a
+    // separate pass over the text would copy every cell twice.
     std::string number;  // what the C-locale reader takes
     const qsizetype length = text.size();
     if (length == 0) return std::nullopt;
