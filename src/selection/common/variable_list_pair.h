@@ -25,9 +25,6 @@ class VariableLists {
 public:
     explicit VariableLists(Estado& state) : state_(state) {}
 
-    // The first position of VetorVariavel whose code, as text, equals `code` exactly; -1 when none.
-    int positionOfCode(const QString& code);
-
     // Sets the name list's check marks from VetorVariavel, with the write-through off meanwhile.
     void Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names);
 
@@ -40,6 +37,8 @@ public:
     bool writingThrough() const;
 
 private:
+    // The first position of VetorVariavel whose code, as text, equals `code` exactly; -1 when none.
+    int positionOfCode(const QString& code);
     void buildIndex();
     Estado& state_;
     QHash<QString, int> positions_;

@@ -72,6 +72,14 @@ QPushButton* newButton(QWidget* parent, const char* name, const char* text) {
     return b;
 }
 
+// A value that may enter the criteria expression: one or more of the digits 0-9 and nothing else.
+bool isCriterionValue(const QString& value) {
+    if (value.isEmpty()) return false;
+    for (QChar c : value)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+    return true;
+}
+
 QComboBox* newList(QWidget* parent, const char* name) {
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
@@ -83,13 +91,6 @@ QComboBox* newList(QWidget* parent, const char* name) {
 int mdl_verifica_numero(int KeyAscii, int /*length*/) {
     if (KeyAscii == kBackspace) return KeyAscii;
     return KeyAscii >= '0' && KeyAscii <= '9' ? KeyAscii : 0;
-}
-
-bool isCriterionValue(const QString& value) {
-    if (value.isEmpty()) return false;
-    for (QChar c : value)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
-    return true;
 }
 
 PainelCriterios::PainelCriterios(QGroupBox* FraCri, Estado& state, ErrorPolicy& policy)

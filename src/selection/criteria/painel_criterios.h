@@ -20,9 +20,6 @@ struct Estado;
 // back as 0 (discarded). The length of the value so far is not used.
 int mdl_verifica_numero(int KeyAscii, int length);
 
-// A value that may enter the criteria expression: one or more of the digits 0-9 and nothing else.
-bool isCriterionValue(const QString& value);
-
 // The Criteria panel: criteria built one at a time from a variable, an operator and a whole number, chained
 // with "E" or "OU", shown in a grid and kept as the condition ExpressaoCriterio that the result run adds to
 // its statement. Criteria are added one by one and cleared all together.

@@ -20,6 +20,9 @@ namespace quelva {
 
 namespace {
 
+// The 26 letters of the panel, in order.
+constexpr const char* kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
 const char* kKeywordsTitle = "Escolha a letra inicial da PALAVRA-CHAVE";
 const char* kNoKeywords = "Não existem palavras-chave para esta letra.";
 const char* kNoVariables = "Não existem variáveis para esta palavras-chave.";

@@ -18,9 +18,6 @@ class VariableLists;
 class VariableListPair;
 struct Estado;
 
-// The 26 letters of the keyword panel, in order.
-inline constexpr const char* kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
-
 // The keywords of one CD_VAR keyword text that begin with `letter`, in order, as the text holds them: pieces
 // between ";" whose first non-blank character, in capitals, is the letter. Empty pieces are skipped.
 QStringList keywordsOfLetter(const QString& keywordText, const QString& letter);
