@@ -12,31 +12,31 @@
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra amostra;
-    quelva::Estado& estado = amostra.estado;
-    quelva::FrmQuelva& janela = amostra.janela;
-    janela.Form_Load();
-    janela.Form_Activate();
-    janela.show();
+    bench::JanelaAmostra sample;
+    quelva::Estado& state = sample.estado;
+    quelva::FrmQuelva& window = sample.janela;
+    window.Form_Load();
+    window.Form_Activate();
+    window.show();
 
-    auto selecionarTudo = [&] {
-        for (auto& v : estado.VetorVariavel) v.Selecionada = jet::Value::boolean(true);
-        for (int c = 1; c <= 679; ++c) estado.VetorLocalidade[static_cast<std::size_t>(c)] = true;
-        janela.MnuVariaveis_Click();  // leave the panel, so that the menu fills it again
+    auto selectEverything = [&] {
+        for (auto& v : state.VetorVariavel) v.Selecionada = jet::Value::boolean(true);
+        for (int c = quelva::kMunicipalityBand.first; c <= quelva::kMunicipalityBand.last; ++c) state.VetorLocalidade[static_cast<std::size_t>(c)] = true;
+        window.MnuVariaveis_Click();  // leave the panel, so that the menu fills it again
         QApplication::processEvents();
     };
-    auto* p = janela.painelSelecoes;
-    const double abrir = bench::medianaMs(11, selecionarTudo, [&] {
-        janela.MnuVerSelecoes_Click();
+    auto* p = window.painelSelecoes;
+    const double open = bench::medianaMs(11, selectEverything, [&] {
+        window.MnuVerSelecoes_Click();
         QApplication::processEvents();
     });
-    std::printf("{\"bench\":\"abrir_ver_selecoes\",\"variables\":%d,\"localities\":%d,\"ms\":%.2f,\"goal_ms\":50}\n",
-                p->FraSel_FraVar_LstNomeVariavel->count(), p->FraSel_Fraloc_Lstlocalidade->count(), abrir);
+    std::printf("{\"bench\":\"open_review\",\"variables\":%d,\"localities\":%d,\"ms\":%.2f,\"goal_ms\":50}\n",
+                p->FraSel_FraVar_LstNomeVariavel->count(), p->FraSel_Fraloc_Lstlocalidade->count(), open);
 
-    const double desmarcar = bench::medianaMs(
-        11, [&] { selecionarTudo(); janela.MnuVerSelecoes_Click(); QApplication::processEvents(); },
+    const double unmarkAll = bench::medianaMs(
+        11, [&] { selectEverything(); window.MnuVerSelecoes_Click(); QApplication::processEvents(); },
         [&] { p->FraSel_Fraloc_Cmddesmarcartodas_Click(); QApplication::processEvents(); });
-    std::printf("{\"bench\":\"desmarcar_localidades_revisao\",\"localities\":%d,\"ms\":%.2f,\"goal_ms\":30}\n",
-                p->FraSel_Fraloc_Lstlocalidade->count(), desmarcar);
+    std::printf("{\"bench\":\"review_unmark_localities\",\"localities\":%d,\"ms\":%.2f,\"goal_ms\":30}\n",
+                p->FraSel_Fraloc_Lstlocalidade->count(), unmarkAll);
     return 0;
 }

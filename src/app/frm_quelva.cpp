@@ -22,7 +22,7 @@
 #include "imagem_esticada.h"
 #include "recursos.h"
 #include "salvar_excel.h"
-#include "lista_variaveis.h"
+#include "variable_list_pair.h"
 #include "painel_criterios.h"
 #include "painel_localidades.h"
 #include "painel_palavras.h"
@@ -59,17 +59,17 @@ QGroupBox* novoPainel(QWidget* pai, const char* nome, const char* titulo) {
 
 FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)> encerrar, QWidget* pai)
     : QMainWindow(pai), estado_(estado), dialogos_(dialogos), politica_(dialogos, std::move(encerrar)),
-      listas_(std::make_unique<ListasVariaveis>(estado)) {
+      variableLists_(std::make_unique<VariableLists>(estado)) {
     setObjectName("FrmQuelva");
     setWindowTitle(QString::fromUtf8(kTituloJanela));
     politica_.setWindow(this);
     criarPaineis();
     paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
-    painelVariaveis = new PainelVariaveis(FraVar, estado_, *listas_, politica_);
-    painelPalavras = new PainelPalavras(FraPal, estado_, *listas_, politica_);
+    painelVariaveis = new PainelVariaveis(FraVar, estado_, *variableLists_, politica_);
+    painelPalavras = new PainelPalavras(FraPal, estado_, *variableLists_, politica_);
     painelLocalidades = new PainelLocalidades(FraLoc, estado_, politica_);
     // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
-    painelSelecoes = new PainelSelecoes(FraSel, estado_, *listas_, politica_,
+    painelSelecoes = new PainelSelecoes(FraSel, estado_, *variableLists_, politica_,
                                         [this] { painelLocalidades->FraLoc_CmdDesmarcarTodas_Click(); });
     painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
     painelResultado = new PainelResultado(FraRes, estado_, politica_);

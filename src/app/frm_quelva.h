@@ -17,7 +17,7 @@ class QTabWidget;
 namespace quelva {
 
 class Dialogos;
-class ListasVariaveis;
+class VariableLists;
 class PainelCriterios;
 class PainelLocalidades;
 class PainelPalavras;
@@ -130,7 +130,7 @@ private:
     Estado& estado_;
     Dialogos& dialogos_;
     ErrorPolicy politica_;
-    std::unique_ptr<ListasVariaveis> listas_;
+    std::unique_ptr<VariableLists> variableLists_;
     std::array<QGroupBox*, kQuantidadePaineis> paineis_{};
     // Panels whose contents exist: every control the layout names in them must be there.
     std::set<std::string> paineisConstruidos_;

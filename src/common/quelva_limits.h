@@ -18,6 +18,13 @@ struct AreaBand {
 inline constexpr AreaBand kRaRgBand{681, 742};
 inline constexpr AreaBand kRaRgSelectionBands[] = {{681, 695}, {701, 742}};
 inline constexpr AreaBand kDradsBand{801, 823};
+// The municipalities among the area codes.
+inline constexpr AreaBand kMunicipalityBand{1, 679};
+// The RA/RG bands of the review panel's consistency check: unlike the selection bands, they include 700.
+inline constexpr AreaBand kRaRgCheckBands[] = {{681, 695}, {700, 742}};
+// The criteria variable list's value: the code in its first this many characters, the name in the next ones.
+inline constexpr int kCriteriaCodeWidth = 20;
+inline constexpr int kCriteriaNameWidth = 300;
 
 // A locality list entry: the name, this many blanks, and the area code written over them from the character
 // position below (counting from 1), in at most this many digits.

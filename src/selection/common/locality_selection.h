@@ -1,0 +1,12 @@
+#pragma once
+
+namespace quelva {
+
+struct Estado;
+
+// The locality selection, VetorLocalidade, belongs to the Localities subsystem: its panel and the review
+// panel change a mark only through this, and the region-group rules clear a family through region_groups.h.
+// A code outside the table changes nothing.
+void setLocalityMark(Estado& state, int code, bool marked);
+
+}  // namespace quelva

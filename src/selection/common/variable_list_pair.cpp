@@ -1,0 +1,155 @@
+#include "variable_list_pair.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "cursor_espera.h"
+#include "error_policy.h"
+#include "estado.h"
+#include "variable_definition.h"
+
+namespace quelva {
+
+const char* const kVariableListTip =
+    "Selecione uma variável e clique com o botão direito do mouse para visualizar a definição da variável.";
+const char* const kMarkAllCaption = "&Marcar todas";
+const char* const kUnmarkAllCaption = "&Desmarcar todas";
+const char* const kShowDefinitionCaption = "&Mostrar definição";
+
+void VariableLists::buildIndex() {
+    // VetorVariavel's codes never change after loading: one pass gives every look-up of the run, the same
+    // answer as scanning positions 0 to 705 in order (the first match wins, empty codes match nothing).
+    for (int p = kMaxVariaveis - 1; p >= 0; --p) {
+        const jet::Value& c = state_.VetorVariavel[static_cast<std::size_t>(p)].CodVariavel;
+        if (c.isNull()) continue;
+        QString text = QString::fromStdString(c.toText());
+        if (!text.isEmpty()) positions_.insert(text, p);
+    }
+    indexed_ = true;
+}
+
+int VariableLists::positionOfCode(const QString& code) {
+    if (!indexed_) buildIndex();
+    return positions_.value(code, -1);
+}
+
+void VariableLists::Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names) {
+    state_.SincronizarMarcas = false;
+    for (int i = 0; i < codes.count(); ++i) {
+        int p = positionOfCode(codes.item(i)->text());
+        if (p < 0 || i >= names.count()) continue;
+        const bool marked = state_.VetorVariavel[static_cast<std::size_t>(p)].selecionada();
+        names.item(i)->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
+    }
+    state_.SincronizarMarcas = true;
+}
+
+void VariableLists::Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names) {
+    const int i = names.currentRow();
+    if (i < 0 || !state_.SincronizarMarcas || i >= codes.count()) return;
+    int p = positionOfCode(codes.item(i)->text());
+    if (p < 0) return;
+    state_.VetorVariavel[static_cast<std::size_t>(p)].Selecionada =
+        jet::Value::boolean(names.item(i)->checkState() == Qt::Checked);
+}
+
+void VariableLists::suspendWriteThrough() { state_.SincronizarMarcas = false; }
+
+bool VariableLists::writingThrough() const { return state_.SincronizarMarcas; }
+
+namespace {
+
+QPushButton* newButton(QWidget* parent, const QString& name, const char* text) {
+    auto* b = new QPushButton(QString::fromUtf8(text), parent);
+    b->setObjectName(name);
+    return b;
+}
+
+}  // namespace
+
+VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Options options, Estado& state, VariableLists& lists,
+                                   ErrorPolicy& policy)
+    : QObject(parent), options_(options), state_(state), lists_(lists), policy_(policy) {
+    codes = new QListWidget(parent);
+    codes->setObjectName(prefix + "LstCodVariavel");
+    codes->hide();
+    names = new QListWidget(parent);
+    names->setObjectName(prefix + "LstNomeVariavel");
+    names->setToolTip(QString::fromUtf8(kVariableListTip));
+    if (options_.hasMarkAll) markAllButton = newButton(parent, prefix + "CmdMarcarTodas", kMarkAllCaption);
+    unmarkAllButton = newButton(parent, prefix + "CmdDesmarcarTodas", kUnmarkAllCaption);
+    definitionButton = newButton(parent, prefix + "CmdMostrarDefinicao", kShowDefinitionCaption);
+
+    recordChanges();
+    if (markAllButton) policy_.connect(markAllButton, &QPushButton::clicked, this, [this] { markAll(); });
+    policy_.connect(unmarkAllButton, &QPushButton::clicked, this, [this] { unmarkAll(); });
+    policy_.connect(definitionButton, &QPushButton::clicked, this, [this] { showDefinition(); });
+    showDefinitionOnRightClick(*names, policy_, [this] { showDefinition(); });
+}
+
+void VariableListPair::recordChanges() {
+    policy_.connect(names, &QListWidget::itemChanged, names, [this](QListWidgetItem* item) {
+        if (!lists_.writingThrough()) return;
+        // A click on a check box makes its entry the current one, whose mark is then recorded.
+        if (names->currentItem() != item) {
+            const QSignalBlocker b(names);
+            names->setCurrentItem(item);
+        }
+        lists_.Ger_AtualizarVetorVariavel(*codes, *names);
+    });
+    policy_.connect(names, &QListWidget::currentRowChanged, names,
+                    [this](int) { lists_.Ger_AtualizarVetorVariavel(*codes, *names); });
+}
+
+void VariableListPair::setEveryMark(bool marked, bool hideMeanwhile) {
+    if (hideMeanwhile) names->hide();
+    const QSignalBlocker noSignals(names);  // each entry is recorded here, once, not again by the signals
+    for (int i = 0; i < names->count(); ++i) {
+        names->setCurrentRow(i);
+        names->item(i)->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
+        lists_.Ger_AtualizarVetorVariavel(*codes, *names);
+    }
+    names->setCurrentRow(-1);
+    if (hideMeanwhile) names->show();
+}
+
+void VariableListPair::markAll() {
+    CursorEspera busy(markAllButton);
+    setEveryMark(true, options_.hideWhileMarking);
+}
+
+void VariableListPair::unmarkAll() {
+    CursorEspera busy(unmarkAllButton);
+    setEveryMark(false, options_.hideWhileUnmarking);
+}
+
+void VariableListPair::showDefinition() {
+    showDefinitionOfCurrentEntry(state_.banco, policy_.dialogos(), definitionButton, *codes, *names);
+}
+
+void VariableListPair::clear(bool writeThroughOff) {
+    if (writeThroughOff) lists_.suspendWriteThrough();
+    codes->clear();
+    names->clear();
+}
+
+void VariableListPair::append(const QString& code, const QString& name) {
+    auto* c = new QListWidgetItem(code);
+    c->setFlags(c->flags() | Qt::ItemIsUserCheckable);
+    c->setCheckState(Qt::Unchecked);
+    codes->addItem(c);
+    auto* n = new QListWidgetItem(name);  // set up before it joins the list, so no change is signalled
+    n->setFlags(n->flags() | Qt::ItemIsUserCheckable);
+    n->setCheckState(Qt::Unchecked);
+    names->addItem(n);
+}
+
+void VariableListPair::finishFilling() {
+    lists_.Ger_AtualizarListaVariavel(*codes, *names);
+    const QSignalBlocker b(names);
+    names->setCurrentRow(-1);
+}
+
+void VariableListPair::refreshMarks() { lists_.Ger_AtualizarListaVariavel(*codes, *names); }
+
+}  // namespace quelva

@@ -1,0 +1,95 @@
+#pragma once
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace quelva {
+
+class ErrorPolicy;
+struct Estado;
+
+// Texts of every panel that lists variables.
+extern const char* const kVariableListTip;
+extern const char* const kMarkAllCaption;
+extern const char* const kUnmarkAllCaption;
+extern const char* const kShowDefinitionCaption;
+
+// The one writer of the variable marks (Selecionada in VetorVariavel) and of the guard SincronizarMarcas, for
+// the pairs of the three panels that list variables. A name list's check marks are a view of the table: set
+// from it with the guard off, and every change written back at once while the guard is on.
+class VariableLists {
+public:
+    explicit VariableLists(Estado& state) : state_(state) {}
+
+    // Sets the name list's check marks from VetorVariavel, with the write-through off meanwhile.
+    void Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names);
+
+    // Writes the current entry's check mark into VetorVariavel (nothing without a current entry, or while
+    // the marks are being set from the table).
+    void Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names);
+
+    // Turns the write-through off until the next Ger_AtualizarListaVariavel, for a refill that ends with it.
+    void suspendWriteThrough();
+    bool writingThrough() const;
+
+private:
+    // The first position of VetorVariavel whose code, as text, equals `code` exactly; -1 when none.
+    int positionOfCode(const QString& code);
+    void buildIndex();
+    Estado& state_;
+    QHash<QString, int> positions_;
+    bool indexed_ = false;
+};
+
+// The variable list pair of a panel as the user sees it: the check-box list of names, the hidden list of codes
+// matched by position, and the buttons "&Marcar todas" (where the panel has it), "&Desmarcar todas" and
+// "&Mostrar definição", with the right mouse button on a name showing its definition. The marks go through
+// the shared VariableLists. Controls are named `prefix` + their own name ("FraVar_" gives
+// FraVar_LstNomeVariavel, FraVar_CmdMarcarTodas, ...).
+class VariableListPair : public QObject {
+    Q_OBJECT
+public:
+    struct Options {
+        bool hasMarkAll = true;        // the review panel has no "&Marcar todas"
+        bool hideWhileMarking = true;  // hide the name list while "&Marcar todas" runs
+        bool hideWhileUnmarking = true;
+    };
+
+    VariableListPair(QWidget* parent, const QString& prefix, Options options, Estado& state, VariableLists& lists,
+                     ErrorPolicy& policy);
+
+    QListWidget* names = nullptr;
+    QListWidget* codes = nullptr;
+    QPushButton* markAllButton = nullptr;  // null without the button
+    QPushButton* unmarkAllButton = nullptr;
+    QPushButton* definitionButton = nullptr;
+
+    void markAll();
+    void unmarkAll();
+    void showDefinition();
+
+    // Filling: empty both lists, append entries, then set the marks from VetorVariavel with no current entry.
+    // `writeThroughOff` keeps every change of a mark from being recorded until the marks are set.
+    void clear(bool writeThroughOff = false);
+    void append(const QString& code, const QString& name);
+    void finishFilling();
+
+    // Re-applies VetorVariavel to the marks (when the panel is opened from the menu).
+    void refreshMarks();
+
+private:
+    // Every listed entry ticked or unticked, each recorded as a click would.
+    void setEveryMark(bool marked, bool hideMeanwhile);
+    void recordChanges();
+
+    Options options_;
+    Estado& state_;
+    VariableLists& lists_;
+    ErrorPolicy& policy_;
+};
+
+}  // namespace quelva

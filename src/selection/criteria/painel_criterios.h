@@ -1,0 +1,72 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <array>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace quelva {
+
+class ErrorPolicy;
+class Grade;
+class VisaoGrade;
+struct Estado;
+
+// The character typed into the criterion value: backspace (8) and the digits pass, any other key code comes
+// back as 0 (discarded). The length of the value so far is not used.
+int mdl_verifica_numero(int KeyAscii, int length);
+
+// The Criteria panel: criteria built one at a time from a variable, an operator and a whole number, chained
+// with "E" or "OU", shown in a grid and kept as the condition ExpressaoCriterio that the result run adds to
+// its statement. Criteria are added one by one and cleared all together.
+class PainelCriterios : public QObject {
+    Q_OBJECT
+public:
+    PainelCriterios(QGroupBox* FraCri, Estado& state, ErrorPolicy& policy);
+
+    // At the first activation of the window only: fills the variable list from the data file and the operator
+    // and connector lists, writes the grid's header and empties ExpressaoCriterio. Throws jet::Error.
+    void prepareControls();
+
+    void AtualizarBotoesCriterio();
+
+    void FraCri_dbcmbvar_Click() { AtualizarBotoesCriterio(); }
+    void FraCri_cmboperador_Click() { AtualizarBotoesCriterio(); }
+    void FraCri_cmbconector_Click() { AtualizarBotoesCriterio(); }
+    void FraCri_txtvalor_Change() { AtualizarBotoesCriterio(); }
+    void FraCri_txtvalor_KeyPress(int& KeyAscii);
+    void FraCri_cmdadicionacri_Click();
+    void FraCri_cmdlimpacri_Click();
+    void FraCri_cmdlimpatodoscri_Click();
+
+    // The chosen entry's value: the code padded or cut to 20 characters, then the name; empty with no choice.
+    QString chosenVariableValue() const;
+
+    QGroupBox* FraCri_FraCriTop = nullptr;
+    std::array<QLabel*, 4> FraCri_LblTit{};
+    QComboBox* FraCri_CmbConector = nullptr;
+    QComboBox* FraCri_DbCmbVar = nullptr;
+    QComboBox* FraCri_CmbOperador = nullptr;
+    QLineEdit* FraCri_TxtValor = nullptr;
+    QPushButton* FraCri_CmdLimpaCri = nullptr;
+    QPushButton* FraCri_CmdAdicionaCri = nullptr;
+    QGroupBox* FraCri_FraCri = nullptr;
+    VisaoGrade* FraCri_GrdCri = nullptr;
+    Grade* criteriaGrid = nullptr;
+    QPushButton* FraCri_CmdLimpaTodosCri = nullptr;
+
+private:
+    void loadVariableList();
+    void writeGridHeader();
+    bool connectorOk() const;
+
+    QGroupBox* frame_;
+    Estado& state_;
+    ErrorPolicy& policy_;
+};
+
+}  // namespace quelva

@@ -1,0 +1,230 @@
+#include "painel_localidades.h"
+
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "area_code.h"
+#include "cursor_espera.h"
+#include "dialogos.h"
+#include "error_policy.h"
+#include "estado.h"
+#include "locality_entry.h"
+#include "locality_selection.h"
+#include "region_groups.h"
+#include "sql_quoting.h"
+#include "variable_list_pair.h"
+#include "windows1252.h"
+
+namespace quelva {
+
+namespace {
+
+const char* const kFindMunicipality = "Digite as primeiras letras do nome do município";
+const char* const kLocalitiesSql = "Select * From CD_AREA Where mun<>0  ORDER by descricao";
+
+// Codes a typed character may have in the search box: control keys and the blank, digits, letters and the
+// accented letters. Everything else (punctuation, and with it Like's wildcards and the quotes) is refused.
+bool searchCharacterAccepted(int code) {
+    return code <= 32 || (code >= 48 && code <= 57) || (code >= 65 && code <= 90) ||
+           (code >= 97 && code <= 122) || (code >= 192 && code <= 251);
+}
+
+// Leading and trailing blanks off, as the search takes its text; other spaces stay.
+QString withoutBlanks(const QString& s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s.at(b) == QLatin1Char(' ')) ++b;
+    while (e > b && s.at(e - 1) == QLatin1Char(' ')) --e;
+    return s.mid(b, e - b);
+}
+
+}  // namespace
+
+PainelLocalidades::PainelLocalidades(QGroupBox* FraLoc, Estado& state, ErrorPolicy& policy)
+    : QObject(FraLoc), frame_(FraLoc), state_(state), policy_(policy) {
+    const QString prompt = QString::fromUtf8(kFindMunicipality);
+    FraLoc_lblprocmun = new QLabel(prompt, frame_);
+    FraLoc_lblprocmun->setObjectName("FraLoc_lblprocmun");
+    FraLoc_txtprocmun = new QLineEdit(frame_);
+    FraLoc_txtprocmun->setObjectName("FraLoc_txtprocmun");
+    FraLoc_txtprocmun->setToolTip(prompt);
+    FraLoc_LstMunSelec = new QListWidget(frame_);
+    FraLoc_LstMunSelec->setObjectName("FraLoc_LstMunSelec");
+    FraLoc_cmdmarcartodas = new QPushButton(QString::fromUtf8(kMarkAllCaption), frame_);
+    FraLoc_cmdmarcartodas->setObjectName("FraLoc_cmdmarcartodas");
+    FraLoc_cmddesmarcartodas = new QPushButton(QString::fromUtf8(kUnmarkAllCaption), frame_);
+    FraLoc_cmddesmarcartodas->setObjectName("FraLoc_cmddesmarcartodas");
+
+    FraLoc_txtprocmun->installEventFilter(this);
+    policy_.connect(FraLoc_cmdmarcartodas, &QPushButton::clicked, this, [this] { FraLoc_CmdMarcarTodas_Click(); });
+    policy_.connect(FraLoc_cmddesmarcartodas, &QPushButton::clicked, this, [this] { FraLoc_CmdDesmarcarTodas_Click(); });
+    policy_.connect(FraLoc_LstMunSelec, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        // A click on a check box makes its entry the current one, whose mark is then recorded.
+        if (FraLoc_LstMunSelec->currentItem() != item) {
+            const QSignalBlocker b(FraLoc_LstMunSelec);
+            FraLoc_LstMunSelec->setCurrentItem(item);
+        }
+        FraLoc_LstMunSelec_Click();
+    });
+}
+
+void PainelLocalidades::FraLoc_CarregarLocalidades() {
+    CursorEspera busy(frame_->window());
+    jet::Connection db = state_.banco.abrir();
+    QListWidget* list = FraLoc_LstMunSelec;
+    list->hide();
+    list->clear();
+    jet::Recordset rs = db.openRecordset(kLocalitiesSql);
+    {
+        const QSignalBlocker noSignals(list);
+        while (!rs.eof()) {
+            const int code = areaCode(rs.field("COD_AREA_NORVA"));
+            const QString name = QString::fromStdString(rs.field("DESCRICAO").toText());
+            list->addItem(newLocalityItem(localityEntryText(name, code), name));
+            rs.moveNext();
+        }
+    }
+    rs.close();
+    db.close();
+    applyMarks();
+    list->setCurrentRow(-1);
+    list->show();
+}
+
+void PainelLocalidades::AtualizarMarcasLocalidades() {
+    if (FraLoc_LstMunSelec->count() == 0) return;
+    applyMarks();
+    FraLoc_LstMunSelec->setCurrentRow(-1);
+}
+
+void PainelLocalidades::applyMarks() {
+    QListWidget* list = FraLoc_LstMunSelec;
+    const QSignalBlocker noSignals(list);
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem* item = list->item(i);
+        const int code = entryCode(i);
+        if (code < 0) continue;
+        const Qt::CheckState mark = state_.VetorLocalidade[static_cast<std::size_t>(code)] ? Qt::Checked : Qt::Unchecked;
+        if (item->checkState() != mark) item->setCheckState(mark);
+    }
+}
+
+int PainelLocalidades::entryCode(int i) const {
+    const int code = codeOfLocalityEntry(entryOfLocalityItem(FraLoc_LstMunSelec->item(i)));
+    return code <= kMaxCodigoArea ? code : -1;  // the list holds none above: its codes were checked on loading
+}
+
+void PainelLocalidades::setMark(int i, bool marked) {
+    const QSignalBlocker noSignals(FraLoc_LstMunSelec);
+    FraLoc_LstMunSelec->item(i)->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
+}
+
+void PainelLocalidades::markEveryEntry(bool marked) {
+    QListWidget* list = FraLoc_LstMunSelec;
+    for (int i = 0; i < list->count(); ++i) {
+        setMark(i, marked);
+        const int code = entryCode(i);
+        if (code >= 0) setLocalityMark(state_, code, marked);
+    }
+    list->setCurrentRow(-1);
+}
+
+void PainelLocalidades::FraLoc_CmdMarcarTodas_Click() {
+    CursorEspera busy(FraLoc_cmdmarcartodas);
+    FraLoc_LstMunSelec->hide();
+    markEveryEntry(true);
+    FraLoc_LstMunSelec->show();
+    FraLoc_LstMunSelec->repaint();
+}
+
+void PainelLocalidades::FraLoc_CmdDesmarcarTodas_Click() {
+    CursorEspera busy(FraLoc_cmddesmarcartodas);
+    markEveryEntry(false);
+    FraLoc_LstMunSelec->repaint();
+}
+
+void PainelLocalidades::FraLoc_txtprocmun_KeyPress(int& KeyAscii) {
+    if (!searchCharacterAccepted(KeyAscii)) KeyAscii = 0;
+}
+
+void PainelLocalidades::FraLoc_txtprocmun_KeyUp() {
+    const QString T = withoutBlanks(FraLoc_txtprocmun->text().toUpper());
+    jet::Recordset& rs = state_.RsBuscaMunicipio;
+    // The typed text matches itself: a quote or one of Like's wildcards pasted into the box neither breaks
+    // the criterion nor widens it.
+    rs.findFirst("desc like '" + likeText(T) + "*'");
+    // Row p of the recordset is entry p of the list: both are the listed localities in name order.
+    int p = rs.noMatch() ? -1 : rs.absolutePosition();
+    if (p >= FraLoc_LstMunSelec->count()) p = -1;
+    FraLoc_LstMunSelec->setCurrentRow(p);
+    if (p >= 0) FraLoc_LstMunSelec->scrollToItem(FraLoc_LstMunSelec->item(p));
+}
+
+void PainelLocalidades::FraLoc_LstMunSelec_Click() {
+    const int i = FraLoc_LstMunSelec->currentRow();
+    if (i < 0) return;
+    QListWidgetItem* item = FraLoc_LstMunSelec->item(i);
+    const int code = entryCode(i);
+    if (code < 0) return;
+    if (item->checkState() != Qt::Checked) setLocalityMark(state_, code, false);
+    else if (regionFamily(code)) tickRegionGroup(i, code);
+    else setLocalityMark(state_, code, true);
+}
+
+void PainelLocalidades::tickRegionGroup(int i, int code) {
+    LocalityMarks& marks = state_.VetorLocalidade;
+    const RegionFamily family = *regionFamily(code);
+    const RegionFamily other = otherFamily(family);
+    const bool switchFamily = familySelected(marks, other);
+    if (switchFamily && policy_.dialogos().mensagem(frame_->window(), switchFamilyQuestion(family), Dialogos::Icone::Exclamacao,
+                                                Dialogos::Botoes::SimNao, switchFamilyTitle(), true) != Dialogos::Resposta::Sim) {
+        setMark(i, false);  // the earlier selection stays, the new tick is withdrawn
+        return;
+    }
+    if (switchFamily) clearFamily(marks, other);
+    setLocalityMark(state_, code, true);
+    // The cancelled family's check boxes are cleared at once: the list never shows a tick that the selection
+    // does not hold.
+    if (switchFamily) applyMarks();
+}
+
+// The search box's key handlers. Only printable characters are filtered: control keys edit the text and
+// never put a character into it.
+bool PainelLocalidades::eventFilter(QObject* target, QEvent* event) {
+    if (target != FraLoc_txtprocmun) return false;
+    if (event->type() == QEvent::KeyPress) {
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        bool discard = false;
+        policy_.run([&] { discard = !typedTextAccepted(text); });
+        return discard || policy_.ended();
+    }
+    if (event->type() == QEvent::InputMethod) {
+        auto* im = static_cast<QInputMethodEvent*>(event);
+        QString accepted;
+        policy_.run([&] {
+            for (char32_t c : im->commitString().toUcs4())
+                if (typedTextAccepted(QString::fromUcs4(&c, 1))) accepted += QString::fromUcs4(&c, 1);
+        });
+        if (accepted != im->commitString()) im->setCommitString(accepted, im->replacementStart(), im->replacementLength());
+        return false;
+    }
+    if (event->type() == QEvent::KeyRelease) policy_.run([&] { FraLoc_txtprocmun_KeyUp(); });
+    return false;
+}
+
+bool PainelLocalidades::typedTextAccepted(const QString& text) {
+    for (char32_t c : text.toUcs4()) {
+        if (!QChar::isPrint(c)) continue;
+        const std::optional<std::uint8_t> code = windows1252::fromUnicode(c);
+        if (!code) return false;  // no code in the Windows Latin-1 page: never typed there
+        int KeyAscii = *code;
+        FraLoc_txtprocmun_KeyPress(KeyAscii);
+        if (KeyAscii == 0) return false;
+    }
+    return true;
+}
+
+}  // namespace quelva

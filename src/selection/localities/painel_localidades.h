@@ -1,0 +1,63 @@
+#pragma once
+#include <QObject>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace quelva {
+
+class ErrorPolicy;
+struct Estado;
+
+// The Localities panel: every locality of the catalogue in one check-box list, a box that finds a
+// municipality by the first letters of its name, and the buttons that mark or unmark every entry. The
+// selection is VetorLocalidade; the list's check marks are a view of it.
+class PainelLocalidades : public QObject {
+    Q_OBJECT
+public:
+    PainelLocalidades(QGroupBox* FraLoc, Estado& state, ErrorPolicy& policy);
+
+    // Fills the list once, at start-up, on a connection of its own. Throws jet::Error.
+    void FraLoc_CarregarLocalidades();
+    // Re-applies VetorLocalidade to the check marks (when the panel is opened from the menu).
+    void AtualizarMarcasLocalidades();
+
+    void FraLoc_CmdMarcarTodas_Click();
+    // Also run by the review panel's "&Desmarcar todas".
+    void FraLoc_CmdDesmarcarTodas_Click();
+    // A typed character, by its Windows Latin-1 code: set to 0 when the search box must not take it.
+    void FraLoc_txtprocmun_KeyPress(int& KeyAscii);
+    // Any key released in the search box: the list moves to the first municipality the text begins.
+    void FraLoc_txtprocmun_KeyUp();
+    // A check box of the list ticked or cleared: the current entry's mark is recorded.
+    void FraLoc_LstMunSelec_Click();
+
+    QLabel* FraLoc_lblprocmun = nullptr;
+    QLineEdit* FraLoc_txtprocmun = nullptr;
+    QListWidget* FraLoc_LstMunSelec = nullptr;
+    QPushButton* FraLoc_cmdmarcartodas = nullptr;
+    QPushButton* FraLoc_cmddesmarcartodas = nullptr;
+
+private:
+    bool eventFilter(QObject* target, QEvent* event) override;
+    // Whether the search box takes a typed text: each of its characters through the KeyPress filter.
+    bool typedTextAccepted(const QString& text);
+    // Every entry's check box from VetorLocalidade, with no click recorded meanwhile.
+    void applyMarks();
+    // The area code entry i holds, read back from its text; -1 outside VetorLocalidade.
+    int entryCode(int i) const;
+    void setMark(int i, bool marked);
+    // Every entry's check box and its code in VetorLocalidade, with no group rule; no current entry after.
+    void markEveryEntry(bool marked);
+    // Part of the click handler for a ticked RA/RG or DRADS entry.
+    void tickRegionGroup(int i, int code);
+
+    QGroupBox* frame_;
+    Estado& state_;
+    ErrorPolicy& policy_;
+};
+
+}  // namespace quelva

@@ -1,0 +1,60 @@
+#pragma once
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QGroupBox;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace quelva {
+
+class ErrorPolicy;
+class VariableLists;
+class VariableListPair;
+struct Estado;
+
+// The review's line for a selected locality: indent and prefix by the kind of the code, the name, 300 blanks,
+// and the code written from character 300. `indent` is the indent of the previous line, which codes outside
+// every band keep; it is updated by the codes that set one.
+QString reviewLineOfLocality(int code, const QString& name, int& indent);
+
+// The review panel "Ver seleções": every selected variable and locality, ticked, to be taken out of the
+// selection by unticking. It owns no selection of its own.
+class PainelSelecoes : public QObject {
+    Q_OBJECT
+public:
+    // `unmarkLocalities` is the Localities panel's "&Desmarcar todas", which this panel's own runs first.
+    PainelSelecoes(QGroupBox* FraSel, Estado& state, VariableLists& lists, ErrorPolicy& policy,
+                   std::function<void()> unmarkLocalities);
+
+    void CarregarVariaveisSelecionadas();
+    // False when the selection mixes both families of region groups: the program has then been ended.
+    bool CarregarLocalidadesSelecionadas();
+
+    void FraSel_Fraloc_Lstlocalidade_Click();
+    void FraSel_Fraloc_Cmddesmarcartodas_Click();
+
+    QGroupBox* FraSel_FraVar = nullptr;
+    QListWidget* FraSel_FraVar_LstNomeVariavel = nullptr;
+    QListWidget* FraSel_FraVar_LstCodVariavel = nullptr;
+    QPushButton* FraSel_FraVar_CmdDesmarcarTodas = nullptr;
+    QPushButton* FraSel_FraVar_CmdMostrarDefinicao = nullptr;
+    QGroupBox* FraSel_Fraloc = nullptr;
+    QListWidget* FraSel_Fraloc_Lstlocalidade = nullptr;
+    QPushButton* FraSel_Fraloc_Cmddesmarcartodas = nullptr;
+
+private:
+    void appendLocality(const QString& line, const QString& name);
+    void recordLocality(QListWidgetItem* item);
+
+    QGroupBox* frame_;
+    Estado& estado_;
+    ErrorPolicy& policy_;
+    std::function<void()> unmarkLocalities_;
+    VariableListPair* pair_ = nullptr;
+    bool filling_ = false;
+};
+
+}  // namespace quelva

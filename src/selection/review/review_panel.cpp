@@ -1,0 +1,161 @@
+#include "painel_selecoes.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "cursor_espera.h"
+#include "dialogos.h"
+#include "error_policy.h"
+#include "estado.h"
+#include "fixed_font.h"
+#include "locality_entry.h"
+#include "locality_selection.h"
+#include "variable_list_pair.h"
+
+namespace quelva {
+
+namespace {
+
+const char* const kVariablesTitle = "Variáveis Selecionadas";
+const char* const kLocalitiesTitle = "Localidades Selecionadas";
+const char* const kMixedFamiliesError = "ERRO DE SELEÇÃO DE LOCALIDADES !!!";
+const char* const kGroupPrefix = "Totais da ";
+
+const char* const kSqlRaRg = "select * from cd_Area where munseqrarg > 0 order by munseqrarg";
+const char* const kSqlDrads = "select * from cd_Area where munseqdrads > 0 order by munseqdrads";
+const char* const kSqlMunicipios = "select * from cd_Area where mun > 0 order by descricao";
+
+bool anySelected(const Estado& e, AreaBand band) {
+    for (int c = band.first; c <= band.last; ++c)
+        if (e.VetorLocalidade[static_cast<std::size_t>(c)]) return true;
+    return false;
+}
+
+// The indent a code sets, or -1 for a code that keeps the previous line's.
+int indentOfCode(int code) {
+    if (kMunicipalityBand.contains(code)) return 9;
+    if (kRaRgSelectionBands[0].contains(code)) return 3;
+    if (kRaRgSelectionBands[1].contains(code)) return 6;
+    if (kDradsBand.contains(code)) return 5;
+    return -1;
+}
+
+}  // namespace
+
+QString reviewLineOfLocality(int code, const QString& name, int& indent) {
+    if (code == 0) return localityEntryText(name, 0);
+    const int own = indentOfCode(code);
+    if (own >= 0) indent = own;
+    const QString prefix = code >= kRaRgBand.first ? QString::fromUtf8(kGroupPrefix) : QString();
+    return localityEntryText(QString(indent, QLatin1Char(' ')) + prefix + name, code);
+}
+
+PainelSelecoes::PainelSelecoes(QGroupBox* FraSel, Estado& state, VariableLists& lists, ErrorPolicy& policy,
+                               std::function<void()> unmarkLocalities)
+    : QObject(FraSel), frame_(FraSel), estado_(state), policy_(policy), unmarkLocalities_(std::move(unmarkLocalities)) {
+    FraSel_FraVar = new QGroupBox(QString::fromUtf8(kVariablesTitle), frame_);
+    FraSel_FraVar->setObjectName("FraSel_FraVar");
+    pair_ = new VariableListPair(FraSel_FraVar, QStringLiteral("FraSel_FraVar_"), {.hasMarkAll = false}, estado_, lists, policy);
+    FraSel_FraVar_LstNomeVariavel = pair_->names;
+    FraSel_FraVar_LstCodVariavel = pair_->codes;
+    FraSel_FraVar_CmdDesmarcarTodas = pair_->unmarkAllButton;
+    FraSel_FraVar_CmdMostrarDefinicao = pair_->definitionButton;
+
+    FraSel_Fraloc = new QGroupBox(QString::fromUtf8(kLocalitiesTitle), frame_);
+    FraSel_Fraloc->setObjectName("FraSel_Fraloc");
+    FraSel_Fraloc_Lstlocalidade = new QListWidget(FraSel_Fraloc);
+    FraSel_Fraloc_Lstlocalidade->setObjectName("FraSel_Fraloc_Lstlocalidade");
+    FraSel_Fraloc_Lstlocalidade->setFont(fixedPitchFont());
+    FraSel_Fraloc_Cmddesmarcartodas = new QPushButton(QString::fromUtf8(kUnmarkAllCaption), FraSel_Fraloc);
+    FraSel_Fraloc_Cmddesmarcartodas->setObjectName("FraSel_Fraloc_Cmddesmarcartodas");
+
+    policy_.connect(FraSel_Fraloc_Lstlocalidade, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        if (filling_) return;
+        // A click on a check box makes its entry the current one, whose mark is then recorded.
+        if (FraSel_Fraloc_Lstlocalidade->currentItem() != item) {
+            const QSignalBlocker b(FraSel_Fraloc_Lstlocalidade);
+            FraSel_Fraloc_Lstlocalidade->setCurrentItem(item);
+        }
+        FraSel_Fraloc_Lstlocalidade_Click();
+    });
+    policy_.connect(FraSel_Fraloc_Lstlocalidade, &QListWidget::currentRowChanged, this, [this] {
+        if (!filling_) FraSel_Fraloc_Lstlocalidade_Click();
+    });
+    policy_.connect(FraSel_Fraloc_Cmddesmarcartodas, &QPushButton::clicked, this, [this] { FraSel_Fraloc_Cmddesmarcartodas_Click(); });
+}
+
+void PainelSelecoes::CarregarVariaveisSelecionadas() {
+    pair_->clear(true);
+    for (const Variavel& v : estado_.VetorVariavel) {
+        if (!v.selecionada()) continue;
+        pair_->append(QString::fromStdString(v.CodVariavel.toText()), QString::fromStdString(v.NomeVariavel.toText()));
+    }
+    // Every entry is selected: Ger_AtualizarListaVariavel ticks them all and writes nothing back.
+    pair_->finishFilling();
+}
+
+bool PainelSelecoes::CarregarLocalidadesSelecionadas() {
+    QListWidget* list = FraSel_Fraloc_Lstlocalidade;
+    filling_ = true;
+    list->clear();
+    list->hide();
+    const bool raRg = anySelected(estado_, kRaRgCheckBands[0]) || anySelected(estado_, kRaRgCheckBands[1]);
+    const bool drads = anySelected(estado_, kDradsBand);
+    if (raRg && drads) {
+        filling_ = false;
+        policy_.dialogos().mensagem(frame_, QString::fromUtf8(kMixedFamiliesError), Dialogos::Icone::Nenhum, Dialogos::Botoes::Ok, QString());
+        policy_.endProgram(1);
+        return false;
+    }
+    estado_.RsArea = estado_.DbSessao.openRecordset(raRg ? kSqlRaRg : drads ? kSqlDrads : kSqlMunicipios);
+    int indent = 0;  // no indent before the first line that sets one
+    if (estado_.VetorLocalidade[0])
+        appendLocality(reviewLineOfLocality(0, estado_.VetorNomeLocalidade[0], indent), estado_.VetorNomeLocalidade[0]);
+    for (jet::Recordset& rs = estado_.RsArea; !rs.eof(); rs.moveNext()) {
+        const std::int64_t code = rs.field("COD_AREA_NORVA").toInteger();
+        if (code < 0 || code > kMaxCodigoArea || !estado_.VetorLocalidade[static_cast<std::size_t>(code)]) continue;
+        const QString& name = estado_.VetorNomeLocalidade[static_cast<std::size_t>(code)];
+        appendLocality(reviewLineOfLocality(static_cast<int>(code), name, indent), name);
+    }
+    estado_.RsArea.moveFirst();
+    list->setCurrentRow(-1);
+    list->show();
+    filling_ = false;
+    return true;
+}
+
+void PainelSelecoes::appendLocality(const QString& line, const QString& name) {
+    QListWidgetItem* item = newLocalityItem(line, name);
+    item->setCheckState(Qt::Checked);
+    FraSel_Fraloc_Lstlocalidade->addItem(item);
+}
+
+void PainelSelecoes::FraSel_Fraloc_Lstlocalidade_Click() {
+    QListWidgetItem* item = FraSel_Fraloc_Lstlocalidade->currentItem();
+    if (!item) return;
+    recordLocality(item);
+}
+
+void PainelSelecoes::recordLocality(QListWidgetItem* item) {
+    setLocalityMark(estado_, codeOfLocalityEntry(entryOfLocalityItem(item)), item->checkState() == Qt::Checked);
+}
+
+void PainelSelecoes::FraSel_Fraloc_Cmddesmarcartodas_Click() {
+    unmarkLocalities_();
+    CursorEspera busy(frame_->window());
+    QListWidget* list = FraSel_Fraloc_Lstlocalidade;
+    {
+        const QSignalBlocker noSignals(list);
+        for (int i = 0; i < list->count(); ++i) {
+            QListWidgetItem* item = list->item(i);
+            item->setCheckState(Qt::Unchecked);
+            recordLocality(item);
+        }
+        list->setCurrentRow(-1);
+    }
+    list->viewport()->update();
+}
+
+}  // namespace quelva

@@ -1,0 +1,77 @@
+#include "painel_variaveis.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "arvore_temas.h"
+#include "cursor_espera.h"
+#include "error_policy.h"
+#include "estado.h"
+#include "variable_list_pair.h"
+
+namespace quelva {
+
+namespace {
+
+const char* const kThemeTreeSql[] = {
+    "Select V.NumSeq, V.CodTema, T.NomeTema, V.CodSubTema, S.NomeSubTema ",
+    "From CD_VAR V, CD_TEMA T, CD_SUBTEMA S ",
+    "Where V.CodTema = T.CodTema And ",
+    "V.CodSubTema = S.CodSubTema ",
+    "Order By V.NumSeq",
+};
+
+}  // namespace
+
+PainelVariaveis::PainelVariaveis(QGroupBox* FraVar, Estado& state, VariableLists& lists, ErrorPolicy& policy)
+    : QObject(FraVar), frame_(FraVar), state_(state) {
+    const char* captions[2] = {"Temas", "Variáveis"};
+    for (int i = 0; i < 2; ++i) {
+        FraVar_LblTitulo[i] = new QLabel(QString::fromUtf8(captions[i]), frame_);
+        FraVar_LblTitulo[i]->setObjectName(QStringLiteral("FraVar_LblTitulo(%1)").arg(i));
+    }
+    FraVar_TrwTemas = new ArvoreTemas(frame_);
+    FraVar_TrwTemas->setObjectName("FraVar_TrwTemas");
+    pair_ = new VariableListPair(frame_, QStringLiteral("FraVar_"), {}, state_, lists, policy);
+    FraVar_LstNomeVariavel = pair_->names;
+    FraVar_LstCodVariavel = pair_->codes;
+    FraVar_CmdMarcarTodas = pair_->markAllButton;
+    FraVar_CmdDesmarcarTodas = pair_->unmarkAllButton;
+    FraVar_CmdMostrarDefinicao = pair_->definitionButton;
+
+    policy.connect(FraVar_TrwTemas, &QTreeWidget::itemClicked, this, [this] { FraVar_TrwTemas_Click(); });
+    policy.connect(FraVar_TrwTemas, &ArvoreTemas::keyReleased, this, [this] { FraVar_TrwTemas_Click(); });
+}
+
+void PainelVariaveis::CarregarArvoreTemas() {
+    jet::Connection db = state_.banco.abrir();
+    std::string sql;
+    for (const char* part : kThemeTreeSql) sql += part;
+    jet::Recordset rs = db.openRecordset(sql);
+    FraVar_TrwTemas->build(rs);
+    rs.close();
+}
+
+void PainelVariaveis::FraVar_TrwTemas_Click() {
+    if (FraVar_TrwTemas->selectedIndex() < 0) return;  // an empty tree: nothing is selected
+    CursorEspera busy(FraVar_TrwTemas);
+    FraVar_LstNomeVariavel->hide();
+    pair_->clear();
+    state_.NoDestacadoVar = FraVar_TrwTemas->highlightSelected(state_.NoDestacadoVar);
+    const QString key = FraVar_TrwTemas->chave(FraVar_TrwTemas->currentItem());
+    if (key.startsWith(QLatin1String("ST"))) {
+        const std::string subtheme = key.mid(2).toStdString();
+        for (const Variavel& v : state_.VetorVariavel) {
+            if (v.CodSubTema.isNull() || v.CodSubTema.toText() != subtheme) continue;
+            pair_->append(QString::fromStdString(v.CodVariavel.toText()), QString::fromStdString(v.NomeVariavel.toText()));
+        }
+        pair_->finishFilling();
+    }
+    FraVar_LstNomeVariavel->show();
+}
+
+void PainelVariaveis::atualizarMarcas() { pair_->refreshMarks(); }
+
+}  // namespace quelva

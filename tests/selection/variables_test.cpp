@@ -1,0 +1,165 @@
+// The Variables panel and the list mechanism it shares, through the real widgets on the small sample.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
+
+#include "arvore_temas.h"
+#include "janela_teste.h"
+#include "painel_palavras.h"
+#include "painel_variaveis.h"
+
+namespace {
+
+using testing_support::JanelaTeste;
+using testing_support::textos;
+
+class Variables : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(t.iniciar());
+        t.janela->MnuVariaveis->trigger();
+        p = t.janela->painelVariaveis;
+    }
+    void clickNode(const QString& key) { ASSERT_TRUE(testing_support::clicarNo(p->FraVar_TrwTemas, key)) << key.toStdString(); }
+    bool selected(const char* code) {
+        for (const auto& v : t.estado->VetorVariavel)
+            if (v.CodVariavel.toText() == code) return v.selecionada();
+        ADD_FAILURE() << "no variable " << code;
+        return false;
+    }
+    // Ticks or unticks entry `i` with the keyboard: it becomes the current entry, the space bar toggles it.
+    void toggle(QListWidget* list, int i) {
+        list->setCurrentRow(i);
+        QTest::keyClick(list, Qt::Key_Space);
+    }
+    JanelaTeste t;
+    quelva::PainelVariaveis* p = nullptr;
+};
+
+TEST_F(Variables, TreeOfThemesAndSubthemesInNumSeqOrder) {
+    auto* tree = p->FraVar_TrwTemas;
+    ASSERT_EQ(tree->topLevelItemCount(), 3);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "Administração Municipal");
+    EXPECT_EQ(tree->topLevelItem(1)->text(0), "Saneamento e Meio Ambiente");
+    EXPECT_EQ(tree->topLevelItem(2)->text(0), "Tecnologia da Informação e Comunicação");
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 3);
+    EXPECT_EQ(tree->chave(tree->no(1)), "T2");
+    EXPECT_EQ(tree->chave(tree->no(2)), "ST1");
+    EXPECT_EQ(tree->chave(tree->no(5)), "T5");
+    EXPECT_EQ(tree->quantidade(), 10);
+    EXPECT_FALSE(p->FraVar_LstCodVariavel->isVisibleTo(t.janela.get()));
+}
+
+TEST_F(Variables, SubthemeClickListsItsVariablesThemeClickEmptiesTheLists) {
+    clickNode("ST2");
+    EXPECT_EQ(textos(p->FraVar_LstCodVariavel), QStringList({"M003", "I001", "I002", "I003", "H001", "H002", "H003"}));
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->count(), 7);
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->text(), "Número de cadastro imobiliário em 1998");
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->currentRow(), -1);
+    EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.janela.get()));
+    EXPECT_TRUE(p->FraVar_TrwTemas->no(3)->font(0).bold());
+    EXPECT_EQ(t.estado->NoDestacadoVar, 3);
+
+    clickNode("T2");
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->count(), 0);
+    EXPECT_EQ(p->FraVar_LstCodVariavel->count(), 0);
+    EXPECT_TRUE(p->FraVar_TrwTemas->no(1)->font(0).bold());
+    EXPECT_FALSE(p->FraVar_TrwTemas->no(3)->font(0).bold());
+    clickNode("ST1");
+    EXPECT_FALSE(p->FraVar_TrwTemas->no(1)->font(0).bold());
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->count(), 8);
+}
+
+TEST_F(Variables, TicksAreWrittenThroughAtOnce) {
+    clickNode("ST2");
+    toggle(p->FraVar_LstNomeVariavel, 1);
+    EXPECT_TRUE(selected("I001"));
+    EXPECT_FALSE(selected("M003"));
+    toggle(p->FraVar_LstNomeVariavel, 1);
+    EXPECT_FALSE(selected("I001"));
+    toggle(p->FraVar_LstNomeVariavel, 6);
+    clickNode("ST1");
+    clickNode("ST2");  // the list is refilled from the table
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->item(6)->checkState(), Qt::Checked);
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->item(1)->checkState(), Qt::Unchecked);
+}
+
+TEST_F(Variables, AMouseClickOnACheckBoxTicksAndRecordsIt) {
+    t.janela->show();
+    clickNode("ST2");
+    QListWidget* list = p->FraVar_LstNomeVariavel;
+    QStyleOptionViewItem option;
+    option.initFrom(list);
+    option.rect = list->visualItemRect(list->item(2));
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box = list->style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+    EXPECT_EQ(list->item(2)->checkState(), Qt::Checked);
+    EXPECT_EQ(list->currentRow(), 2);
+    EXPECT_TRUE(selected("I002"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, box.center());
+    EXPECT_FALSE(selected("I002"));
+}
+
+TEST_F(Variables, MarkAndUnmarkAllTouchOnlyTheListedVariables) {
+    clickNode("ST1");
+    toggle(p->FraVar_LstNomeVariavel, 0);  // K001, in another subtheme than the next list
+    clickNode("ST2");
+    QTest::mouseClick(p->FraVar_CmdMarcarTodas, Qt::LeftButton);
+    for (const char* c : {"M003", "I001", "I002", "I003", "H001", "H002", "H003"}) EXPECT_TRUE(selected(c)) << c;
+    EXPECT_TRUE(selected("K001"));
+    EXPECT_FALSE(selected("K002"));
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->currentRow(), -1);
+    EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.janela.get()));
+    int selectedCount = 0;
+    for (const auto& v : t.estado->VetorVariavel) selectedCount += v.selecionada();
+    EXPECT_EQ(selectedCount, 8);
+
+    QTest::mouseClick(p->FraVar_CmdDesmarcarTodas, Qt::LeftButton);
+    for (const char* c : {"M003", "I001", "H003"}) EXPECT_FALSE(selected(c)) << c;
+    EXPECT_TRUE(selected("K001"));
+    for (int i = 0; i < p->FraVar_LstNomeVariavel->count(); ++i)
+        EXPECT_EQ(p->FraVar_LstNomeVariavel->item(i)->checkState(), Qt::Unchecked);
+}
+
+TEST_F(Variables, MarkAllOnAnEmptyListChangesNothing) {
+    QTest::mouseClick(p->FraVar_CmdMarcarTodas, Qt::LeftButton);  // before any subtheme click
+    clickNode("T5");
+    QTest::mouseClick(p->FraVar_CmdMarcarTodas, Qt::LeftButton);
+    QTest::mouseClick(p->FraVar_CmdDesmarcarTodas, Qt::LeftButton);
+    for (const auto& v : t.estado->VetorVariavel) EXPECT_FALSE(v.selecionada());
+}
+
+TEST_F(Variables, ArrowKeysInTheTreeRefillTheList) {
+    p->FraVar_TrwTemas->no(1)->setExpanded(true);  // the user opened the first theme
+    clickNode("ST1");
+    p->FraVar_TrwTemas->setFocus();
+    QTest::keyClick(p->FraVar_TrwTemas, Qt::Key_Down);
+    EXPECT_EQ(p->FraVar_TrwTemas->chave(p->FraVar_TrwTemas->currentItem()), "ST2");
+    EXPECT_EQ(p->FraVar_LstCodVariavel->item(0)->text(), "M003");
+    EXPECT_EQ(t.estado->NoDestacadoVar, 3);
+    QTest::keyClick(p->FraVar_TrwTemas, Qt::Key_Up);
+    EXPECT_EQ(p->FraVar_LstCodVariavel->item(0)->text(), "K001");
+}
+
+TEST_F(Variables, ReopeningFromTheMenuShowsMarksChangedElsewhere) {
+    clickNode("ST2");
+    toggle(p->FraVar_LstNomeVariavel, 0);
+    t.janela->MnuVariaveis->trigger();  // already shown: nothing happens
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Checked);
+    t.janela->MnuCriterios->trigger();
+    // Another panel unticks it in the table.
+    for (auto& v : t.estado->VetorVariavel)
+        if (v.CodVariavel.toText() == "M003") v.Selecionada = jet::Value::boolean(false);
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Checked);
+    t.janela->MnuVariaveis->trigger();
+    EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Unchecked);
+    EXPECT_FALSE(selected("M003"));
+    EXPECT_EQ(t.estado->NoDestacadoVar, 3);  // the tree and the bold node stay
+}
+
+}  // namespace
