@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "blanks.h"
 #include "button_text_fit.h"
 #include "dialogos.h"
 #include "error_policy.h"
@@ -56,14 +57,6 @@ constexpr int kBackspace = 8;
 // The panel's controls are sized for the small sans face of the form's design.
 const char* const kFontFamily = "MS Sans Serif";
 constexpr int kFontSize = 8;
-
-// Blanks off both ends, and nothing else (tabs and line breaks are text).
-QString trimBlanks(const QString& s) {
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && s.at(begin) == QLatin1Char(' ')) ++begin;
-    while (end > begin && s.at(end - 1) == QLatin1Char(' ')) --end;
-    return s.mid(begin, end - begin);
-}
 
 QPushButton* newButton(QWidget* parent, const char* name, const char* text) {
     auto* b = new QPushButton(QString::fromUtf8(text), parent);

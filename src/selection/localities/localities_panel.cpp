@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "area_code.h"
+#include "blanks.h"
 #include "cursor_espera.h"
 #include "dialogos.h"
 #include "error_policy.h"
@@ -31,14 +32,6 @@ const char* const kLocalitiesSql = "Select * From CD_AREA Where mun<>0  ORDER by
 bool searchCharacterAccepted(int code) {
     return code <= 32 || (code >= 48 && code <= 57) || (code >= 65 && code <= 90) ||
            (code >= 97 && code <= 122) || (code >= 192 && code <= 251);
-}
-
-// Leading and trailing blanks off, as the search takes its text; other spaces stay.
-QString withoutBlanks(const QString& s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s.at(b) == QLatin1Char(' ')) ++b;
-    while (e > b && s.at(e - 1) == QLatin1Char(' ')) --e;
-    return s.mid(b, e - b);
 }
 
 }  // namespace
@@ -151,7 +144,7 @@ void PainelLocalidades::FraLoc_txtprocmun_KeyPress(int& KeyAscii) {
 }
 
 void PainelLocalidades::FraLoc_txtprocmun_KeyUp() {
-    const QString T = withoutBlanks(FraLoc_txtprocmun->text().toUpper());
+    const QString T = trimBlanks(FraLoc_txtprocmun->text().toUpper());
     jet::Recordset& rs = state_.RsBuscaMunicipio;
     // The typed text matches itself: a quote or one of Like's wildcards pasted into the box neither breaks
     // the criterion nor widens it.
