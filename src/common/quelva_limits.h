@@ -8,22 +8,25 @@ namespace quelva {
 // Area codes run from 0 (the state total) to this code.
 inline constexpr int kMaxCodigoArea = 850;
 
-// A band of area codes, both ends included.
+// A band of panelArea codes, both ends included.
 struct AreaBand {
     int first, last;
     constexpr bool contains(int code) const { return code >= first && code <= last; }
 };
-// The region groups among the area codes. An entry ticked in the RA/RG band is an RA/RG group, but only the
+// The region groups among the panelArea codes. An entry ticked in the RA/RG band is an RA/RG group, but only the
 // two RA/RG selection bands are examined, and cleared, as "the RA/RG selection": 696-700 stay out of it.
 inline constexpr AreaBand kRaRgBand{681, 742};
 inline constexpr AreaBand kRaRgSelectionBands[] = {{681, 695}, {701, 742}};
 inline constexpr AreaBand kDradsBand{801, 823};
 
-// A locality list entry: the name, this many blanks, and the area code written over them from the character
+// A locality list entry: the name, this many blanks, and the panelArea code written over them from the character
 // position below (counting from 1), in at most this many digits.
 inline constexpr int kLocalityEntryBlanks = 300;
 inline constexpr int kLocalityCodePosition = 300;
 inline constexpr int kLocalityCodeDigits = 3;
+// The area code of the state total, and the band of the municipalities.
+inline constexpr int kStateTotalCode = 0;
+inline constexpr AreaBand kMunicipalityBand{1, 679};
 // Rows of the variable table; CD_VAR may hold no more.
 inline constexpr int kMaxVariaveis = 706;
 // Marks of the repeated group M1: sub-variables 1..27 and entry 28 at indexes 1..28, index 0 unused.

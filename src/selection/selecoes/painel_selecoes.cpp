@@ -115,7 +115,7 @@ bool PainelSelecoes::CarregarLocalidadesSelecionadas() {
         politica_.endProgram(1);
         return false;
     }
-    estado_.RsArea = estado_.DbSessao.openRecordset(raRg ? kSqlRaRg : drads ? kSqlDrads : kSqlMunicipios);
+    reopenAreaRecordset(estado_, raRg ? kSqlRaRg : drads ? kSqlDrads : kSqlMunicipios);
     int recuo = 0;  // no indent before the first line that sets one
     if (estado_.VetorLocalidade[0])
         acrescentarLocalidade(LinhaLocalidadeSelecionada(0, estado_.VetorNomeLocalidade[0], recuo), estado_.VetorNomeLocalidade[0]);
