@@ -17,8 +17,6 @@ struct Sizes {
     int rgGroups = 0;              // codes from 701 on (at most 42)
     int dradsGroups = 0;           // codes from 801 on (at most 23)
     std::vector<std::string> tablesWithMissingRow;  // one municipality lacks its row in each of them
-
-    int totalVariables() const { return ordinaryVariables + static_cast<int>(repeatedNumbers.size()); }
 };
 
 Sizes fullSizes();
