@@ -12,9 +12,9 @@ class FrmQuelva;
 // message and status 1, with no window drawn; a wrong command line ends with status 2.
 int executarQuelva(int argc, char** argv);
 
-// The same over the survey in `pasta`, with the messages through `dialogos`. `aoMostrar` runs once the
+// The same over the survey in `pasta`, with the messages through `dialogos`. `onShown` runs once the
 // window is shown (the screenshot tool and the tests use it). Numbers in the C library's conversions are
 // read and written in the C locale whatever the user's.
-int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& aoMostrar = {});
+int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& onShown = {});
 
 }  // namespace quelva

@@ -10,7 +10,6 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "area_code.h"
 #include "dialogos.h"
 #include "error.h"
 #include "error_policy.h"
@@ -36,21 +35,16 @@ namespace quelva {
 
 namespace {
 
-const char* kTituloJanela = "Tarsenal";
-const char* kTextoMensagem = "Processando. Aguarde ...";
-const char* kCaptionMensagem = "Mensagem";
-const char* kTituloResultado = "Lumbra 1999";
-const char* kSubTituloResultado = "Tarsenal";
-const char* kTotalEstado = "Totais para o Estado de São Paulo";
-const char* kSqlBuscaMunicipio = "Select * From nomemun order by [desc]";
-const char* kSqlArea = "Select * From CD_Area";
+const char* kWindowTitle = "Tarsenal";
+const char* kMessageText = "Processando. Aguarde ...";
+const char* kMessageCaption = "Mensagem";
 
 // Colours written as the program's &HBBGGRR values.
-QColor corVB(unsigned valor) { return QColor(valor & 0xFF, (valor >> 8) & 0xFF, (valor >> 16) & 0xFF); }
+QColor vbColor(unsigned value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 
-QGroupBox* novoPainel(QWidget* pai, const char* nome, const char* titulo) {
-    auto* g = new QGroupBox(QString::fromUtf8(titulo), pai);
-    g->setObjectName(nome);
+QGroupBox* newPanel(QWidget* pai, const char* name, const char* title) {
+    auto* g = new QGroupBox(QString::fromUtf8(title), pai);
+    g->setObjectName(name);
     g->hide();
     return g;
 }
@@ -61,9 +55,9 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     : QMainWindow(pai), estado_(estado), dialogos_(dialogos), politica_(dialogos, std::move(encerrar)),
       variableLists_(std::make_unique<VariableLists>(estado)) {
     setObjectName("FrmQuelva");
-    setWindowTitle(QString::fromUtf8(kTituloJanela));
+    setWindowTitle(QString::fromUtf8(kWindowTitle));
     politica_.setWindow(this);
-    criarPaineis();
+    createPanels();
     paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
     painelVariaveis = new PainelVariaveis(FraVar, estado_, *variableLists_, politica_);
     painelPalavras = new PainelPalavras(FraPal, estado_, *variableLists_, politica_);
@@ -74,70 +68,70 @@ FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)
     painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
     painelResultado = new PainelResultado(FraRes, estado_, politica_);
     painelResultado->onSave([this] {
-        const int aba = painelResultado->FraRes_SSTab1->Tab();
-        SalvarExcel({estado_, dialogos_, this, aba, painelResultado->grade(aba), [this](bool v) { MostrarMensagem(v); }});
+        const int tab = painelResultado->FraRes_SSTab1->Tab();
+        SalvarExcel({estado_, dialogos_, this, tab, painelResultado->grade(tab), [this](bool v) { showMessage(v); }});
     });
-    paineisConstruidos_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri", "FraRes"};
-    criarMenu();
+    builtPanels_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri", "FraRes"};
+    createMenu();
 }
 
 FrmQuelva::~FrmQuelva() = default;
 
-void FrmQuelva::criarPaineis() {
-    auto* area = new QWidget(this);
-    area->setObjectName("AreaPaineis");
-    setCentralWidget(area);
+void FrmQuelva::createPanels() {
+    auto* panelArea = new QWidget(this);
+    panelArea->setObjectName("AreaPaineis");
+    setCentralWidget(panelArea);
 
-    FraLog = novoPainel(area, "FraLog", "");
+    FraLog = newPanel(panelArea, "FraLog", "");
     FraLog->setFlat(true);
     registrarRecursos();
     FraLog->setStyleSheet(QStringLiteral("QGroupBox#FraLog { border: 0; margin: 0; padding: 0; }"));
     FraLog_ImgLogo = new ImagemEsticada(QString::fromUtf8(kImagemLogo), FraLog);
     FraLog_ImgLogo->setObjectName("FraLog_ImgLogo");
-    FraVar = novoPainel(area, "FraVar", "Variáveis");
-    FraPal = novoPainel(area, "FraPal", "Palavras chave");
-    FraLoc = novoPainel(area, "FraLoc", "Localidades");
-    FraCri = novoPainel(area, "FraCri", "Critérios");
-    FraSel = novoPainel(area, "FraSel", "Ver seleções");
-    FraRes = novoPainel(area, "FraRes", "Ver resultado");
+    FraVar = newPanel(panelArea, "FraVar", "Variáveis");
+    FraPal = newPanel(panelArea, "FraPal", "Palavras chave");
+    FraLoc = newPanel(panelArea, "FraLoc", "Localidades");
+    FraCri = newPanel(panelArea, "FraCri", "Critérios");
+    FraSel = newPanel(panelArea, "FraSel", "Ver seleções");
+    FraRes = newPanel(panelArea, "FraRes", "Ver resultado");
 
-    LinMenu = new QFrame(area);
+    LinMenu = new QFrame(panelArea);
     LinMenu->setObjectName("LinMenu");
     LinMenu->setFrameShape(QFrame::NoFrame);
     LinMenu->setAutoFillBackground(true);
     QPalette pl = LinMenu->palette();
-    pl.setColor(QPalette::Window, corVB(0xE0E0E0));
+    pl.setColor(QPalette::Window, vbColor(0xE0E0E0));
     LinMenu->setPalette(pl);
 
     // The message frame belongs to the window, not to the result panel, and stands above whatever panel is shown.
-    FraRes_Mensagem = novoPainel(area, "FraRes_Mensagem", kCaptionMensagem);
+    FraRes_Mensagem = newPanel(panelArea, "FraRes_Mensagem", kMessageCaption);
     FraRes_Mensagem->setAutoFillBackground(true);
     QPalette pm = FraRes_Mensagem->palette();
-    pm.setColor(QPalette::Window, corVB(0x808080));
-    pm.setColor(QPalette::WindowText, corVB(0xFFFF));
+    pm.setColor(QPalette::Window, vbColor(0x808080));
+    pm.setColor(QPalette::WindowText, vbColor(0xFFFF));
     FraRes_Mensagem->setPalette(pm);
-    FraRes_LblMensagem = new QLabel(QString::fromUtf8(kTextoMensagem), FraRes_Mensagem);
+    FraRes_LblMensagem = new QLabel(QString::fromUtf8(kMessageText), FraRes_Mensagem);
     FraRes_LblMensagem->setObjectName("FraRes_LblMensagem");
     FraRes_LblMensagem->setAlignment(Qt::AlignCenter);
     FraRes_LblMensagem->setAutoFillBackground(true);
-    QFont fonte(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
-    fonte.setStyleHint(QFont::SansSerif);
-    FraRes_LblMensagem->setFont(fonte);
+    QFont messageFont(QStringLiteral("MS Sans Serif"), 12, QFont::Bold);
+    messageFont.setStyleHint(QFont::SansSerif);
+    FraRes_LblMensagem->setFont(messageFont);
     QPalette pr = FraRes_LblMensagem->palette();
     pr.setColor(QPalette::Window, QApplication::palette().color(QPalette::Dark));
-    pr.setColor(QPalette::WindowText, corVB(0xFFFF));
+    pr.setColor(QPalette::WindowText, vbColor(0xFFFF));
     FraRes_LblMensagem->setPalette(pr);
 }
 
-void FrmQuelva::criarMenu() {
-    QMenuBar* barra = menuBar();
-    QMenu* informacoes = nullptr;
+void FrmQuelva::createMenu() {
+    QMenuBar* bar = menuBar();
+    QMenu* informationMenu = nullptr;
     // An item of the bar, or of "&Informações" once that menu exists.
-    auto item = [&](QAction*& acao, const char* nome, const char* texto, void (FrmQuelva::*handler)()) {
-        QWidget* dono = informacoes ? static_cast<QWidget*>(informacoes) : barra;
-        acao = dono->addAction(QString::fromUtf8(texto));
-        acao->setObjectName(nome);
-        politica_.connect(acao, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    auto item = [&](QAction*& action, const char* name, const char* text, void (FrmQuelva::*handler)()) {
+        QWidget* owner = informationMenu ? static_cast<QWidget*>(informationMenu) : bar;
+        action = owner->addAction(QString::fromUtf8(text));
+        action->setObjectName(name);
+        politica_.connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
     item(MnuApresentacao, "MnuApresentacao", "&Apresentação", &FrmQuelva::MnuApresentacao_Click);
     item(MnuVariaveis, "MnuVariaveis", "&Variáveis", &FrmQuelva::MnuVariaveis_Click);
@@ -147,17 +141,17 @@ void FrmQuelva::criarMenu() {
     item(MnuVerSelecoes, "MnuVerSelecoes", "Ver &seleções", &FrmQuelva::MnuVerSelecoes_Click);
     item(MnuVerResultado, "MnuVerResultado", "Ver &resultado", &FrmQuelva::MnuVerResultado_Click);
 
-    informacoes = barra->addMenu(QString::fromUtf8("&Informações"));
-    informacoes->setObjectName("MnuInformacoesMenu");
-    MnuInformacoes = informacoes->menuAction();
+    informationMenu = bar->addMenu(QString::fromUtf8("&Informações"));
+    informationMenu->setObjectName("MnuInformacoesMenu");
+    MnuInformacoes = informationMenu->menuAction();
     MnuInformacoes->setObjectName("MnuInformacoes");
     item(MnuFichaInstitucional, "MnuFichaInstitucional", "Ficha &Institucional", &FrmQuelva::MnuFichaInstitucional_Click);
     item(MnuFichaTecnica, "MnuFichaTecnica", "Ficha &Técnica", &FrmQuelva::MnuFichaTecnica_Click);
-    MnuTraco01 = informacoes->addSeparator();
+    MnuTraco01 = informationMenu->addSeparator();
     MnuTraco01->setObjectName("MnuTraco01");
     item(MnuSobre, "MnuSobre", "So&bre", &FrmQuelva::MnuSobre_Click);
 
-    informacoes = nullptr;  // "S&air" closes the bar
+    informationMenu = nullptr;  // "S&air" closes the bar
     item(MnuSair, "MnuSair", "S&air", &FrmQuelva::MnuSair_Click);
 }
 
@@ -169,21 +163,18 @@ void FrmQuelva::Form_Load() {
     CarregarVetorVariavel(estado_.VetorVariavel, estado_.banco);
     painelVariaveis->CarregarArvoreTemas();
     painelLocalidades->FraLoc_CarregarLocalidades();
-    estado_.TituloResultado = QString::fromUtf8(kTituloResultado);
-    estado_.SubTituloResultado = QString::fromUtf8(kSubTituloResultado);
-    estado_.NoDestacadoVar = -1;
-    estado_.NoDestacadoPal = -1;
+    setStartUpState(estado_);
     painelResultado->setTitles(estado_.TituloResultado, estado_.SubTituloResultado);
 }
 
 void FrmQuelva::Form_Activate() {
-    MedidasTela& m = medidas;
-    Controles& c = controles;
+    ScreenMeasures& m = medidas;
+    ControlLayout& c = controles;
     m.AlturaBotao = 400;
-    QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect util = tela->availableGeometry();
+    QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect available = display->availableGeometry();
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
-    AjustarJanelaPrincipal(c, m, pixelsParaTwips(util.width(), dpiX), pixelsParaTwips(util.height(), dpiY));
+    AjustarJanelaPrincipal(c, m, pixelsParaTwips(available.width(), dpiX), pixelsParaTwips(available.height(), dpiY));
     PosicionarLinhaMenu(c, m);
     AjustarFraVar(c, m);
     AjustarFraLoc(c, m);
@@ -192,55 +183,37 @@ void FrmQuelva::Form_Activate() {
     AjustarFraSel(c, m);
     painelResultado->hideGroups();
     AjustarFraRes(c, m);
-    aplicarLayout();
+    applyLayout();
     FraLog->show();
-    if (primeiraAtivacao_) estado_.ExpressaoCriterio.clear();
-    abrirSessao();
-    preencherNomesLocalidades();
-    if (primeiraAtivacao_) painelCriterios->prepareControls();
+    if (firstActivation_) estado_.ExpressaoCriterio.clear();
+    openSession(estado_);
+    fillLocalityNames(estado_);
+    if (firstActivation_) painelCriterios->prepareControls();
     painelResultado->PrepararConvencoes();
-    primeiraAtivacao_ = false;
+    firstActivation_ = false;
 }
 
-void FrmQuelva::abrirSessao() {
-    estado_.DbSessao = estado_.banco.abrir();
-    estado_.RsBuscaMunicipio = estado_.DbSessao.openRecordset(kSqlBuscaMunicipio);
-    estado_.RsArea = estado_.DbSessao.openRecordset(kSqlArea);
-}
-
-void FrmQuelva::preencherNomesLocalidades() {
-    jet::Recordset& rs = estado_.RsArea;
-    estado_.VetorNomeLocalidade[0] = QString::fromUtf8(kTotalEstado);
-    rs.moveFirst();
-    while (!rs.eof()) {
-        const int codigo = areaCode(rs.field("COD_AREA_NORVA"));
-        estado_.VetorNomeLocalidade[static_cast<std::size_t>(codigo)] = QString::fromStdString(rs.field("DESCRICAO").toText());
-        rs.moveNext();
-    }
-    rs.moveFirst();
-}
-
-void FrmQuelva::aplicarLayout() {
+void FrmQuelva::applyLayout() {
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
     auto px = [&](int twips, double dpi) { return twipsParaPixels(twips, dpi); };
-    for (const auto& [nome, g] : controles.todos()) {
-        if (!paineisConstruidos_.count(painelDoControle(nome))) continue;
-        if (nome == "FrmQuelva") {
+    for (const auto& [name, g] : controles.todos()) {
+        if (!builtPanels_.count(painelDoControle(name))) continue;
+        if (name == "FrmQuelva") {
             // The measures are of the outer window; the toolkit sizes the inside.
-            const QSize moldura = frameGeometry().size() - geometry().size();
+            const QSize frame = frameGeometry().size() - geometry().size();
             move(px(g.Left, dpiX), px(g.Top, dpiY));
-            resize(std::max(1, px(g.Width, dpiX) - moldura.width()), std::max(1, px(g.Height, dpiY) - moldura.height()));
+            resize(std::max(1, px(g.Width, dpiX) - frame.width()), std::max(1, px(g.Height, dpiY) - frame.height()));
             continue;
         }
-        QWidget* w = findChild<QWidget*>(QString::fromStdString(nome));
-        if (!w) throw std::logic_error("O controle " + nome + " que o layout posiciona não existe na janela.");
-        if (nome == "LinMenu") {
+        QWidget* w = findChild<QWidget*>(QString::fromStdString(name));
+        if (!w) throw std::logic_error("O controle " + name + " que o layout posiciona não existe na janela.");
+        if (name == "LinMenu") {
             w->setGeometry(px(g.Left, dpiX), px(g.Top, dpiY), px(g.Width, dpiX), 1);
             continue;
         }
-        const int largura = g.Width > 0 ? px(g.Width, dpiX) : w->width();
-        const int altura = g.Height > 0 ? px(g.Height, dpiY) : w->height();
-        w->setGeometry(px(g.Left, dpiX), px(g.Top, dpiY), largura, altura);
+        const int pixelWidth = g.Width > 0 ? px(g.Width, dpiX) : w->width();
+        const int pixelHeight = g.Height > 0 ? px(g.Height, dpiY) : w->height();
+        w->setGeometry(px(g.Left, dpiX), px(g.Top, dpiY), pixelWidth, pixelHeight);
     }
     FraRes_Mensagem->raise();
 }
@@ -250,37 +223,37 @@ void FrmQuelva::aplicarLayout() {
 void FrmQuelva::MostrarPainel(const QString& palavra) {
     for (QGroupBox* p : paineis_) p->hide();
     // Information windows are modal: none can be open while a menu item runs.
-    static const std::pair<const char*, Painel> paineisPorPalavra[] = {
-        {"VARIAVEIS", Painel::Var}, {"LOCALIDADES", Painel::Loc}, {"CRITERIOS", Painel::Cri},
-        {"PALAVRASCHAVE", Painel::Pal}, {"VERSELECOES", Painel::Sel}, {"VERRESULTADO", Painel::Res},
+    static const std::pair<const char*, Panel> panelsByKeyword[] = {
+        {"VARIAVEIS", Panel::Var}, {"LOCALIDADES", Panel::Loc}, {"CRITERIOS", Panel::Cri},
+        {"PALAVRASCHAVE", Panel::Pal}, {"VERSELECOES", Panel::Sel}, {"VERRESULTADO", Panel::Res},
     };
-    for (const auto& [chave, p] : paineisPorPalavra) {
-        if (palavra == QLatin1String(chave)) {
-            painel(p)->show();
+    for (const auto& [keyword, p] : panelsByKeyword) {
+        if (palavra == QLatin1String(keyword)) {
+            panel(p)->show();
             return;
         }
     }
-    abrirJanelaInformacao(palavra);
+    openInformationWindow(palavra);
 }
 
-void FrmQuelva::abrirJanelaInformacao(const QString& palavra) {
-    const QString pasta = QString::fromStdString(estado_.banco.pastaPrograma());
-    std::unique_ptr<QDialog> janela;
-    if (palavra == QLatin1String("APRESENTACAO")) janela = std::make_unique<FrmApresentacao>(politica_, this);
-    else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) janela = std::make_unique<FrmFichaInstitucional>(pasta, politica_, this);
-    else if (palavra == QLatin1String("FICHATECNICA")) janela = std::make_unique<FrmFichaTecnica>(pasta, politica_, this);
-    else if (palavra == QLatin1String("SOBRE")) janela = std::make_unique<FrmSobre>(this);
-    if (!janela) return;  // no panel and no window for any other keyword
-    if (palavra != QLatin1String("APRESENTACAO") && palavra != QLatin1String("FICHATECNICA")) janela->setWindowIcon(QIcon());
-    janela->exec();
-    janela.reset();
+void FrmQuelva::openInformationWindow(const QString& palavra) {
+    const QString folder = QString::fromStdString(estado_.banco.pastaPrograma());
+    std::unique_ptr<QDialog> dialog;
+    if (palavra == QLatin1String("APRESENTACAO")) dialog = std::make_unique<FrmApresentacao>(politica_, this);
+    else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) dialog = std::make_unique<FrmFichaInstitucional>(folder, politica_, this);
+    else if (palavra == QLatin1String("FICHATECNICA")) dialog = std::make_unique<FrmFichaTecnica>(folder, politica_, this);
+    else if (palavra == QLatin1String("SOBRE")) dialog = std::make_unique<FrmSobre>(this);
+    if (!dialog) return;  // no panel and no window for any other keyword
+    if (palavra != QLatin1String("APRESENTACAO") && palavra != QLatin1String("FICHATECNICA")) dialog->setWindowIcon(QIcon());
+    dialog->exec();
+    dialog.reset();
     // Closing the window makes the main window active again, which lays it out anew and shows the logo panel.
     Form_Activate();
 }
 
-void FrmQuelva::MostrarMensagem(bool visivel) {
-    FraRes_Mensagem->setVisible(visivel);
-    if (visivel) FraRes_Mensagem->raise();
+void FrmQuelva::showMessage(bool visible) {
+    FraRes_Mensagem->setVisible(visible);
+    if (visible) FraRes_Mensagem->raise();
     FraRes_Mensagem->repaint();
     if (centralWidget()) centralWidget()->repaint();
 }
@@ -322,12 +295,12 @@ void FrmQuelva::MnuVerSelecoes_Click() {
 
 void FrmQuelva::MnuVerResultado_Click() {
     // The message frame is hidden again however the run ends.
-    struct Ocultar {
-        FrmQuelva* janela;
-        ~Ocultar() { janela->MostrarMensagem(false); }
-    } ocultar{this};
+    struct MessageHider {
+        FrmQuelva* owner;
+        ~MessageHider() { owner->showMessage(false); }
+    } hider{this};
     if (FraRes->isVisibleTo(this)) return;
-    if (painelResultado->run([this](bool visivel) { MostrarMensagem(visivel); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
+    if (painelResultado->run([this](bool visible) { showMessage(visible); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
 }
 
 void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }

@@ -27,7 +27,7 @@ class PainelVariaveis;
 struct Estado;
 
 // The panels stacked on the window's area, in the order MostrarPainel hides them.
-enum class Painel { Log, Var, Loc, Cri, Pal, Sel, Res };
+enum class Panel { Log, Var, Loc, Cri, Pal, Sel, Res };
 inline constexpr int kQuantidadePaineis = 7;
 
 // The program's one main window: the menu bar, the panels stacked on one area, the message frame, start-up
@@ -48,7 +48,7 @@ public:
     void MostrarPainel(const QString& palavra);
 
     // The message frame "Processando. Aguarde ...", shown and repainted at once while a run works.
-    void MostrarMensagem(bool visivel);
+    void showMessage(bool visible);
 
     // Runs `f` as an event handler under the program's error policy: an error it does not trap is shown with
     // its own message and ends the program (status 1).
@@ -56,7 +56,7 @@ public:
     ErrorPolicy& politica() { return politica_; }
     Estado& estado() { return estado_; }
 
-    QGroupBox* painel(Painel p) const { return paineis_[static_cast<std::size_t>(p)]; }
+    QGroupBox* panel(Panel p) const { return paineis_[static_cast<std::size_t>(p)]; }
 
     void MnuApresentacao_Click();
     void MnuVariaveis_Click();
@@ -107,25 +107,23 @@ public:
 
     // The panels (and the window's own controls) whose contents exist: every control the layout names in
     // them must be there.
-    const std::set<std::string>& paineisConstruidos() const { return paineisConstruidos_; }
+    const std::set<std::string>& builtPanels() const { return builtPanels_; }
 
     // The seven panels in the order MostrarPainel hides them.
-    const std::array<QGroupBox*, kQuantidadePaineis>& paineis() const { return paineis_; }
+    const std::array<QGroupBox*, kQuantidadePaineis>& panels() const { return paineis_; }
 
     // The screen layout in twips: the measures and every control's geometry, recomputed at each activation.
-    MedidasTela medidas;
-    Controles controles;
+    ScreenMeasures medidas;
+    ControlLayout controles;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
-    void criarPaineis();
-    void criarMenu();
-    void aplicarLayout();
-    void abrirSessao();
-    void preencherNomesLocalidades();
-    void abrirJanelaInformacao(const QString& palavra);
+    void createPanels();
+    void createMenu();
+    void applyLayout();
+    void openInformationWindow(const QString& palavra);
 
     Estado& estado_;
     Dialogos& dialogos_;
@@ -133,8 +131,8 @@ private:
     std::unique_ptr<VariableLists> variableLists_;
     std::array<QGroupBox*, kQuantidadePaineis> paineis_{};
     // Panels whose contents exist: every control the layout names in them must be there.
-    std::set<std::string> paineisConstruidos_;
-    bool primeiraAtivacao_ = true;
+    std::set<std::string> builtPanels_;
+    bool firstActivation_ = true;
 };
 
 }  // namespace quelva

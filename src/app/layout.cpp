@@ -9,12 +9,12 @@ namespace quelva {
 namespace {
 
 // Design sizes the rules read, and controls the layout never moves (Left, Top, Width, Height).
-struct Projeto {
-    const char* nome;
+struct DesignSize {
+    const char* name;
     int left, top, width, height;
 };
 
-const Projeto kProjeto[] = {
+const DesignSize kDesignSizes[] = {
     {"FraVar_LblTitulo(0)", 0, 0, 1000, 300},
     {"FraVar_LblTitulo(1)", 0, 0, 1000, 300},
     {"FraVar_CmdMarcarTodas", 0, 0, 1635, 400},
@@ -61,7 +61,7 @@ const Projeto kProjeto[] = {
 };
 
 // Controls the rules place that have no design size of their own.
-const char* const kSemProjeto[] = {
+const char* const kWithoutDesignSize[] = {
     "FrmQuelva", "LinMenu", "FraLog", "FraLog_ImgLogo",
     "FraVar", "FraVar_TrwTemas", "FraVar_LstNomeVariavel",
     "FraLoc", "FraCri",
@@ -71,56 +71,56 @@ const char* const kSemProjeto[] = {
     "FraRes_LblTituloGrid2", "FraRes_LblTituloGrid3", "FraRes_LblSubTituloGrid2", "FraRes_LblSubTituloGrid3",
 };
 
-constexpr int kQuantidadeLetras = 26;
+constexpr int kLetterCount = 26;
 
-// Left of a control of width `largura` centred on the vertical line `linha`.
-int centrado(double linha, int largura) { return arredondar(linha - largura / 2.0); }
+// Left of a control of width `width` centred on the vertical line `line`.
+int centredLeft(double line, int width) { return arredondar(line - width / 2.0); }
 
-// A row of buttons at `topo`, the k-th (from 1) centred on the line inicio + k x largura / partes.
-void centrarBotoes(Controles& c, std::initializer_list<const char*> botoes, int topo, double inicio, double largura, int partes) {
+// A row of buttons at `top`, the k-th (from 1) centred on the line start + k x width / parts.
+void centreButtons(ControlLayout& c, std::initializer_list<const char*> buttons, int top, double start, double width, int parts) {
     int k = 1;
-    for (const char* nome : botoes) {
-        Geometria& b = c[nome];
-        PosicionarControle(b, topo, centrado(inicio + k * largura / partes, b.Width), 0, 0);
+    for (const char* name : buttons) {
+        Geometria& b = c[name];
+        PosicionarControle(b, top, centredLeft(start + k * width / parts, b.Width), 0, 0);
         ++k;
     }
 }
 
-// Every panel frame but the logo: Top mv, Left mh, Width W - 3 mh; Height H - `margens` mv.
-void posicionarPainel(Geometria& g, const MedidasTela& m, int margens) {
+// Every panel frame but the logo: Top mv, Left mh, Width W - 3 mh; Height H - `margins` mv.
+void placePanel(Geometria& g, const ScreenMeasures& m, int margins) {
     PosicionarControle(g, m.MargemVertical, m.MargemHorizontal, m.LarguraTela - 3 * m.MargemHorizontal,
-                       m.AlturaTela - margens * m.MargemVertical);
+                       m.AlturaTela - margins * m.MargemVertical);
 }
 
 // The hidden code list beside a name list: Left = right edge of the name list - 2 x its own width.
-void posicionarListaCodigos(Geometria& codigos, const Geometria& nomes) {
-    PosicionarControle(codigos, nomes.Top, nomes.direita() - 2 * codigos.Width, 0, nomes.Height);
+void placeCodeList(Geometria& codes, const Geometria& names) {
+    PosicionarControle(codes, names.Top, names.right() - 2 * codes.Width, 0, names.Height);
 }
 
 }  // namespace
 
-std::string nomeLetra(int i) { return "FraPal_LblLetra(" + std::to_string(i) + ")"; }
-std::string nomeTituloVar(int i) { return "FraVar_LblTitulo(" + std::to_string(i) + ")"; }
+std::string letterName(int i) { return "FraPal_LblLetra(" + std::to_string(i) + ")"; }
+std::string variableTitleName(int i) { return "FraVar_LblTitulo(" + std::to_string(i) + ")"; }
 
-Controles::Controles() {
-    for (const Projeto& p : kProjeto) g_[p.nome] = {p.top, p.left, p.width, p.height};
-    for (int i = 0; i < kQuantidadeLetras; ++i) g_[nomeLetra(i)] = {0, 0, 195, 323};
-    for (const char* nome : kSemProjeto) g_[nome];
+ControlLayout::ControlLayout() {
+    for (const DesignSize& p : kDesignSizes) g_[p.name] = {p.top, p.left, p.width, p.height};
+    for (int i = 0; i < kLetterCount; ++i) g_[letterName(i)] = {0, 0, 195, 323};
+    for (const char* name : kWithoutDesignSize) g_[name];
 }
 
-Geometria& Controles::operator[](const std::string& nome) {
-    auto it = g_.find(nome);
-    if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + nome + ".");
+Geometria& ControlLayout::operator[](const std::string& name) {
+    auto it = g_.find(name);
+    if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + name + ".");
     return it->second;
 }
 
-const Geometria& Controles::at(const std::string& nome) const {
-    auto it = g_.find(nome);
-    if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + nome + ".");
+const Geometria& ControlLayout::at(const std::string& name) const {
+    auto it = g_.find(name);
+    if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + name + ".");
     return it->second;
 }
 
-std::string painelDoControle(const std::string& nome) { return nome.substr(0, nome.find('_')); }
+std::string painelDoControle(const std::string& name) { return name.substr(0, name.find('_')); }
 
 void PosicionarControle(Geometria& controle, int topo, int esquerda, int largura, int altura) {
     controle.Top = topo;
@@ -129,9 +129,9 @@ void PosicionarControle(Geometria& controle, int topo, int esquerda, int largura
     if (altura >= 1) controle.Height = altura;
 }
 
-void AjustarJanelaPrincipal(Controles& c, MedidasTela& m, int larguraMaximizada, int alturaMaximizada) {
-    int H = alturaMaximizada + 400;
-    int W = larguraMaximizada;
+void AjustarJanelaPrincipal(ControlLayout& c, ScreenMeasures& m, int maximisedWidth, int maximisedHeight) {
+    int H = maximisedHeight + 400;
+    int W = maximisedWidth;
     PosicionarControle(c["FrmQuelva"], 0, 0, W - 90, H - 470);
     m.AlturaTela = c["FrmQuelva"].Height;
     m.LarguraTela = c["FrmQuelva"].Width;
@@ -141,7 +141,7 @@ void AjustarJanelaPrincipal(Controles& c, MedidasTela& m, int larguraMaximizada,
     PosicionarControle(c["FraLog_ImgLogo"], 0, 0, c["FraLog"].Width, c["FraLog"].Height);
 }
 
-void PosicionarLinhaMenu(Controles& c, const MedidasTela& m) {
+void PosicionarLinhaMenu(ControlLayout& c, const ScreenMeasures& m) {
     Geometria& l = c["LinMenu"];
     l.Left = 0;
     l.Top = 30;
@@ -149,121 +149,121 @@ void PosicionarLinhaMenu(Controles& c, const MedidasTela& m) {
     l.Height = 0;
 }
 
-void AjustarFraVar(Controles& c, const MedidasTela& m) {
+void AjustarFraVar(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     for (const char* b : {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"})
         c[b].Height = m.AlturaBotao;
     Geometria& fra = c["FraVar"];
-    posicionarPainel(fra, m, 8);
-    Geometria& titulo0 = c[nomeTituloVar(0)];
-    PosicionarControle(titulo0, 2 * mv, mh, 0, 0);
-    Geometria& arvore = c["FraVar_TrwTemas"];
-    PosicionarControle(arvore, titulo0.fundo(), mh, fra.Width - 2 * mh, arredondar(fra.Height / 2.5));
-    Geometria& titulo1 = c[nomeTituloVar(1)];
-    PosicionarControle(titulo1, arvore.fundo() + mv, mh, 0, 0);
-    Geometria& nomes = c["FraVar_LstNomeVariavel"];
-    PosicionarControle(nomes, titulo1.fundo(), mh, arvore.Width, arvore.Height - 2 * mv);
-    posicionarListaCodigos(c["FraVar_LstCodVariavel"], nomes);
-    centrarBotoes(c, {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"}, nomes.fundo() + 3 * mv, 0,
+    placePanel(fra, m, 8);
+    Geometria& title0 = c[variableTitleName(0)];
+    PosicionarControle(title0, 2 * mv, mh, 0, 0);
+    Geometria& tree = c["FraVar_TrwTemas"];
+    PosicionarControle(tree, title0.bottom(), mh, fra.Width - 2 * mh, arredondar(fra.Height / 2.5));
+    Geometria& title1 = c[variableTitleName(1)];
+    PosicionarControle(title1, tree.bottom() + mv, mh, 0, 0);
+    Geometria& names = c["FraVar_LstNomeVariavel"];
+    PosicionarControle(names, title1.bottom(), mh, tree.Width, tree.Height - 2 * mv);
+    placeCodeList(c["FraVar_LstCodVariavel"], names);
+    centreButtons(c, {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"}, names.bottom() + 3 * mv, 0,
                   fra.Width, 4);
 }
 
-void AjustarFraLoc(Controles& c, const MedidasTela& m) {
+void AjustarFraLoc(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     Geometria& fra = c["FraLoc"];
-    posicionarPainel(fra, m, 9);
-    Geometria& rotulo = c["FraLoc_lblprocmun"];
-    PosicionarControle(rotulo, 3 * mv, mh, fra.Width - 3 * mh, 0);
-    Geometria& texto = c["FraLoc_txtprocmun"];
-    PosicionarControle(texto, rotulo.fundo() + 3 * mv, arredondar((fra.Width - texto.Width) / 2.0), 0, 0);
-    Geometria& lista = c["FraLoc_LstMunSelec"];
-    PosicionarControle(lista, rotulo.fundo() + texto.Height + 5 * mv, texto.Left, 0, arredondar(fra.Height / 1.7));
-    Geometria& marcar = c["FraLoc_cmdmarcartodas"];
-    Geometria& desmarcar = c["FraLoc_cmddesmarcartodas"];
-    marcar.Height = m.AlturaBotao;
-    desmarcar.Height = m.AlturaBotao;
-    centrarBotoes(c, {"FraLoc_cmdmarcartodas", "FraLoc_cmddesmarcartodas"}, lista.fundo() + 3 * mv, 0, fra.Width, 3);
+    placePanel(fra, m, 9);
+    Geometria& label = c["FraLoc_lblprocmun"];
+    PosicionarControle(label, 3 * mv, mh, fra.Width - 3 * mh, 0);
+    Geometria& text = c["FraLoc_txtprocmun"];
+    PosicionarControle(text, label.bottom() + 3 * mv, arredondar((fra.Width - text.Width) / 2.0), 0, 0);
+    Geometria& list = c["FraLoc_LstMunSelec"];
+    PosicionarControle(list, label.bottom() + text.Height + 5 * mv, text.Left, 0, arredondar(fra.Height / 1.7));
+    Geometria& markAll = c["FraLoc_cmdmarcartodas"];
+    Geometria& unmarkAll = c["FraLoc_cmddesmarcartodas"];
+    markAll.Height = m.AlturaBotao;
+    unmarkAll.Height = m.AlturaBotao;
+    centreButtons(c, {"FraLoc_cmdmarcartodas", "FraLoc_cmddesmarcartodas"}, list.bottom() + 3 * mv, 0, fra.Width, 3);
 }
 
-void AjustarFraCri(Controles& c, const MedidasTela& m) { posicionarPainel(c["FraCri"], m, 9); }
+void AjustarFraCri(ControlLayout& c, const ScreenMeasures& m) { placePanel(c["FraCri"], m, 9); }
 
-void AjustarFraPal(Controles& c, const MedidasTela& m) {
+void AjustarFraPal(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical, W = m.LarguraTela;
     Geometria& fra = c["FraPal"];
-    posicionarPainel(fra, m, 9);
-    Geometria& titulo = c["FraPal_LblTitulo"];
-    PosicionarControle(titulo, 2 * mv, arredondarParaBaixo((W - titulo.Width) / 2.0), 0, 0);
-    const int inicio = arredondarParaBaixo((W - (c[nomeLetra(0)].Width + 7500)) / 2.0);
-    for (int i = 0; i < kQuantidadeLetras; ++i) {
-        Geometria& letra = c[nomeLetra(i)];
-        letra.Height = 323;
-        PosicionarControle(letra, 500, inicio + 300 * i, 0, 0);
+    placePanel(fra, m, 9);
+    Geometria& title = c["FraPal_LblTitulo"];
+    PosicionarControle(title, 2 * mv, arredondarParaBaixo((W - title.Width) / 2.0), 0, 0);
+    const int start = arredondarParaBaixo((W - (c[letterName(0)].Width + 7500)) / 2.0);
+    for (int i = 0; i < kLetterCount; ++i) {
+        Geometria& letter = c[letterName(i)];
+        letter.Height = 323;
+        PosicionarControle(letter, 500, start + 300 * i, 0, 0);
     }
-    const Geometria& letra0 = c[nomeLetra(0)];
-    Geometria& palavras = c["FraPal_LstPalavraChave"];
-    const int topoPalavras = letra0.fundo() + 2 * mv;
-    PosicionarControle(palavras, topoPalavras, mh, arredondar(fra.Width / 4.0), arredondar((fra.Height - topoPalavras) / 2.0));
-    Geometria& arvore = c["FraPal_TrwTema"];
-    PosicionarControle(arvore, palavras.Top, palavras.direita() + mh, fra.Width - palavras.direita() - 2 * mh, palavras.Height);
-    Geometria& nomes = c["FraPal_LstNomeVariavel"];
-    PosicionarControle(nomes, palavras.fundo() + mv, palavras.Left, fra.Width - 2 * mh,
-                       fra.Height - titulo.Height - letra0.Height - palavras.Height - 6 * mv -
+    const Geometria& letter0 = c[letterName(0)];
+    Geometria& keywords = c["FraPal_LstPalavraChave"];
+    const int keywordsTop = letter0.bottom() + 2 * mv;
+    PosicionarControle(keywords, keywordsTop, mh, arredondar(fra.Width / 4.0), arredondar((fra.Height - keywordsTop) / 2.0));
+    Geometria& tree = c["FraPal_TrwTema"];
+    PosicionarControle(tree, keywords.Top, keywords.right() + mh, fra.Width - keywords.right() - 2 * mh, keywords.Height);
+    Geometria& names = c["FraPal_LstNomeVariavel"];
+    PosicionarControle(names, keywords.bottom() + mv, keywords.Left, fra.Width - 2 * mh,
+                       fra.Height - title.Height - letter0.Height - keywords.Height - 6 * mv -
                            c["FraPal_CmdDesmarcarTodas"].Height);
-    posicionarListaCodigos(c["FraPal_LstCodVariavel"], nomes);
-    centrarBotoes(c, {"FraPal_CmdMarcarTodas", "FraPal_CmdDesmarcarTodas", "FraPal_CmdMostrarDefinicao"}, nomes.fundo() + mv,
-                  nomes.Left, fra.Width - nomes.Left, 4);
+    placeCodeList(c["FraPal_LstCodVariavel"], names);
+    centreButtons(c, {"FraPal_CmdMarcarTodas", "FraPal_CmdDesmarcarTodas", "FraPal_CmdMostrarDefinicao"}, names.bottom() + mv,
+                  names.Left, fra.Width - names.Left, 4);
 }
 
-void AjustarFraSel(Controles& c, const MedidasTela& m) {
+void AjustarFraSel(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     for (const char* b : {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao", "FraSel_Fraloc_Cmddesmarcartodas"})
         c[b].Height = m.AlturaBotao;
     Geometria& fra = c["FraSel"];
-    posicionarPainel(fra, m, 9);
+    placePanel(fra, m, 9);
     Geometria& fraVar = c["FraSel_FraVar"];
     PosicionarControle(fraVar, 3 * mv, mh + fra.Left, fra.Width - 4 * fra.Left, arredondar(fra.Height / 2.0));
-    Geometria& desmarcarVar = c["FraSel_FraVar_CmdDesmarcarTodas"];
-    Geometria& nomes = c["FraSel_FraVar_LstNomeVariavel"];
-    PosicionarControle(nomes, 3 * mv, fraVar.Left, fraVar.Width - 4 * mh, fraVar.Height - desmarcarVar.Height - 4 * mv);
-    posicionarListaCodigos(c["FraSel_FraVar_LstCodVariavel"], nomes);
-    centrarBotoes(c, {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao"}, nomes.fundo() + mv, 0, fraVar.Width, 3);
+    Geometria& unmarkVariables = c["FraSel_FraVar_CmdDesmarcarTodas"];
+    Geometria& names = c["FraSel_FraVar_LstNomeVariavel"];
+    PosicionarControle(names, 3 * mv, fraVar.Left, fraVar.Width - 4 * mh, fraVar.Height - unmarkVariables.Height - 4 * mv);
+    placeCodeList(c["FraSel_FraVar_LstCodVariavel"], names);
+    centreButtons(c, {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao"}, names.bottom() + mv, 0, fraVar.Width, 3);
     Geometria& fraLoc = c["FraSel_Fraloc"];
-    PosicionarControle(fraLoc, fraVar.fundo() + mv, fraVar.Left, fraVar.Width, fra.Height - fraVar.Top - fraVar.Height - 2 * mv);
-    Geometria& desmarcarLoc = c["FraSel_Fraloc_Cmddesmarcartodas"];
-    Geometria& lista = c["FraSel_Fraloc_Lstlocalidade"];
-    PosicionarControle(lista, 3 * mv, fraLoc.Left, fraLoc.Width - 4 * mh, fraLoc.Height - desmarcarLoc.Height - 4 * mv);
-    centrarBotoes(c, {"FraSel_Fraloc_Cmddesmarcartodas"}, lista.fundo() + mv, 0, fraLoc.Width, 3);
+    PosicionarControle(fraLoc, fraVar.bottom() + mv, fraVar.Left, fraVar.Width, fra.Height - fraVar.Top - fraVar.Height - 2 * mv);
+    Geometria& unmarkLocalities = c["FraSel_Fraloc_Cmddesmarcartodas"];
+    Geometria& list = c["FraSel_Fraloc_Lstlocalidade"];
+    PosicionarControle(list, 3 * mv, fraLoc.Left, fraLoc.Width - 4 * mh, fraLoc.Height - unmarkLocalities.Height - 4 * mv);
+    centreButtons(c, {"FraSel_Fraloc_Cmddesmarcartodas"}, list.bottom() + mv, 0, fraLoc.Width, 3);
 }
 
-void AjustarFraRes(Controles& c, const MedidasTela& m) {
+void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     Geometria& fra = c["FraRes"];
-    posicionarPainel(fra, m, 9);
-    Geometria& salvar = c["FraRes_CmdSalvar"];
-    PosicionarControle(salvar, fra.Height - salvar.Height - mv, fra.Width - salvar.Width - 2 * mh, 0, 0);
-    Geometria& convencoes = c["FraRes_CmdConvencoes"];
-    PosicionarControle(convencoes, fra.Height - salvar.Height - convencoes.Height - 2 * mv, salvar.Left, salvar.Width, 0);
-    Geometria& notas = c["FraRes_TxtNotas"];
-    PosicionarControle(notas, convencoes.Top, fra.Left + mh, fra.Width - 5 * fra.Left - salvar.Width,
-                       salvar.Height + convencoes.Height + mv);
-    Geometria& abas = c["FraRes_SSTab1"];
-    PosicionarControle(abas, 2 * mv + fra.Top, fra.Left + mh, fra.Width - 4 * fra.Left, fra.Height - notas.Height - 5 * mv);
-    Geometria& titulo = c["FraRes_LblTituloGrid1"];
-    PosicionarControle(titulo, 3 * mv + fra.Top, fra.Left + mh, abas.Width - 2 * abas.Left, 0);
-    Geometria& subtitulo = c["FraRes_LblSubTituloGrid1"];
-    PosicionarControle(subtitulo, titulo.fundo(), titulo.Left, titulo.Width, 0);
-    Geometria& grade = c["FraRes_MSFlexGrid1"];
-    PosicionarControle(grade, subtitulo.fundo() + mv, subtitulo.Left, subtitulo.Width,
-                       abas.Height - titulo.Top - subtitulo.Height - 4 * mv);
+    placePanel(fra, m, 9);
+    Geometria& save = c["FraRes_CmdSalvar"];
+    PosicionarControle(save, fra.Height - save.Height - mv, fra.Width - save.Width - 2 * mh, 0, 0);
+    Geometria& conventions = c["FraRes_CmdConvencoes"];
+    PosicionarControle(conventions, fra.Height - save.Height - conventions.Height - 2 * mv, save.Left, save.Width, 0);
+    Geometria& notes = c["FraRes_TxtNotas"];
+    PosicionarControle(notes, conventions.Top, fra.Left + mh, fra.Width - 5 * fra.Left - save.Width,
+                       save.Height + conventions.Height + mv);
+    Geometria& tabs = c["FraRes_SSTab1"];
+    PosicionarControle(tabs, 2 * mv + fra.Top, fra.Left + mh, fra.Width - 4 * fra.Left, fra.Height - notes.Height - 5 * mv);
+    Geometria& title = c["FraRes_LblTituloGrid1"];
+    PosicionarControle(title, 3 * mv + fra.Top, fra.Left + mh, tabs.Width - 2 * tabs.Left, 0);
+    Geometria& subtitle = c["FraRes_LblSubTituloGrid1"];
+    PosicionarControle(subtitle, title.bottom(), title.Left, title.Width, 0);
+    Geometria& grid = c["FraRes_MSFlexGrid1"];
+    PosicionarControle(grid, subtitle.bottom() + mv, subtitle.Left, subtitle.Width,
+                       tabs.Height - title.Top - subtitle.Height - 4 * mv);
     for (const char* n : {"2", "3"}) {
-        PosicionarControle(c[std::string("FraRes_LblTituloGrid") + n], titulo.Top, titulo.Left, titulo.Width, 0);
-        PosicionarControle(c[std::string("FraRes_LblSubTituloGrid") + n], subtitulo.Top, subtitulo.Left, subtitulo.Width, 0);
-        PosicionarControle(c[std::string("FraRes_MSFlexGrid") + n], grade.Top, grade.Left, grade.Width, grade.Height);
+        PosicionarControle(c[std::string("FraRes_LblTituloGrid") + n], title.Top, title.Left, title.Width, 0);
+        PosicionarControle(c[std::string("FraRes_LblSubTituloGrid") + n], subtitle.Top, subtitle.Left, subtitle.Width, 0);
+        PosicionarControle(c[std::string("FraRes_MSFlexGrid") + n], grid.Top, grid.Left, grid.Width, grid.Height);
     }
-    Geometria& quadro = c["FraRes_FraConvencoes"];
-    PosicionarControle(quadro, arredondar((fra.Height - quadro.Height) / 2.0), arredondar((fra.Width - quadro.Width) / 2.0), 0, 0);
-    Geometria& mensagem = c["FraRes_Mensagem"];
-    PosicionarControle(mensagem, arredondar((fra.Height - mensagem.Height) / 2.0), arredondar((fra.Width - mensagem.Width) / 2.0), 0, 0);
+    Geometria& conventionsFrame = c["FraRes_FraConvencoes"];
+    PosicionarControle(conventionsFrame, arredondar((fra.Height - conventionsFrame.Height) / 2.0), arredondar((fra.Width - conventionsFrame.Width) / 2.0), 0, 0);
+    Geometria& message = c["FraRes_Mensagem"];
+    PosicionarControle(message, arredondar((fra.Height - message.Height) / 2.0), arredondar((fra.Width - message.Width) / 2.0), 0, 0);
 }
 
 }  // namespace quelva

@@ -7,19 +7,19 @@ namespace quelva {
 // Position and size of one control in twips, Top and Left relative to its container.
 struct Geometria {
     int Top = 0, Left = 0, Width = 0, Height = 0;
-    int fundo() const { return Top + Height; }    // bottom edge
-    int direita() const { return Left + Width; }  // right edge
+    int bottom() const { return Top + Height; }    // bottom edge
+    int right() const { return Left + Width; }  // right edge
 };
 
 // The geometry of every control the screen layout places, by the control's name. Starts with the design sizes;
 // the layout rules then place and size them from the window's measures. Kept apart from the widgets so that
 // the rules are plain functions. The set of names is fixed: naming a control the layout does not know is an
 // error (std::out_of_range naming it), never a new entry.
-class Controles {
+class ControlLayout {
 public:
-    Controles();
-    Geometria& operator[](const std::string& nome);
-    const Geometria& at(const std::string& nome) const;
+    ControlLayout();
+    Geometria& operator[](const std::string& name);
+    const Geometria& at(const std::string& name) const;
     const std::map<std::string, Geometria>& todos() const { return g_; }
 
 private:
@@ -27,7 +27,7 @@ private:
 };
 
 // The layout measures, recomputed at every activation.
-struct MedidasTela {
+struct ScreenMeasures {
     int LarguraTela = 0;
     int AlturaTela = 0;
     int MargemHorizontal = 100;
@@ -41,25 +41,25 @@ void PosicionarControle(Geometria& controle, int topo, int esquerda, int largura
 // The window's outer size from the largest size the screen allows (both in twips): the window measures its
 // maximised size, adds 400 to the height, then takes 470 off the height and 90 off the width. Sets W and H,
 // the margins, and the logo panel and its picture.
-void AjustarJanelaPrincipal(Controles& c, MedidasTela& m, int larguraMaximizada, int alturaMaximizada);
+void AjustarJanelaPrincipal(ControlLayout& c, ScreenMeasures& m, int maximisedWidth, int maximisedHeight);
 
 // LinMenu: from (0, 30) to (W, 30), kept as Left/Top = start and Width = end x.
-void PosicionarLinhaMenu(Controles& c, const MedidasTela& m);
+void PosicionarLinhaMenu(ControlLayout& c, const ScreenMeasures& m);
 
-void AjustarFraVar(Controles& c, const MedidasTela& m);
-void AjustarFraLoc(Controles& c, const MedidasTela& m);
-void AjustarFraCri(Controles& c, const MedidasTela& m);
-void AjustarFraPal(Controles& c, const MedidasTela& m);
-void AjustarFraSel(Controles& c, const MedidasTela& m);
-void AjustarFraRes(Controles& c, const MedidasTela& m);
+void AjustarFraVar(ControlLayout& c, const ScreenMeasures& m);
+void AjustarFraLoc(ControlLayout& c, const ScreenMeasures& m);
+void AjustarFraCri(ControlLayout& c, const ScreenMeasures& m);
+void AjustarFraPal(ControlLayout& c, const ScreenMeasures& m);
+void AjustarFraSel(ControlLayout& c, const ScreenMeasures& m);
+void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m);
 
 // The panel a control belongs to: its name up to the first "_" ("FraSel" for "FraSel_FraVar_LstNomeVariavel");
 // the whole name for a panel itself or a control of the window.
-std::string painelDoControle(const std::string& nome);
+std::string painelDoControle(const std::string& name);
 
 // "FraPal_LblLetra" element i.
-std::string nomeLetra(int i);
+std::string letterName(int i);
 // "FraVar_LblTitulo" element i.
-std::string nomeTituloVar(int i);
+std::string variableTitleName(int i);
 
 }  // namespace quelva

@@ -10,16 +10,16 @@ namespace quelva {
 // goes through here, so that all of them read the same file and share one copy of it in memory.
 class Banco {
 public:
-    explicit Banco(std::string pastaPrograma) : pasta_(std::move(pastaPrograma)) {}
+    explicit Banco(std::string pastaPrograma) : folder_(std::move(pastaPrograma)) {}
 
     std::string caminho() const;
-    const std::string& pastaPrograma() const { return pasta_; }
+    const std::string& pastaPrograma() const { return folder_; }
 
     // A connection of the operation's own (in Jet terms); cheap after the first one.
     jet::Connection abrir();
 
 private:
-    std::string pasta_;
+    std::string folder_;
     jet::ConnectionCache cache_;
 };
 

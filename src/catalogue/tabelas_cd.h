@@ -22,8 +22,8 @@ struct TabelasCD {
     jet::Recordset RsCdDefinicoes;
 
     // The recordsets in opening (and closing) order.
-    jet::Recordset* emOrdem(int i);
-    static constexpr int kQuantidade = 9;
+    jet::Recordset* inOpeningOrder(int i);
+    static constexpr int kCount = 9;
 };
 
 // Opens DbCatalogo, replacing the previous one, and the nine recordsets in order. Throws jet::Error.

@@ -7,24 +7,24 @@ namespace quelva {
 
 namespace {
 
-// The text of `campo` in the first row where the numeric `campoCodigo` equals `codigo`; "" for a code of 0.
-std::string porCodigoNumerico(jet::Recordset& rs, const char* campoCodigo, const jet::Value& codigo, const char* campo) {
-    if (codigo.isNull() || codigo.toDouble() == 0) return {};
-    rs.findFirst(std::string(campoCodigo) + " = " + codigo.toText());
-    return rs.noMatch() ? std::string() : rs.field(campo).toText();
+// The text of `textField` in the first row where the numeric `codeField` equals `code`; "" for a code of 0.
+std::string byNumericCode(jet::Recordset& rs, const char* codeField, const jet::Value& code, const char* textField) {
+    if (code.isNull() || code.toDouble() == 0) return {};
+    rs.findFirst(std::string(codeField) + " = " + code.toText());
+    return rs.noMatch() ? std::string() : rs.field(textField).toText();
 }
 
 }  // namespace
 
-VariableTexts variableTexts(jet::Recordset& fontes, jet::Recordset& notas, jet::Recordset& definicoes, const Variavel& v) {
+VariableTexts variableTexts(jet::Recordset& sources, jet::Recordset& notes, jet::Recordset& definitions, const Variavel& v) {
     VariableTexts t;
-    t.fonte = porCodigoNumerico(fontes, "CodFonte", v.CodFonte, "DescricaoFonte");
-    t.nota = porCodigoNumerico(notas, "CodNota", v.CodNota, "DescricaoNota");
-    definicoes.findFirst("CodVariavel = " + jet::quoteText(v.CodVariavel.toText()));
-    if (!definicoes.noMatch()) t.definicao = definicoes.field("DefinicaoVariavel").toText();
+    t.fonte = byNumericCode(sources, "CodFonte", v.CodFonte, "DescricaoFonte");
+    t.nota = byNumericCode(notes, "CodNota", v.CodNota, "DescricaoNota");
+    definitions.findFirst("CodVariavel = " + jet::quoteText(v.CodVariavel.toText()));
+    if (!definitions.noMatch()) t.definicao = definitions.field("DefinicaoVariavel").toText();
     return t;
 }
 
-bool isBlank(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
+bool isBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 }  // namespace quelva

@@ -23,9 +23,9 @@ struct VariableTexts {
 // Looks the three texts up in the catalogue recordsets CD_FONTES, CD_NOTAS and CD_DEFINICOES: a source or a
 // note only when the variable's code for it is not 0 (an empty code counts as 0), a definition by the
 // variable's code. A code with no row in its table gives an empty text.
-VariableTexts variableTexts(jet::Recordset& fontes, jet::Recordset& notas, jet::Recordset& definicoes, const Variavel& v);
+VariableTexts variableTexts(jet::Recordset& sources, jet::Recordset& notes, jet::Recordset& definitions, const Variavel& v);
 
 // Empty once the blanks at both ends are taken off.
-bool isBlank(const std::string& texto);
+bool isBlank(const std::string& text);
 
 }  // namespace quelva

@@ -26,8 +26,8 @@ struct Variavel {
 // The variable table, in NumSeq order, with the user's selection in Selecionada.
 using VetorVariavel = std::array<Variavel, kMaxVariaveis>;
 
-// Loads every row of CD_VAR in NumSeq order into `vetor`, all unselected. Throws jet::Error with the engine's
+// Loads every row of CD_VAR in NumSeq order into `table`, all unselected. Throws jet::Error with the engine's
 // message on a missing file, table or column, on an empty CD_VAR, and on more rows than the table holds.
-void CarregarVetorVariavel(VetorVariavel& vetor, Banco& banco);
+void CarregarVetorVariavel(VetorVariavel& table, Banco& banco);
 
 }  // namespace quelva

@@ -31,6 +31,8 @@ inline constexpr int kCriteriaNameWidth = 300;
 inline constexpr int kLocalityEntryBlanks = 300;
 inline constexpr int kLocalityCodePosition = 300;
 inline constexpr int kLocalityCodeDigits = 3;
+// The area code of the state total.
+inline constexpr int kStateTotalCode = 0;
 // Rows of the variable table; CD_VAR may hold no more.
 inline constexpr int kMaxVariaveis = 706;
 // Marks of the repeated group M1: sub-variables 1..27 and entry 28 at indexes 1..28, index 0 unused.

@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <array>
+#include <string>
 
 #include "banco.h"
 #include "connection.h"
@@ -14,6 +15,21 @@ namespace quelva {
 // Everything the program keeps for the whole run: the selections, the criteria, the connection kept open
 // and the last result. One object, created at start-up and handed by reference to whoever reads or
 // writes it; nothing of it is saved.
+//
+// Anyone may read a field; each is written only by its owner, through these functions:
+//   VetorVariavel (rows)              CarregarVetorVariavel (catalogue)
+//   VetorVariavel (Selecionada)       the variable lists (selection)
+//   VetorLocalidade                   the Localities panel (selection)
+//   VetorNomeLocalidade               fillLocalityNames
+//   ExpressaoCriterio                 the Criteria panel (selection); cleared at the first activation
+//   TituloResultado, SubTituloResultado,
+//   NoDestacadoVar, NoDestacadoPal    setStartUpState; the two nodes afterwards by the Variables and the
+//                                     Keywords panels (selection)
+//   SincronizarMarcas                 the variable lists (selection)
+//   DbSessao, RsBuscaMunicipio        openSession
+//   RsArea                            openSession, reopenAreaRecordset
+//   tabelasCD                         AbrirTabelasCD, FecharTabelasCD (catalogue)
+//   RsResultado, HaResultado, MarcaM1, QtdM1   the result run (results)
 struct Estado {
     explicit Estado(const QString& pastaPrograma) : banco(pastaPrograma.toStdString()) {}
 
@@ -41,5 +57,20 @@ struct Estado {
     std::array<bool, kM1Marks> MarcaM1{};
     int QtdM1 = 0;
 };
+
+// What start-up sets: the result titles "Lumbra 1999" and "Tarsenal", and no node in bold in either tree.
+void setStartUpState(Estado& state);
+
+// Opens DbSessao to the data file, replacing the previous one, then on it RsBuscaMunicipio over the
+// name-search table and RsArea over CD_AREA, in this order. Throws jet::Error.
+void openSession(Estado& state);
+
+// Replaces RsArea by the rows of `jetSql` on DbSessao. Throws jet::Error.
+void reopenAreaRecordset(Estado& state, const std::string& jetSql);
+
+// Fills VetorNomeLocalidade from RsArea: entry 0 is the state's total, then every row's DESCRICAO at its
+// area code (a row of code 0 replaces the total), and RsArea is left on its first row. Throws jet::Error on
+// an area code outside the table, naming it.
+void fillLocalityNames(Estado& state);
 
 }  // namespace quelva

@@ -2,8 +2,8 @@
 // The names of the result's three layouts: the result panel's tab captions and the exported sheet's name.
 namespace quelva {
 
-inline constexpr int kQuantidadeFormatos = 3;
-inline constexpr const char* kNomesFormatos[kQuantidadeFormatos] = {"Resultado - Formato 1", "Resultado - Formato 2",
+inline constexpr int kLayoutCount = 3;
+inline constexpr const char* kNomesFormatos[kLayoutCount] = {"Resultado - Formato 1", "Resultado - Formato 2",
                                                                     "Resultado - Formato 3"};
 
 }  // namespace quelva

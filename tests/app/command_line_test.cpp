@@ -21,40 +21,40 @@ using quelva::CommandLine;
 using quelva::readCommandLine;
 
 TEST(CommandLine, WithoutAFolderTheProgramsFolderAndWithOneThatFolder) {
-    const QString programa = QStringLiteral("/usr/lib/quelva");
-    const CommandLine semPasta = readCommandLine({"quelva"}, programa);
-    EXPECT_EQ(semPasta.action, CommandLine::Action::Run);
-    EXPECT_EQ(semPasta.surveyFolder, programa);
+    const QString program = QStringLiteral("/usr/lib/quelva");
+    const CommandLine withoutFolder = readCommandLine({"quelva"}, program);
+    EXPECT_EQ(withoutFolder.action, CommandLine::Action::Run);
+    EXPECT_EQ(withoutFolder.surveyFolder, program);
 
-    const CommandLine absoluta = readCommandLine({"quelva", "/home/ana/pesquisa/"}, programa);
-    EXPECT_EQ(absoluta.action, CommandLine::Action::Run);
-    EXPECT_EQ(absoluta.surveyFolder, "/home/ana/pesquisa");
+    const CommandLine absolute = readCommandLine({"quelva", "/home/ana/pesquisa/"}, program);
+    EXPECT_EQ(absolute.action, CommandLine::Action::Run);
+    EXPECT_EQ(absolute.surveyFolder, "/home/ana/pesquisa");
 
     // A relative folder is the user's, taken from where they started the program.
-    const CommandLine relativa = readCommandLine({"quelva", "dados/../pesquisa"}, programa);
-    EXPECT_EQ(relativa.surveyFolder, QDir::current().absoluteFilePath("pesquisa"));
-    EXPECT_EQ(readCommandLine({"quelva", "./-estranha"}, programa).surveyFolder,
+    const CommandLine relative = readCommandLine({"quelva", "dados/../pesquisa"}, program);
+    EXPECT_EQ(relative.surveyFolder, QDir::current().absoluteFilePath("pesquisa"));
+    EXPECT_EQ(readCommandLine({"quelva", "./-estranha"}, program).surveyFolder,
               QDir::current().absoluteFilePath("-estranha"));
 }
 
 TEST(CommandLine, HelpAndWrongCommandLines) {
     EXPECT_EQ(readCommandLine({"quelva", "-h"}, "/p").action, CommandLine::Action::Help);
     EXPECT_EQ(readCommandLine({"quelva", "--help"}, "/p").action, CommandLine::Action::Help);
-    for (const QStringList& errada : {QStringList{"quelva", "a", "b"}, QStringList{"quelva", "--pasta"},
+    for (const QStringList& wrong : {QStringList{"quelva", "a", "b"}, QStringList{"quelva", "--pasta"},
                                       QStringList{"quelva", ""}, QStringList{"quelva", "-h", "a"}}) {
-        const CommandLine c = readCommandLine(errada, "/p");
-        EXPECT_EQ(c.action, CommandLine::Action::Misuse) << errada.join(' ').toStdString();
+        const CommandLine c = readCommandLine(wrong, "/p");
+        EXPECT_EQ(c.action, CommandLine::Action::Misuse) << wrong.join(' ').toStdString();
         EXPECT_TRUE(c.surveyFolder.isEmpty());
     }
 }
 
-// The program run over `pasta` as `quelva PASTA` runs it; `aoMostrar` works on the shown window, and the
+// The program run over `pasta` as `quelva PASTA` runs it; `onShown` works on the shown window, and the
 // event loop then ends with status 0.
-int executar(const std::string& pasta, testing_support::DialogosRoteiro& dialogos,
-             const std::function<void(quelva::FrmQuelva&)>& aoMostrar = {}) {
+int runInFolder(const std::string& pasta, testing_support::DialogosRoteiro& dialogos,
+                const std::function<void(quelva::FrmQuelva&)>& onShown = {}) {
     return quelva::executarQuelva(QString::fromStdString(pasta), dialogos, [&](quelva::FrmQuelva& janela) {
         QTimer::singleShot(0, &janela, [&] {
-            if (aoMostrar) aoMostrar(janela);
+            if (onShown) onShown(janela);
             QCoreApplication::exit(0);
         });
     });
@@ -65,16 +65,16 @@ TEST(StartUpInAFolder, TheSurveyAndTheRecordFilesComeFromTheFolder) {
     testing_support::copiarAmostraPequena(pasta.path());
     std::filesystem::remove(pasta.file("fichatec.txt"));
     testing_support::DialogosRoteiro dialogos;
-    std::string banco;
-    int localidades = 0;
-    const int status = executar(pasta.path(), dialogos, [&](quelva::FrmQuelva& janela) {
-        banco = janela.estado().banco.caminho();
-        for (const QString& nome : janela.estado().VetorNomeLocalidade) localidades += nome.isEmpty() ? 0 : 1;
+    std::string dataFile;
+    int localities = 0;
+    const int status = runInFolder(pasta.path(), dialogos, [&](quelva::FrmQuelva& janela) {
+        dataFile = janela.estado().banco.caminho();
+        for (const QString& name : janela.estado().VetorNomeLocalidade) localities += name.isEmpty() ? 0 : 1;
         janela.MnuFichaTecnica->trigger();  // missing from the folder: said, and no window opens
     });
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(banco, pasta.file("Quelva.mdb"));
-    EXPECT_GT(localidades, 1);  // names read from the folder's file, beside the state's total
+    EXPECT_EQ(dataFile, pasta.file("Quelva.mdb"));
+    EXPECT_GT(localities, 1);  // names read from the folder's file, beside the state's total
     ASSERT_EQ(dialogos.mensagens().size(), 1u);
     EXPECT_TRUE(dialogos.mensagens()[0].texto.contains(QString::fromStdString(pasta.file("fichatec.txt"))))
         << dialogos.mensagens()[0].texto.toStdString();
@@ -85,9 +85,9 @@ TEST(StartUpInAFolder, AFolderWithoutTheDataFileEndsWithTheMessageThatNamesIt) {
     testing_support::copiarAmostraPequena(pasta.path());
     std::filesystem::remove(pasta.file("Quelva.mdb"));
     testing_support::DialogosRoteiro dialogos;
-    bool mostrada = false;
-    EXPECT_EQ(executar(pasta.path(), dialogos, [&](quelva::FrmQuelva&) { mostrada = true; }), 1);
-    EXPECT_FALSE(mostrada);
+    bool shown = false;
+    EXPECT_EQ(runInFolder(pasta.path(), dialogos, [&](quelva::FrmQuelva&) { shown = true; }), 1);
+    EXPECT_FALSE(shown);
     ASSERT_EQ(dialogos.mensagens().size(), 1u);
     EXPECT_EQ(dialogos.mensagens()[0].titulo, "Quelva");
     EXPECT_EQ(dialogos.mensagens()[0].icone, quelva::Dialogos::Icone::Critico);

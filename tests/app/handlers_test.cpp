@@ -20,10 +20,10 @@ using quelva::Dialogos;
 using testing_support::JanelaTeste;
 
 // The data file gone after start-up, as when the user deletes it while the program runs.
-void removerArquivo(JanelaTeste& t) { std::filesystem::remove(t.pasta.file("Quelva.mdb")); }
+void removeFile(JanelaTeste& t) { std::filesystem::remove(t.pasta.file("Quelva.mdb")); }
 
 // The last message was the failure to read the data file, under "Quelva", and the program ended with 1.
-void esperarFimPorFalha(JanelaTeste& t) {
+void expectEndByFailure(JanelaTeste& t) {
     ASSERT_FALSE(t.dialogos.mensagens().empty());
     const auto& m = t.dialogos.mensagens().back();
     EXPECT_EQ(m.titulo, "Quelva");
@@ -36,9 +36,9 @@ TEST(Handlers, AKeywordLetterClickedAfterTheFileIsGoneEndsWithTheMessage) {
     JanelaTeste t;
     ASSERT_TRUE(t.iniciar());
     t.janela->MnuPalavrasChaves->trigger();
-    removerArquivo(t);
+    removeFile(t);
     QTest::mouseClick(t.janela->painelPalavras->FraPal_LblLetra[0], Qt::LeftButton);
-    esperarFimPorFalha(t);
+    expectEndByFailure(t);
 }
 
 TEST(Handlers, ADefinitionAskedForAfterTheFileIsGoneEndsWithTheMessage) {
@@ -48,27 +48,27 @@ TEST(Handlers, ADefinitionAskedForAfterTheFileIsGoneEndsWithTheMessage) {
     auto* v = t.janela->painelVariaveis;
     ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST1"));
     v->FraVar_LstNomeVariavel->setCurrentRow(0);
-    removerArquivo(t);
+    removeFile(t);
     // By the right button: an event filter, not a signal.
     QTest::mouseClick(v->FraVar_LstNomeVariavel->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    esperarFimPorFalha(t);
+    expectEndByFailure(t);
     // Nothing runs after the end: the button asks nothing more.
-    const std::size_t antes = t.dialogos.mensagens().size();
+    const std::size_t before = t.dialogos.mensagens().size();
     QTest::mouseClick(v->FraVar_CmdMostrarDefinicao, Qt::LeftButton);
-    EXPECT_EQ(t.dialogos.mensagens().size(), antes);
+    EXPECT_EQ(t.dialogos.mensagens().size(), before);
 }
 
 TEST(Handlers, AnInformationWindowClosingAfterTheFileIsGoneEndsWithTheMessage) {
     JanelaTeste t;
     ASSERT_TRUE(t.iniciar());
-    removerArquivo(t);
+    removeFile(t);
     // Activation after a window closes opens the session connection again, through the menu's handler.
     QTimer::singleShot(0, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
     });
     t.janela->MnuSobre->trigger();
-    esperarFimPorFalha(t);
+    expectEndByFailure(t);
 }
 
 TEST(Layout, AControlTheLayoutPlacesMustExistInABuiltPanel) {
@@ -82,9 +82,9 @@ TEST(Layout, AControlTheLayoutPlacesMustExistInABuiltPanel) {
 }
 
 TEST(Layout, NamingAControlTheLayoutDoesNotKnowIsAnError) {
-    quelva::Controles c;
+    quelva::ControlLayout c;
     EXPECT_THROW(c["FraVar_CmdMarcarTodaz"], std::out_of_range);
-    EXPECT_THROW(static_cast<const quelva::Controles&>(c).at("FraLoc_LstMunSelect"), std::out_of_range);
+    EXPECT_THROW(static_cast<const quelva::ControlLayout&>(c).at("FraLoc_LstMunSelect"), std::out_of_range);
     EXPECT_NO_THROW(c["FraLoc_LstMunSelec"]);
 }
 

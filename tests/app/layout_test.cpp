@@ -8,10 +8,10 @@ namespace {
 using namespace quelva;
 
 // The layout as activation runs it, for a screen whose maximised window measures w x h twips.
-struct Tela {
-    Controles c;
-    MedidasTela m;
-    Tela(int w, int h) {
+struct Screen {
+    ControlLayout c;
+    ScreenMeasures m;
+    Screen(int w, int h) {
         m.AlturaBotao = 400;
         AjustarJanelaPrincipal(c, m, w, h);
         PosicionarLinhaMenu(c, m);
@@ -53,7 +53,7 @@ TEST(PosicionarControle, ZeroOrNegativeSizesLeaveTheSize) {
 }
 
 TEST(Layout, WindowAndLogoFromTheMaximisedSize) {
-    Tela t(19200, 14000);
+    Screen t(19200, 14000);
     EXPECT_EQ(t.m.LarguraTela, 19110);          // 90 less than the maximised width
     EXPECT_EQ(t.m.AlturaTela, 13930);           // 400 more, then 470 less
     EXPECT_EQ(t.c["FrmQuelva"].Top, 0);
@@ -65,7 +65,7 @@ TEST(Layout, WindowAndLogoFromTheMaximisedSize) {
 
 TEST(Layout, PanelFramesAndTheTallerVariablesPanel) {
     for (int w : {9000, 12000, 19200, 30000}) {
-        Tela t(w, w * 3 / 4);
+        Screen t(w, w * 3 / 4);
         for (const char* p : {"FraVar", "FraLoc", "FraCri", "FraPal", "FraSel", "FraRes"}) {
             EXPECT_EQ(t.c[p].Top, 100) << p;
             EXPECT_EQ(t.c[p].Left, 100) << p;
@@ -77,7 +77,7 @@ TEST(Layout, PanelFramesAndTheTallerVariablesPanel) {
 }
 
 TEST(Layout, VariablesPanel) {
-    Tela t(19200, 14000);  // FraVar 18810 x 13130
+    Screen t(19200, 14000);  // FraVar 18810 x 13130
     EXPECT_EQ(t.c["FraVar"].Height, 13130);
     EXPECT_EQ(t.c["FraVar_TrwTemas"].Top, 500);            // title 0 at 200, 300 high
     EXPECT_EQ(t.c["FraVar_TrwTemas"].Height, 5252);        // 13130 / 2.5
@@ -86,58 +86,117 @@ TEST(Layout, VariablesPanel) {
     EXPECT_EQ(t.c["FraVar_LstNomeVariavel"].Top, 5852 + 300);
     EXPECT_EQ(t.c["FraVar_LstNomeVariavel"].Height, 5252 - 200);
     EXPECT_EQ(t.c["FraVar_LstCodVariavel"].Left, 100 + 18610 - 2 * 1245);
-    const int topo = 6152 + 5052 + 300;
-    EXPECT_EQ(t.c["FraVar_CmdMarcarTodas"].Top, topo);
+    EXPECT_EQ(t.c["FraVar_CmdMarcarTodas"].Top, 6152 + 5052 + 300);
     EXPECT_EQ(t.c["FraVar_CmdMarcarTodas"].Height, 400);
     EXPECT_EQ(t.c["FraVar_CmdMarcarTodas"].Left, 3885);      // 4702.5 - 817.5
     EXPECT_EQ(t.c["FraVar_CmdDesmarcarTodas"].Left, 8588);   // 9405 - 817.5 = 8587.5, halves to even
-    EXPECT_EQ(t.c["FraVar_CmdMostrarDefinicao"].Left, arredondar(3 * 18810 / 4.0 - 817.5));
+    EXPECT_EQ(t.c["FraVar_CmdMostrarDefinicao"].Left, 13290);  // 14107.5 - 817.5
 }
 
 TEST(Layout, LettersOfTheKeywordPanelAreCentredOnTheWindow) {
-    Controles c;
-    MedidasTela m;
+    ControlLayout c;
+    ScreenMeasures m;
     m.LarguraTela = 12000;
     m.AlturaTela = 9000;
     AjustarFraPal(c, m);
-    EXPECT_EQ(c[nomeLetra(0)].Left, 2152);  // (12000 - 7695) / 2 rounded down
-    EXPECT_EQ(c[nomeLetra(25)].Left, 9652);
-    EXPECT_EQ(c[nomeLetra(13)].Top, 500);
-    EXPECT_EQ(c[nomeLetra(13)].Height, 323);
+    EXPECT_EQ(c[letterName(0)].Left, 2152);  // (12000 - 7695) / 2 rounded down
+    EXPECT_EQ(c[letterName(25)].Left, 9652);
+    EXPECT_EQ(c[letterName(13)].Top, 500);
+    EXPECT_EQ(c[letterName(13)].Height, 323);
     EXPECT_EQ(c["FraPal_LblTitulo"].Left, 2400);
     m.LarguraTela = 12001;  // an odd width: both halves round down
     AjustarFraPal(c, m);
-    EXPECT_EQ(c[nomeLetra(0)].Left, 2153);
+    EXPECT_EQ(c[letterName(0)].Left, 2153);
     EXPECT_EQ(c["FraPal_LblTitulo"].Left, 2400);
     EXPECT_EQ(c["FraPal_LstPalavraChave"].Top, 500 + 323 + 200);
-    EXPECT_EQ(c["FraPal_TrwTema"].Left, c["FraPal_LstPalavraChave"].direita() + 100);
+    EXPECT_EQ(c["FraPal_TrwTema"].Left, c["FraPal_LstPalavraChave"].right() + 100);
     EXPECT_EQ(c["FraPal_CmdDesmarcarTodas"].Height, 405);  // keeps its design height
 }
 
 TEST(Layout, LocalitiesPanelCentresTheSearchBoxAndAlignsTheList) {
-    Tela t(19200, 14000);
-    const Geometria& fra = t.c["FraLoc"];
-    EXPECT_EQ(t.c["FraLoc_txtprocmun"].Left, arredondar((fra.Width - 3885) / 2.0));
-    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Left, t.c["FraLoc_txtprocmun"].Left);
+    Screen t(19200, 14000);  // FraLoc 18810 x 13030
+    EXPECT_EQ(t.c["FraLoc"].Height, 13030);
+    EXPECT_EQ(t.c["FraLoc_txtprocmun"].Left, 7462);  // (18810 - 3885) / 2 = 7462.5, halves to even
+    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Left, 7462);
     EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Width, 3945);
     EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Top, 300 + 195 + 345 + 500);
-    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Height, arredondar(fra.Height / 1.7));
-    EXPECT_EQ(t.c["FraLoc_cmdmarcartodas"].Left, arredondar(fra.Width / 3.0 - 750));
+    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Height, 7665);   // 13030 / 1.7 = 7664.7
+    EXPECT_EQ(t.c["FraLoc_cmdmarcartodas"].Left, 5520);  // a third of 18810, less half of 1500
+}
+
+// Whatever the screen, the rules keep each panel readable: its controls stacked from top to bottom in the
+// order the user reads them, none over another, and the rows of buttons across the panel's width.
+void expectBelow(const Geometria& upper, const Geometria& lower, const std::string& what) {
+    EXPECT_LE(upper.bottom(), lower.Top) << what;
+}
+void expectSideBySide(const Geometria& left, const Geometria& right, const std::string& what) {
+    EXPECT_LE(left.right(), right.Left) << what;
+    EXPECT_EQ(left.Top, right.Top) << what;
+}
+void expectWithinWidth(const Geometria& g, int width, const std::string& what) {
+    EXPECT_GE(g.Left, 0) << what;
+    EXPECT_LE(g.right(), width) << what;
+}
+
+TEST(Layout, PanelsStackTheirControlsWithoutOverlapOnEveryScreen) {
+    for (int w : {12000, 15360, 19200, 28800}) {
+        Screen t(w, w * 3 / 4);
+        const std::string at = " at width " + std::to_string(w);
+        const ControlLayout& c = t.c;
+
+        const int varWidth = c.at("FraVar").Width;
+        expectBelow(c.at(variableTitleName(0)), c.at("FraVar_TrwTemas"), "variables: title over tree" + at);
+        expectBelow(c.at("FraVar_TrwTemas"), c.at(variableTitleName(1)), "variables: tree over title" + at);
+        expectBelow(c.at(variableTitleName(1)), c.at("FraVar_LstNomeVariavel"), "variables: title over list" + at);
+        expectBelow(c.at("FraVar_LstNomeVariavel"), c.at("FraVar_CmdMarcarTodas"), "variables: list over buttons" + at);
+        expectSideBySide(c.at("FraVar_CmdMarcarTodas"), c.at("FraVar_CmdDesmarcarTodas"), "variables buttons" + at);
+        expectSideBySide(c.at("FraVar_CmdDesmarcarTodas"), c.at("FraVar_CmdMostrarDefinicao"), "variables buttons" + at);
+        for (const char* n : {"FraVar_TrwTemas", "FraVar_LstNomeVariavel", "FraVar_CmdMostrarDefinicao"})
+            expectWithinWidth(c.at(n), varWidth, n + at);
+        EXPECT_LE(c.at("FraVar_CmdMarcarTodas").bottom(), c.at("FraVar").Height) << at;
+
+        const int locWidth = c.at("FraLoc").Width;
+        expectBelow(c.at("FraLoc_lblprocmun"), c.at("FraLoc_txtprocmun"), "localities: label over box" + at);
+        expectBelow(c.at("FraLoc_txtprocmun"), c.at("FraLoc_LstMunSelec"), "localities: box over list" + at);
+        expectBelow(c.at("FraLoc_LstMunSelec"), c.at("FraLoc_cmdmarcartodas"), "localities: list over buttons" + at);
+        expectSideBySide(c.at("FraLoc_cmdmarcartodas"), c.at("FraLoc_cmddesmarcartodas"), "localities buttons" + at);
+        expectWithinWidth(c.at("FraLoc_cmddesmarcartodas"), locWidth, "localities buttons" + at);
+        EXPECT_LE(c.at("FraLoc_cmdmarcartodas").bottom(), c.at("FraLoc").Height) << at;
+
+        for (int i = 0; i + 1 < 26; ++i) expectSideBySide(c.at(letterName(i)), c.at(letterName(i + 1)), "letters" + at);
+        expectBelow(c.at(letterName(0)), c.at("FraPal_LstPalavraChave"), "keywords: letters over list" + at);
+        expectSideBySide(c.at("FraPal_LstPalavraChave"), c.at("FraPal_TrwTema"), "keywords: list beside tree" + at);
+        expectWithinWidth(c.at("FraPal_TrwTema"), c.at("FraPal").Width, "keywords tree" + at);
+        expectBelow(c.at("FraPal_TrwTema"), c.at("FraPal_LstNomeVariavel"), "keywords: tree over list" + at);
+        expectBelow(c.at("FraPal_LstNomeVariavel"), c.at("FraPal_CmdMarcarTodas"), "keywords: list over buttons" + at);
+        expectSideBySide(c.at("FraPal_CmdMarcarTodas"), c.at("FraPal_CmdDesmarcarTodas"), "keywords buttons" + at);
+
+        expectBelow(c.at("FraSel_FraVar"), c.at("FraSel_Fraloc"), "review: variables over localities" + at);
+        expectBelow(c.at("FraSel_FraVar_LstNomeVariavel"), c.at("FraSel_FraVar_CmdDesmarcarTodas"), "review buttons" + at);
+        expectBelow(c.at("FraSel_Fraloc_Lstlocalidade"), c.at("FraSel_Fraloc_Cmddesmarcartodas"), "review buttons" + at);
+
+        expectBelow(c.at("FraRes_SSTab1"), c.at("FraRes_TxtNotas"), "result: tabs over notes" + at);
+        expectBelow(c.at("FraRes_LblTituloGrid1"), c.at("FraRes_LblSubTituloGrid1"), "result: title" + at);
+        expectBelow(c.at("FraRes_LblSubTituloGrid1"), c.at("FraRes_MSFlexGrid1"), "result: subtitle" + at);
+        expectBelow(c.at("FraRes_CmdConvencoes"), c.at("FraRes_CmdSalvar"), "result buttons" + at);
+        EXPECT_LE(c.at("FraRes_TxtNotas").right(), c.at("FraRes_CmdSalvar").Left) << at;
+        EXPECT_LE(c.at("FraRes_CmdSalvar").bottom(), c.at("FraRes").Height) << at;
+    }
 }
 
 TEST(Layout, CriteriaControlsKeepTheirDesignPlaces) {
-    Tela t(19200, 14000);
+    Screen t(19200, 14000);
     EXPECT_EQ(t.c["FraCri_DbCmbVar"].Left, 930);
     EXPECT_EQ(t.c["FraCri_DbCmbVar"].Width, 8190);
     EXPECT_EQ(t.c["FraCri_GrdCri"].Height, 4365);
 }
 
 TEST(Layout, ReviewAndResultPanels) {
-    Tela t(19200, 14000);
+    Screen t(19200, 14000);
     const Geometria& sel = t.c["FraSel"];
     EXPECT_EQ(t.c["FraSel_FraVar"].Left, 200);
     EXPECT_EQ(t.c["FraSel_FraVar"].Width, sel.Width - 400);
-    EXPECT_EQ(t.c["FraSel_Fraloc"].Top, t.c["FraSel_FraVar"].fundo() + 100);
+    EXPECT_EQ(t.c["FraSel_Fraloc"].Top, t.c["FraSel_FraVar"].bottom() + 100);
     EXPECT_EQ(t.c["FraSel_Fraloc"].Height, sel.Height - 300 - t.c["FraSel_FraVar"].Height - 200);
 
     const Geometria& res = t.c["FraRes"];

@@ -30,46 +30,46 @@ public:
         QString filtroSelecionado;
     };
 
-    void responder(Resposta resposta) { respostas_.push_back(resposta); }
-    // `filtro` empty: the user leaves the type the dialog opened with.
-    void escolherArquivo(const QString& nome, const QString& filtro = QString()) { arquivos_.push_back({nome, filtro}); }
+    void responder(Resposta reply) { answers_.push_back(reply); }
+    // `filter` empty: the user leaves the type the dialog opened with.
+    void escolherArquivo(const QString& name, const QString& filter = QString()) { files_.push_back({name, filter}); }
 
-    const std::vector<Mensagem>& mensagens() const { return mensagens_; }
-    const std::vector<Salvamento>& salvamentos() const { return salvamentos_; }
+    const std::vector<Mensagem>& mensagens() const { return messages_; }
+    const std::vector<Salvamento>& salvamentos() const { return saveDialogs_; }
     // Answers scripted but not yet asked for.
-    std::size_t respostasRestantes() const { return respostas_.size() + arquivos_.size(); }
+    std::size_t respostasRestantes() const { return answers_.size() + files_.size(); }
 
     Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
                       bool padraoNao = false) override {
-        mensagens_.push_back({pai, texto, icone, botoes, titulo, padraoNao});
+        messages_.push_back({pai, texto, icone, botoes, titulo, padraoNao});
         if (botoes == Botoes::Ok) return Resposta::Ok;
-        if (respostas_.empty()) {
+        if (answers_.empty()) {
             ADD_FAILURE() << "unexpected question: " << texto.toStdString();
             return Resposta::Nao;
         }
-        Resposta r = respostas_.front();
-        respostas_.pop_front();
+        Resposta r = answers_.front();
+        answers_.pop_front();
         return r;
     }
 
     SaveChoice salvarArquivo(QWidget*, const QString& titulo, const QString& nomeSugerido, const QStringList& filters,
                              const QString& selectedFilter) override {
-        salvamentos_.push_back({titulo, nomeSugerido, filters, selectedFilter});
-        if (arquivos_.empty()) {
+        saveDialogs_.push_back({titulo, nomeSugerido, filters, selectedFilter});
+        if (files_.empty()) {
             ADD_FAILURE() << "unexpected save dialog: " << titulo.toStdString();
             return {};
         }
-        SaveChoice escolha = arquivos_.front();
-        arquivos_.pop_front();
-        if (escolha.filter.isEmpty()) escolha.filter = selectedFilter;
-        return escolha;
+        SaveChoice choice = files_.front();
+        files_.pop_front();
+        if (choice.filter.isEmpty()) choice.filter = selectedFilter;
+        return choice;
     }
 
 private:
-    std::deque<Resposta> respostas_;
-    std::deque<SaveChoice> arquivos_;
-    std::vector<Mensagem> mensagens_;
-    std::vector<Salvamento> salvamentos_;
+    std::deque<Resposta> answers_;
+    std::deque<SaveChoice> files_;
+    std::vector<Mensagem> messages_;
+    std::vector<Salvamento> saveDialogs_;
 };
 
 }  // namespace testing_support

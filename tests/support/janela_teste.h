@@ -18,9 +18,9 @@ namespace testing_support {
 
 // The small sample survey the build generates for tests, copied to a folder of the test's own so that a test
 // may damage it.
-inline void copiarAmostraPequena(const std::string& destino) {
+inline void copiarAmostraPequena(const std::string& target) {
     for (const char* f : {"Quelva.mdb", "fichatec.txt", "fichains.txt"})
-        std::filesystem::copy_file(std::string(QUELVA_PEQUENA) + "/" + f, destino + "/" + f,
+        std::filesystem::copy_file(std::string(QUELVA_PEQUENA) + "/" + f, target + "/" + f,
                                    std::filesystem::copy_options::overwrite_existing);
 }
 
@@ -32,8 +32,8 @@ struct JanelaTeste {
     std::unique_ptr<quelva::FrmQuelva> janela;
     std::optional<int> encerrouCom;
 
-    explicit JanelaTeste(bool comAmostra = true) {
-        if (comAmostra) copiarAmostraPequena(pasta.path());
+    explicit JanelaTeste(bool withSample = true) {
+        if (withSample) copiarAmostraPequena(pasta.path());
         estado = std::make_unique<quelva::Estado>(QString::fromStdString(pasta.path()));
         janela = std::make_unique<quelva::FrmQuelva>(*estado, dialogos, [this](int s) { encerrouCom = s; });
     }
@@ -52,29 +52,29 @@ struct JanelaTeste {
 
     // The one panel shown, by name; "" when none.
     QString painelVisivel() const {
-        QString nome;
-        for (QWidget* p : janela->paineis())
-            if (p->isVisibleTo(janela.get())) nome += (nome.isEmpty() ? "" : "+") + p->objectName();
-        return nome;
+        QString name;
+        for (QWidget* p : janela->panels())
+            if (p->isVisibleTo(janela.get())) name += (name.isEmpty() ? "" : "+") + p->objectName();
+        return name;
     }
 };
 
-// Clicks the node of `chave` in a theme tree as a user would; false when there is none.
-inline bool clicarNo(quelva::ArvoreTemas* arvore, const QString& chave) {
-    for (int i = 1; i <= arvore->quantidade(); ++i) {
-        QTreeWidgetItem* no = arvore->no(i);
-        if (arvore->chave(no) != chave) continue;
-        arvore->setCurrentItem(no);
-        emit arvore->itemClicked(no, 0);
+// Clicks the node of `key` in a theme tree as a user would; false when there is none.
+inline bool clicarNo(quelva::ArvoreTemas* tree, const QString& key) {
+    for (int i = 1; i <= tree->quantidade(); ++i) {
+        QTreeWidgetItem* node = tree->no(i);
+        if (tree->chave(node) != key) continue;
+        tree->setCurrentItem(node);
+        emit tree->itemClicked(node, 0);
         return true;
     }
     return false;
 }
 
 // The texts of a list's entries, in order.
-inline QStringList textos(const QListWidget* lista) {
+inline QStringList textos(const QListWidget* list) {
     QStringList s;
-    for (int i = 0; i < lista->count(); ++i) s << lista->item(i)->text();
+    for (int i = 0; i < list->count(); ++i) s << list->item(i)->text();
     return s;
 }
 

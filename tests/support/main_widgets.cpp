@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
     // a display either.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
-    QApplication aplicacao(argc, argv);
+    QApplication application(argc, argv);
     // As the program does once Qt has taken the user's locale: the C library's numbers stay in the C locale.
     std::setlocale(LC_NUMERIC, "C");
     return RUN_ALL_TESTS();

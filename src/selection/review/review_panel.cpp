@@ -109,7 +109,7 @@ bool PainelSelecoes::CarregarLocalidadesSelecionadas() {
         policy_.endProgram(1);
         return false;
     }
-    estado_.RsArea = estado_.DbSessao.openRecordset(raRg ? kSqlRaRg : drads ? kSqlDrads : kSqlMunicipios);
+    reopenAreaRecordset(estado_, raRg ? kSqlRaRg : drads ? kSqlDrads : kSqlMunicipios);
     int indent = 0;  // no indent before the first line that sets one
     if (estado_.VetorLocalidade[0])
         appendLocality(reviewLineOfLocality(0, estado_.VetorNomeLocalidade[0], indent), estado_.VetorNomeLocalidade[0]);

@@ -1,0 +1,29 @@
+// Times the generation of the full sample survey, the step every build of the project runs.
+// Prints one JSON object per line: {"bench":"sample","ms":...,"runs":...,"bytes":...}.
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "generator.h"
+
+int main(int argc, char** argv) {
+    namespace fs = std::filesystem;
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    const fs::path dir = fs::temp_directory_path() / ("quelva-bench-sample-" + std::to_string(::getpid()));
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        sample::generateSample(dir, sample::fullSizes());
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    const auto bytes = fs::file_size(dir / sample::kDatabaseFile);
+    fs::remove_all(dir);
+    std::sort(ms.begin(), ms.end());
+    std::printf("{\"bench\":\"sample\",\"ms\":%.1f,\"min_ms\":%.1f,\"runs\":%d,\"bytes\":%llu}\n", ms[ms.size() / 2], ms.front(),
+                runs, static_cast<unsigned long long>(bytes));
+    return 0;
+}

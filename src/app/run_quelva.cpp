@@ -1,0 +1,59 @@
+#include "executar.h"
+
+#include <QApplication>
+#include <clocale>
+#include <cstdio>
+
+#include "command_line.h"
+#include "dialogos.h"
+#include "estado.h"
+#include "frm_quelva.h"
+
+namespace quelva {
+
+namespace {
+
+// What "-h" and a wrong command line get: the usage, and the program's status; -1 for a command line that
+// runs the program.
+int answerWithUsage(const CommandLine& command) {
+    if (command.action == CommandLine::Action::Help) return std::fputs(kCommandLineUsage, stdout), 0;
+    if (command.action == CommandLine::Action::Misuse) return std::fputs(kCommandLineUsage, stderr), 2;
+    return -1;
+}
+
+}  // namespace
+
+int executarQuelva(int argc, char** argv) {
+    // The usage is asked for in a terminal, perhaps with no display for the toolkit to open.
+    QStringList raw;
+    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+    if (const CommandLine asked = readCommandLine(raw, {}); asked.action == CommandLine::Action::Help)
+        return answerWithUsage(asked);
+    QApplication app(argc, argv);
+    // The program's real folder: Qt reads it from /proc/self/exe, so a link in /usr/bin leads to
+    // /usr/lib/quelva, where the sample survey lies beside the program (and the importer, found the same way).
+    const CommandLine command = readCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    if (const int status = answerWithUsage(command); status >= 0) return status;
+    DialogosQt dialogos;
+    return executarQuelva(command.surveyFolder, dialogos);
+}
+
+int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& onShown) {
+    // Qt took the user's locale for the C library too; under a Portuguese one strtod and printf read and
+    // write "1,5", which breaks the engine's numbers in statements. Texts keep the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+    Estado estado(pasta);
+    FrmQuelva mainWindow(estado, dialogos, [](int status) { QCoreApplication::exit(status); });
+    bool failed = true;
+    mainWindow.executarTratado([&] {
+        mainWindow.Form_Load();
+        mainWindow.Form_Activate();
+        failed = false;
+    });
+    if (failed) return 1;
+    mainWindow.show();
+    if (onShown) onShown(mainWindow);
+    return QCoreApplication::exec();
+}
+
+}  // namespace quelva
