@@ -16,17 +16,17 @@
 
 namespace {
 
-void selecionarExemplo(quelva::FrmQuelva& janela, quelva::Estado& estado) {
-    const auto subtema = estado.VetorVariavel[0].CodSubTema;
-    for (auto& v : estado.VetorVariavel)
-        if (!v.CodSubTema.isNull() && v.CodSubTema.toText() == subtema.toText()) v.Selecionada = jet::Value::boolean(true);
-    janela.MnuLocalidades->trigger();
-    QListWidget* lista = janela.painelLocalidades->FraLoc_LstMunSelec;
-    for (int i = 0; i < std::min(10, lista->count()); ++i) {
-        lista->setCurrentRow(i);
-        lista->item(i)->setCheckState(Qt::Checked);
+void selectSample(quelva::FrmQuelva& window, quelva::Estado& state) {
+    const auto subtheme = state.VetorVariavel[0].CodSubTema;
+    for (auto& v : state.VetorVariavel)
+        if (!v.CodSubTema.isNull() && v.CodSubTema.toText() == subtheme.toText()) v.Selecionada = jet::Value::boolean(true);
+    window.MnuLocalidades->trigger();
+    QListWidget* list = window.painelLocalidades->FraLoc_LstMunSelec;
+    for (int i = 0; i < std::min(10, list->count()); ++i) {
+        list->setCurrentRow(i);
+        list->item(i)->setCheckState(Qt::Checked);
     }
-    janela.MnuVerResultado->trigger();
+    window.MnuVerResultado->trigger();
 }
 
 }  // namespace
@@ -37,15 +37,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "uso: quelva-captura ARQUIVO.png [resultado]\n");
         return 2;
     }
-    const QString saida = QString::fromLocal8Bit(argv[1]);
-    const bool resultado = argc == 3;
-    quelva::DialogosQt dialogos;
-    return quelva::executarQuelva(QCoreApplication::applicationDirPath(), dialogos, [&](quelva::FrmQuelva& janela) {
-        if (resultado) selecionarExemplo(janela, janela.estado());
+    const QString output = QString::fromLocal8Bit(argv[1]);
+    const bool showResult = argc == 3;
+    quelva::DialogosQt dialogs;
+    return quelva::executarQuelva(QCoreApplication::applicationDirPath(), dialogs, [&](quelva::FrmQuelva& window) {
+        if (showResult) selectSample(window, window.estado());
         // Let the window be laid out and painted before it is pictured.
-        QTimer::singleShot(1500, &janela, [&janela, saida] {
-            const bool ok = janela.grab().save(saida);
-            if (!ok) std::fprintf(stderr, "não foi possível gravar %s\n", qPrintable(saida));
+        QTimer::singleShot(1500, &window, [&window, output] {
+            const bool ok = window.grab().save(output);
+            if (!ok) std::fprintf(stderr, "não foi possível gravar %s\n", qPrintable(output));
             QCoreApplication::exit(ok ? 0 : 1);
         });
     });
