@@ -7,17 +7,17 @@
 
 #include "cursor_espera.h"
 #include "error_policy.h"
-#include "janela_informacao.h"
+#include "info_window.h"
 
 namespace quelva {
 
 namespace {
 
-constexpr char kTitulo[] = "Apresentação";
-constexpr char kCabecalho[] = "TECNOLOGIA DA INFORMAÇÃO E MUNICÍPIOS";
+constexpr char kTitle[] = "Apresentação";
+constexpr char kHeading[] = "TECNOLOGIA DA INFORMAÇÃO E MUNICÍPIOS";
 
 // Each paragraph opens with three blanks, the indent of a first line in the grid's single cell.
-constexpr std::array<const char*, 5> kParagrafos = {
+constexpr std::array<const char*, 5> kParagraphs = {
     "   A tecnologia da informação deixou de ser um assunto restrito aos centros de processamento de "
     "dados e passou a fazer parte do cotidiano da administração pública. Cadastros, folhas de "
     "pagamento, arrecadação de tributos, controle de estoques e atendimento ao cidadão dependem hoje "
@@ -53,61 +53,61 @@ constexpr std::array<const char*, 5> kParagrafos = {
 };
 
 // Twips. The heading's row, then one row per paragraph, tall enough for its wrapped lines.
-constexpr int kLarguraColuna = 7700;
-constexpr int kAlturaCabecalho = 480;
-constexpr std::array<int, 5> kAlturasParagrafos = {2160, 1440, 3360, 2640, 2400};
-constexpr int kLarguraJanela = 8400;
-constexpr int kAlturaJanela = 7800;
+constexpr int kColumnWidth = 7700;
+constexpr int kHeadingHeight = 480;
+constexpr std::array<int, 5> kParagraphHeights = {2160, 1440, 3360, 2640, 2400};
+constexpr int kWindowWidth = 8400;
+constexpr int kWindowHeight = 7800;
 
 }  // namespace
 
-FrmApresentacao::FrmApresentacao(ErrorPolicy& politica, QWidget* pai) : QDialog(pai), politica_(politica) {
+FrmApresentacao::FrmApresentacao(ErrorPolicy& policy, QWidget* parent) : QDialog(parent), policy_(policy) {
     setObjectName(QStringLiteral("FrmApresentacao"));
-    prepararJanelaInformacao(this, QString::fromUtf8(kTitulo), kLarguraJanela, kAlturaJanela);
+    setUpInfoWindow(this, QString::fromUtf8(kTitle), kWindowWidth, kWindowHeight);
 
-    MSFlexGrid1 = new VisaoGrade(politica, this);
+    MSFlexGrid1 = new VisaoGrade(policy, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    prepararGradeInformacao(MSFlexGrid1);
+    setUpInfoGrid(MSFlexGrid1);
     // The paragraphs' rows are taller than the window: scroll smoothly rather than a whole row at a time.
     MSFlexGrid1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    MSFlexGrid1->definirGrade(&grade_);
+    MSFlexGrid1->definirGrade(&grid_);
     MSFlexGrid1->hide();
-    FrmFichaInstitucional_cmdfechar = criarBotaoFechar(this, QString::fromUtf8(kFrmFichaInstitucional_cmdfechar));
+    FrmFichaInstitucional_cmdfechar = makeCloseButton(this, QString::fromUtf8(kFrmFichaInstitucional_cmdfechar));
 
-    auto* coluna = new QVBoxLayout(this);
-    coluna->addWidget(MSFlexGrid1, 1);
-    coluna->addLayout(linhaBotaoFechar(FrmFichaInstitucional_cmdfechar));
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(MSFlexGrid1, 1);
+    column->addLayout(closeButtonRow(FrmFichaInstitucional_cmdfechar));
 }
 
-void FrmApresentacao::preencher() {
-    CursorEspera espera(this);
-    grade_.iniciarAlteracoes();
-    grade_.definirTamanho(0, 0);
-    grade_.definirTamanho(1 + static_cast<int>(kParagrafos.size()), 1);
-    grade_.definirLarguraColuna(0, kLarguraColuna);
-    grade_.definirQuebraTexto(true);
+void FrmApresentacao::fill() {
+    CursorEspera wait(this);
+    grid_.iniciarAlteracoes();
+    grid_.definirTamanho(0, 0);
+    grid_.definirTamanho(1 + static_cast<int>(kParagraphs.size()), 1);
+    grid_.definirLarguraColuna(0, kColumnWidth);
+    grid_.definirQuebraTexto(true);
 
-    Grade::Celula& cabecalho = grade_.writableCell(0, 0);
-    cabecalho.alinhamento = Qt::AlignCenter;
-    cabecalho.negrito = true;
-    cabecalho.texto = QString::fromUtf8(kCabecalho);
-    grade_.definirAlturaLinha(0, kAlturaCabecalho);
+    Grade::Celula& heading = grid_.writableCell(0, 0);
+    heading.alinhamento = Qt::AlignCenter;
+    heading.negrito = true;
+    heading.texto = QString::fromUtf8(kHeading);
+    grid_.definirAlturaLinha(0, kHeadingHeight);
 
-    for (std::size_t i = 0; i < kParagrafos.size(); ++i) {
-        const int linha = static_cast<int>(i) + 1;
-        Grade::Celula& celula = grade_.writableCell(linha, 0);
-        celula.alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
-        celula.texto = QString::fromUtf8(kParagrafos[i]);
-        grade_.definirAlturaLinha(linha, kAlturasParagrafos[i]);
+    for (std::size_t i = 0; i < kParagraphs.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        Grade::Celula& cell = grid_.writableCell(row, 0);
+        cell.alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
+        cell.texto = QString::fromUtf8(kParagraphs[i]);
+        grid_.definirAlturaLinha(row, kParagraphHeights[i]);
     }
-    grade_.concluirAlteracoes();
+    grid_.concluirAlteracoes();
     MSFlexGrid1->show();
-    preenchida_ = true;
+    filled_ = true;
 }
 
-void FrmApresentacao::showEvent(QShowEvent* evento) {
-    QDialog::showEvent(evento);
-    if (!preenchida_) politica_.run([this] { preencher(); });
+void FrmApresentacao::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!filled_) policy_.run([this] { fill(); });
 }
 
 }  // namespace quelva

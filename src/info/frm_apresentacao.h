@@ -15,21 +15,21 @@ class ErrorPolicy;
 class FrmApresentacao : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmApresentacao(ErrorPolicy& politica, QWidget* pai = nullptr);
+    explicit FrmApresentacao(ErrorPolicy& policy, QWidget* parent = nullptr);
 
     // Writes the text into the grid and shows it.
-    void preencher();
+    void fill();
 
 protected:
-    void showEvent(QShowEvent* evento) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    ErrorPolicy& politica_;
-    Grade grade_;
+    ErrorPolicy& policy_;
+    Grade grid_;
     VisaoGrade* MSFlexGrid1 = nullptr;
     // Shares its control name with the institutional record's close button.
     QPushButton* FrmFichaInstitucional_cmdfechar = nullptr;
-    bool preenchida_ = false;
+    bool filled_ = false;
 };
 
 }  // namespace quelva

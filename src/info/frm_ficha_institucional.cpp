@@ -3,12 +3,12 @@
 namespace quelva {
 
 namespace {
-constexpr char kTitulo[] = "Ficha Institucional";
-constexpr char kArquivo[] = "fichains.txt";
+constexpr char kTitle[] = "Ficha Institucional";
+constexpr char kFile[] = "fichains.txt";
 }  // namespace
 
-FrmFichaInstitucional::FrmFichaInstitucional(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai)
-    : FrmFicha({kTitulo, kArquivo, kFrmFichaInstitucional_cmdfechar}, pastaPrograma, politica, pai) {
+FrmFichaInstitucional::FrmFichaInstitucional(const QString& programFolder, ErrorPolicy& policy, QWidget* parent)
+    : RecordWindow({kTitle, kFile, kFrmFichaInstitucional_cmdfechar}, programFolder, policy, parent) {
     setObjectName(QStringLiteral("FrmFichaInstitucional"));
 }
 

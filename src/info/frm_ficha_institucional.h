@@ -1,15 +1,15 @@
 #pragma once
-#include "frm_ficha.h"
-#include "janela_informacao.h"
+#include "info_window.h"
+#include "record_window.h"
 
 namespace quelva {
 
 // The institutional record window: the file "fichains.txt" of the program folder, which tells who made the
 // survey: the institutions and teams behind it.
-class FrmFichaInstitucional : public FrmFicha {
+class FrmFichaInstitucional : public RecordWindow {
     Q_OBJECT
 public:
-    FrmFichaInstitucional(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai = nullptr);
+    FrmFichaInstitucional(const QString& programFolder, ErrorPolicy& policy, QWidget* parent = nullptr);
 };
 
 }  // namespace quelva

@@ -3,13 +3,13 @@
 namespace quelva {
 
 namespace {
-constexpr char kTitulo[] = "Ficha Técnica";
-constexpr char kArquivo[] = "fichatec.txt";
-constexpr char kNomeBotaoFechar[] = "FrmFichaTecnica_cmdfechar";
+constexpr char kTitle[] = "Ficha Técnica";
+constexpr char kFile[] = "fichatec.txt";
+constexpr char kCloseButtonName[] = "FrmFichaTecnica_cmdfechar";
 }  // namespace
 
-FrmFichaTecnica::FrmFichaTecnica(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai)
-    : FrmFicha({kTitulo, kArquivo, kNomeBotaoFechar}, pastaPrograma, politica, pai) {
+FrmFichaTecnica::FrmFichaTecnica(const QString& programFolder, ErrorPolicy& policy, QWidget* parent)
+    : RecordWindow({kTitle, kFile, kCloseButtonName}, programFolder, policy, parent) {
     setObjectName(QStringLiteral("FrmFichaTecnica"));
 }
 

@@ -1,14 +1,14 @@
 #pragma once
-#include "frm_ficha.h"
+#include "record_window.h"
 
 namespace quelva {
 
 // The technical record window: the file "fichatec.txt" of the program folder, which tells how the survey
 // was carried out, its concepts and its coverage.
-class FrmFichaTecnica : public FrmFicha {
+class FrmFichaTecnica : public RecordWindow {
     Q_OBJECT
 public:
-    FrmFichaTecnica(const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai = nullptr);
+    FrmFichaTecnica(const QString& programFolder, ErrorPolicy& policy, QWidget* parent = nullptr);
 };
 
 }  // namespace quelva

@@ -8,20 +8,20 @@
 #include <array>
 
 #include "imagem_esticada.h"
-#include "janela_informacao.h"
+#include "info_window.h"
 #include "recursos.h"
 
 namespace quelva {
 
 namespace {
 
-constexpr char kTitulo[] = "Sobre Brenvala";
-constexpr char kProduto[] = "Produto Tarsenal";
-constexpr char kPlataforma[] = "Para Windows 32 bits";
-constexpr char kDesenvolvidoPor[] = "Desenvolvido por:";
+constexpr char kTitle[] = "Sobre Brenvala";
+constexpr char kProduct[] = "Produto Tarsenal";
+constexpr char kPlatform[] = "Para Windows 32 bits";
+constexpr char kDevelopedBy[] = "Desenvolvido por:";
 
 // The development team. Every item is fictitious: no such street, postal code or telephone exists.
-constexpr std::array<const char*, 7> kIdentificacao = {
+constexpr std::array<const char*, 7> kIdentification = {
     "Equipe Quelva",
     "Rua dos Exemplos Fictícios, 000",
     "Bairro Imaginário - Cidade Inventada",
@@ -32,55 +32,55 @@ constexpr std::array<const char*, 7> kIdentificacao = {
 };
 
 // Twips.
-constexpr int kLadoImagem = 1440;
-constexpr int kLarguraJanela = 6600;
-constexpr int kAlturaJanela = 4200;
+constexpr int kImageSide = 1440;
+constexpr int kWindowWidth = 6600;
+constexpr int kWindowHeight = 4200;
 
 }  // namespace
 
-QString FrmSobre::identificacaoDesenvolvedor() {
-    QStringList linhas;
-    for (const char* linha : kIdentificacao) linhas.append(QString::fromUtf8(linha));
-    return linhas.join(QStringLiteral("\r\n"));
+QString FrmSobre::developerIdentification() {
+    QStringList lines;
+    for (const char* line : kIdentification) lines.append(QString::fromUtf8(line));
+    return lines.join(QStringLiteral("\r\n"));
 }
 
-FrmSobre::FrmSobre(QWidget* pai) : QDialog(pai) {
+FrmSobre::FrmSobre(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmSobre"));
-    prepararJanelaInformacao(this, QString::fromUtf8(kTitulo), kLarguraJanela, kAlturaJanela);
+    setUpInfoWindow(this, QString::fromUtf8(kTitle), kWindowWidth, kWindowHeight);
     registrarRecursos();
 
-    Image1 = new ImagemEsticada(QString::fromUtf8(kImagemSobre), this);
+    Image1 = new ImagemEsticada(QString::fromUtf8(kAboutImage), this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setFixedSize(pixelsX(this, kLadoImagem), pixelsY(this, kLadoImagem));
+    Image1->setFixedSize(pixelsX(this, kImageSide), pixelsY(this, kImageSide));
 
-    LblProduto = new QLabel(QString::fromUtf8(kProduto), this);
-    LblProduto->setObjectName(QStringLiteral("LblProduto"));
-    QFont destaque = LblProduto->font();
-    destaque.setBold(true);
-    destaque.setPointSizeF(destaque.pointSizeF() * 1.25);
-    LblProduto->setFont(destaque);
-    LblPlataforma = new QLabel(QString::fromUtf8(kPlataforma), this);
-    LblPlataforma->setObjectName(QStringLiteral("LblPlataforma"));
-    LblDesenvolvidoPor = new QLabel(QString::fromUtf8(kDesenvolvidoPor), this);
-    LblDesenvolvidoPor->setObjectName(QStringLiteral("LblDesenvolvidoPor"));
+    productLabel_ = new QLabel(QString::fromUtf8(kProduct), this);
+    productLabel_->setObjectName(QStringLiteral("LblProduto"));
+    QFont emphasis = productLabel_->font();
+    emphasis.setBold(true);
+    emphasis.setPointSizeF(emphasis.pointSizeF() * 1.25);
+    productLabel_->setFont(emphasis);
+    platformLabel_ = new QLabel(QString::fromUtf8(kPlatform), this);
+    platformLabel_->setObjectName(QStringLiteral("LblPlataforma"));
+    developedByLabel_ = new QLabel(QString::fromUtf8(kDevelopedBy), this);
+    developedByLabel_->setObjectName(QStringLiteral("LblDesenvolvidoPor"));
 
     // Load fills Text1; the user may select and copy the address but not change it.
     Text1 = new QPlainTextEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
     Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Text1->setPlainText(identificacaoDesenvolvedor());
+    Text1->setPlainText(developerIdentification());
 
-    CmdFechar = criarBotaoFechar(this, QStringLiteral("CmdFechar"));
+    CmdFechar = makeCloseButton(this, QStringLiteral("CmdFechar"));
 
-    auto* grade = new QGridLayout(this);
-    grade->addWidget(Image1, 0, 0, 4, 1, Qt::AlignTop);
-    grade->addWidget(LblProduto, 0, 1);
-    grade->addWidget(LblPlataforma, 1, 1);
-    grade->addWidget(LblDesenvolvidoPor, 2, 1);
-    grade->addWidget(Text1, 3, 1);
-    grade->addLayout(linhaBotaoFechar(CmdFechar), 4, 0, 1, 2);
-    grade->setColumnStretch(1, 1);
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(Image1, 0, 0, 4, 1, Qt::AlignTop);
+    layout->addWidget(productLabel_, 0, 1);
+    layout->addWidget(platformLabel_, 1, 1);
+    layout->addWidget(developedByLabel_, 2, 1);
+    layout->addWidget(Text1, 3, 1);
+    layout->addLayout(closeButtonRow(CmdFechar), 4, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
 }
 
 }  // namespace quelva

@@ -14,17 +14,17 @@ class ImagemEsticada;
 class FrmSobre : public QDialog {
     Q_OBJECT
 public:
-    explicit FrmSobre(QWidget* pai = nullptr);
+    explicit FrmSobre(QWidget* parent = nullptr);
 
     // The developer's identification as Text1 receives it: name, street address, district and city, postal
     // code, an empty line, the user-service department and its telephone, joined by CR LF.
-    static QString identificacaoDesenvolvedor();
+    static QString developerIdentification();
 
 private:
     ImagemEsticada* Image1 = nullptr;
-    QLabel* LblProduto = nullptr;
-    QLabel* LblPlataforma = nullptr;
-    QLabel* LblDesenvolvidoPor = nullptr;
+    QLabel* productLabel_ = nullptr;
+    QLabel* platformLabel_ = nullptr;
+    QLabel* developedByLabel_ = nullptr;
     QPlainTextEdit* Text1 = nullptr;
     QPushButton* CmdFechar = nullptr;
 };

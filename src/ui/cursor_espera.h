@@ -10,13 +10,13 @@ namespace quelva {
 // handler works; the control's own pointer again when it ends, however it ends, or earlier with restaurar().
 class CursorEspera {
 public:
-    explicit CursorEspera(QWidget* controle = nullptr) : controle_(controle), global_(controle == nullptr) {
+    explicit CursorEspera(QWidget* widget = nullptr) : widget_(widget), global_(widget == nullptr) {
         if (global_) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
         } else {
-            anterior_ = controle->cursor();
-            tinhaCursor_ = controle->testAttribute(Qt::WA_SetCursor);
-            controle->setCursor(Qt::WaitCursor);
+            previous_ = widget->cursor();
+            hadCursor_ = widget->testAttribute(Qt::WA_SetCursor);
+            widget->setCursor(Qt::WaitCursor);
         }
     }
     ~CursorEspera() { restaurar(); }
@@ -24,22 +24,22 @@ public:
     CursorEspera& operator=(const CursorEspera&) = delete;
 
     void restaurar() {
-        if (feito_) return;
-        feito_ = true;
+        if (done_) return;
+        done_ = true;
         if (global_) {
             QApplication::restoreOverrideCursor();
-        } else if (controle_) {
-            if (tinhaCursor_) controle_->setCursor(anterior_);
-            else controle_->unsetCursor();
+        } else if (widget_) {
+            if (hadCursor_) widget_->setCursor(previous_);
+            else widget_->unsetCursor();
         }
     }
 
 private:
-    QPointer<QWidget> controle_;
+    QPointer<QWidget> widget_;
     bool global_;
-    QCursor anterior_;
-    bool tinhaCursor_ = false;
-    bool feito_ = false;
+    QCursor previous_;
+    bool hadCursor_ = false;
+    bool done_ = false;
 };
 
 }  // namespace quelva

@@ -16,9 +16,9 @@ public:
 
     virtual ~Dialogos() = default;
 
-    // `titulo` empty: the application's title, "Quelva". With Sim/Não, `padraoNao` makes Não the default.
-    virtual Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
-                              bool padraoNao = false) = 0;
+    // `title` empty: the application's title, "Quelva". In a question, `defaultNo` makes its "Não" button the default.
+    virtual Resposta mensagem(QWidget* parent, const QString& text, Icone icon, Botoes buttons, const QString& title,
+                              bool defaultNo = false) = 0;
 
     // What the user chose in a save dialog: the file's name as typed (empty when the user gave up) and the
     // type chosen in the list.
@@ -27,23 +27,23 @@ public:
         QString filter;
     };
 
-    // A save dialog opened in the folder or on the name `nomeSugerido`, listing the file types `filters` with
+    // A save dialog opened in the folder or on the name `suggestedName`, listing the file types `filters` with
     // `selectedFilter` chosen. No extension is added to the name typed: the caller decides it from the name
     // and the type. Replacing an existing file is not asked here.
-    virtual SaveChoice salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QStringList& filters,
+    virtual SaveChoice salvarArquivo(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
                                      const QString& selectedFilter) = 0;
 };
 
 // The real dialogs of the toolkit.
 class DialogosQt : public Dialogos {
 public:
-    Resposta mensagem(QWidget* pai, const QString& texto, Icone icone, Botoes botoes, const QString& titulo,
-                      bool padraoNao) override;
-    SaveChoice salvarArquivo(QWidget* pai, const QString& titulo, const QString& nomeSugerido, const QStringList& filters,
+    Resposta mensagem(QWidget* parent, const QString& text, Icone icon, Botoes buttons, const QString& title,
+                      bool defaultNo) override;
+    SaveChoice salvarArquivo(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
                              const QString& selectedFilter) override;
 };
 
 // The application's title, shown by message boxes without a title of their own.
-inline const char* const kTituloAplicacao = "Quelva";
+inline const char* const kApplicationTitle = "Quelva";
 
 }  // namespace quelva

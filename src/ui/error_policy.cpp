@@ -13,9 +13,9 @@ bool ErrorPolicy::run(const std::function<void()>& handler) {
         handler();
         return true;
     } catch (const std::exception& e) {
-        const QString texto = QString::fromUtf8(e.what());
+        const QString text = QString::fromUtf8(e.what());
         try {
-            dialogos_.mensagem(window_, texto, Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString::fromUtf8(kTituloAplicacao));
+            dialogs_.mensagem(window_, text, Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString::fromUtf8(kApplicationTitle));
         } catch (...) {
             // The box itself failed: the message must still reach the user somewhere before the end.
             std::fprintf(stderr, "Quelva: %s\n", e.what());

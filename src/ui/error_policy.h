@@ -18,12 +18,12 @@ class Dialogos;
 class ErrorPolicy {
 public:
     // `endProgram` ends the program with an exit status: the program quits its event loop, tests record it.
-    ErrorPolicy(Dialogos& dialogos, std::function<void(int)> endProgram)
-        : dialogos_(dialogos), endProgram_(std::move(endProgram)) {}
+    ErrorPolicy(Dialogos& dialogs, std::function<void(int)> endProgram)
+        : dialogs_(dialogs), endProgram_(std::move(endProgram)) {}
     ErrorPolicy(const ErrorPolicy&) = delete;
     ErrorPolicy& operator=(const ErrorPolicy&) = delete;
 
-    Dialogos& dialogos() { return dialogos_; }
+    Dialogos& dialogos() { return dialogs_; }
 
     // The window that owns the error message box.
     void setWindow(QWidget* window) { window_ = window; }
@@ -48,7 +48,7 @@ public:
     }
 
 private:
-    Dialogos& dialogos_;
+    Dialogos& dialogs_;
     std::function<void(int)> endProgram_;
     QPointer<QWidget> window_;
     bool ended_ = false;

@@ -5,9 +5,9 @@
 namespace quelva {
 
 QFont fixedPitchFont(int points) {
-    QFont fonte = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    if (points > 0) fonte.setPointSize(points);
-    return fonte;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (points > 0) font.setPointSize(points);
+    return font;
 }
 
 }  // namespace quelva

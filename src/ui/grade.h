@@ -19,61 +19,61 @@ namespace quelva {
 class Grade : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit Grade(QObject* pai = nullptr) : QAbstractTableModel(pai) {}
+    explicit Grade(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
     using Celula = GridCell;
 
-    // The cells, sizes and word wrap of `fonte` from now on, the stored cells dropped; null empties the grid.
-    void definirFonte(std::shared_ptr<const CellSource> fonte);
-    const CellSource* fonte() const { return fonte_.get(); }
+    // The cells, sizes and word wrap of `source` from now on, the stored cells dropped; null empties the grid.
+    void definirFonte(std::shared_ptr<const CellSource> source);
+    const CellSource* source() const { return source_.get(); }
 
     // Sizes of the stored cells: growing keeps what is there, shrinking drops the cells beyond. A grid that
     // had a source starts again from stored cells.
-    void definirTamanho(int linhas, int colunas);
-    int linhas() const { return fonte_ ? fonte_->rows() : linhas_; }
-    int colunas() const { return fonte_ ? fonte_->columns() : colunas_; }
+    void definirTamanho(int rows, int columns);
+    int linhas() const { return source_ ? source_->rows() : rows_; }
+    int colunas() const { return source_ ? source_->columns() : columns_; }
 
     // A cell as the grid shows it; out of the grid throws std::out_of_range.
-    Celula celula(int linha, int coluna) const;
-    QString texto(int linha, int coluna) const;
-    // The same cell without a copy where it is stored; a computed one is put in `lugar`. For readers of
+    Celula celula(int row, int column) const;
+    QString texto(int row, int column) const;
+    // The same cell without a copy where it is stored; a computed one is put in `slot`. For readers of
     // every cell of a grid (the export).
-    const Celula& celula(int linha, int coluna, Celula& lugar) const;
+    const Celula& celula(int row, int column, Celula& slot) const;
     // A stored cell, to be written; a grid with a source has none (std::logic_error).
-    Celula& writableCell(int linha, int coluna);
-    void definirTexto(int linha, int coluna, const QString& texto);
+    Celula& writableCell(int row, int column);
+    void definirTexto(int row, int column, const QString& text);
 
-    void definirLarguraColuna(int coluna, int twips);
-    int larguraColuna(int coluna) const;
-    void definirAlturaLinha(int linha, int twips);
-    int alturaLinha(int linha) const;
+    void definirLarguraColuna(int column, int twips);
+    int larguraColuna(int column) const;
+    void definirAlturaLinha(int row, int twips);
+    int alturaLinha(int row) const;
 
-    bool quebraTexto() const { return fonte_ ? fonte_->wordWrap() : quebra_; }
-    void definirQuebraTexto(bool sim);
+    bool quebraTexto() const { return source_ ? source_->wordWrap() : wordWrap_; }
+    void definirQuebraTexto(bool on);
 
     // Many cells changed at once: one notice to the views instead of one per cell.
     void iniciarAlteracoes();
     void concluirAlteracoes();
 
-    int rowCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : linhas(); }
-    int columnCount(const QModelIndex& pai = {}) const override { return pai.isValid() ? 0 : colunas(); }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : linhas(); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : colunas(); }
     // Empty for an index outside the grid, as a view may ask while the grid changes size.
-    QVariant data(const QModelIndex& indice, int papel) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
 
 signals:
     void medidasAlteradas();
 
 private:
-    void avisar(int linha, int coluna);
-    void checkInside(int linha, int coluna) const;
-    std::size_t posicao(int linha, int coluna) const;
+    void notify(int row, int column);
+    void checkInside(int row, int column) const;
+    std::size_t offset(int row, int column) const;
     void requireStored() const;
-    std::shared_ptr<const CellSource> fonte_;
-    int linhas_ = 0, colunas_ = 0;
-    std::vector<Celula> celulas_;
-    std::vector<int> larguras_, alturas_;
-    bool quebra_ = false;
-    int emLote_ = 0;
+    std::shared_ptr<const CellSource> source_;
+    int rows_ = 0, columns_ = 0;
+    std::vector<Celula> cells_;
+    std::vector<int> widths_, heights_;
+    bool wordWrap_ = false;
+    int batchDepth_ = 0;
 };
 
 class ErrorPolicy;
@@ -85,10 +85,10 @@ class FrozenHeaders;
 class VisaoGrade : public QTableView {
     Q_OBJECT
 public:
-    explicit VisaoGrade(ErrorPolicy& politica, QWidget* pai = nullptr);
+    explicit VisaoGrade(ErrorPolicy& policy, QWidget* parent = nullptr);
     ~VisaoGrade() override;
-    void definirGrade(Grade* grade);
-    Grade* grade() const { return grade_; }
+    void definirGrade(Grade* grid);
+    Grade* grid() const { return grid_; }
 
     // The first `rows` rows and `columns` columns stay in view while the rest scrolls (none of either in a new
     // view). They stay ordinary cells of the grid, with their own colours and sizes, selected and copied like
@@ -99,7 +99,7 @@ public:
     // Null while nothing is frozen.
     const FrozenHeaders* frozenHeaders() const { return frozen_; }
 
-    void scrollTo(const QModelIndex& indice, ScrollHint dica = EnsureVisible) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
     // The selected cells as tab-separated text: the rectangle that holds the selection, one line per row
     // (cells of it that are not selected stay empty); a text holding a tab, a line break or a quote is put
@@ -110,9 +110,9 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    void aplicarMedidas();
-    Grade* grade_ = nullptr;
-    ErrorPolicy& politica_;
+    void applySizes();
+    Grade* grid_ = nullptr;
+    ErrorPolicy& policy_;
     FrozenHeaders* frozen_ = nullptr;
 };
 

@@ -9,22 +9,22 @@ namespace quelva {
 class ImagemEsticada : public QWidget {
     Q_OBJECT
 public:
-    explicit ImagemEsticada(const QString& caminho = {}, QWidget* pai = nullptr);
+    explicit ImagemEsticada(const QString& path = {}, QWidget* parent = nullptr);
 
-    // Replaces the picture; false when `caminho` is not a drawing that can be shown (the widget then shows
+    // Replaces the picture; false when `path` is not a drawing that can be shown (the widget then shows
     // nothing).
-    bool definirImagem(const QString& caminho);
-    bool temImagem() const { return desenho_.isValid(); }
-    QString caminho() const { return caminho_; }
+    bool setImage(const QString& path);
+    bool hasImage() const { return drawing_.isValid(); }
+    QString path() const { return path_; }
 
     QSize sizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* evento) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
-    QSvgRenderer desenho_;
-    QString caminho_;
+    QSvgRenderer drawing_;
+    QString path_;
 };
 
 }  // namespace quelva

@@ -4,18 +4,18 @@
 
 namespace quelva {
 
-int arredondar(double valor) {
-    double baixo = std::floor(valor);
-    double resto = valor - baixo;
-    if (resto > 0.5) return static_cast<int>(baixo) + 1;
-    if (resto < 0.5) return static_cast<int>(baixo);
-    return static_cast<int>(std::fmod(baixo, 2.0) == 0.0 ? baixo : baixo + 1);
+int arredondar(double value) {
+    double whole = std::floor(value);
+    double fraction = value - whole;
+    if (fraction > 0.5) return static_cast<int>(whole) + 1;
+    if (fraction < 0.5) return static_cast<int>(whole);
+    return static_cast<int>(std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1);
 }
 
-int arredondarParaBaixo(double valor) { return static_cast<int>(std::floor(valor)); }
+int arredondarParaBaixo(double value) { return static_cast<int>(std::floor(value)); }
 
-int twipsParaPixels(int twips, double dpi) { return arredondar(twips * dpi / kTwipsPorPolegada); }
+int twipsParaPixels(int twips, double dpi) { return arredondar(twips * dpi / kTwipsPerInch); }
 
-int pixelsParaTwips(int pixels, double dpi) { return arredondar(pixels * kTwipsPorPolegada / dpi); }
+int pixelsParaTwips(int pixels, double dpi) { return arredondar(pixels * kTwipsPerInch / dpi); }
 
 }  // namespace quelva

@@ -1,90 +1,71 @@
 // The presentation window through its widgets: the heading and five paragraphs in a six-row grid.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <array>
 
 #include "frm_apresentacao.h"
-#include "janelas_teste.h"
 #include "politica_roteiro.h"
-#include "twips.h"
+#include "window_probes.h"
 
-using info_teste::gradeDaJanela;
-using info_teste::visaoDaJanela;
+using info_probes::windowGrid;
+using info_probes::windowGridView;
 using quelva::FrmApresentacao;
 
 namespace {
 
-QPushButton* fechar(const FrmApresentacao& janela) {
-    return janela.findChild<QPushButton*>(QStringLiteral("FrmFichaInstitucional_cmdfechar"));
+// The window's close button carries the institutional record's control name.
+QPushButton* closeButton(const FrmApresentacao& window) {
+    return window.findChild<QPushButton*>(QStringLiteral("FrmFichaInstitucional_cmdfechar"));
 }
 
-TEST(FrmApresentacao, CaptionAndTheButtonNamedAfterTheInstitutionalRecord) {
-    testing_support::PoliticaRoteiro roteiro;
-    FrmApresentacao janela(roteiro.politica);
-    EXPECT_EQ(janela.windowTitle(), QString::fromUtf8("Apresentação"));
-    EXPECT_EQ(janela.objectName(), QStringLiteral("FrmApresentacao"));
-    EXPECT_TRUE(janela.isModal());
-    ASSERT_NE(fechar(janela), nullptr);
-    EXPECT_EQ(fechar(janela)->text(), QStringLiteral("&Fechar"));
-}
-
-TEST(FrmApresentacao, ShowingFillsTheHiddenGridAndFecharCloses) {
-    testing_support::PoliticaRoteiro roteiro;
-    FrmApresentacao janela(roteiro.politica);
-    EXPECT_TRUE(visaoDaJanela(janela)->isHidden());
-    EXPECT_EQ(gradeDaJanela(janela)->linhas(), 0);
-    int linhasNoClique = 0;
-    QTimer::singleShot(0, &janela, [&] {
-        linhasNoClique = visaoDaJanela(janela)->isVisible() ? gradeDaJanela(janela)->linhas() : -1;
-        QTest::mouseClick(fechar(janela), Qt::LeftButton);
+TEST(FrmApresentacao, ShowingFillsTheHiddenGridModallyAndFecharCloses) {
+    testing_support::PoliticaRoteiro scripted;
+    FrmApresentacao window(scripted.politica);
+    EXPECT_TRUE(windowGridView(window)->isHidden());
+    EXPECT_EQ(windowGrid(window)->linhas(), 0);
+    ASSERT_NE(closeButton(window), nullptr);
+    int rowsAtClick = 0;
+    bool modal = false;
+    QTimer::singleShot(0, &window, [&] {
+        rowsAtClick = windowGridView(window)->isVisible() ? windowGrid(window)->linhas() : -1;
+        modal = QApplication::activeModalWidget() == &window;
+        QTest::mouseClick(closeButton(window), Qt::LeftButton);
     });
-    janela.exec();
-    EXPECT_EQ(linhasNoClique, 6);
-    EXPECT_FALSE(janela.isVisible());
+    window.exec();
+    EXPECT_EQ(rowsAtClick, 6);
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(scripted.dialogos.mensagens().empty());
 }
 
-TEST(FrmApresentacao, SixRowsOfTheirHeightsInOneWrappedColumnOf7700Twips) {
-    testing_support::PoliticaRoteiro roteiro;
-    FrmApresentacao janela(roteiro.politica);
-    janela.preencher();
-    const quelva::Grade& grade = *gradeDaJanela(janela);
-    ASSERT_EQ(grade.linhas(), 6);
-    ASSERT_EQ(grade.colunas(), 1);
-    EXPECT_EQ(grade.larguraColuna(0), 7700);
-    EXPECT_TRUE(grade.quebraTexto());
-    const quelva::VisaoGrade& visao = *visaoDaJanela(janela);
-    EXPECT_TRUE(visao.wordWrap());
-    const std::array<int, 6> alturas = {480, 2160, 1440, 3360, 2640, 2400};
-    for (int l = 0; l < 6; ++l) {
-        EXPECT_EQ(grade.alturaLinha(l), alturas[l]) << "row " << l;
-        EXPECT_EQ(visao.rowHeight(l), quelva::twipsParaPixels(alturas[l], visao.logicalDpiY())) << "row " << l;
-    }
-}
+TEST(FrmApresentacao, ACentredBoldHeadingThenFiveWrappedLeftAlignedParagraphsInTallerRows) {
+    testing_support::PoliticaRoteiro scripted;
+    FrmApresentacao window(scripted.politica);
+    window.fill();
+    const quelva::Grade& grid = *windowGrid(window);
+    ASSERT_EQ(grid.linhas(), 6);
+    ASSERT_EQ(grid.colunas(), 1);
+    EXPECT_TRUE(windowGridView(window)->wordWrap());
+    const auto& heading = grid.celula(0, 0);
+    EXPECT_FALSE(heading.texto.isEmpty());
+    EXPECT_EQ(heading.texto, heading.texto.toUpper());
+    EXPECT_TRUE(heading.negrito);
+    EXPECT_EQ(heading.alinhamento, Qt::AlignHCenter | Qt::AlignVCenter);
 
-TEST(FrmApresentacao, ACentredBoldHeadingThenFiveLeftAlignedParagraphs) {
-    testing_support::PoliticaRoteiro roteiro;
-    FrmApresentacao janela(roteiro.politica);
-    janela.preencher();
-    const quelva::Grade& grade = *gradeDaJanela(janela);
-    const auto& cabecalho = grade.celula(0, 0);
-    EXPECT_EQ(cabecalho.texto, QString::fromUtf8("TECNOLOGIA DA INFORMAÇÃO E MUNICÍPIOS"));
-    EXPECT_TRUE(cabecalho.negrito);
-    EXPECT_EQ(cabecalho.alinhamento, Qt::AlignHCenter | Qt::AlignVCenter);
-
-    const std::array<std::size_t, 5> tamanhos = {575, 392, 991, 643, 181};
     for (int p = 1; p <= 5; ++p) {
-        const auto& celula = grade.celula(p, 0);
-        // Characters, not bytes or UTF-16 units.
-        EXPECT_EQ(celula.texto.toStdU32String().size(), tamanhos[p - 1]) << "paragraph " << p;
-        EXPECT_TRUE(celula.texto.startsWith(QStringLiteral("   ")) && !celula.texto.at(3).isSpace()) << "paragraph " << p;
-        EXPECT_FALSE(celula.texto.contains(u'\n') || celula.texto.contains(u'\r')) << "paragraph " << p;
-        EXPECT_FALSE(celula.negrito) << "paragraph " << p;
-        EXPECT_EQ(celula.alinhamento, Qt::AlignLeft | Qt::AlignVCenter) << "paragraph " << p;
+        const auto& paragraph = grid.celula(p, 0);
+        // A first-line indent of three blanks, and one paragraph per cell: the grid wraps it, not the text.
+        EXPECT_TRUE(paragraph.texto.startsWith(QStringLiteral("   ")) && !paragraph.texto.at(3).isSpace()) << "paragraph " << p;
+        EXPECT_FALSE(paragraph.texto.contains(u'\n') || paragraph.texto.contains(u'\r')) << "paragraph " << p;
+        EXPECT_FALSE(paragraph.negrito) << "paragraph " << p;
+        EXPECT_EQ(paragraph.alinhamento, Qt::AlignLeft | Qt::AlignVCenter) << "paragraph " << p;
+        // Every paragraph's row is taller than the heading's single line.
+        EXPECT_GT(grid.alturaLinha(p), grid.alturaLinha(0)) << "paragraph " << p;
     }
-    EXPECT_TRUE(grade.texto(5, 0).contains(QString::fromUtf8("645 municípios")));
+    EXPECT_TRUE(grid.texto(5, 0).contains(QString::fromUtf8("645 municípios")));
 }
 
 }  // namespace

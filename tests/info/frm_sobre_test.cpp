@@ -1,6 +1,7 @@
 // The About window through its widgets.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -8,56 +9,51 @@
 
 #include "frm_sobre.h"
 #include "imagem_esticada.h"
-#include "janelas_teste.h"
+#include "recursos.h"
 
 using quelva::FrmSobre;
 
 namespace {
 
-TEST(FrmSobre, CaptionLabelsPictureAndButton) {
-    FrmSobre janela;
-    EXPECT_EQ(janela.windowTitle(), QStringLiteral("Sobre Brenvala"));
-    EXPECT_TRUE(janela.isModal());
-    const QStringList rotulos = info_teste::textosDosRotulos(janela);
-    for (const char* texto : {"Desenvolvido por:", "Para Windows 32 bits", "Produto Tarsenal"})
-        EXPECT_EQ(rotulos.count(QString::fromUtf8(texto)), 1) << texto;
-    auto* imagem = janela.findChild<quelva::ImagemEsticada*>(QStringLiteral("Image1"));
-    ASSERT_NE(imagem, nullptr);
-    EXPECT_EQ(imagem->caminho(), QStringLiteral(":/quelva/sobre.svg"));
-    EXPECT_TRUE(imagem->temImagem());
+TEST(FrmSobre, ShowsTheCompiledInPictureModallyAndFecharCloses) {
+    FrmSobre window;
+    auto* image = window.findChild<quelva::ImagemEsticada*>(QStringLiteral("Image1"));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->path(), QString::fromUtf8(quelva::kAboutImage));
+    EXPECT_TRUE(image->hasImage());
 
-    auto* fechar = janela.findChild<QPushButton*>(QStringLiteral("CmdFechar"));
-    ASSERT_NE(fechar, nullptr);
-    EXPECT_EQ(fechar->text(), QStringLiteral("&Fechar"));
-    bool visivel = false;
-    QTimer::singleShot(0, &janela, [&] {
-        visivel = janela.isVisible();
-        QTest::mouseClick(fechar, Qt::LeftButton);
+    auto* close = window.findChild<QPushButton*>(QStringLiteral("CmdFechar"));
+    ASSERT_NE(close, nullptr);
+    bool shownModally = false;
+    QTimer::singleShot(0, &window, [&] {
+        shownModally = window.isVisible() && QApplication::activeModalWidget() == &window;
+        QTest::mouseClick(close, Qt::LeftButton);
     });
-    janela.exec();
-    EXPECT_TRUE(visivel);
-    EXPECT_FALSE(janela.isVisible());
+    window.exec();
+    EXPECT_TRUE(shownModally);
+    EXPECT_FALSE(window.isVisible());
 }
 
 TEST(FrmSobre, Text1HoldsSevenIdentificationLinesJoinedByCrLf) {
-    const QString texto = FrmSobre::identificacaoDesenvolvedor();
+    const QString text = FrmSobre::developerIdentification();
     // Every break is CR LF, and there is none at the end.
-    EXPECT_EQ(texto.count(QStringLiteral("\r\n")), 6);
-    EXPECT_EQ(texto.count(u'\n') + texto.count(u'\r'), 12);
-    const QStringList linhas = texto.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(linhas.size(), 7);
+    EXPECT_EQ(text.count(QStringLiteral("\r\n")), 6);
+    EXPECT_EQ(text.count(u'\n') + text.count(u'\r'), 12);
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 7);
     // Name, street, district and city, postal code; a blank line; the service department and its telephone,
     // an obviously fictitious one.
-    for (int i : {0, 1, 2, 3, 5, 6}) EXPECT_FALSE(linhas[i].trimmed().isEmpty()) << "line " << i;
-    EXPECT_TRUE(linhas[4].isEmpty());
-    EXPECT_TRUE(linhas[3].contains(QStringLiteral("CEP")));
-    EXPECT_TRUE(linhas[6].contains(QStringLiteral("(00) 0000-0000")));
+    for (int i : {0, 1, 2, 3, 5, 6}) EXPECT_FALSE(lines[i].trimmed().isEmpty()) << "line " << i;
+    EXPECT_TRUE(lines[4].isEmpty());
+    EXPECT_TRUE(lines[3].contains(QStringLiteral("CEP")));
+    EXPECT_TRUE(lines[6].contains(QStringLiteral("(00) 0000-0000")));
 
-    FrmSobre janela;
-    auto* text1 = janela.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
+    // The user may select and copy it but not change it.
+    FrmSobre window;
+    auto* text1 = window.findChild<QPlainTextEdit*>(QStringLiteral("Text1"));
     ASSERT_NE(text1, nullptr);
     EXPECT_TRUE(text1->isReadOnly());
-    EXPECT_EQ(text1->toPlainText().split(u'\n'), linhas);
+    EXPECT_EQ(text1->toPlainText().split(u'\n'), lines);
 }
 
 }  // namespace

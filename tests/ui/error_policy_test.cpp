@@ -15,14 +15,14 @@ namespace {
 using quelva::Dialogos;
 using quelva::ErrorPolicy;
 
-using Politica = testing_support::PoliticaRoteiro;
+using Scripted = testing_support::PoliticaRoteiro;
 
 TEST(ErrorPolicy, AFailingHandlerShowsItsOwnMessageUnderQuelvaAndEndsWithStatusOne) {
-    Politica p;
-    QPushButton botao;
-    p.politica.setWindow(&botao);
-    p.politica.connect(&botao, &QPushButton::clicked, &botao, [] { throw std::runtime_error("O arquivo X.mdb não existe."); });
-    QTest::mouseClick(&botao, Qt::LeftButton);
+    Scripted p;
+    QPushButton button;
+    p.politica.setWindow(&button);
+    p.politica.connect(&button, &QPushButton::clicked, &button, [] { throw std::runtime_error("O arquivo X.mdb não existe."); });
+    QTest::mouseClick(&button, Qt::LeftButton);
 
     ASSERT_EQ(p.dialogos.mensagens().size(), 1u);
     const auto& m = p.dialogos.mensagens()[0];
@@ -30,41 +30,41 @@ TEST(ErrorPolicy, AFailingHandlerShowsItsOwnMessageUnderQuelvaAndEndsWithStatusO
     EXPECT_EQ(m.titulo, "Quelva");
     EXPECT_EQ(m.icone, Dialogos::Icone::Critico);
     EXPECT_EQ(m.botoes, Dialogos::Botoes::Ok);
-    EXPECT_EQ(m.pai, &botao);
+    EXPECT_EQ(m.pai, &button);
     EXPECT_EQ(p.fins, std::vector<int>{1});
     EXPECT_TRUE(p.politica.ended());
 
     // Once the end is asked for, no handler runs again and the end is not asked twice.
-    int corridas = 0;
-    EXPECT_FALSE(p.politica.run([&] { ++corridas; }));
-    QTest::mouseClick(&botao, Qt::LeftButton);
-    EXPECT_EQ(corridas, 0);
+    int runs = 0;
+    EXPECT_FALSE(p.politica.run([&] { ++runs; }));
+    QTest::mouseClick(&button, Qt::LeftButton);
+    EXPECT_EQ(runs, 0);
     EXPECT_EQ(p.dialogos.mensagens().size(), 1u);
     EXPECT_EQ(p.fins, std::vector<int>{1});
 }
 
 TEST(ErrorPolicy, AnErrorOfNoKnownKindStillEndsTheProgram) {
-    Politica p;
+    Scripted p;
     EXPECT_FALSE(p.politica.run([] { throw 42; }));
     EXPECT_EQ(p.fins, std::vector<int>{1});
 }
 
 TEST(ErrorPolicy, HandlersTakeTheSignalsArgumentsOrFewerAndRunToTheirEnd) {
-    Politica p;
-    QSpinBox caixa;
-    int visto = -1, chamadas = 0;
-    p.politica.connect(&caixa, &QSpinBox::valueChanged, &caixa, [&](int v) { visto = v; });
-    p.politica.connect(&caixa, &QSpinBox::valueChanged, &caixa, [&] { ++chamadas; });
-    caixa.setValue(7);
-    EXPECT_EQ(visto, 7);
-    EXPECT_EQ(chamadas, 1);
+    Scripted p;
+    QSpinBox spinBox;
+    int seen = -1, calls = 0;
+    p.politica.connect(&spinBox, &QSpinBox::valueChanged, &spinBox, [&](int v) { seen = v; });
+    p.politica.connect(&spinBox, &QSpinBox::valueChanged, &spinBox, [&] { ++calls; });
+    spinBox.setValue(7);
+    EXPECT_EQ(seen, 7);
+    EXPECT_EQ(calls, 1);
     EXPECT_TRUE(p.politica.run([] {}));
     EXPECT_TRUE(p.fins.empty());
     EXPECT_TRUE(p.dialogos.mensagens().empty());
 }
 
 TEST(ErrorPolicy, LeavingOnPurposeEndsOnceWithItsOwnStatus) {
-    Politica p;
+    Scripted p;
     p.politica.endProgram(0);
     p.politica.endProgram(1);
     EXPECT_EQ(p.fins, std::vector<int>{0});

@@ -17,7 +17,7 @@ namespace {
 using quelva::Grade;
 using quelva::VisaoGrade;
 
-// A grid of `linhas` × `colunas` cells reading "l,c", with columns and rows of uneven sizes, in a view
+// A grid of 60 × 40 cells reading "l,c", with columns and rows of uneven sizes, in a view
 // much smaller than it, shown.
 class FrozenHeadersTest : public ::testing::Test {
 protected:
@@ -60,56 +60,56 @@ TEST_F(FrozenHeadersTest, TheHeaderRowAndColumnStayInViewWhereverTheGridScrolls)
                            std::pair{v.horizontalScrollBar()->maximum() / 2, 3}, std::pair{0, 0}}) {
         scroll(h, vert);
         SCOPED_TRACE(QStringLiteral("rolagem %1, %2").arg(h).arg(vert).toStdString());
-        const QTableView& linha = *f->rowView();
-        const QTableView& coluna = *f->columnView();
-        const QTableView& canto = *f->cornerView();
+        const QTableView& rowView = *f->rowView();
+        const QTableView& columnView = *f->columnView();
+        const QTableView& cornerView = *f->cornerView();
         // Over the viewport's top edge, left edge and corner, exactly as big as the frozen cells.
-        EXPECT_EQ(linha.geometry(), QRect(area().x(), area().y(), area().width(), v.rowHeight(0)));
-        EXPECT_EQ(coluna.geometry(), QRect(area().x(), area().y(), v.columnWidth(0), area().height()));
-        EXPECT_EQ(canto.geometry(), QRect(area().x(), area().y(), v.columnWidth(0), v.rowHeight(0)));
-        EXPECT_TRUE(linha.isVisible() && coluna.isVisible() && canto.isVisible());
-        EXPECT_EQ(canto.indexAt(QPoint(1, 1)), g.index(0, 0));
-        EXPECT_EQ(canto.indexAt(QPoint(canto.width() - 1, canto.height() - 1)), g.index(0, 0));
+        EXPECT_EQ(rowView.geometry(), QRect(area().x(), area().y(), area().width(), v.rowHeight(0)));
+        EXPECT_EQ(columnView.geometry(), QRect(area().x(), area().y(), v.columnWidth(0), area().height()));
+        EXPECT_EQ(cornerView.geometry(), QRect(area().x(), area().y(), v.columnWidth(0), v.rowHeight(0)));
+        EXPECT_TRUE(rowView.isVisible() && columnView.isVisible() && cornerView.isVisible());
+        EXPECT_EQ(cornerView.indexAt(QPoint(1, 1)), g.index(0, 0));
+        EXPECT_EQ(cornerView.indexAt(QPoint(cornerView.width() - 1, cornerView.height() - 1)), g.index(0, 0));
         // The header row shows row 0 of the very columns the grid shows beneath it, each where the grid has
         // it; the header column column 0 of the very rows.
-        int colunas = 0, linhas = 0;
+        int columns = 0, rows = 0;
         for (int c = 1; c < g.colunas(); ++c) {
-            const QRect abaixo = v.visualRect(g.index(30, c));
-            if (abaixo.right() < 0 || abaixo.left() >= area().width()) continue;
-            ++colunas;
-            const QRect acima = linha.visualRect(g.index(0, c));
-            EXPECT_EQ(acima.left(), abaixo.left()) << c;
-            EXPECT_EQ(acima.width(), abaixo.width()) << c;
-            EXPECT_EQ(acima.top(), 0) << c;
-            EXPECT_EQ(linha.indexAt(QPoint(abaixo.center().x(), linha.height() / 2)), g.index(0, c)) << c;
+            const QRect below = v.visualRect(g.index(30, c));
+            if (below.right() < 0 || below.left() >= area().width()) continue;
+            ++columns;
+            const QRect above = rowView.visualRect(g.index(0, c));
+            EXPECT_EQ(above.left(), below.left()) << c;
+            EXPECT_EQ(above.width(), below.width()) << c;
+            EXPECT_EQ(above.top(), 0) << c;
+            EXPECT_EQ(rowView.indexAt(QPoint(below.center().x(), rowView.height() / 2)), g.index(0, c)) << c;
         }
         for (int l = 1; l < g.linhas(); ++l) {
-            const QRect ao_lado = v.visualRect(g.index(l, 20));
-            if (ao_lado.bottom() < 0 || ao_lado.top() >= area().height()) continue;
-            ++linhas;
-            const QRect fixa = coluna.visualRect(g.index(l, 0));
-            EXPECT_EQ(fixa.top(), ao_lado.top()) << l;
-            EXPECT_EQ(fixa.height(), ao_lado.height()) << l;
-            EXPECT_EQ(fixa.left(), 0) << l;
-            EXPECT_EQ(coluna.indexAt(QPoint(coluna.width() / 2, ao_lado.center().y())), g.index(l, 0)) << l;
+            const QRect beside = v.visualRect(g.index(l, 20));
+            if (beside.bottom() < 0 || beside.top() >= area().height()) continue;
+            ++rows;
+            const QRect frozen = columnView.visualRect(g.index(l, 0));
+            EXPECT_EQ(frozen.top(), beside.top()) << l;
+            EXPECT_EQ(frozen.height(), beside.height()) << l;
+            EXPECT_EQ(frozen.left(), 0) << l;
+            EXPECT_EQ(columnView.indexAt(QPoint(columnView.width() / 2, beside.center().y())), g.index(l, 0)) << l;
         }
-        EXPECT_GE(colunas, 3);
-        EXPECT_GE(linhas, 3);
+        EXPECT_GE(columns, 3);
+        EXPECT_GE(rows, 3);
     }
     // Far right and down, the last cells sit beside the headers of their row and column.
     scroll(v.horizontalScrollBar()->maximum(), v.verticalScrollBar()->maximum());
-    const QRect ultimaColuna = f->rowView()->visualRect(g.index(0, 39));
-    EXPECT_EQ(ultimaColuna.left(), v.visualRect(g.index(59, 39)).left());
-    EXPECT_LE(ultimaColuna.right(), area().width());
-    const QRect ultimaLinha = f->columnView()->visualRect(g.index(59, 0));
-    EXPECT_EQ(ultimaLinha.top(), v.visualRect(g.index(59, 39)).top());
-    EXPECT_LE(ultimaLinha.bottom(), area().height());
+    const QRect lastColumn = f->rowView()->visualRect(g.index(0, 39));
+    EXPECT_EQ(lastColumn.left(), v.visualRect(g.index(59, 39)).left());
+    EXPECT_LE(lastColumn.right(), area().width());
+    const QRect lastRow = f->columnView()->visualRect(g.index(59, 0));
+    EXPECT_EQ(lastRow.top(), v.visualRect(g.index(59, 39)).top());
+    EXPECT_LE(lastRow.bottom(), area().height());
     // The wheel over a header edge scrolls the whole grid, headers following.
-    const int antes = v.verticalScrollBar()->value();
-    QWheelEvent roda(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(f->rowView()->viewport(), &roda);
+    const int before = v.verticalScrollBar()->value();
+    QWheelEvent wheel(QPointF(5, 5), QPointF(5, 5), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f->rowView()->viewport(), &wheel);
     QApplication::processEvents();
-    EXPECT_LT(v.verticalScrollBar()->value(), antes);
+    EXPECT_LT(v.verticalScrollBar()->value(), before);
     EXPECT_EQ(f->rowView()->indexAt(QPoint(1, 1)).row(), 0);
     EXPECT_EQ(f->columnView()->indexAt(QPoint(1, area().height() - 1)), g.index(v.rowAt(area().height() - 1), 0));
 }
@@ -157,19 +157,19 @@ TEST_F(FrozenHeadersTest, FrozenCellsAreTheGridsOwnToSelectCopyAndReach) {
     scroll(v.horizontalScrollBar()->maximum() / 2, v.verticalScrollBar()->maximum() / 2);
     // A click on a frozen cell selects it in the grid, where the copy finds it.
     const int y = area().height() / 2;
-    const int linha = v.rowAt(y);
+    const int row = v.rowAt(y);
     QTest::mouseClick(f->columnView()->viewport(), Qt::LeftButton, {}, QPoint(3, y));
-    EXPECT_EQ(v.currentIndex(), g.index(linha, 0));
-    EXPECT_EQ(v.textoSelecionado(), QStringLiteral("%1,0\n").arg(linha));
+    EXPECT_EQ(v.currentIndex(), g.index(row, 0));
+    EXPECT_EQ(v.textoSelecionado(), QStringLiteral("%1,0\n").arg(row));
     // The keyboard goes to the grid, whose copy key copies what was clicked.
     ASSERT_TRUE(v.hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("%1,0\n").arg(linha));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("%1,0\n").arg(row));
     const int x = area().width() / 2;
-    const int colunaClicada = v.columnAt(x);
+    const int clickedColumn = v.columnAt(x);
     QTest::mouseClick(f->rowView()->viewport(), Qt::LeftButton, Qt::ControlModifier, QPoint(x, 3));
-    EXPECT_TRUE(v.selectionModel()->isSelected(g.index(0, colunaClicada)));
-    EXPECT_TRUE(v.selectionModel()->isSelected(g.index(linha, 0)));
+    EXPECT_TRUE(v.selectionModel()->isSelected(g.index(0, clickedColumn)));
+    EXPECT_TRUE(v.selectionModel()->isSelected(g.index(row, 0)));
 
     // Reaching a cell of the header row scrolls sideways only; a cell hidden under the header row comes out
     // from under it.
@@ -177,16 +177,16 @@ TEST_F(FrozenHeadersTest, FrozenCellsAreTheGridsOwnToSelectCopyAndReach) {
     v.scrollTo(g.index(0, 39));
     EXPECT_EQ(v.verticalScrollBar()->value(), vertical);
     EXPECT_LE(v.visualRect(g.index(0, 39)).right(), area().width());
-    const QModelIndex escondida = g.index(v.rowAt(1), 5);
-    ASSERT_LT(v.visualRect(escondida).top(), f->rowView()->height());
-    v.scrollTo(escondida);
-    EXPECT_GE(v.visualRect(escondida).top(), f->rowView()->height());
+    const QModelIndex hidden = g.index(v.rowAt(1), 5);
+    ASSERT_LT(v.visualRect(hidden).top(), f->rowView()->height());
+    v.scrollTo(hidden);
+    EXPECT_GE(v.visualRect(hidden).top(), f->rowView()->height());
     EXPECT_LT(v.verticalScrollBar()->value(), vertical);
     // Likewise under the header column, and the other way for a cell of the header column.
     const int horizontal = v.horizontalScrollBar()->value();
-    const QModelIndex coberta = g.index(20, v.columnAt(1));
-    v.scrollTo(coberta);
-    EXPECT_GE(v.visualRect(coberta).left(), f->columnView()->width());
+    const QModelIndex covered = g.index(20, v.columnAt(1));
+    v.scrollTo(covered);
+    EXPECT_GE(v.visualRect(covered).left(), f->columnView()->width());
     v.horizontalScrollBar()->setValue(horizontal);
     v.scrollTo(g.index(58, 0));
     EXPECT_EQ(v.horizontalScrollBar()->value(), horizontal);
@@ -211,11 +211,11 @@ TEST(FrozenHeaders, NoneInANewViewAndNoneLeftWhenUnfrozen) {
     EXPECT_EQ(v.frozenColumns(), 1);
     EXPECT_EQ(v.findChildren<QTableView*>().size(), 3);
     // Another grid for the same view: the views laid over show it and share its selection.
-    Grade outra;
-    outra.definirTamanho(4, 4);
-    v.definirGrade(&outra);
+    Grade other;
+    other.definirTamanho(4, 4);
+    v.definirGrade(&other);
     for (const QTableView* o : v.findChildren<QTableView*>()) {
-        EXPECT_EQ(o->model(), &outra);
+        EXPECT_EQ(o->model(), &other);
         EXPECT_EQ(o->selectionModel(), v.selectionModel());
     }
     v.setFrozenHeaders(0, 0);

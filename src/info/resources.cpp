@@ -3,10 +3,10 @@
 #include <QtGlobal>
 
 // The resource initialiser has to be named from the global namespace.
-static void registrarArteQuelva() { Q_INIT_RESOURCE(quelva); }
+static void registerQuelvaArtwork() { Q_INIT_RESOURCE(quelva); }
 
 namespace quelva {
 
-void registrarRecursos() { registrarArteQuelva(); }
+void registrarRecursos() { registerQuelvaArtwork(); }
 
 }  // namespace quelva

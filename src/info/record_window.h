@@ -18,42 +18,40 @@ class ErrorPolicy;
 // The caller builds one at each opening and calls exec(). When the file is missing or cannot be read, exec()
 // tells the user through the dialogs service and returns Rejected without showing the window, so the user
 // never sees an empty record.
-class FrmFicha : public QDialog {
+class RecordWindow : public QDialog {
     Q_OBJECT
 public:
     // Reads the file anew and fills the grid from it, then shows the grid. When the file cannot be read, says
     // so to the user, leaves the grid hidden and answers false.
-    bool preencher();
+    bool fill();
 
     // Opens the window modally once its file has been read; see the class comment.
     int exec() override;
 
-    QString caminhoArquivo() const { return caminho_; }
-
 protected:
-    struct Ficha {
-        const char* titulo;          // the window's caption
-        const char* arquivo;         // the file's name in the program folder
-        const char* nomeBotaoFechar; // the close button's control name
+    struct Record {
+        const char* title;            // the window's caption
+        const char* file;             // the file's name in the program folder
+        const char* closeButtonName;  // the close button's control name
     };
-    FrmFicha(const Ficha& ficha, const QString& pastaPrograma, ErrorPolicy& politica, QWidget* pai);
+    RecordWindow(const Record& record, const QString& programFolder, ErrorPolicy& policy, QWidget* parent);
 
     // Activation fills the grid when exec() has not already done so (a window opened with show()), under the
     // program's error policy.
-    void showEvent(QShowEvent* evento) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    void preencherGrade(const QStringList& linhas);
-    void avisarFalha(const QString& falha);
+    void fillGrid(const QStringList& lines);
+    void reportFailure(const QString& failure);
 
-    QString titulo_;
-    QString caminho_;
-    ErrorPolicy& politica_;
-    Dialogos& dialogos_;
-    Grade grade_;
+    QString title_;
+    QString path_;
+    ErrorPolicy& policy_;
+    Dialogos& dialogs_;
+    Grade grid_;
     VisaoGrade* MSFlexGrid1 = nullptr;
-    QPushButton* cmdFechar_ = nullptr;
-    bool preenchida_ = false;
+    QPushButton* closeButton_ = nullptr;
+    bool filled_ = false;
 };
 
 }  // namespace quelva

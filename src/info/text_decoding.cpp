@@ -1,4 +1,4 @@
-#include "decodificacao.h"
+#include "text_decoding.h"
 
 #include <QStringDecoder>
 
@@ -6,23 +6,27 @@
 
 namespace quelva {
 
-QString decodificarWindows1252(const QByteArray& bytes) {
-    QString texto;
-    texto.reserve(bytes.size());
+namespace {
+
+QString decodeWindows1252(const QByteArray& bytes) {
+    QString text;
+    text.reserve(bytes.size());
     for (char b : bytes) {
         const auto u = static_cast<unsigned char>(b);
-        texto.append(QChar(static_cast<char16_t>(windows1252::toUnicode(u))));
+        text.append(QChar(static_cast<char16_t>(windows1252::toUnicode(u))));
     }
-    return texto;
+    return text;
 }
 
-QString decodificarTexto(const QByteArray& bytes) {
+}  // namespace
+
+QString decodeText(const QByteArray& bytes) {
     // Stateless: a sequence cut off at the end of the file counts as invalid, so a Windows-1252 file whose
     // last character is accented is not taken for UTF-8. The decoder skips an initial byte order mark.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString texto = utf8.decode(bytes);
-    if (!utf8.hasError()) return texto;
-    return decodificarWindows1252(bytes);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) return text;
+    return decodeWindows1252(bytes);
 }
 
 }  // namespace quelva

@@ -4,36 +4,45 @@
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 #include <vector>
 
 #include "grade.h"
 #include "politica_roteiro.h"
-#include "twips.h"
 
 namespace {
 
 using quelva::Grade;
 using quelva::VisaoGrade;
-using Politica = testing_support::PoliticaRoteiro;
+using Scripted = testing_support::PoliticaRoteiro;
 
 // A grid shown by a view that runs its keys under an error policy.
-struct GradeNaVisao {
+struct GridInView {
     Grade g;
-    Politica p;
+    Scripted p;
     VisaoGrade v{p.politica};
-    GradeNaVisao() { v.definirGrade(&g); }
+    GridInView() { v.definirGrade(&g); }
 };
 
-// A grid whose cell (l, c) reads "l,c".
-void preencher(Grade& g, int linhas, int colunas) {
-    g.definirTamanho(linhas, colunas);
-    for (int l = 0; l < linhas; ++l)
-        for (int c = 0; c < colunas; ++c) g.definirTexto(l, c, QStringLiteral("%1,%2").arg(l).arg(c));
+// Sections stand for twips at one resolution, each rounded to the nearest pixel: two of them keep the
+// proportion of their twips within that rounding.
+::testing::AssertionResult inProportion(int pixelsA, int twipsA, int pixelsB, int twipsB) {
+    const double gap = std::abs(static_cast<double>(pixelsA) * twipsB - static_cast<double>(pixelsB) * twipsA);
+    if (gap <= 0.5 * (twipsA + twipsB)) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << pixelsA << " px for " << twipsA << " twips against " << pixelsB << " px for "
+                                         << twipsB << " twips";
 }
 
-TEST(Grade, GrowingKeepsEveryCellInItsPlaceAndShrinkingDropsTheRest) {
+// A grid whose cell (l, c) reads "l,c".
+void fillNumbered(Grade& g, int rows, int columns) {
+    g.definirTamanho(rows, columns);
+    for (int l = 0; l < rows; ++l)
+        for (int c = 0; c < columns; ++c) g.definirTexto(l, c, QStringLiteral("%1,%2").arg(l).arg(c));
+}
+
+TEST(Grid, GrowingKeepsEveryCellInItsPlaceAndShrinkingDropsTheRest) {
     Grade g;
-    preencher(g, 3, 4);
+    fillNumbered(g, 3, 4);
     g.writableCell(2, 3).negrito = true;
     g.definirLarguraColuna(1, 2000);
     g.definirAlturaLinha(2, 600);
@@ -66,58 +75,64 @@ TEST(Grade, GrowingKeepsEveryCellInItsPlaceAndShrinkingDropsTheRest) {
     EXPECT_EQ(g.rowCount(), 0);
 }
 
-TEST(Grade, ABatchOfChangesTellsTheViewsOnceNestedBatchesIncluded) {
+TEST(Grid, ABatchOfChangesTellsTheViewsOnceNestedBatchesIncluded) {
     Grade g;
     g.definirTamanho(100, 10);
-    QSignalSpy reinicios(&g, &QAbstractItemModel::modelReset);
-    QSignalSpy celulas(&g, &QAbstractItemModel::dataChanged);
-    QSignalSpy medidas(&g, &Grade::medidasAlteradas);
+    QSignalSpy resets(&g, &QAbstractItemModel::modelReset);
+    QSignalSpy cellNotices(&g, &QAbstractItemModel::dataChanged);
+    QSignalSpy sizeNotices(&g, &Grade::medidasAlteradas);
 
     g.iniciarAlteracoes();
     g.iniciarAlteracoes();
-    preencher(g, 200, 20);
+    fillNumbered(g, 200, 20);
     for (int l = 0; l < 200; ++l) g.definirAlturaLinha(l, 480);
     g.concluirAlteracoes();
-    EXPECT_EQ(reinicios.count(), 0);  // the inner batch's end says nothing yet
+    EXPECT_EQ(resets.count(), 0);  // the inner batch's end says nothing yet
     g.concluirAlteracoes();
-    EXPECT_EQ(reinicios.count(), 1);
-    EXPECT_EQ(medidas.count(), 1);
-    EXPECT_EQ(celulas.count(), 0);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(sizeNotices.count(), 1);
+    EXPECT_EQ(cellNotices.count(), 0);
 
     // Outside a batch, one cell is one notice for that cell alone.
     g.definirTexto(7, 3, "x");
-    ASSERT_EQ(celulas.count(), 1);
-    EXPECT_EQ(celulas.at(0).at(0).value<QModelIndex>(), g.index(7, 3));
+    ASSERT_EQ(cellNotices.count(), 1);
+    EXPECT_EQ(cellNotices.at(0).at(0).value<QModelIndex>(), g.index(7, 3));
 }
 
-TEST(Grade, WordWrapWidthsAndHeightsReachTheView) {
-    GradeNaVisao t;
+TEST(Grid, WordWrapWidthsAndHeightsReachTheView) {
+    GridInView t;
     auto& [g, p, v] = t;
-    preencher(g, 3, 2);
+    fillNumbered(g, 3, 2);
     EXPECT_FALSE(v.wordWrap());
 
     g.definirQuebraTexto(true);
     EXPECT_TRUE(v.wordWrap());
 
-    g.definirLarguraColuna(1, 3000);
-    g.definirAlturaLinha(2, 720);
-    EXPECT_EQ(v.horizontalHeader()->sectionSize(1), quelva::twipsParaPixels(3000, v.logicalDpiX()));
-    EXPECT_EQ(v.verticalHeader()->sectionSize(2), quelva::twipsParaPixels(720, v.logicalDpiY()));
+    // Against the default sizes of column 0 and row 0: three times as wide, three times as tall.
+    g.definirLarguraColuna(1, 3 * quelva::kLarguraColunaPadrao);
+    g.definirAlturaLinha(2, 3 * quelva::kAlturaLinhaPadrao);
+    const QHeaderView& columns = *v.horizontalHeader();
+    const QHeaderView& rows = *v.verticalHeader();
+    EXPECT_GT(columns.sectionSize(1), columns.sectionSize(0));
+    EXPECT_TRUE(inProportion(columns.sectionSize(1), 3, columns.sectionSize(0), 1));
+    EXPECT_GT(rows.sectionSize(2), rows.sectionSize(0));
+    EXPECT_TRUE(inProportion(rows.sectionSize(2), 3, rows.sectionSize(0), 1));
 
     // A view given a grid already filled takes its measures at once.
-    VisaoGrade outra(p.politica);
-    outra.definirGrade(&g);
-    EXPECT_TRUE(outra.wordWrap());
-    EXPECT_EQ(outra.verticalHeader()->sectionSize(2), quelva::twipsParaPixels(720, outra.logicalDpiY()));
+    VisaoGrade other(p.politica);
+    other.definirGrade(&g);
+    EXPECT_TRUE(other.wordWrap());
+    EXPECT_EQ(other.verticalHeader()->sectionSize(2), rows.sectionSize(2));
+    EXPECT_EQ(other.horizontalHeader()->sectionSize(1), columns.sectionSize(1));
 }
 
 // A multiplication table worked out as it is asked, counting the cells asked for.
-class Tabuada : public quelva::CellSource {
+class MultiplicationTable : public quelva::CellSource {
 public:
     int rows() const override { return 1000; }
     int columns() const override { return 3; }
     quelva::GridCell cell(int l, int c) const override {
-        ++pedidas;
+        ++asked;
         quelva::GridCell g;
         g.texto = QString::number(l * c);
         g.fundo = l % 2 ? QColor(255, 255, 192) : QColor();
@@ -127,29 +142,29 @@ public:
     int columnWidth(int c) const override { return 1000 + c; }
     int rowHeight(int l) const override { return l == 7 ? 720 : 480; }
     bool wordWrap() const override { return true; }
-    mutable int pedidas = 0;
+    mutable int asked = 0;
 };
 
-TEST(Grade, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
-    Politica p;
+TEST(Grid, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
+    Scripted p;
     Grade g;
-    preencher(g, 2, 2);
+    fillNumbered(g, 2, 2);
     VisaoGrade v{p.politica};
     v.definirGrade(&g);
-    QSignalSpy reinicios(&g, &QAbstractItemModel::modelReset);
-    auto fonte = std::make_shared<Tabuada>();
-    g.definirFonte(fonte);
-    EXPECT_EQ(reinicios.count(), 1);
-    EXPECT_EQ(fonte->pedidas, 0);  // nothing is worked out up front
+    QSignalSpy resets(&g, &QAbstractItemModel::modelReset);
+    auto source = std::make_shared<MultiplicationTable>();
+    g.definirFonte(source);
+    EXPECT_EQ(resets.count(), 1);
+    EXPECT_EQ(source->asked, 0);  // nothing is worked out up front
 
     EXPECT_EQ(g.linhas(), 1000);
     EXPECT_EQ(g.rowCount(), 1000);
     EXPECT_EQ(g.colunas(), 3);
     EXPECT_EQ(g.texto(999, 2), "1998");
     EXPECT_EQ(g.celula(3, 1).fundo, QColor(255, 255, 192));
-    Grade::Celula lugar;
-    EXPECT_EQ(&g.celula(3, 2, lugar), &lugar);  // worked out into the place given
-    EXPECT_EQ(lugar.texto, "6");
+    Grade::Celula slot;
+    EXPECT_EQ(&g.celula(3, 2, slot), &slot);  // worked out into the place given
+    EXPECT_EQ(slot.texto, "6");
     EXPECT_EQ(g.data(g.index(3, 2), Qt::DisplayRole).toString(), "6");
     EXPECT_EQ(g.data(g.index(3, 2), Qt::TextAlignmentRole).toInt(), static_cast<int>(Qt::AlignCenter));
     EXPECT_FALSE(g.data(g.index(2, 2), Qt::BackgroundRole).isValid());
@@ -160,8 +175,8 @@ TEST(Grade, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
 
     // The view takes the source's measures.
     EXPECT_TRUE(v.wordWrap());
-    EXPECT_EQ(v.horizontalHeader()->sectionSize(2), quelva::twipsParaPixels(1002, v.logicalDpiX()));
-    EXPECT_EQ(v.verticalHeader()->sectionSize(7), quelva::twipsParaPixels(720, v.logicalDpiY()));
+    EXPECT_GT(v.verticalHeader()->sectionSize(7), v.verticalHeader()->sectionSize(6));
+    EXPECT_TRUE(inProportion(v.verticalHeader()->sectionSize(7), 720, v.verticalHeader()->sectionSize(6), 480));
     // Copy reads the same cells.
     v.selectionModel()->select(QItemSelection(g.index(2, 1), g.index(3, 2)), QItemSelectionModel::Select);
     EXPECT_EQ(v.textoSelecionado(), "2\t4\n3\t6\n");
@@ -174,16 +189,16 @@ TEST(Grade, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
 
     // Sizing the grid makes it a stored one again, empty.
     g.definirTamanho(1, 1);
-    EXPECT_EQ(g.fonte(), nullptr);
+    EXPECT_EQ(g.source(), nullptr);
     EXPECT_EQ(g.texto(0, 0), "");
     g.definirTexto(0, 0, "x");
     EXPECT_EQ(g.texto(0, 0), "x");
-    EXPECT_NE(&g.celula(0, 0, lugar), &lugar);  // a stored cell is read where it is
-    EXPECT_EQ(g.celula(0, 0, lugar).texto, "x");
+    EXPECT_NE(&g.celula(0, 0, slot), &slot);  // a stored cell is read where it is
+    EXPECT_EQ(g.celula(0, 0, slot).texto, "x");
     EXPECT_FALSE(v.wordWrap());
 }
 
-TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
+TEST(Grid, CellsShowTheirTextColourAlignmentAndWeight) {
     Grade g;
     g.definirTamanho(1, 2);
     Grade::Celula& c = g.writableCell(0, 1);
@@ -211,20 +226,20 @@ TEST(Grade, CellsShowTheirTextColourAlignmentAndWeight) {
 
 // A view may ask for a cell the grid no longer has (an index kept from before it shrank): an empty value, as
 // a model answers, and nothing thrown into the toolkit.
-TEST(Grade, AnIndexOutsideTheGridHasNoData) {
+TEST(Grid, AnIndexOutsideTheGridHasNoData) {
     Grade g;
-    preencher(g, 3, 3);
-    const QModelIndex canto = g.index(2, 2), coluna = g.index(0, 2), linha = g.index(2, 0);
+    fillNumbered(g, 3, 3);
+    const QModelIndex corner = g.index(2, 2), column = g.index(0, 2), row = g.index(2, 0);
     g.definirTamanho(2, 2);
-    for (const QModelIndex& i : {canto, coluna, linha}) {
+    for (const QModelIndex& i : {corner, column, row}) {
         ASSERT_TRUE(i.isValid());
-        for (int papel : {int(Qt::DisplayRole), int(Qt::BackgroundRole), int(Qt::FontRole)})
-            EXPECT_FALSE(g.data(i, papel).isValid()) << i.row() << "," << i.column() << " " << papel;
+        for (int role : {int(Qt::DisplayRole), int(Qt::BackgroundRole), int(Qt::FontRole)})
+            EXPECT_FALSE(g.data(i, role).isValid()) << i.row() << "," << i.column() << " " << role;
     }
     EXPECT_EQ(g.data(g.index(1, 1), Qt::DisplayRole).toString(), "1,1");
 }
 
-TEST(Grade, RowsAddedOneAtATimeKeepTheirCells) {
+TEST(Grid, RowsAddedOneAtATimeKeepTheirCells) {
     Grade g;
     g.definirTamanho(1, 2);
     for (int l = 0; l < 1000; ++l) {
@@ -240,10 +255,10 @@ TEST(Grade, RowsAddedOneAtATimeKeepTheirCells) {
     EXPECT_EQ(g.texto(3, 1), "");  // a row cut and grown again comes back empty
 }
 
-TEST(VisaoGrade, SelectedCellsAsTabSeparatedText) {
-    GradeNaVisao t;
+TEST(GridTableView, SelectedCellsAsTabSeparatedText) {
+    GridInView t;
     auto& [g, p, v] = t;
-    preencher(g, 4, 4);
+    fillNumbered(g, 4, 4);
     EXPECT_EQ(v.textoSelecionado(), "");
     g.definirTexto(1, 2, "a\tb");
     g.definirTexto(2, 1, "diz \"sim\"");
@@ -258,10 +273,10 @@ TEST(VisaoGrade, SelectedCellsAsTabSeparatedText) {
 }
 
 // Any grid's copy key, not only the result grids', fails into the error policy and not into the toolkit.
-TEST(VisaoGrade, AFailingCopyEndsUnderTheErrorPolicy) {
-    GradeNaVisao t;
+TEST(GridTableView, AFailingCopyEndsUnderTheErrorPolicy) {
+    GridInView t;
     auto& [g, p, v] = t;
-    preencher(g, 3, 3);
+    fillNumbered(g, 3, 3);
     v.selectionModel()->select(g.index(2, 2), QItemSelectionModel::Select);
     // Inside a batch the view is not yet told that the selected cell is gone.
     g.iniciarAlteracoes();
