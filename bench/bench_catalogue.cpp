@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "banco.h"
-#include "tabelas_cd.h"
-#include "vetor_variavel.h"
+#include "survey_database.h"
+#include "catalogue_tables.h"
+#include "variable_table.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;
@@ -22,14 +22,14 @@ double median(std::vector<double> v) {
 int main() {
     std::vector<double> openTimes, loadTimes, tableTimes;
     for (int i = 0; i < 11; ++i) {
-        quelva::Banco database(QUELVA_BIN);  // a new cache: the file is read and checked again
+        quelva::SurveyDatabase database(QUELVA_BIN);  // a new cache: the file is read and checked again
         auto table = std::make_unique<quelva::VetorVariavel>();
         auto a = Clock::now();
-        jet::Connection db = database.abrir();
+        jet::Connection db = database.open();
         auto b = Clock::now();
         quelva::CarregarVetorVariavel(*table, database);
         auto c = Clock::now();
-        quelva::TabelasCD cd;
+        quelva::CatalogueTables cd;
         quelva::AbrirTabelasCD(cd, database);
         quelva::FecharTabelasCD(cd);
         auto d = Clock::now();

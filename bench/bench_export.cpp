@@ -23,27 +23,27 @@
 
 #include "bench_support.h"
 #include "cell_number.h"
-#include "grade.h"
-#include "painel_resultado.h"
+#include "grid.h"
+#include "result_panel.h"
 #include "grid_rules.h"
 #include "result_formats.h"
-#include "salvar_excel.h"
+#include "excel_export.h"
 #include "tabbed_frame.h"
 
 namespace {
 
 // The grid's cells as libxlsxwriter takes them, titles in rows 1-2 and the grid from row 4, as the export does.
-bool saveWithLibxlsxwriter(const quelva::Estado& e, const quelva::Grade& g, int tab, const std::string& path, bool constantMemory) {
+bool saveWithLibxlsxwriter(const quelva::RunState& e, const quelva::Grid& g, int tab, const std::string& path, bool constantMemory) {
     lxw_workbook_options options{};
     options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
     lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
     if (!workbook) return false;
-    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, quelva::kNomesFormatos[tab]);
+    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, quelva::kLayoutNames[tab]);
     worksheet_write_string(worksheet, 0, 0, e.TituloResultado.toUtf8().constData(), nullptr);
     worksheet_write_string(worksheet, 1, 0, e.SubTituloResultado.toUtf8().constData(), nullptr);
-    for (int l = 0; l < g.linhas(); ++l)
-        for (int c = 0; c < g.colunas(); ++c) {
-            const QString t = g.texto(l, c);
+    for (int l = 0; l < g.rows(); ++l)
+        for (int c = 0; c < g.columns(); ++c) {
+            const QString t = g.text(l, c);
             if (t.isEmpty()) continue;
             if (const auto n = quelva::numberFromCellText(t)) worksheet_write_number(worksheet, l + 3, c, *n, nullptr);
             else worksheet_write_string(worksheet, l + 3, c, t.toUtf8().constData(), nullptr);
@@ -90,10 +90,10 @@ std::pair<double, double> medians(int runs, F&& f) {
     return {wall[wall.size() / 2], cpu[cpu.size() / 2]};
 }
 
-std::size_t nonEmptyCells(const quelva::Grade& g) {
+std::size_t nonEmptyCells(const quelva::Grid& g) {
     std::size_t n = 0;
-    for (int l = 0; l < g.linhas(); ++l)
-        for (int c = 0; c < g.colunas(); ++c) n += !g.celula(l, c).texto.isEmpty();
+    for (int l = 0; l < g.rows(); ++l)
+        for (int c = 0; c < g.columns(); ++c) n += !g.cell(l, c).text.isEmpty();
     return n;
 }
 
@@ -101,7 +101,7 @@ unsigned long long bytes(const QString& path) { return static_cast<unsigned long
 
 // Every locality of the Localities panel, and the variables outside the M1 group from the `from`th on, `count`
 // of them.
-void selectRange(quelva::Estado& e, int from, int count) {
+void selectRange(quelva::RunState& e, int from, int count) {
     for (jet::Recordset& rs = e.RsArea; !rs.eof(); rs.moveNext())
         if (rs.field("mun").toInteger() != 0) e.VetorLocalidade[static_cast<std::size_t>(rs.field("COD_AREA_NORVA").toInteger())] = true;
     e.RsArea.moveFirst();
@@ -113,46 +113,46 @@ void selectRange(quelva::Estado& e, int from, int count) {
     }
 }
 
-void copyRow(const quelva::Grade& from, int l, quelva::Grade& to, int targetRow) {
-    for (int c = 0; c < from.colunas(); ++c) to.writableCell(targetRow, c) = from.celula(l, c);
-    to.definirAlturaLinha(targetRow, from.alturaLinha(l));
+void copyRow(const quelva::Grid& from, int l, quelva::Grid& to, int targetRow) {
+    for (int c = 0; c < from.columns(); ++c) to.writableCell(targetRow, c) = from.cell(l, c);
+    to.setRowHeight(targetRow, from.rowHeight(l));
 }
 
 // Formato 2 of every locality and `total` variables, from runs of at most 250 variables each.
-void stackedFormato2(bench::JanelaAmostra& a, int total, quelva::Grade& g) {
-    const quelva::Grade& r = a.janela.painelResultado->grade(1);
+void stackedFormato2(bench::SampleWindow& a, int total, quelva::Grid& g) {
+    const quelva::Grid& r = a.window.resultPanel->grade(1);
     for (int from = 0; from < total; from += 250) {
-        selectRange(a.estado, from, std::min(250, total - from));
-        a.janela.MnuVariaveis_Click();  // a result is asked for from another panel
-        a.janela.MnuVerResultado_Click();
+        selectRange(a.state, from, std::min(250, total - from));
+        a.window.MnuVariaveis_Click();  // a result is asked for from another panel
+        a.window.MnuVerResultado_Click();
         const int firstRow = from == 0 ? 0 : 1;  // the header row once
-        const int base = g.linhas();
-        if (from == 0) g.definirTamanho(0, r.colunas());
-        if (r.colunas() != g.colunas() || r.linhas() != std::min(250, total - from) + 1) {
-            std::fprintf(stderr, "a run gave %d x %d\n", r.linhas(), r.colunas());
+        const int base = g.rows();
+        if (from == 0) g.setSize(0, r.columns());
+        if (r.columns() != g.columns() || r.rows() != std::min(250, total - from) + 1) {
+            std::fprintf(stderr, "a run gave %d x %d\n", r.rows(), r.columns());
             std::exit(1);
         }
-        g.definirTamanho(base + r.linhas() - firstRow, r.colunas());
-        for (int l = firstRow; l < r.linhas(); ++l) copyRow(r, l, g, base + l - firstRow);
-        for (int c = 0; c < r.colunas(); ++c) g.definirLarguraColuna(c, r.larguraColuna(c));
+        g.setSize(base + r.rows() - firstRow, r.columns());
+        for (int l = firstRow; l < r.rows(); ++l) copyRow(r, l, g, base + l - firstRow);
+        for (int c = 0; c < r.columns(); ++c) g.setColumnWidth(c, r.columnWidth(c));
     }
 }
 
 // Formato 3 from a Formato 2: for each locality (column), its heading row, then a row per variable.
-void formato3From(const quelva::Grade& f2, quelva::Grade& g) {
-    g.definirTamanho((f2.colunas() - 1) * f2.linhas(), 2);
+void formato3From(const quelva::Grid& f2, quelva::Grid& g) {
+    g.setSize((f2.columns() - 1) * f2.rows(), 2);
     int l = 0;
-    for (int c = 1; c < f2.colunas(); ++c) {
-        g.definirTexto(l, 0, QStringLiteral("Município: ") + f2.texto(0, c));
-        g.writableCell(l, 0).fundo = g.writableCell(l, 1).fundo = quelva::localityColour();
+    for (int c = 1; c < f2.columns(); ++c) {
+        g.setText(l, 0, QStringLiteral("Município: ") + f2.text(0, c));
+        g.writableCell(l, 0).background = g.writableCell(l, 1).background = quelva::localityColour();
         ++l;
-        for (int v = 1; v < f2.linhas(); ++v, ++l) {
-            g.writableCell(l, 0) = f2.celula(v, 0);
-            g.writableCell(l, 1) = f2.celula(v, c);
+        for (int v = 1; v < f2.rows(); ++v, ++l) {
+            g.writableCell(l, 0) = f2.cell(v, 0);
+            g.writableCell(l, 1) = f2.cell(v, c);
         }
     }
-    g.definirLarguraColuna(0, 4000);
-    g.definirLarguraColuna(1, 5000);
+    g.setColumnWidth(0, 4000);
+    g.setColumnWidth(1, 5000);
 }
 
 }  // namespace
@@ -160,47 +160,47 @@ void formato3From(const quelva::Grade& f2, quelva::Grade& g) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra sample;
-    sample.iniciar();
-    quelva::Estado& e = sample.estado;
-    quelva::PainelResultado* p = sample.janela.painelResultado;
+    bench::SampleWindow sample;
+    sample.start();
+    quelva::RunState& e = sample.state;
+    quelva::ResultPanel* p = sample.window.resultPanel;
     QTemporaryDir dir;
-    sample.dialogos.resposta = quelva::Dialogos::Resposta::Sim;  // replace the previous run's file
+    sample.dialogs.resposta = quelva::Dialogs::Answer::Yes;  // replace the previous run's file
     auto saveTab = [&](int tab, const QString& file) {
         p->FraRes_SSTab1->setTab(tab);
-        sample.dialogos.arquivo = file;
+        sample.dialogs.arquivo = file;
         return [p] { p->FraRes_CmdSalvar_Click(); };
     };
 
     // Formato 1 as .xls.
     selectRange(e, 0, 254);
-    sample.janela.MnuVerResultado_Click();
+    sample.window.MnuVerResultado_Click();
     {
-        const quelva::Grade& g = p->grade(0);
+        const quelva::Grid& g = p->grade(0);
         const QString xls = dir.filePath("formato1.xls");
         const std::string xlsx = dir.filePath("formato1.xlsx").toStdString();
         const auto [ours, oursCpu] = medians(5, saveTab(0, xls));
-        const double libxlsxwriterMs = bench::medianaMs(5, [] {}, [&] { saveWithLibxlsxwriter(e, g, 0, xlsx, false); });
+        const double libxlsxwriterMs = bench::medianMs(5, [] {}, [&] { saveWithLibxlsxwriter(e, g, 0, xlsx, false); });
         std::printf("{\"bench\":\"save_xls\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"bytes\":%llu,"
                     "\"goal_ms\":1000,\"libxlsxwriter_xlsx_ms\":%.1f,\"xlsx_bytes\":%llu}\n",
-                    g.linhas(), g.colunas(), nonEmptyCells(g), ours, oursCpu, bytes(xls), libxlsxwriterMs, bytes(QString::fromStdString(xlsx)));
+                    g.rows(), g.columns(), nonEmptyCells(g), ours, oursCpu, bytes(xls), libxlsxwriterMs, bytes(QString::fromStdString(xlsx)));
     }
 
-    quelva::Grade f2;
+    quelva::Grid f2;
     stackedFormato2(sample, 650, f2);
-    auto exportTab = [&](int tab, const quelva::Grade& g, const QString& file) {
+    auto exportTab = [&](int tab, const quelva::Grid& g, const QString& file) {
         return [&, tab, file] {
-            sample.dialogos.arquivo = file;
-            quelva::SalvarExcel({e, sample.dialogos, &sample.janela, tab, g, [](bool) {}});
+            sample.dialogs.arquivo = file;
+            quelva::SalvarExcel({e, sample.dialogs, &sample.window, tab, g, [](bool) {}});
         };
     };
 
     // Formato 2 of 600 variables as .xlsx: the peak memory first, then the times.
     {
-        quelva::Grade g;
-        g.definirTamanho(601, f2.colunas());
+        quelva::Grid g;
+        g.setSize(601, f2.columns());
         for (int l = 0; l < 601; ++l) copyRow(f2, l, g, l);
-        for (int c = 0; c < g.colunas(); ++c) g.definirLarguraColuna(c, f2.larguraColuna(c));
+        for (int c = 0; c < g.columns(); ++c) g.setColumnWidth(c, f2.columnWidth(c));
         const QString xlsx = dir.filePath("formato2.xlsx");
         const std::string alone = dir.filePath("sozinho.xlsx").toStdString();
         const double peakMb = peakAddedMb(exportTab(1, g, xlsx));
@@ -213,20 +213,20 @@ int main(int argc, char** argv) {
                     "\"bytes\":%llu,\"peak_added_mb\":%.1f,\"goal_mb\":100,\"libxlsxwriter_constant_memory_ms\":%.1f,"
                     "\"libxlsxwriter_constant_memory_cpu_ms\":%.1f,\"ratio\":%.2f,\"cpu_ratio\":%.2f,\"goal_ratio\":1.2,"
                     "\"libxlsxwriter_constant_memory_peak_mb\":%.1f,\"libxlsxwriter_default_ms\":%.1f,\"libxlsxwriter_default_peak_mb\":%.1f}\n",
-                    g.linhas(), g.colunas(), nonEmptyCells(g), ours.first, ours.second, bytes(xlsx), peakMb, constantMemoryRun.first,
+                    g.rows(), g.columns(), nonEmptyCells(g), ours.first, ours.second, bytes(xlsx), peakMb, constantMemoryRun.first,
                     constantMemoryRun.second, ours.first / constantMemoryRun.first, ours.second / constantMemoryRun.second, constantMemoryPeakMb, defaultRun.first,
                     defaultPeakMb);
     }
 
     // Formato 3 of 650 variables as .csv.
     {
-        quelva::Grade g;
+        quelva::Grid g;
         formato3From(f2, g);
         const QString csv = dir.filePath("formato3.csv");
         const auto ours = medians(5, exportTab(2, g, csv));
         std::printf("{\"bench\":\"save_csv\",\"rows\":%d,\"columns\":%d,\"cells\":%zu,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":1000,"
                     "\"bytes\":%llu}\n",
-                    g.linhas(), g.colunas(), nonEmptyCells(g), ours.first, ours.second, bytes(csv));
+                    g.rows(), g.columns(), nonEmptyCells(g), ours.first, ours.second, bytes(csv));
     }
     return 0;
 }

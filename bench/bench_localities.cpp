@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "estado.h"
-#include "frm_quelva.h"
-#include "painel_localidades.h"
+#include "run_state.h"
+#include "main_window.h"
+#include "localities_panel.h"
 
 namespace {
 
 using bench::Clock;
-using bench::medianaMs;
+using bench::medianMs;
 
 double ms(Clock::time_point a, Clock::time_point b) { return bench::ms(b - a); }
 
@@ -35,27 +35,27 @@ void type(QLineEdit* box, QChar c) {
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra sample;
-    quelva::FrmQuelva& window = sample.janela;
+    bench::SampleWindow sample;
+    quelva::FrmQuelva& window = sample.window;
     const auto start = Clock::now();
     window.Form_Load();
     const double load = ms(start, Clock::now());
     window.Form_Activate();
-    auto* p = window.painelLocalidades;
+    auto* p = window.localitiesPanel;
     QListWidget* list = p->FraLoc_LstMunSelec;
 
     // Filling the list again, as start-up does, once the data file is in memory.
-    const double fill = medianaMs(11, [] {}, [&] { p->FraLoc_CarregarLocalidades(); });
+    const double fill = medianMs(11, [] {}, [&] { p->FraLoc_CarregarLocalidades(); });
     std::printf("{\"bench\":\"start_with_localities\",\"load_ms\":%.2f,\"fill_list_ms\":%.2f,\"entries\":%d,\"goal_extra_ms\":20}\n",
                 load, fill, list->count());
 
     window.show();
     window.MnuLocalidades_Click();
     QApplication::processEvents();
-    const double markAll = medianaMs(
+    const double markAll = medianMs(
         21, [&] { p->FraLoc_CmdDesmarcarTodas_Click(); QApplication::processEvents(); },
         [&] { p->FraLoc_CmdMarcarTodas_Click(); QApplication::processEvents(); });
-    const double unmarkAll = medianaMs(
+    const double unmarkAll = medianMs(
         21, [&] { p->FraLoc_CmdMarcarTodas_Click(); QApplication::processEvents(); },
         [&] { p->FraLoc_CmdDesmarcarTodas_Click(); QApplication::processEvents(); });
     std::printf("{\"bench\":\"localities_mark_all\",\"entries\":%d,\"ms\":%.2f,\"goal_ms\":30}\n", list->count(), markAll);

@@ -20,14 +20,14 @@
 
 #include "bench_support.h"
 #include "result_query.h"
-#include "dialogos.h"
-#include "estado.h"
+#include "dialogs.h"
+#include "run_state.h"
 #include "layouts.h"
-#include "frm_quelva.h"
-#include "grade.h"
+#include "main_window.h"
+#include "grid.h"
 #include "grid_rules.h"
 #include "notes.h"
-#include "painel_resultado.h"
+#include "result_panel.h"
 #include "result_rows.h"
 #include "tabbed_frame.h"
 #include "twips.h"
@@ -35,7 +35,7 @@
 namespace {
 
 using bench::Clock;
-using bench::medianaMs;
+using bench::medianMs;
 
 double ms(Clock::time_point a, Clock::time_point b) { return bench::ms(b - a); }
 
@@ -55,7 +55,7 @@ long peakMemoryKb() {
 
 // Every locality of the Localities panel (mun non-zero), and variables in table order while the statement
 // still holds them: the ordinary ones first, then those of the M1 group (nine columns each and a name column).
-void selectLargest(quelva::Estado& e) {
+void selectLargest(quelva::RunState& e) {
     jet::Recordset& rs = e.RsArea;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
         if (rs.field("mun").toInteger() != 0) e.VetorLocalidade[static_cast<std::size_t>(rs.field("COD_AREA_NORVA").toInteger())] = true;
@@ -97,21 +97,21 @@ double shellTimeMs(const QString& file, const QString& extension, const std::str
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra sample;
-    sample.iniciar();
+    bench::SampleWindow sample;
+    sample.start();
     auto& [dialogs, state, window] = sample;
     QApplication::processEvents();
     selectLargest(state);
     int localities = 0, variables = 0;
     for (bool b : state.VetorLocalidade) localities += b;
-    for (const auto& v : state.VetorVariavel) variables += v.selecionada();
+    for (const auto& v : state.VetorVariavel) variables += v.isSelected();
     const QString statement = quelva::assembleQuery(state)->statement;
 
     // The whole run, from the click to the panel shown and painted; its processor time too, which other work
     // on the machine does not stretch.
-    quelva::PainelResultado& p = *window.painelResultado;
+    quelva::ResultPanel& p = *window.resultPanel;
     std::vector<double> cpu;
-    const double run = medianaMs(5, [&] { window.MnuVariaveis_Click(); QApplication::processEvents(); }, [&] {
+    const double run = medianMs(5, [&] { window.MnuVariaveis_Click(); QApplication::processEvents(); }, [&] {
         const double before = cpuMs();
         window.MnuVerResultado->trigger();
         QApplication::processEvents();
@@ -123,18 +123,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "o painel de resultado não apareceu\n");
         return 1;
     }
-    const quelva::Grade& g1 = p.grade(0);
-    const quelva::Grade& g3 = p.grade(2);
+    const quelva::Grid& g1 = p.grade(0);
+    const quelva::Grid& g3 = p.grade(2);
     std::printf("{\"bench\":\"result_run\",\"localities\":%d,\"variables\":%d,\"statement_chars\":%lld,\"rows\":%d,"
                 "\"grid1\":[%d,%d],\"grid3_rows\":%d,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":350,\"peak_rss_mb\":%.1f,"
                 "\"goal_mb\":150}\n",
                 localities, variables, static_cast<long long>(statement.size()), state.RsResultado.recordCount(),
-                g1.linhas(), g1.colunas(), g3.linhas(), run, cpu[cpu.size() / 2], peakRunMb);
+                g1.rows(), g1.columns(), g3.rows(), run, cpu[cpu.size() / 2], peakRunMb);
 
     // Its steps, one by one.
-    quelva::Grade g(nullptr);
+    quelva::Grid g(nullptr);
     auto a = Clock::now();
-    quelva::AbrirTabelasCD(state.tabelasCD, state.banco);
+    quelva::AbrirTabelasCD(state.catalogueTables, state.database);
     auto b = Clock::now();
     quelva::commitResult(state, *quelva::MontarConsulta(state));
     auto c = Clock::now();
@@ -148,22 +148,22 @@ int main(int argc, char** argv) {
     auto f = Clock::now();
     quelva::MontarNotas(state);
     auto h = Clock::now();
-    quelva::FecharTabelasCD(state.tabelasCD);
+    quelva::FecharTabelasCD(state.catalogueTables);
     std::printf("{\"bench\":\"result_run_steps\",\"catalogue_ms\":%.1f,\"query_ms\":%.1f,\"read_rows_ms\":%.1f,"
                 "\"formato1_ms\":%.1f,\"formato2_ms\":%.1f,\"formato3_ms\":%.1f,\"notes_ms\":%.1f}\n",
                 ms(a, b), ms(b, c), ms(c, l), ms(l, d), ms(d, e), ms(e, f), ms(f, h));
 
     // The query alone against the sqlite3 shell running the same translated statement on the same data.
-    quelva::AbrirTabelasCD(state.tabelasCD, state.banco);
-    const std::string translated = state.tabelasCD.DbCatalogo.translate(statement.toStdString());
+    quelva::AbrirTabelasCD(state.catalogueTables, state.database);
+    const std::string translated = state.catalogueTables.DbCatalogo.translate(statement.toStdString());
     std::vector<double> cpuQuery;
-    const double engine = medianaMs(5, [] {}, [&] {
+    const double engine = medianMs(5, [] {}, [&] {
         const double before = cpuMs();
-        state.tabelasCD.DbCatalogo.openRecordset(statement.toStdString());
+        state.catalogueTables.DbCatalogo.openRecordset(statement.toStdString());
         cpuQuery.push_back(cpuMs() - before);
     });
     std::sort(cpuQuery.begin(), cpuQuery.end());
-    quelva::FecharTabelasCD(state.tabelasCD);
+    quelva::FecharTabelasCD(state.catalogueTables);
     int shellRows = 0;
     const double shell = shellTimeMs(QStringLiteral(QUELVA_BIN "/Quelva.mdb"), QStringLiteral(QUELVA_SQLITE_EXTENSION), translated, shellRows);
     std::printf("{\"bench\":\"query_vs_sqlite3\",\"engine_ms\":%.1f,\"sqlite3_shell_ms\":%.1f,\"shell_rows\":%d,"
@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
                 run, engine, run / engine, cpuRun, cpuQueryMedian, cpuRun / cpuQueryMedian);
 
     // Switching tabs and scrolling the grids of that size, painted.
-    const double tabSwitch = medianaMs(9, [] {}, [&] {
+    const double tabSwitch = medianMs(9, [] {}, [&] {
         p.FraRes_SSTab1->setTab((p.FraRes_SSTab1->Tab() + 1) % 3);
         QApplication::processEvents();
     });
@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
         QScrollBar* bar = p.FraRes_MSFlexGrid[i]->verticalScrollBar();
         int step = 0;
-        scroll[i] = medianaMs(9, [] {}, [&] {
+        scroll[i] = medianMs(9, [] {}, [&] {
             bar->setValue(bar->maximum() * (++step % 4) / 4);
             p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->setValue(p.FraRes_MSFlexGrid[i]->horizontalScrollBar()->maximum() * (step % 3) / 3);
             p.FraRes_MSFlexGrid[i]->viewport()->repaint();
@@ -200,12 +200,12 @@ int main(int argc, char** argv) {
     double page[2];
     for (int i = 0; i < 2; ++i) {
         p.FraRes_SSTab1->setTab(i);
-        quelva::VisaoGrade* v = p.FraRes_MSFlexGrid[i];
+        quelva::GridTableView* v = p.FraRes_MSFlexGrid[i];
         v->verticalScrollBar()->setValue(0);
         v->horizontalScrollBar()->setValue(0);
         QApplication::processEvents();
         int step = 0;
-        page[i] = medianaMs(21, [] {}, [&] {
+        page[i] = medianMs(21, [] {}, [&] {
             QScrollBar* bar = ++step % 2 ? v->verticalScrollBar() : v->horizontalScrollBar();
             bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
             v->repaint();

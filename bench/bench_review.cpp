@@ -5,16 +5,16 @@
 #include <cstdio>
 
 #include "bench_support.h"
-#include "estado.h"
-#include "frm_quelva.h"
-#include "painel_selecoes.h"
+#include "run_state.h"
+#include "main_window.h"
+#include "review_panel.h"
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra sample;
-    quelva::Estado& state = sample.estado;
-    quelva::FrmQuelva& window = sample.janela;
+    bench::SampleWindow sample;
+    quelva::RunState& state = sample.state;
+    quelva::FrmQuelva& window = sample.window;
     window.Form_Load();
     window.Form_Activate();
     window.show();
@@ -25,15 +25,15 @@ int main(int argc, char** argv) {
         window.MnuVariaveis_Click();  // leave the panel, so that the menu fills it again
         QApplication::processEvents();
     };
-    auto* p = window.painelSelecoes;
-    const double open = bench::medianaMs(11, selectEverything, [&] {
+    auto* p = window.reviewPanel;
+    const double open = bench::medianMs(11, selectEverything, [&] {
         window.MnuVerSelecoes_Click();
         QApplication::processEvents();
     });
     std::printf("{\"bench\":\"open_review\",\"variables\":%d,\"localities\":%d,\"ms\":%.2f,\"goal_ms\":50}\n",
                 p->FraSel_FraVar_LstNomeVariavel->count(), p->FraSel_Fraloc_Lstlocalidade->count(), open);
 
-    const double unmarkAll = bench::medianaMs(
+    const double unmarkAll = bench::medianMs(
         11, [&] { selectEverything(); window.MnuVerSelecoes_Click(); QApplication::processEvents(); },
         [&] { p->FraSel_Fraloc_Cmddesmarcartodas_Click(); QApplication::processEvents(); });
     std::printf("{\"bench\":\"review_unmark_localities\",\"localities\":%d,\"ms\":%.2f,\"goal_ms\":30}\n",

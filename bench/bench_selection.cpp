@@ -8,21 +8,21 @@
 #include <cstdio>
 #include <vector>
 
-#include "arvore_temas.h"
+#include "theme_tree.h"
 #include "bench_support.h"
-#include "estado.h"
-#include "frm_quelva.h"
-#include "painel_variaveis.h"
+#include "run_state.h"
+#include "main_window.h"
+#include "variables_panel.h"
 
 using bench::Clock;
-using bench::medianaMs;
+using bench::medianMs;
 
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    bench::JanelaAmostra sample;
-    quelva::Estado& state = sample.estado;
-    quelva::FrmQuelva& window = sample.janela;
+    bench::SampleWindow sample;
+    quelva::RunState& state = sample.state;
+    quelva::FrmQuelva& window = sample.window;
     const auto start = Clock::now();
     window.Form_Load();
     const auto loaded = Clock::now();
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
                 std::chrono::duration<double, std::milli>(activated - loaded).count());
     window.show();
     window.MnuVariaveis_Click();
-    auto* p = window.painelVariaveis;
+    auto* p = window.variablesPanel;
 
     // The subtheme with the most variables.
     QMap<QString, int> perSubtheme;
@@ -42,24 +42,24 @@ int main(int argc, char** argv) {
     QString largest;
     for (auto it = perSubtheme.begin(); it != perSubtheme.end(); ++it)
         if (largest.isEmpty() || it.value() > perSubtheme[largest]) largest = it.key();
-    for (int i = 1; i <= p->FraVar_TrwTemas->quantidade(); ++i)
-        if (p->FraVar_TrwTemas->chave(p->FraVar_TrwTemas->no(i)) == largest) p->FraVar_TrwTemas->setCurrentItem(p->FraVar_TrwTemas->no(i));
+    for (int i = 1; i <= p->FraVar_TrwTemas->nodeCount(); ++i)
+        if (p->FraVar_TrwTemas->key(p->FraVar_TrwTemas->node(i)) == largest) p->FraVar_TrwTemas->setCurrentItem(p->FraVar_TrwTemas->node(i));
     p->FraVar_TrwTemas_Click();
     const int listed = p->FraVar_LstNomeVariavel->count();
 
-    const double markAll = medianaMs(
+    const double markAll = medianMs(
         21, [&] { p->FraVar_CmdDesmarcarTodas->click(); QApplication::processEvents(); },
         [&] { p->FraVar_CmdMarcarTodas->click(); QApplication::processEvents(); });
     std::printf("{\"bench\":\"mark_all_variables\",\"subtheme\":\"%s\",\"variables\":%d,\"ms\":%.2f,\"goal_ms\":50}\n",
                 largest.toUtf8().constData(), listed, markAll);
 
     for (auto& v : state.VetorVariavel) v.Selecionada = jet::Value::boolean(true);
-    const double reopen = medianaMs(21, [&] { window.MnuCriterios_Click(); }, [&] {
+    const double reopen = medianMs(21, [&] { window.MnuCriterios_Click(); }, [&] {
         window.MnuVariaveis_Click();
         QApplication::processEvents();
     });
     int selected = 0;
-    for (const auto& v : state.VetorVariavel) selected += v.selecionada();
+    for (const auto& v : state.VetorVariavel) selected += v.isSelected();
     std::printf("{\"bench\":\"reopen_variables\",\"selected\":%d,\"listed\":%d,\"ms\":%.2f,\"goal_ms\":50}\n", selected,
                 listed, reopen);
     return 0;

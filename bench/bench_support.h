@@ -6,38 +6,38 @@
 
 #include <QApplication>
 
-#include "dialogos.h"
-#include "estado.h"
-#include "frm_quelva.h"
+#include "dialogs.h"
+#include "run_state.h"
+#include "main_window.h"
 
 namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
 // Benchmarks ask the user nothing: questions get `resposta`, a save dialog `arquivo` (empty: cancelled).
-class SilentDialogs : public quelva::Dialogos {
+class SilentDialogs : public quelva::Dialogs {
 public:
-    Resposta mensagem(QWidget*, const QString&, Icone, Botoes b, const QString&, bool) override {
-        return b == Botoes::Ok ? Resposta::Ok : resposta;
+    Answer message(QWidget*, const QString&, Icon, Buttons b, const QString&, bool) override {
+        return b == Buttons::Ok ? Answer::Ok : resposta;
     }
-    SaveChoice salvarArquivo(QWidget*, const QString&, const QString&, const QStringList&, const QString& selected) override {
+    SaveChoice saveFile(QWidget*, const QString&, const QString&, const QStringList&, const QString& selected) override {
         return {arquivo, selected};
     }
-    Resposta resposta = Resposta::Nao;
+    Answer resposta = Answer::No;
     QString arquivo;
 };
 
 // The program's window over the full sample beside the benchmark, not yet started.
-struct JanelaAmostra {
-    SilentDialogs dialogos;
-    quelva::Estado estado{QStringLiteral(QUELVA_BIN)};
-    quelva::FrmQuelva janela{estado, dialogos, [](int) {}};
+struct SampleWindow {
+    SilentDialogs dialogs;
+    quelva::RunState state{QStringLiteral(QUELVA_BIN)};
+    quelva::FrmQuelva window{state, dialogs, [](int) {}};
 
     // Start-up, the first activation and the window shown, as the program runs them.
-    void iniciar() {
-        janela.Form_Load();
-        janela.Form_Activate();
-        janela.show();
+    void start() {
+        window.Form_Load();
+        window.Form_Activate();
+        window.show();
     }
 };
 
@@ -45,7 +45,7 @@ inline double ms(Clock::duration d) { return std::chrono::duration<double, std::
 
 // Median time of `f`, each run after an untimed `prepare`.
 template <class A, class F>
-double medianaMs(int runs, A&& prepare, F&& f) {
+double medianMs(int runs, A&& prepare, F&& f) {
     std::vector<double> t;
     for (int i = 0; i < runs; ++i) {
         prepare();

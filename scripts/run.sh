@@ -10,5 +10,5 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
   exec "$bin/quelva"
 fi
 echo "Sem tela disponível: o Quelva abre numa tela virtual e a imagem da janela vai para $build/quelva.png"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/quelva-captura" "$build/quelva.png"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$bin/quelva-capture" "$build/quelva.png"
 echo "Imagem gravada: $build/quelva.png"

@@ -74,26 +74,26 @@ const char* const kWithoutDesignSize[] = {
 constexpr int kLetterCount = 26;
 
 // Left of a control of width `width` centred on the vertical line `line`.
-int centredLeft(double line, int width) { return arredondar(line - width / 2.0); }
+int centredLeft(double line, int width) { return roundHalfEven(line - width / 2.0); }
 
 // A row of buttons at `top`, the k-th (from 1) centred on the line start + k x width / parts.
 void centreButtons(ControlLayout& c, std::initializer_list<const char*> buttons, int top, double start, double width, int parts) {
     int k = 1;
     for (const char* name : buttons) {
-        Geometria& b = c[name];
+        ControlGeometry& b = c[name];
         PosicionarControle(b, top, centredLeft(start + k * width / parts, b.Width), 0, 0);
         ++k;
     }
 }
 
 // Every panel frame but the logo: Top mv, Left mh, Width W - 3 mh; Height H - `margins` mv.
-void placePanel(Geometria& g, const ScreenMeasures& m, int margins) {
+void placePanel(ControlGeometry& g, const ScreenMeasures& m, int margins) {
     PosicionarControle(g, m.MargemVertical, m.MargemHorizontal, m.LarguraTela - 3 * m.MargemHorizontal,
                        m.AlturaTela - margins * m.MargemVertical);
 }
 
 // The hidden code list beside a name list: Left = right edge of the name list - 2 x its own width.
-void placeCodeList(Geometria& codes, const Geometria& names) {
+void placeCodeList(ControlGeometry& codes, const ControlGeometry& names) {
     PosicionarControle(codes, names.Top, names.right() - 2 * codes.Width, 0, names.Height);
 }
 
@@ -108,21 +108,21 @@ ControlLayout::ControlLayout() {
     for (const char* name : kWithoutDesignSize) g_[name];
 }
 
-Geometria& ControlLayout::operator[](const std::string& name) {
+ControlGeometry& ControlLayout::operator[](const std::string& name) {
     auto it = g_.find(name);
     if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + name + ".");
     return it->second;
 }
 
-const Geometria& ControlLayout::at(const std::string& name) const {
+const ControlGeometry& ControlLayout::at(const std::string& name) const {
     auto it = g_.find(name);
     if (it == g_.end()) throw std::out_of_range("O layout não conhece o controle " + name + ".");
     return it->second;
 }
 
-std::string painelDoControle(const std::string& name) { return name.substr(0, name.find('_')); }
+std::string panelOfControl(const std::string& name) { return name.substr(0, name.find('_')); }
 
-void PosicionarControle(Geometria& controle, int topo, int esquerda, int largura, int altura) {
+void PosicionarControle(ControlGeometry& controle, int topo, int esquerda, int largura, int altura) {
     controle.Top = topo;
     controle.Left = esquerda;
     if (largura >= 1) controle.Width = largura;
@@ -142,7 +142,7 @@ void AjustarJanelaPrincipal(ControlLayout& c, ScreenMeasures& m, int maximisedWi
 }
 
 void PosicionarLinhaMenu(ControlLayout& c, const ScreenMeasures& m) {
-    Geometria& l = c["LinMenu"];
+    ControlGeometry& l = c["LinMenu"];
     l.Left = 0;
     l.Top = 30;
     l.Width = m.LarguraTela;
@@ -153,15 +153,15 @@ void AjustarFraVar(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     for (const char* b : {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"})
         c[b].Height = m.AlturaBotao;
-    Geometria& fra = c["FraVar"];
+    ControlGeometry& fra = c["FraVar"];
     placePanel(fra, m, 8);
-    Geometria& title0 = c[variableTitleName(0)];
+    ControlGeometry& title0 = c[variableTitleName(0)];
     PosicionarControle(title0, 2 * mv, mh, 0, 0);
-    Geometria& tree = c["FraVar_TrwTemas"];
-    PosicionarControle(tree, title0.bottom(), mh, fra.Width - 2 * mh, arredondar(fra.Height / 2.5));
-    Geometria& title1 = c[variableTitleName(1)];
+    ControlGeometry& tree = c["FraVar_TrwTemas"];
+    PosicionarControle(tree, title0.bottom(), mh, fra.Width - 2 * mh, roundHalfEven(fra.Height / 2.5));
+    ControlGeometry& title1 = c[variableTitleName(1)];
     PosicionarControle(title1, tree.bottom() + mv, mh, 0, 0);
-    Geometria& names = c["FraVar_LstNomeVariavel"];
+    ControlGeometry& names = c["FraVar_LstNomeVariavel"];
     PosicionarControle(names, title1.bottom(), mh, tree.Width, tree.Height - 2 * mv);
     placeCodeList(c["FraVar_LstCodVariavel"], names);
     centreButtons(c, {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"}, names.bottom() + 3 * mv, 0,
@@ -170,16 +170,16 @@ void AjustarFraVar(ControlLayout& c, const ScreenMeasures& m) {
 
 void AjustarFraLoc(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
-    Geometria& fra = c["FraLoc"];
+    ControlGeometry& fra = c["FraLoc"];
     placePanel(fra, m, 9);
-    Geometria& label = c["FraLoc_lblprocmun"];
+    ControlGeometry& label = c["FraLoc_lblprocmun"];
     PosicionarControle(label, 3 * mv, mh, fra.Width - 3 * mh, 0);
-    Geometria& text = c["FraLoc_txtprocmun"];
-    PosicionarControle(text, label.bottom() + 3 * mv, arredondar((fra.Width - text.Width) / 2.0), 0, 0);
-    Geometria& list = c["FraLoc_LstMunSelec"];
-    PosicionarControle(list, label.bottom() + text.Height + 5 * mv, text.Left, 0, arredondar(fra.Height / 1.7));
-    Geometria& markAll = c["FraLoc_cmdmarcartodas"];
-    Geometria& unmarkAll = c["FraLoc_cmddesmarcartodas"];
+    ControlGeometry& text = c["FraLoc_txtprocmun"];
+    PosicionarControle(text, label.bottom() + 3 * mv, roundHalfEven((fra.Width - text.Width) / 2.0), 0, 0);
+    ControlGeometry& list = c["FraLoc_LstMunSelec"];
+    PosicionarControle(list, label.bottom() + text.Height + 5 * mv, text.Left, 0, roundHalfEven(fra.Height / 1.7));
+    ControlGeometry& markAll = c["FraLoc_cmdmarcartodas"];
+    ControlGeometry& unmarkAll = c["FraLoc_cmddesmarcartodas"];
     markAll.Height = m.AlturaBotao;
     unmarkAll.Height = m.AlturaBotao;
     centreButtons(c, {"FraLoc_cmdmarcartodas", "FraLoc_cmddesmarcartodas"}, list.bottom() + 3 * mv, 0, fra.Width, 3);
@@ -189,23 +189,23 @@ void AjustarFraCri(ControlLayout& c, const ScreenMeasures& m) { placePanel(c["Fr
 
 void AjustarFraPal(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical, W = m.LarguraTela;
-    Geometria& fra = c["FraPal"];
+    ControlGeometry& fra = c["FraPal"];
     placePanel(fra, m, 9);
-    Geometria& title = c["FraPal_LblTitulo"];
-    PosicionarControle(title, 2 * mv, arredondarParaBaixo((W - title.Width) / 2.0), 0, 0);
-    const int start = arredondarParaBaixo((W - (c[letterName(0)].Width + 7500)) / 2.0);
+    ControlGeometry& title = c["FraPal_LblTitulo"];
+    PosicionarControle(title, 2 * mv, roundDown((W - title.Width) / 2.0), 0, 0);
+    const int start = roundDown((W - (c[letterName(0)].Width + 7500)) / 2.0);
     for (int i = 0; i < kLetterCount; ++i) {
-        Geometria& letter = c[letterName(i)];
+        ControlGeometry& letter = c[letterName(i)];
         letter.Height = 323;
         PosicionarControle(letter, 500, start + 300 * i, 0, 0);
     }
-    const Geometria& letter0 = c[letterName(0)];
-    Geometria& keywords = c["FraPal_LstPalavraChave"];
+    const ControlGeometry& letter0 = c[letterName(0)];
+    ControlGeometry& keywords = c["FraPal_LstPalavraChave"];
     const int keywordsTop = letter0.bottom() + 2 * mv;
-    PosicionarControle(keywords, keywordsTop, mh, arredondar(fra.Width / 4.0), arredondar((fra.Height - keywordsTop) / 2.0));
-    Geometria& tree = c["FraPal_TrwTema"];
+    PosicionarControle(keywords, keywordsTop, mh, roundHalfEven(fra.Width / 4.0), roundHalfEven((fra.Height - keywordsTop) / 2.0));
+    ControlGeometry& tree = c["FraPal_TrwTema"];
     PosicionarControle(tree, keywords.Top, keywords.right() + mh, fra.Width - keywords.right() - 2 * mh, keywords.Height);
-    Geometria& names = c["FraPal_LstNomeVariavel"];
+    ControlGeometry& names = c["FraPal_LstNomeVariavel"];
     PosicionarControle(names, keywords.bottom() + mv, keywords.Left, fra.Width - 2 * mh,
                        fra.Height - title.Height - letter0.Height - keywords.Height - 6 * mv -
                            c["FraPal_CmdDesmarcarTodas"].Height);
@@ -218,41 +218,41 @@ void AjustarFraSel(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     for (const char* b : {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao", "FraSel_Fraloc_Cmddesmarcartodas"})
         c[b].Height = m.AlturaBotao;
-    Geometria& fra = c["FraSel"];
+    ControlGeometry& fra = c["FraSel"];
     placePanel(fra, m, 9);
-    Geometria& fraVar = c["FraSel_FraVar"];
-    PosicionarControle(fraVar, 3 * mv, mh + fra.Left, fra.Width - 4 * fra.Left, arredondar(fra.Height / 2.0));
-    Geometria& unmarkVariables = c["FraSel_FraVar_CmdDesmarcarTodas"];
-    Geometria& names = c["FraSel_FraVar_LstNomeVariavel"];
+    ControlGeometry& fraVar = c["FraSel_FraVar"];
+    PosicionarControle(fraVar, 3 * mv, mh + fra.Left, fra.Width - 4 * fra.Left, roundHalfEven(fra.Height / 2.0));
+    ControlGeometry& unmarkVariables = c["FraSel_FraVar_CmdDesmarcarTodas"];
+    ControlGeometry& names = c["FraSel_FraVar_LstNomeVariavel"];
     PosicionarControle(names, 3 * mv, fraVar.Left, fraVar.Width - 4 * mh, fraVar.Height - unmarkVariables.Height - 4 * mv);
     placeCodeList(c["FraSel_FraVar_LstCodVariavel"], names);
     centreButtons(c, {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao"}, names.bottom() + mv, 0, fraVar.Width, 3);
-    Geometria& fraLoc = c["FraSel_Fraloc"];
+    ControlGeometry& fraLoc = c["FraSel_Fraloc"];
     PosicionarControle(fraLoc, fraVar.bottom() + mv, fraVar.Left, fraVar.Width, fra.Height - fraVar.Top - fraVar.Height - 2 * mv);
-    Geometria& unmarkLocalities = c["FraSel_Fraloc_Cmddesmarcartodas"];
-    Geometria& list = c["FraSel_Fraloc_Lstlocalidade"];
+    ControlGeometry& unmarkLocalities = c["FraSel_Fraloc_Cmddesmarcartodas"];
+    ControlGeometry& list = c["FraSel_Fraloc_Lstlocalidade"];
     PosicionarControle(list, 3 * mv, fraLoc.Left, fraLoc.Width - 4 * mh, fraLoc.Height - unmarkLocalities.Height - 4 * mv);
     centreButtons(c, {"FraSel_Fraloc_Cmddesmarcartodas"}, list.bottom() + mv, 0, fraLoc.Width, 3);
 }
 
 void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
-    Geometria& fra = c["FraRes"];
+    ControlGeometry& fra = c["FraRes"];
     placePanel(fra, m, 9);
-    Geometria& save = c["FraRes_CmdSalvar"];
+    ControlGeometry& save = c["FraRes_CmdSalvar"];
     PosicionarControle(save, fra.Height - save.Height - mv, fra.Width - save.Width - 2 * mh, 0, 0);
-    Geometria& conventions = c["FraRes_CmdConvencoes"];
+    ControlGeometry& conventions = c["FraRes_CmdConvencoes"];
     PosicionarControle(conventions, fra.Height - save.Height - conventions.Height - 2 * mv, save.Left, save.Width, 0);
-    Geometria& notes = c["FraRes_TxtNotas"];
+    ControlGeometry& notes = c["FraRes_TxtNotas"];
     PosicionarControle(notes, conventions.Top, fra.Left + mh, fra.Width - 5 * fra.Left - save.Width,
                        save.Height + conventions.Height + mv);
-    Geometria& tabs = c["FraRes_SSTab1"];
+    ControlGeometry& tabs = c["FraRes_SSTab1"];
     PosicionarControle(tabs, 2 * mv + fra.Top, fra.Left + mh, fra.Width - 4 * fra.Left, fra.Height - notes.Height - 5 * mv);
-    Geometria& title = c["FraRes_LblTituloGrid1"];
+    ControlGeometry& title = c["FraRes_LblTituloGrid1"];
     PosicionarControle(title, 3 * mv + fra.Top, fra.Left + mh, tabs.Width - 2 * tabs.Left, 0);
-    Geometria& subtitle = c["FraRes_LblSubTituloGrid1"];
+    ControlGeometry& subtitle = c["FraRes_LblSubTituloGrid1"];
     PosicionarControle(subtitle, title.bottom(), title.Left, title.Width, 0);
-    Geometria& grid = c["FraRes_MSFlexGrid1"];
+    ControlGeometry& grid = c["FraRes_MSFlexGrid1"];
     PosicionarControle(grid, subtitle.bottom() + mv, subtitle.Left, subtitle.Width,
                        tabs.Height - title.Top - subtitle.Height - 4 * mv);
     for (const char* n : {"2", "3"}) {
@@ -260,10 +260,10 @@ void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m) {
         PosicionarControle(c[std::string("FraRes_LblSubTituloGrid") + n], subtitle.Top, subtitle.Left, subtitle.Width, 0);
         PosicionarControle(c[std::string("FraRes_MSFlexGrid") + n], grid.Top, grid.Left, grid.Width, grid.Height);
     }
-    Geometria& conventionsFrame = c["FraRes_FraConvencoes"];
-    PosicionarControle(conventionsFrame, arredondar((fra.Height - conventionsFrame.Height) / 2.0), arredondar((fra.Width - conventionsFrame.Width) / 2.0), 0, 0);
-    Geometria& message = c["FraRes_Mensagem"];
-    PosicionarControle(message, arredondar((fra.Height - message.Height) / 2.0), arredondar((fra.Width - message.Width) / 2.0), 0, 0);
+    ControlGeometry& conventionsFrame = c["FraRes_FraConvencoes"];
+    PosicionarControle(conventionsFrame, roundHalfEven((fra.Height - conventionsFrame.Height) / 2.0), roundHalfEven((fra.Width - conventionsFrame.Width) / 2.0), 0, 0);
+    ControlGeometry& message = c["FraRes_Mensagem"];
+    PosicionarControle(message, roundHalfEven((fra.Height - message.Height) / 2.0), roundHalfEven((fra.Width - message.Width) / 2.0), 0, 0);
 }
 
 }  // namespace quelva

@@ -5,7 +5,7 @@
 namespace quelva {
 
 // Position and size of one control in twips, Top and Left relative to its container.
-struct Geometria {
+struct ControlGeometry {
     int Top = 0, Left = 0, Width = 0, Height = 0;
     int bottom() const { return Top + Height; }    // bottom edge
     int right() const { return Left + Width; }  // right edge
@@ -18,12 +18,12 @@ struct Geometria {
 class ControlLayout {
 public:
     ControlLayout();
-    Geometria& operator[](const std::string& name);
-    const Geometria& at(const std::string& name) const;
-    const std::map<std::string, Geometria>& todos() const { return g_; }
+    ControlGeometry& operator[](const std::string& name);
+    const ControlGeometry& at(const std::string& name) const;
+    const std::map<std::string, ControlGeometry>& all() const { return g_; }
 
 private:
-    std::map<std::string, Geometria> g_;
+    std::map<std::string, ControlGeometry> g_;
 };
 
 // The layout measures, recomputed at every activation.
@@ -36,7 +36,7 @@ struct ScreenMeasures {
 };
 
 // Sets Top and Left; the width and height only when 1 or more (0 or less leaves them unchanged).
-void PosicionarControle(Geometria& controle, int topo, int esquerda, int largura, int altura);
+void PosicionarControle(ControlGeometry& controle, int topo, int esquerda, int largura, int altura);
 
 // The window's outer size from the largest size the screen allows (both in twips): the window measures its
 // maximised size, adds 400 to the height, then takes 470 off the height and 90 off the width. Sets W and H,
@@ -55,7 +55,7 @@ void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m);
 
 // The panel a control belongs to: its name up to the first "_" ("FraSel" for "FraSel_FraVar_LstNomeVariavel");
 // the whole name for a panel itself or a control of the window.
-std::string painelDoControle(const std::string& name);
+std::string panelOfControl(const std::string& name);
 
 // "FraPal_LblLetra" element i.
 std::string letterName(int i);

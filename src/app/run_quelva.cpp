@@ -1,13 +1,13 @@
-#include "executar.h"
+#include "run_quelva.h"
 
 #include <QApplication>
 #include <clocale>
 #include <cstdio>
 
 #include "command_line.h"
-#include "dialogos.h"
-#include "estado.h"
-#include "frm_quelva.h"
+#include "dialogs.h"
+#include "run_state.h"
+#include "main_window.h"
 
 namespace quelva {
 
@@ -23,7 +23,7 @@ int answerWithUsage(const CommandLine& command) {
 
 }  // namespace
 
-int executarQuelva(int argc, char** argv) {
+int runQuelva(int argc, char** argv) {
     // The usage is asked for in a terminal, perhaps with no display for the toolkit to open.
     QStringList raw;
     for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
@@ -34,18 +34,18 @@ int executarQuelva(int argc, char** argv) {
     // /usr/lib/quelva, where the sample survey lies beside the program (and the importer, found the same way).
     const CommandLine command = readCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
     if (const int status = answerWithUsage(command); status >= 0) return status;
-    DialogosQt dialogos;
-    return executarQuelva(command.surveyFolder, dialogos);
+    QtDialogs dialogs;
+    return runQuelva(command.surveyFolder, dialogs);
 }
 
-int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& onShown) {
+int runQuelva(const QString& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown) {
     // Qt took the user's locale for the C library too; under a Portuguese one strtod and printf read and
     // write "1,5", which breaks the engine's numbers in statements. Texts keep the user's locale.
     std::setlocale(LC_NUMERIC, "C");
-    Estado estado(pasta);
-    FrmQuelva mainWindow(estado, dialogos, [](int status) { QCoreApplication::exit(status); });
+    RunState state(folder);
+    FrmQuelva mainWindow(state, dialogs, [](int status) { QCoreApplication::exit(status); });
     bool failed = true;
-    mainWindow.executarTratado([&] {
+    mainWindow.runHandled([&] {
         mainWindow.Form_Load();
         mainWindow.Form_Activate();
         failed = false;

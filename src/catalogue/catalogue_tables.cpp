@@ -1,13 +1,13 @@
-#include "tabelas_cd.h"
+#include "catalogue_tables.h"
 
-#include "banco.h"
+#include "survey_database.h"
 
 namespace quelva {
 
 namespace {
 
 // The statement of each recordset, in opening order.
-const char* const kSqlCatalogueTables[TabelasCD::kCount] = {
+const char* const kSqlCatalogueTables[CatalogueTables::kCount] = {
     "Select * From CD_TEMA order by CodTema ",
     "Select * From CD_SUBTEMA order by CodSubTema",
     "Select * From CD_VAR order by CodVariavel",
@@ -32,23 +32,23 @@ std::string nameByCode(jet::Recordset& rs, const char* codeField, const jet::Val
 
 }  // namespace
 
-jet::Recordset* TabelasCD::inOpeningOrder(int i) {
+jet::Recordset* CatalogueTables::inOpeningOrder(int i) {
     jet::Recordset* recordsets[kCount] = {&RsCdTema,  &RsCdSubTema, &RsCdVar,   &RsCdSubVar,    &RsCdVarM1,
                                           &RsCdArea,  &RsCdFontes,  &RsCdNotas, &RsCdDefinicoes};
     return recordsets[i];
 }
 
-void AbrirTabelasCD(TabelasCD& cd, Banco& banco) {
-    cd.DbCatalogo = banco.abrir();
-    for (int i = 0; i < TabelasCD::kCount; ++i) *cd.inOpeningOrder(i) = cd.DbCatalogo.openRecordset(kSqlCatalogueTables[i]);
+void AbrirTabelasCD(CatalogueTables& cd, SurveyDatabase& database) {
+    cd.DbCatalogo = database.open();
+    for (int i = 0; i < CatalogueTables::kCount; ++i) *cd.inOpeningOrder(i) = cd.DbCatalogo.openRecordset(kSqlCatalogueTables[i]);
 }
 
-void FecharTabelasCD(TabelasCD& cd) {
-    for (int i = 0; i < TabelasCD::kCount; ++i) cd.inOpeningOrder(i)->close();
+void FecharTabelasCD(CatalogueTables& cd) {
+    for (int i = 0; i < CatalogueTables::kCount; ++i) cd.inOpeningOrder(i)->close();
     cd.DbCatalogo.close();
 }
 
-std::string BuscarDescricao(TabelasCD& cd, const jet::Value& codigo, const std::string& tipo) {
+std::string BuscarDescricao(CatalogueTables& cd, const jet::Value& codigo, const std::string& tipo) {
     if (tipo == "TEMA") return nameByCode(cd.RsCdTema, "CodTema", codigo, "NomeTema");
     if (tipo == "SUBTEMA") return nameByCode(cd.RsCdSubTema, "CodSubTema", codigo, "NomeSubTema");
     if (tipo == "LOCALIDADE") return nameByCode(cd.RsCdArea, "Cod_Area_Norva", codigo, "Descricao");

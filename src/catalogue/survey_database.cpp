@@ -1,4 +1,4 @@
-#include "banco.h"
+#include "survey_database.h"
 
 namespace quelva {
 
@@ -6,8 +6,8 @@ namespace {
 const char* kDatabaseFileName = "/Quelva.mdb";
 }
 
-std::string Banco::caminho() const { return folder_ + kDatabaseFileName; }
+std::string SurveyDatabase::filePath() const { return folder_ + kDatabaseFileName; }
 
-jet::Connection Banco::abrir() { return cache_.open(caminho()); }
+jet::Connection SurveyDatabase::open() { return cache_.open(filePath()); }
 
 }  // namespace quelva

@@ -1,6 +1,6 @@
-#include "vetor_variavel.h"
+#include "variable_table.h"
 
-#include "banco.h"
+#include "survey_database.h"
 #include "error.h"
 
 namespace quelva {
@@ -9,16 +9,16 @@ namespace {
 const char* kSqlVariableTable = "Select * From CD_VAR Order By NumSeq";
 }
 
-void CarregarVetorVariavel(VetorVariavel& table, Banco& banco) {
-    jet::Connection db = banco.abrir();
+void CarregarVetorVariavel(VetorVariavel& table, SurveyDatabase& database) {
+    jet::Connection db = database.open();
     jet::Recordset rs = db.openRecordset(kSqlVariableTable);
     rs.moveFirst();  // an empty CD_VAR stops here, as the engine has no current record
     int i = 0;
     while (!rs.eof()) {
-        if (i >= kMaxVariaveis)
-            throw jet::Error("A tabela CD_VAR tem mais de " + std::to_string(kMaxVariaveis) +
-                             " variáveis; o programa comporta no máximo " + std::to_string(kMaxVariaveis) + ".");
-        Variavel& v = table[static_cast<std::size_t>(i)];
+        if (i >= kMaxVariables)
+            throw jet::Error("A tabela CD_VAR tem mais de " + std::to_string(kMaxVariables) +
+                             " variáveis; o programa comporta no máximo " + std::to_string(kMaxVariables) + ".");
+        SurveyVariable& v = table[static_cast<std::size_t>(i)];
         v.CodTema = rs.field("CodTema");
         v.CodSubTema = rs.field("CodSubTema");
         v.CodVariavel = rs.field("CodVariavel");

@@ -1,7 +1,7 @@
 #include "variable_texts.h"
 
 #include "sql_text.h"
-#include "vetor_variavel.h"
+#include "variable_table.h"
 
 namespace quelva {
 
@@ -16,12 +16,12 @@ std::string byNumericCode(jet::Recordset& rs, const char* codeField, const jet::
 
 }  // namespace
 
-VariableTexts variableTexts(jet::Recordset& sources, jet::Recordset& notes, jet::Recordset& definitions, const Variavel& v) {
+VariableTexts variableTexts(jet::Recordset& sources, jet::Recordset& notes, jet::Recordset& definitions, const SurveyVariable& v) {
     VariableTexts t;
-    t.fonte = byNumericCode(sources, "CodFonte", v.CodFonte, "DescricaoFonte");
-    t.nota = byNumericCode(notes, "CodNota", v.CodNota, "DescricaoNota");
+    t.source = byNumericCode(sources, "CodFonte", v.CodFonte, "DescricaoFonte");
+    t.note = byNumericCode(notes, "CodNota", v.CodNota, "DescricaoNota");
     definitions.findFirst("CodVariavel = " + jet::quoteText(v.CodVariavel.toText()));
-    if (!definitions.noMatch()) t.definicao = definitions.field("DefinicaoVariavel").toText();
+    if (!definitions.noMatch()) t.definition = definitions.field("DefinicaoVariavel").toText();
     return t;
 }
 

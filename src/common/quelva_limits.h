@@ -6,7 +6,7 @@
 namespace quelva {
 
 // Area codes run from 0 (the state total) to this code.
-inline constexpr int kMaxCodigoArea = 850;
+inline constexpr int kMaxAreaCode = 850;
 
 // A band of area codes, both ends included.
 struct AreaBand {
@@ -34,7 +34,7 @@ inline constexpr int kLocalityCodeDigits = 3;
 // The area code of the state total.
 inline constexpr int kStateTotalCode = 0;
 // Rows of the variable table; CD_VAR may hold no more.
-inline constexpr int kMaxVariaveis = 706;
+inline constexpr int kMaxVariables = 706;
 // Marks of the repeated group M1: sub-variables 1..27 and entry 28 at indexes 1..28, index 0 unused.
 inline constexpr int kM1Marks = 29;
 // Repetitions of the M1 group in a result, and the sub-variables (1..27) that have a column in each.

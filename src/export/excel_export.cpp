@@ -1,16 +1,16 @@
-#include "salvar_excel.h"
+#include "excel_export.h"
 
 #include <QFileInfo>
 #include <exception>
 #include <memory>
 
-#include "banco.h"
-#include "cursor_espera.h"
+#include "survey_database.h"
+#include "wait_cursor.h"
 #include "csv_sink.h"
-#include "dialogos.h"
-#include "estado.h"
+#include "dialogs.h"
+#include "run_state.h"
 #include "file_types.h"
-#include "grade.h"
+#include "grid.h"
 #include "worksheet.h"
 #include "quelva_limits.h"
 #include "xls_sink.h"
@@ -29,8 +29,8 @@ const char* const kReplaceQuestion = "O arquivo %1 já existe.\nDeseja substitu�
 const char* const kSaveFailed = "Não foi possível salvar o arquivo %1.\n%2";
 
 void warnLimit(const ExportRequest& e, const char* limit) {
-    e.dialogs.mensagem(e.parent, QString::fromUtf8(kCannotSave) + QString::fromUtf8(kLimitSeparator) + QString::fromUtf8(limit),
-                       Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+    e.dialogs.message(e.parent, QString::fromUtf8(kCannotSave) + QString::fromUtf8(kLimitSeparator) + QString::fromUtf8(limit),
+                       Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
 }
 
 // The message frame shown while the export works, hidden however it ends.
@@ -58,9 +58,9 @@ std::unique_ptr<SheetSink> openSink(FileType type, const std::string& file) {
 
 void SalvarExcel(const ExportRequest& e) {
     // A grid the .xls cannot hold is offered as .xlsx; the .xls limits are told only when it is still chosen.
-    const bool tooTall = e.grid.linhas() > kMaxExportRows, tooWide = e.grid.colunas() > kMaxExportColumns;
-    const QString folder = QString::fromStdString(e.state.banco.pastaPrograma());
-    const Dialogos::SaveChoice choice = e.dialogs.salvarArquivo(e.parent, QString::fromUtf8(kSaveTitle), folder, saveFilters(),
+    const bool tooTall = e.grid.rows() > kMaxExportRows, tooWide = e.grid.columns() > kMaxExportColumns;
+    const QString folder = QString::fromStdString(e.state.database.programFolder());
+    const Dialogs::SaveChoice choice = e.dialogs.saveFile(e.parent, QString::fromUtf8(kSaveTitle), folder, saveFilters(),
                                                                 filterOf(tooTall || tooWide ? FileType::Xlsx : FileType::Xls));
     if (choice.file.isEmpty()) return;
     const ChosenFile target = resolveChosenFile(choice.file, choice.filter);
@@ -68,14 +68,14 @@ void SalvarExcel(const ExportRequest& e) {
     if (target.type == FileType::Xls && tooWide) return warnLimit(e, kColumnLimit);
     const QString& file = target.path;
     if (QFileInfo::exists(file) &&
-        e.dialogs.mensagem(e.parent, QString::fromUtf8(kReplaceQuestion).arg(file), Dialogos::Icone::Exclamacao, Dialogos::Botoes::SimNao,
-                           QString(), true) != Dialogos::Resposta::Sim)
+        e.dialogs.message(e.parent, QString::fromUtf8(kReplaceQuestion).arg(file), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo,
+                           QString(), true) != Dialogs::Answer::Yes)
         return;
 
     QString failure;
     {
         MessageShown message(e.showMessage);
-        CursorEspera waitCursor;
+        WaitCursor waitCursor;
         try {
             const std::unique_ptr<SheetSink> sheet = openSink(target.type, file.toStdString());
             const int LinhaPlanilha = PreencherPlanilha(*sheet, e.tab, e.grid, e.state);
@@ -86,7 +86,7 @@ void SalvarExcel(const ExportRequest& e) {
         }
     }
     if (!failure.isEmpty())
-        e.dialogs.mensagem(e.parent, QString::fromUtf8(kSaveFailed).arg(file, failure), Dialogos::Icone::Critico, Dialogos::Botoes::Ok,
+        e.dialogs.message(e.parent, QString::fromUtf8(kSaveFailed).arg(file, failure), Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
                            QString());
 }
 

@@ -1,9 +1,9 @@
 #include "worksheet.h"
 
-#include "banco.h"
+#include "survey_database.h"
 #include "cell_number.h"
-#include "estado.h"
-#include "grade.h"
+#include "run_state.h"
+#include "grid.h"
 #include "result_formats.h"
 #include "sheet_sink.h"
 #include "variable_texts.h"
@@ -32,8 +32,8 @@ bool hasFrozenHeaders(int tab) { return tab == 0 || tab == 1; }
 // The cells that name what the others hold: the first row and column, and in Formato 3 the rest of a
 // locality's heading row, which shares its first cell's colour (`firstColumnFill`). A value cell has a colour of
 // its own.
-bool isHeaderCell(const Grade::Celula& cell, int row, int column, const QColor& firstColumnFill) {
-    return row == 0 || column == 0 || cell.fundo == firstColumnFill;
+bool isHeaderCell(const Grid::Cell& cell, int row, int column, const QColor& firstColumnFill) {
+    return row == 0 || column == 0 || cell.background == firstColumnFill;
 }
 
 // The notes' column 1, row by row (counted from 1), carried over to a second worksheet past the first one's
@@ -57,43 +57,43 @@ private:
 };
 
 // The worksheet's name for tab 0, 1 or 2 of the result.
-QString sheetName(int tab) { return QString::fromUtf8(kNomesFormatos[tab]); }
+QString sheetName(int tab) { return QString::fromUtf8(kLayoutNames[tab]); }
 
 }  // namespace
 
-int PreencherPlanilha(SheetSink& sheet, int tab, const Grade& grid, const Estado& state) {
+int PreencherPlanilha(SheetSink& sheet, int tab, const Grid& grid, const RunState& state) {
     sheet.startSheet(sheetName(tab));
     GridView view;
     view.firstRow = 3;
     view.frozenHeaders = hasFrozenHeaders(tab);
-    for (int j = 0; j < grid.colunas(); ++j) view.columnWidths.push_back(grid.larguraColuna(j));
+    for (int j = 0; j < grid.columns(); ++j) view.columnWidths.push_back(grid.columnWidth(j));
     sheet.describeGrid(view);
 
     sheet.text(0, 0, state.TituloResultado, QColor());
     sheet.text(1, 0, state.SubTituloResultado, QColor());
     int LinhaPlanilha = 4;
     // Each cell is asked of the grid once: a result's grid works it out on demand.
-    Grade::Celula computed;
-    for (int i = 0; i < grid.linhas(); ++i) {
+    Grid::Cell computed;
+    for (int i = 0; i < grid.rows(); ++i) {
         QColor firstColumnFill;
-        for (int j = 0; j < grid.colunas(); ++j) {
-            const Grade::Celula& cell = grid.celula(i, j, computed);
-            if (j == 0) firstColumnFill = cell.fundo;
-            const QColor fill = isHeaderCell(cell, i, j, firstColumnFill) ? cell.fundo : QColor();
-            if (const auto number = numberFromCellText(cell.texto))
-                sheet.number(LinhaPlanilha - 1, j, *number, cell.texto, fill);
+        for (int j = 0; j < grid.columns(); ++j) {
+            const Grid::Cell& cell = grid.cell(i, j, computed);
+            if (j == 0) firstColumnFill = cell.background;
+            const QColor fill = isHeaderCell(cell, i, j, firstColumnFill) ? cell.background : QColor();
+            if (const auto number = numberFromCellText(cell.text))
+                sheet.number(LinhaPlanilha - 1, j, *number, cell.text, fill);
             else
-                sheet.text(LinhaPlanilha - 1, j, cell.texto, fill);
+                sheet.text(LinhaPlanilha - 1, j, cell.text, fill);
         }
         ++LinhaPlanilha;
     }
     return LinhaPlanilha;
 }
 
-void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, Estado& state) {
+void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, RunState& state) {
     NotesColumn column(sheet);
     // A connection of the export's own: the run's catalogue is closed, and the export changes no state.
-    jet::Connection db = state.banco.abrir();
+    jet::Connection db = state.database.open();
     jet::Recordset sources = db.openRecordset(kSqlSources);
     jet::Recordset notes = db.openRecordset(kSqlNotes);
     jet::Recordset definitions = db.openRecordset(kSqlDefinitions);
@@ -101,14 +101,14 @@ void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, Estado& state) {
     LinhaPlanilha += 1;
     column.write(LinhaPlanilha, QString::fromUtf8(kNotesHeading));
     LinhaPlanilha += 2;
-    for (const Variavel& v : state.VetorVariavel) {
-        if (!v.selecionada()) continue;
+    for (const SurveyVariable& v : state.VetorVariavel) {
+        if (!v.isSelected()) continue;
         const VariableTexts t = variableTexts(sources, notes, definitions, v);
-        if (!isBlank(t.fonte) || !isBlank(t.nota) || !isBlank(t.definicao)) {
-            column.write(LinhaPlanilha++, kRotuloVariavel + v.NomeVariavel.toText());
-            if (!isBlank(t.fonte)) column.write(LinhaPlanilha++, kRotuloFonte + t.fonte);
-            if (!isBlank(t.nota)) column.write(LinhaPlanilha++, kRotuloNota + t.nota);
-            if (!isBlank(t.definicao)) column.write(LinhaPlanilha++, "Definicao: " + t.definicao);
+        if (!isBlank(t.source) || !isBlank(t.note) || !isBlank(t.definition)) {
+            column.write(LinhaPlanilha++, kVariableLabel + v.NomeVariavel.toText());
+            if (!isBlank(t.source)) column.write(LinhaPlanilha++, kSourceLabel + t.source);
+            if (!isBlank(t.note)) column.write(LinhaPlanilha++, kNoteLabel + t.note);
+            if (!isBlank(t.definition)) column.write(LinhaPlanilha++, "Definicao: " + t.definition);
         }
         LinhaPlanilha += 1;
     }

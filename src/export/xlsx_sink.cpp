@@ -55,7 +55,7 @@ void XlsxSink::describeGrid(const GridView& grid) {
     for (std::size_t j = 0; j < grid.columnWidths.size(); ++j) {
         const int column = static_cast<int>(j);
         check(worksheet_set_column_pixels(sheet_, static_cast<lxw_col_t>(column), static_cast<lxw_col_t>(column),
-                                          static_cast<std::uint32_t>(twipsParaPixels(grid.columnWidths[j], kScreenDpi)), nullptr),
+                                          static_cast<std::uint32_t>(twipsToPixels(grid.columnWidths[j], kScreenDpi)), nullptr),
               grid.firstRow, column);
     }
     if (grid.frozenHeaders) worksheet_freeze_panes(sheet_, static_cast<lxw_row_t>(grid.firstRow + 1), 1);

@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 #include <array>
 
-#include "cursor_espera.h"
+#include "wait_cursor.h"
 #include "error_policy.h"
 #include "info_window.h"
 
@@ -65,12 +65,12 @@ FrmApresentacao::FrmApresentacao(ErrorPolicy& policy, QWidget* parent) : QDialog
     setObjectName(QStringLiteral("FrmApresentacao"));
     setUpInfoWindow(this, QString::fromUtf8(kTitle), kWindowWidth, kWindowHeight);
 
-    MSFlexGrid1 = new VisaoGrade(policy, this);
+    MSFlexGrid1 = new GridTableView(policy, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     setUpInfoGrid(MSFlexGrid1);
     // The paragraphs' rows are taller than the window: scroll smoothly rather than a whole row at a time.
     MSFlexGrid1->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    MSFlexGrid1->definirGrade(&grid_);
+    MSFlexGrid1->setGrid(&grid_);
     MSFlexGrid1->hide();
     FrmFichaInstitucional_cmdfechar = makeCloseButton(this, QString::fromUtf8(kFrmFichaInstitucional_cmdfechar));
 
@@ -80,27 +80,27 @@ FrmApresentacao::FrmApresentacao(ErrorPolicy& policy, QWidget* parent) : QDialog
 }
 
 void FrmApresentacao::fill() {
-    CursorEspera wait(this);
-    grid_.iniciarAlteracoes();
-    grid_.definirTamanho(0, 0);
-    grid_.definirTamanho(1 + static_cast<int>(kParagraphs.size()), 1);
-    grid_.definirLarguraColuna(0, kColumnWidth);
-    grid_.definirQuebraTexto(true);
+    WaitCursor wait(this);
+    grid_.beginChanges();
+    grid_.setSize(0, 0);
+    grid_.setSize(1 + static_cast<int>(kParagraphs.size()), 1);
+    grid_.setColumnWidth(0, kColumnWidth);
+    grid_.setWordWrap(true);
 
-    Grade::Celula& heading = grid_.writableCell(0, 0);
-    heading.alinhamento = Qt::AlignCenter;
-    heading.negrito = true;
-    heading.texto = QString::fromUtf8(kHeading);
-    grid_.definirAlturaLinha(0, kHeadingHeight);
+    Grid::Cell& heading = grid_.writableCell(0, 0);
+    heading.alignment = Qt::AlignCenter;
+    heading.bold = true;
+    heading.text = QString::fromUtf8(kHeading);
+    grid_.setRowHeight(0, kHeadingHeight);
 
     for (std::size_t i = 0; i < kParagraphs.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        Grade::Celula& cell = grid_.writableCell(row, 0);
-        cell.alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
-        cell.texto = QString::fromUtf8(kParagraphs[i]);
-        grid_.definirAlturaLinha(row, kParagraphHeights[i]);
+        Grid::Cell& cell = grid_.writableCell(row, 0);
+        cell.alignment = Qt::AlignLeft | Qt::AlignVCenter;
+        cell.text = QString::fromUtf8(kParagraphs[i]);
+        grid_.setRowHeight(row, kParagraphHeights[i]);
     }
-    grid_.concluirAlteracoes();
+    grid_.endChanges();
     MSFlexGrid1->show();
     filled_ = true;
 }

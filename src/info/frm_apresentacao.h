@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "grade.h"
+#include "grid.h"
 
 class QPushButton;
 
@@ -25,8 +25,8 @@ protected:
 
 private:
     ErrorPolicy& policy_;
-    Grade grid_;
-    VisaoGrade* MSFlexGrid1 = nullptr;
+    Grid grid_;
+    GridTableView* MSFlexGrid1 = nullptr;
     // Shares its control name with the institutional record's close button.
     QPushButton* FrmFichaInstitucional_cmdfechar = nullptr;
     bool filled_ = false;

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <array>
 
-#include "imagem_esticada.h"
+#include "stretched_image.h"
 #include "info_window.h"
-#include "recursos.h"
+#include "resources.h"
 
 namespace quelva {
 
@@ -47,9 +47,9 @@ QString FrmSobre::developerIdentification() {
 FrmSobre::FrmSobre(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmSobre"));
     setUpInfoWindow(this, QString::fromUtf8(kTitle), kWindowWidth, kWindowHeight);
-    registrarRecursos();
+    registerResources();
 
-    Image1 = new ImagemEsticada(QString::fromUtf8(kAboutImage), this);
+    Image1 = new StretchedImage(QString::fromUtf8(kAboutImage), this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setFixedSize(pixelsX(this, kImageSide), pixelsY(this, kImageSide));
 

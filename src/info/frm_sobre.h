@@ -7,7 +7,7 @@ class QPushButton;
 
 namespace quelva {
 
-class ImagemEsticada;
+class StretchedImage;
 
 // The About window: the product, the platform, who developed it (Text1) and a picture (Image1). Everything
 // is in place once it is built; the caller builds one at each opening and calls exec().
@@ -21,7 +21,7 @@ public:
     static QString developerIdentification();
 
 private:
-    ImagemEsticada* Image1 = nullptr;
+    StretchedImage* Image1 = nullptr;
     QLabel* productLabel_ = nullptr;
     QLabel* platformLabel_ = nullptr;
     QLabel* developedByLabel_ = nullptr;

@@ -47,7 +47,7 @@ void setUpInfoGrid(QWidget* grid) {
     grid->setFocusPolicy(Qt::NoFocus);
 }
 
-int pixelsX(const QWidget* widget, int twips) { return twipsParaPixels(twips, widget->logicalDpiX()); }
-int pixelsY(const QWidget* widget, int twips) { return twipsParaPixels(twips, widget->logicalDpiY()); }
+int pixelsX(const QWidget* widget, int twips) { return twipsToPixels(twips, widget->logicalDpiX()); }
+int pixelsY(const QWidget* widget, int twips) { return twipsToPixels(twips, widget->logicalDpiY()); }
 
 }  // namespace quelva

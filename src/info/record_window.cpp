@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "cursor_espera.h"
-#include "dialogos.h"
+#include "wait_cursor.h"
+#include "dialogs.h"
 #include "error_policy.h"
 #include "info_window.h"
 #include "record_file.h"
@@ -30,13 +30,13 @@ RecordWindow::RecordWindow(const Record& record, const QString& programFolder, E
       title_(QString::fromUtf8(record.title)),
       path_(programFolder + u'/' + QString::fromUtf8(record.file)),
       policy_(policy),
-      dialogs_(policy.dialogos()) {
+      dialogs_(policy.dialogs()) {
     setUpInfoWindow(this, title_, kWindowWidth, kWindowHeight);
 
-    MSFlexGrid1 = new VisaoGrade(policy, this);
+    MSFlexGrid1 = new GridTableView(policy, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     setUpInfoGrid(MSFlexGrid1);
-    MSFlexGrid1->definirGrade(&grid_);
+    MSFlexGrid1->setGrid(&grid_);
     // Load hides the grid; it appears once filled.
     MSFlexGrid1->hide();
     closeButton_ = makeCloseButton(this, QString::fromUtf8(record.closeButtonName));
@@ -49,14 +49,14 @@ RecordWindow::RecordWindow(const Record& record, const QString& programFolder, E
 bool RecordWindow::fill() {
     // The normal pointer is back before the message, if there is one.
     const RecordFile record = [this] {
-        CursorEspera wait(this);
+        WaitCursor wait(this);
         return readRecordFile(path_);
     }();
     if (!record.ok()) {
         reportFailure(record.failure);
         return false;
     }
-    CursorEspera wait(this);
+    WaitCursor wait(this);
     fillGrid(record.lines);
     MSFlexGrid1->show();
     filled_ = true;
@@ -66,26 +66,26 @@ bool RecordWindow::fill() {
 void RecordWindow::fillGrid(const QStringList& lines) {
     // One row per line in file order, and the row the next line would have gone into stays empty at the end.
     const int count = static_cast<int>(lines.size());
-    grid_.iniciarAlteracoes();
-    grid_.definirTamanho(0, 0);
-    grid_.definirTamanho(count + 1, 1);
-    grid_.definirLarguraColuna(0, kColumnWidth);
+    grid_.beginChanges();
+    grid_.setSize(0, 0);
+    grid_.setSize(count + 1, 1);
+    grid_.setColumnWidth(0, kColumnWidth);
     for (int row = 0; row <= count; ++row) {
-        Grade::Celula& cell = grid_.writableCell(row, 0);
-        cell.alinhamento = Qt::AlignCenter;
+        Grid::Cell& cell = grid_.writableCell(row, 0);
+        cell.alignment = Qt::AlignCenter;
         if (row == count) break;
         const QString& text = lines.at(row);
-        cell.negrito = text.startsWith(kBoldMark);
-        cell.texto = cell.negrito ? text.mid(kBoldMark.size()) : text;
+        cell.bold = text.startsWith(kBoldMark);
+        cell.text = cell.bold ? text.mid(kBoldMark.size()) : text;
     }
-    grid_.concluirAlteracoes();
+    grid_.endChanges();
 }
 
 void RecordWindow::reportFailure(const QString& failure) {
     // Before the window is shown the message belongs to the window that asked for it.
     QWidget* owner = isVisible() || !parentWidget() ? this : parentWidget();
-    dialogs_.mensagem(owner, QString::fromUtf8(kNotShown).arg(title_, failure), Dialogos::Icone::Exclamacao,
-                      Dialogos::Botoes::Ok, {});
+    dialogs_.message(owner, QString::fromUtf8(kNotShown).arg(title_, failure), Dialogs::Icon::Exclamation,
+                      Dialogs::Buttons::Ok, {});
 }
 
 int RecordWindow::exec() {

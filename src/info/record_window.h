@@ -2,13 +2,13 @@
 #include <QDialog>
 #include <QString>
 
-#include "grade.h"
+#include "grid.h"
 
 class QPushButton;
 
 namespace quelva {
 
-class Dialogos;
+class Dialogs;
 class ErrorPolicy;
 
 // A record window: one grid, MSFlexGrid1, showing a plain text file of the program folder one line per row,
@@ -47,9 +47,9 @@ private:
     QString title_;
     QString path_;
     ErrorPolicy& policy_;
-    Dialogos& dialogs_;
-    Grade grid_;
-    VisaoGrade* MSFlexGrid1 = nullptr;
+    Dialogs& dialogs_;
+    Grid grid_;
+    GridTableView* MSFlexGrid1 = nullptr;
     QPushButton* closeButton_ = nullptr;
     bool filled_ = false;
 };

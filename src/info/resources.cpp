@@ -1,4 +1,4 @@
-#include "recursos.h"
+#include "resources.h"
 
 #include <QtGlobal>
 
@@ -7,6 +7,6 @@ static void registerQuelvaArtwork() { Q_INIT_RESOURCE(quelva); }
 
 namespace quelva {
 
-void registrarRecursos() { registerQuelvaArtwork(); }
+void registerResources() { registerQuelvaArtwork(); }
 
 }  // namespace quelva

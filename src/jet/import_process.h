@@ -36,6 +36,6 @@ private:
 };
 
 // Name of the importer program, which sits in the folder of the running executable.
-inline constexpr const char* kImporterName = "quelva-importar";
+inline constexpr const char* kImporterName = "quelva-import";
 
 }  // namespace jet

@@ -8,7 +8,7 @@
 #include "quelva_limits.h"
 #include "recordset.h"
 #include "sql_text.h"
-#include "tabelas_cd.h"
+#include "catalogue_tables.h"
 
 namespace quelva {
 
@@ -34,7 +34,7 @@ QColor valueColour() { return QApplication::palette().color(QPalette::Highlighte
 
 bool belongsToM1(std::string_view name) { return name.starts_with("M1"); }
 
-QString TituloColuna(TabelasCD& cd, const std::string& nome) {
+QString TituloColuna(CatalogueTables& cd, const std::string& nome) {
     QString title;
     if (!belongsToM1(nome)) {
         if (lookUp(cd.RsCdVar, "CodVariavel", nome, "NomeVariavel", title)) return title;
@@ -47,7 +47,7 @@ QString TituloColuna(TabelasCD& cd, const std::string& nome) {
     return title + QString::fromUtf8(kRepetitionLabel) + QString::fromStdString(nome.substr(nome.size() - 1));
 }
 
-std::vector<QString> fieldTitles(TabelasCD& cd, const jet::Recordset& rs) {
+std::vector<QString> fieldTitles(CatalogueTables& cd, const jet::Recordset& rs) {
     std::vector<QString> titles(static_cast<std::size_t>(rs.fieldCount()));
     for (int i = 1; i < rs.fieldCount(); ++i) titles[static_cast<std::size_t>(i)] = TituloColuna(cd, rs.fieldName(i));
     return titles;

@@ -1,5 +1,5 @@
 #include "layouts.h"
-#include "grade.h"
+#include "grid.h"
 #include "grid_rules.h"
 #include "result_rows.h"
 #include "table_layout.h"
@@ -10,7 +10,7 @@ namespace {
 const char* kFormat1Corner = "Município";
 }
 
-void MontarFormato1(const std::shared_ptr<const ResultRows>& result, Grade& grid) {
+void MontarFormato1(const std::shared_ptr<const ResultRows>& result, Grid& grid) {
     if (!result) return;
     TableStyle style;
     style.localitiesDown = true;
@@ -19,7 +19,7 @@ void MontarFormato1(const std::shared_ptr<const ResultRows>& result, Grade& grid
     style.row0Colour = variableColour();
     style.column0Colour = localityColour();
     style.column0Alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    grid.definirFonte(std::make_shared<const TableLayout>(result, style));
+    grid.setSource(std::make_shared<const TableLayout>(result, style));
 }
 
 }  // namespace quelva

@@ -3,7 +3,7 @@
 
 #include "cell_source.h"
 #include "layouts.h"
-#include "grade.h"
+#include "grid.h"
 #include "grid_rules.h"
 #include "result_rows.h"
 #include "twips.h"
@@ -39,7 +39,7 @@ public:
         }
         AjustarAlturaLinhas(longestText);
         heights_ = std::move(longestText);
-        widths_[0] = arredondar(gridWidth / 4.0 * 2.5);
+        widths_[0] = roundHalfEven(gridWidth / 4.0 * 2.5);
         widths_[1] = gridWidth - widths_[0] - kColumn1Margin;
     }
 
@@ -60,15 +60,15 @@ public:
         int record = 0, field = 0;
         locate(row, record, field);
         GridCell c;
-        c.texto = text(row, column);
-        c.alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
+        c.text = text(row, column);
+        c.alignment = Qt::AlignLeft | Qt::AlignVCenter;
         if (field == 0) {
-            c.fundo = localityColour();
+            c.background = localityColour();
         } else if (column == 0) {
-            c.fundo = variableColour();
+            c.background = variableColour();
         } else {
-            c.fundo = valueColour_;
-            c.alinhamento = Qt::AlignCenter;
+            c.background = valueColour_;
+            c.alignment = Qt::AlignCenter;
         }
         return c;
     }
@@ -105,9 +105,9 @@ private:
 
 }  // namespace
 
-void MontarFormato3(const std::shared_ptr<const ResultRows>& result, Grade& grid, int gridWidth) {
+void MontarFormato3(const std::shared_ptr<const ResultRows>& result, Grid& grid, int gridWidth) {
     if (!result) return;
-    grid.definirFonte(std::make_shared<const CardLayout>(result, gridWidth));
+    grid.setSource(std::make_shared<const CardLayout>(result, gridWidth));
 }
 
 }  // namespace quelva

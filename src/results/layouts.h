@@ -3,7 +3,7 @@
 
 namespace quelva {
 
-class Grade;
+class Grid;
 class ResultRows;
 
 // The three layouts of the last result (RsResultado), each into its own grid, whose cells are then read
@@ -12,13 +12,13 @@ class ResultRows;
 // the previous run left it.
 
 // One row per locality, one column per field; M1 repetitions past the last one with data dropped as columns.
-void MontarFormato1(const std::shared_ptr<const ResultRows>& result, Grade& grid);
+void MontarFormato1(const std::shared_ptr<const ResultRows>& result, Grid& grid);
 
 // One row per field, one column per locality; M1 repetitions past the last one with data dropped as rows.
-void MontarFormato2(const std::shared_ptr<const ResultRows>& result, Grade& grid);
+void MontarFormato2(const std::shared_ptr<const ResultRows>& result, Grid& grid);
 
 // A record card per locality in two columns, M1 repetitions dropped locality by locality. `gridWidth` is
 // the grid's own width in twips, which its two columns share.
-void MontarFormato3(const std::shared_ptr<const ResultRows>& result, Grade& grid, int gridWidth);
+void MontarFormato3(const std::shared_ptr<const ResultRows>& result, Grid& grid, int gridWidth);
 
 }  // namespace quelva

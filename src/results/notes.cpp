@@ -1,6 +1,6 @@
 #include "notes.h"
 
-#include "estado.h"
+#include "run_state.h"
 #include "variable_texts.h"
 
 namespace quelva {
@@ -19,19 +19,19 @@ const char* const kConventionLines[] = {
 
 }  // namespace
 
-QString MontarNotas(Estado& state) {
-    TabelasCD& cd = state.tabelasCD;
+QString MontarNotas(RunState& state) {
+    CatalogueTables& cd = state.catalogueTables;
     const QString lineBreak = QString::fromUtf8(kLineBreak);
     QString notes;
-    for (const Variavel& v : state.VetorVariavel) {
-        if (!v.selecionada()) continue;
+    for (const SurveyVariable& v : state.VetorVariavel) {
+        if (!v.isSelected()) continue;
         const VariableTexts t = variableTexts(cd.RsCdFontes, cd.RsCdNotas, cd.RsCdDefinicoes, v);
-        if (isBlank(t.fonte) && isBlank(t.nota) && isBlank(t.definicao)) continue;
-        const QString name = QString::fromUtf8(kRotuloVariavel) + QString::fromStdString(v.NomeVariavel.toText());
+        if (isBlank(t.source) && isBlank(t.note) && isBlank(t.definition)) continue;
+        const QString name = QString::fromUtf8(kVariableLabel) + QString::fromStdString(v.NomeVariavel.toText());
         notes += notes.isEmpty() ? name : lineBreak + lineBreak + name;
-        if (!isBlank(t.fonte)) notes += lineBreak + QString::fromUtf8(kRotuloFonte) + QString::fromStdString(t.fonte);
-        if (!isBlank(t.nota)) notes += lineBreak + QString::fromUtf8(kRotuloNota) + QString::fromStdString(t.nota);
-        if (!isBlank(t.definicao)) notes += lineBreak + QString::fromUtf8(kDefinitionLabel) + QString::fromStdString(t.definicao);
+        if (!isBlank(t.source)) notes += lineBreak + QString::fromUtf8(kSourceLabel) + QString::fromStdString(t.source);
+        if (!isBlank(t.note)) notes += lineBreak + QString::fromUtf8(kNoteLabel) + QString::fromStdString(t.note);
+        if (!isBlank(t.definition)) notes += lineBreak + QString::fromUtf8(kDefinitionLabel) + QString::fromStdString(t.definition);
     }
     return notes;
 }

@@ -1,17 +1,17 @@
-#include "painel_resultado.h"
+#include "result_panel.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "dialogos.h"
+#include "dialogs.h"
 #include "error_policy.h"
-#include "estado.h"
+#include "run_state.h"
 #include "fixed_font.h"
 #include "result_formats.h"
 #include "layouts.h"
-#include "grade.h"
+#include "grid.h"
 #include "notes.h"
 #include "result_query.h"
 #include "result_rows.h"
@@ -48,10 +48,10 @@ QString forTextBox(const QString& s) {
 
 }  // namespace
 
-PainelResultado::PainelResultado(QGroupBox* frame, Estado& state, ErrorPolicy& policy)
+ResultPanel::ResultPanel(QGroupBox* frame, RunState& state, ErrorPolicy& policy)
     : QObject(frame), FraRes(frame), state_(state), policy_(policy) {
     QStringList tabs;
-    for (const char* a : kNomesFormatos) tabs << QString::fromUtf8(a);
+    for (const char* a : kLayoutNames) tabs << QString::fromUtf8(a);
     FraRes_SSTab1 = new TabbedFrame(tabs, FraRes);
     FraRes_SSTab1->setObjectName(QStringLiteral("FraRes_SSTab1"));
     for (int i = 0; i < 3; ++i) {
@@ -64,10 +64,10 @@ PainelResultado::PainelResultado(QGroupBox* frame, Estado& state, ErrorPolicy& p
             l->setAlignment(Qt::AlignCenter);
             l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         }
-        grids_[i] = new Grade(this);
-        FraRes_MSFlexGrid[i] = new VisaoGrade(policy_, FraRes_SSTab1);
+        grids_[i] = new Grid(this);
+        FraRes_MSFlexGrid[i] = new GridTableView(policy_, FraRes_SSTab1);
         FraRes_MSFlexGrid[i]->setObjectName("FraRes_MSFlexGrid" + n);
-        FraRes_MSFlexGrid[i]->definirGrade(grids_[i]);
+        FraRes_MSFlexGrid[i]->setGrid(grids_[i]);
         // Formato 1 and 2 are read across a title row and down a name column the reader must keep seeing;
         // Formato 3 repeats its titles on every row.
         if (i < 2) FraRes_MSFlexGrid[i]->setFrozenHeaders(1, 1);
@@ -101,19 +101,19 @@ PainelResultado::PainelResultado(QGroupBox* frame, Estado& state, ErrorPolicy& p
     policy_.connect(FraRes_CmdSalvar, &QPushButton::clicked, this, [this] { FraRes_CmdSalvar_Click(); });
 }
 
-bool PainelResultado::run(const std::function<void(bool)>& showMessage) {
-    Dialogos& dialogs = policy_.dialogos();
+bool ResultPanel::run(const std::function<void(bool)>& showMessage) {
+    Dialogs& dialogs = policy_.dialogs();
     QWidget* window = FraRes->window();
     clearResult(state_);
     if (!ValidarSelecao(state_, dialogs, window)) return false;
     showMessage(true);
-    AbrirTabelasCD(state_.tabelasCD, state_.banco);
+    AbrirTabelasCD(state_.catalogueTables, state_.database);
     std::optional<ResultOutcome> outcome = MontarConsulta(state_);
     if (!outcome) {
-        FecharTabelasCD(state_.tabelasCD);
+        FecharTabelasCD(state_.catalogueTables);
         showMessage(false);
-        dialogs.mensagem(window, QString::fromUtf8(kSelectionTooLarge) + "\r\n\r\n" + QString::fromUtf8(kSmallerQueries),
-                          Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+        dialogs.message(window, QString::fromUtf8(kSelectionTooLarge) + "\r\n\r\n" + QString::fromUtf8(kSmallerQueries),
+                          Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return false;
     }
     commitResult(state_, std::move(*outcome));
@@ -121,13 +121,13 @@ bool PainelResultado::run(const std::function<void(bool)>& showMessage) {
     const std::shared_ptr<const ResultRows> result = readResult(state_);
     MontarFormato1(result, *grids_[0]);
     MontarFormato2(result, *grids_[1]);
-    MontarFormato3(result, *grids_[2], pixelsParaTwips(FraRes_MSFlexGrid[2]->width(), FraRes_MSFlexGrid[2]->logicalDpiX()));
+    MontarFormato3(result, *grids_[2], pixelsToTwips(FraRes_MSFlexGrid[2]->width(), FraRes_MSFlexGrid[2]->logicalDpiX()));
     notes_ = MontarNotas(state_);
     FraRes_TxtNotas->setPlainText(forTextBox(notes_));
-    FecharTabelasCD(state_.tabelasCD);
+    FecharTabelasCD(state_.catalogueTables);
     if (!state_.HaResultado) {
         showMessage(false);
-        dialogs.mensagem(window, QString::fromUtf8(kNoData), Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+        dialogs.message(window, QString::fromUtf8(kNoData), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return false;
     }
     showGroup(0, true);
@@ -137,17 +137,17 @@ bool PainelResultado::run(const std::function<void(bool)>& showMessage) {
     return true;
 }
 
-void PainelResultado::showGroup(int i, bool visible) {
+void ResultPanel::showGroup(int i, bool visible) {
     FraRes_LblTituloGrid[i]->setVisible(visible);
     FraRes_LblSubTituloGrid[i]->setVisible(visible);
     FraRes_MSFlexGrid[i]->setVisible(visible);
 }
 
-void PainelResultado::hideGroups() {
+void ResultPanel::hideGroups() {
     for (int i = 0; i < 3; ++i) showGroup(i, false);
 }
 
-void PainelResultado::FraRes_SSTab1_Click(int) {
+void ResultPanel::FraRes_SSTab1_Click(int) {
     hideGroups();
     const int tab = FraRes_SSTab1->Tab();
     if (tab >= 0 && tab < 3) showGroup(tab, true);
@@ -158,25 +158,25 @@ void PainelResultado::FraRes_SSTab1_Click(int) {
     }
 }
 
-void PainelResultado::FraRes_CmdConvencoes_Click() {
+void ResultPanel::FraRes_CmdConvencoes_Click() {
     FraRes_FraConvencoes->show();
     FraRes_FraConvencoes->raise();
 }
 
-void PainelResultado::FraRes_CmdFechar_Click() { FraRes_FraConvencoes->hide(); }
+void ResultPanel::FraRes_CmdFechar_Click() { FraRes_FraConvencoes->hide(); }
 
-void PainelResultado::FraRes_CmdSalvar_Click() {
+void ResultPanel::FraRes_CmdSalvar_Click() {
     if (save_) save_();
 }
 
-void PainelResultado::PrepararConvencoes() {
+void ResultPanel::PrepararConvencoes() {
     FraRes_FraConvencoes->hide();
     FraRes_TxtConvencoes->clear();
     conventions_ = conventionsText();
     FraRes_TxtConvencoes->setPlainText(forTextBox(conventions_));
 }
 
-void PainelResultado::setTitles(const QString& title, const QString& subtitle) {
+void ResultPanel::setTitles(const QString& title, const QString& subtitle) {
     for (int i = 0; i < 3; ++i) {
         FraRes_LblTituloGrid[i]->setText(title);
         FraRes_LblSubTituloGrid[i]->setText(subtitle);

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "blanks.h"
-#include "dialogos.h"
+#include "dialogs.h"
 #include "error.h"
-#include "estado.h"
+#include "run_state.h"
 #include "grid_rules.h"
 
 namespace quelva {
@@ -31,13 +31,13 @@ QString text(const jet::Value& v) { return QString::fromStdString(v.toText()); }
 
 }  // namespace
 
-bool ValidarSelecao(const Estado& state, Dialogos& dialogs, QWidget* parent) {
+bool ValidarSelecao(const RunState& state, Dialogs& dialogs, QWidget* parent) {
     bool locality = false, variable = false;
     for (bool ticked : state.VetorLocalidade) locality = locality || ticked;
-    for (const Variavel& v : state.VetorVariavel) variable = variable || v.selecionada();
+    for (const SurveyVariable& v : state.VetorVariavel) variable = variable || v.isSelected();
     const char* missing = !locality && !variable ? kBothMissing : !locality ? kLocalityMissing : !variable ? kVariableMissing : nullptr;
     if (!missing) return true;
-    dialogs.mensagem(parent, QString::fromUtf8(missing), Dialogos::Icone::Informacao, Dialogos::Botoes::Ok, QString());
+    dialogs.message(parent, QString::fromUtf8(missing), Dialogs::Icon::Information, Dialogs::Buttons::Ok, QString());
     return false;
 }
 
@@ -48,10 +48,10 @@ int subVariableNumber(const std::string& code) {
     return (a - '0') * 10 + (b - '0');
 }
 
-std::optional<ResultOutcome> assembleQuery(const Estado& state) {
+std::optional<ResultOutcome> assembleQuery(const RunState& state) {
     ResultOutcome outcome;
     QString L;
-    for (int c = 0; c <= kMaxCodigoArea; ++c) {
+    for (int c = 0; c <= kMaxAreaCode; ++c) {
         if (!state.VetorLocalidade[static_cast<std::size_t>(c)]) continue;
         L += (trimBlanks(L).isEmpty() ? QStringLiteral("TK.Cod_Mun=") : QStringLiteral(" or TK.Cod_Mun=")) + QString::number(c);
         if (L.size() > kMaxStatementLength) return std::nullopt;
@@ -60,8 +60,8 @@ std::optional<ResultOutcome> assembleQuery(const Estado& state) {
     if (L.size() > kMaxStatementLength) return std::nullopt;
 
     QString F;
-    for (const Variavel& v : state.VetorVariavel) {
-        if (!v.selecionada() || belongsToM1(v.CodVariavel.toText())) continue;
+    for (const SurveyVariable& v : state.VetorVariavel) {
+        if (!v.isSelected() || belongsToM1(v.CodVariavel.toText())) continue;
         outcome.HaResultado = true;
         F += (F.isEmpty() ? QString() : QStringLiteral(", ")) + text(v.NomeTabela) + "." + text(v.CodVariavel);
     }
@@ -69,9 +69,9 @@ std::optional<ResultOutcome> assembleQuery(const Estado& state) {
     // Entry 28 of the marks is neither cleared here nor ever given a column.
     std::array<bool, kM1Marks>& marks = outcome.MarcaM1;
     marks[kM1Marks - 1] = state.MarcaM1[kM1Marks - 1];
-    for (const Variavel& v : state.VetorVariavel) {
+    for (const SurveyVariable& v : state.VetorVariavel) {
         const std::string code = v.CodVariavel.toText();
-        if (!v.selecionada() || !belongsToM1(code)) continue;
+        if (!v.isSelected() || !belongsToM1(code)) continue;
         outcome.HaResultado = true;
         marks[0] = true;
         const int k = subVariableNumber(code);
@@ -97,9 +97,9 @@ std::optional<ResultOutcome> assembleQuery(const Estado& state) {
     return outcome;
 }
 
-std::optional<jet::Recordset> openResult(const Estado& state, const QString& statement) {
+std::optional<jet::Recordset> openResult(const RunState& state, const QString& statement) {
     try {
-        jet::Recordset rs = state.tabelasCD.DbCatalogo.openRecordset(statement.toStdString());
+        jet::Recordset rs = state.catalogueTables.DbCatalogo.openRecordset(statement.toStdString());
         if (rs.recordCount() > 0) rs.moveLast();
         return rs;
     } catch (const jet::Error& e) {
@@ -108,7 +108,7 @@ std::optional<jet::Recordset> openResult(const Estado& state, const QString& sta
     }
 }
 
-std::optional<ResultOutcome> MontarConsulta(const Estado& state) {
+std::optional<ResultOutcome> MontarConsulta(const RunState& state) {
     std::optional<ResultOutcome> outcome = assembleQuery(state);
     if (!outcome) return std::nullopt;
     std::optional<jet::Recordset> rows = openResult(state, outcome->statement);
@@ -117,13 +117,13 @@ std::optional<ResultOutcome> MontarConsulta(const Estado& state) {
     return outcome;
 }
 
-void commitResult(Estado& state, ResultOutcome outcome) {
+void commitResult(RunState& state, ResultOutcome outcome) {
     state.RsResultado = std::move(outcome.rows);
     state.HaResultado = outcome.HaResultado;
     state.MarcaM1 = outcome.MarcaM1;
     state.QtdM1 = outcome.QtdM1;
 }
 
-void clearResult(Estado& state) { state.HaResultado = false; }
+void clearResult(RunState& state) { state.HaResultado = false; }
 
 }  // namespace quelva

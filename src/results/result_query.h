@@ -11,12 +11,12 @@ class QWidget;
 
 namespace quelva {
 
-class Dialogos;
-struct Estado;
+class Dialogs;
+struct RunState;
 
 // True when at least one locality and one variable are selected; otherwise shows which is missing and
 // returns false.
-bool ValidarSelecao(const Estado& state, Dialogos& dialogs, QWidget* parent);
+bool ValidarSelecao(const RunState& state, Dialogs& dialogs, QWidget* parent);
 
 // The sub-variable number of an M1 code: the two characters at positions 6-7 ("M1_1012" gives 12); 0 when
 // they are not two digits.
@@ -36,21 +36,21 @@ struct ResultOutcome {
 // of MarcaM1 is carried over from the state, which no run clears. Empty when the statement cannot be run as
 // assembled: a locality condition or a statement over the length limit, or a sub-variable number past the
 // group's marks. Changes nothing.
-std::optional<ResultOutcome> assembleQuery(const Estado& state);
+std::optional<ResultOutcome> assembleQuery(const RunState& state);
 
 // The rows of `statement` from DbCatalogo, left on the last record so that the count is complete. When the
 // engine refuses the statement, writes the engine's own message to the standard error stream and returns
 // nothing.
-std::optional<jet::Recordset> openResult(const Estado& state, const QString& statement);
+std::optional<jet::Recordset> openResult(const RunState& state, const QString& statement);
 
 // The result run: the statement assembled and its rows opened, or nothing when either fails. Needs the
 // catalogue open; changes nothing: the caller commits a successful outcome with commitResult.
-std::optional<ResultOutcome> MontarConsulta(const Estado& state);
+std::optional<ResultOutcome> MontarConsulta(const RunState& state);
 
 // The only writers of the last result (RsResultado, HaResultado, MarcaM1, QtdM1). A successful run replaces
 // all four; a run that starts, or a layout that finds the rows empty, only says there is no result, so a
 // failed run keeps the rows and marks of the one before.
-void commitResult(Estado& state, ResultOutcome outcome);
-void clearResult(Estado& state);
+void commitResult(RunState& state, ResultOutcome outcome);
+void clearResult(RunState& state);
 
 }  // namespace quelva

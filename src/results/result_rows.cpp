@@ -4,17 +4,17 @@
 #include <string_view>
 
 #include "blanks.h"
-#include "estado.h"
+#include "run_state.h"
 #include "grid_rules.h"
 #include "result_query.h"
-#include "tabelas_cd.h"
+#include "catalogue_tables.h"
 
 namespace quelva {
 
-ResultRows::ResultRows(Estado& state) : rs_(state.RsResultado) {
+ResultRows::ResultRows(RunState& state) : rs_(state.RsResultado) {
     records_ = rs_.recordCount();
     fields_ = rs_.fieldCount();
-    titles_ = fieldTitles(state.tabelasCD, rs_);
+    titles_ = fieldTitles(state.catalogueTables, rs_);
     std::vector<std::string> names;
     std::vector<char> nameColumn;
     for (int i = 0; i < fields_; ++i) {
@@ -30,7 +30,7 @@ ResultRows::ResultRows(Estado& state) : rs_(state.RsResultado) {
     RepetitionCount repetitions;
     rs_.moveFirst();
     for (int p = 0; !rs_.eof(); ++p, rs_.moveNext()) {
-        places_.push_back(QString::fromStdString(BuscarDescricao(state.tabelasCD, rs_.field(0), "LOCALIDADE")));
+        places_.push_back(QString::fromStdString(BuscarDescricao(state.catalogueTables, rs_.field(0), "LOCALIDADE")));
         for (int i = 1; i < fields_; ++i) {
             const std::string text = rs_.field(i).toText();
             const std::string_view value = trimBlanks(std::string_view(text));
@@ -47,7 +47,7 @@ ResultRows::ResultRows(Estado& state) : rs_(state.RsResultado) {
 
 QString ResultRows::value(int record, int field) const { return cellText(rs_.value(record, field)); }
 
-std::shared_ptr<const ResultRows> readResult(Estado& state) {
+std::shared_ptr<const ResultRows> readResult(RunState& state) {
     if (state.RsResultado.recordCount() == 0) {
         clearResult(state);
         return nullptr;

@@ -8,7 +8,7 @@
 
 namespace quelva {
 
-struct Estado;
+struct RunState;
 
 // One result as the three layouts read it: its rows, kept as the engine holds them, and what every layout
 // must know before any cell is asked for. The field titles and locality names are looked up once, while the
@@ -17,7 +17,7 @@ struct Estado;
 class ResultRows {
 public:
     // Reads RsResultado from its first record and leaves it past its last one. Needs the catalogue open.
-    explicit ResultRows(Estado& state);
+    explicit ResultRows(RunState& state);
 
     int records() const { return records_; }
     int fields() const { return fields_; }
@@ -49,6 +49,6 @@ private:
 };
 
 // The rows of the last result; null, with HaResultado false, when it has none.
-std::shared_ptr<const ResultRows> readResult(Estado& state);
+std::shared_ptr<const ResultRows> readResult(RunState& state);
 
 }  // namespace quelva

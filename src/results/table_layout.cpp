@@ -44,15 +44,15 @@ QString TableLayout::text(int row, int column) const {
 
 GridCell TableLayout::cell(int row, int column) const {
     GridCell c;
-    c.texto = text(row, column);
-    c.alinhamento = Qt::AlignCenter;
+    c.text = text(row, column);
+    c.alignment = Qt::AlignCenter;
     if (row == 0) {
-        c.fundo = column == 0 ? style_.cornerColour : style_.row0Colour;
+        c.background = column == 0 ? style_.cornerColour : style_.row0Colour;
     } else if (column == 0) {
-        c.fundo = style_.column0Colour;
-        c.alinhamento = style_.column0Alignment;
+        c.background = style_.column0Colour;
+        c.alignment = style_.column0Alignment;
     } else {
-        c.fundo = valueColour_;
+        c.background = valueColour_;
     }
     return c;
 }

@@ -3,7 +3,7 @@
 namespace quelva {
 
 inline constexpr int kLayoutCount = 3;
-inline constexpr const char* kNomesFormatos[kLayoutCount] = {"Resultado - Formato 1", "Resultado - Formato 2",
+inline constexpr const char* kLayoutNames[kLayoutCount] = {"Resultado - Formato 1", "Resultado - Formato 2",
                                                                     "Resultado - Formato 3"};
 
 }  // namespace quelva

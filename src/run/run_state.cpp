@@ -1,5 +1,5 @@
 #include "area_code.h"
-#include "estado.h"
+#include "run_state.h"
 
 namespace quelva {
 
@@ -13,22 +13,22 @@ const char* const kSqlArea = "Select * From CD_Area";
 
 }  // namespace
 
-void setStartUpState(Estado& state) {
+void setStartUpState(RunState& state) {
     state.TituloResultado = QString::fromUtf8(kResultTitle);
     state.SubTituloResultado = QString::fromUtf8(kResultSubtitle);
     state.NoDestacadoVar = -1;
     state.NoDestacadoPal = -1;
 }
 
-void openSession(Estado& state) {
-    state.DbSessao = state.banco.abrir();
+void openSession(RunState& state) {
+    state.DbSessao = state.database.open();
     state.RsBuscaMunicipio = state.DbSessao.openRecordset(kSqlNameSearch);
     reopenAreaRecordset(state, kSqlArea);
 }
 
-void reopenAreaRecordset(Estado& state, const std::string& jetSql) { state.RsArea = state.DbSessao.openRecordset(jetSql); }
+void reopenAreaRecordset(RunState& state, const std::string& jetSql) { state.RsArea = state.DbSessao.openRecordset(jetSql); }
 
-void fillLocalityNames(Estado& state) {
+void fillLocalityNames(RunState& state) {
     jet::Recordset& rs = state.RsArea;
     state.VetorNomeLocalidade[0] = QString::fromUtf8(kStateTotal);
     rs.moveFirst();

@@ -6,12 +6,12 @@ namespace quelva {
 
 // One cell of a grid: its text, background, alignment, text colour, font size and weight.
 struct GridCell {
-    QString texto;
-    QColor fundo;  // invalid: the view's own background
-    Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
-    bool negrito = false;
-    QColor cor;            // of the text; invalid: the view's own
-    int tamanhoFonte = 0;  // in points; 0: the view's own
+    QString text;
+    QColor background;  // invalid: the view's own background
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
+    bool bold = false;
+    QColor color;            // of the text; invalid: the view's own
+    int fontSize = 0;  // in points; 0: the view's own
 };
 
 // Where a grid's cells come from when they are worked out on demand rather than stored: a grid of many
@@ -23,7 +23,7 @@ public:
     virtual int rows() const = 0;
     virtual int columns() const = 0;
     virtual GridCell cell(int row, int column) const = 0;
-    virtual QString text(int row, int column) const { return cell(row, column).texto; }
+    virtual QString text(int row, int column) const { return cell(row, column).text; }
     virtual int columnWidth(int column) const = 0;
     virtual int rowHeight(int row) const = 0;
     virtual bool wordWrap() const = 0;

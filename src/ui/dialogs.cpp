@@ -1,4 +1,4 @@
-#include "dialogos.h"
+#include "dialogs.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
@@ -6,31 +6,31 @@
 
 namespace quelva {
 
-Dialogos::Resposta DialogosQt::mensagem(QWidget* parent, const QString& text, Icone icon, Botoes buttons,
+Dialogs::Answer QtDialogs::message(QWidget* parent, const QString& text, Icon icon, Buttons buttons,
                                         const QString& title, bool defaultNo) {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? QString::fromUtf8(kApplicationTitle) : title);
     box.setText(text);
     switch (icon) {
-    case Icone::Nenhum: box.setIcon(QMessageBox::NoIcon); break;
-    case Icone::Critico: box.setIcon(QMessageBox::Critical); break;
-    case Icone::Exclamacao: box.setIcon(QMessageBox::Warning); break;
-    case Icone::Informacao: box.setIcon(QMessageBox::Information); break;
+    case Icon::NoIcon: box.setIcon(QMessageBox::NoIcon); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case Icon::Information: box.setIcon(QMessageBox::Information); break;
     }
-    if (buttons == Botoes::SimNao) {
+    if (buttons == Buttons::YesNo) {
         QPushButton* yes = box.addButton(QStringLiteral("&Sim"), QMessageBox::YesRole);
         QPushButton* no = box.addButton(QStringLiteral("&Não"), QMessageBox::NoRole);
         box.setDefaultButton(defaultNo ? no : yes);
         box.setEscapeButton(no);
         box.exec();
-        return box.clickedButton() == yes ? Resposta::Sim : Resposta::Nao;
+        return box.clickedButton() == yes ? Answer::Yes : Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return Resposta::Ok;
+    return Answer::Ok;
 }
 
-Dialogos::SaveChoice DialogosQt::salvarArquivo(QWidget* parent, const QString& title, const QString& suggestedName,
+Dialogs::SaveChoice QtDialogs::saveFile(QWidget* parent, const QString& title, const QString& suggestedName,
                                                const QStringList& filters, const QString& selectedFilter) {
     QFileDialog dialog(parent, title, suggestedName);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

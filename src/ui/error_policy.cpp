@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "dialogos.h"
+#include "dialogs.h"
 
 namespace quelva {
 
@@ -15,7 +15,7 @@ bool ErrorPolicy::run(const std::function<void()>& handler) {
     } catch (const std::exception& e) {
         const QString text = QString::fromUtf8(e.what());
         try {
-            dialogs_.mensagem(window_, text, Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString::fromUtf8(kApplicationTitle));
+            dialogs_.message(window_, text, Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString::fromUtf8(kApplicationTitle));
         } catch (...) {
             // The box itself failed: the message must still reach the user somewhere before the end.
             std::fprintf(stderr, "Quelva: %s\n", e.what());

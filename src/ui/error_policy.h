@@ -9,7 +9,7 @@
 
 namespace quelva {
 
-class Dialogos;
+class Dialogs;
 
 // The program's one way of running an event handler. An error that a handler does not trap is shown with
 // its own message under the application's title, and the program then ends with status 1; nothing that a
@@ -18,12 +18,12 @@ class Dialogos;
 class ErrorPolicy {
 public:
     // `endProgram` ends the program with an exit status: the program quits its event loop, tests record it.
-    ErrorPolicy(Dialogos& dialogs, std::function<void(int)> endProgram)
+    ErrorPolicy(Dialogs& dialogs, std::function<void(int)> endProgram)
         : dialogs_(dialogs), endProgram_(std::move(endProgram)) {}
     ErrorPolicy(const ErrorPolicy&) = delete;
     ErrorPolicy& operator=(const ErrorPolicy&) = delete;
 
-    Dialogos& dialogos() { return dialogs_; }
+    Dialogs& dialogs() { return dialogs_; }
 
     // The window that owns the error message box.
     void setWindow(QWidget* window) { window_ = window; }
@@ -48,7 +48,7 @@ public:
     }
 
 private:
-    Dialogos& dialogs_;
+    Dialogs& dialogs_;
     std::function<void(int)> endProgram_;
     QPointer<QWidget> window_;
     bool ended_ = false;

@@ -4,7 +4,7 @@
 
 namespace quelva {
 
-int arredondar(double value) {
+int roundHalfEven(double value) {
     double whole = std::floor(value);
     double fraction = value - whole;
     if (fraction > 0.5) return static_cast<int>(whole) + 1;
@@ -12,10 +12,10 @@ int arredondar(double value) {
     return static_cast<int>(std::fmod(whole, 2.0) == 0.0 ? whole : whole + 1);
 }
 
-int arredondarParaBaixo(double value) { return static_cast<int>(std::floor(value)); }
+int roundDown(double value) { return static_cast<int>(std::floor(value)); }
 
-int twipsParaPixels(int twips, double dpi) { return arredondar(twips * dpi / kTwipsPerInch); }
+int twipsToPixels(int twips, double dpi) { return roundHalfEven(twips * dpi / kTwipsPerInch); }
 
-int pixelsParaTwips(int pixels, double dpi) { return arredondar(pixels * kTwipsPerInch / dpi); }
+int pixelsToTwips(int pixels, double dpi) { return roundHalfEven(pixels * kTwipsPerInch / dpi); }
 
 }  // namespace quelva

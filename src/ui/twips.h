@@ -7,13 +7,13 @@ inline constexpr int kTwipsPerInch = 1440;
 
 // A quotient rounded to the nearest whole number, halves to even (the rounding of every division of the
 // layout rules).
-int arredondar(double value);
+int roundHalfEven(double value);
 
 // Truncated towards minus infinity ("rounded down").
-int arredondarParaBaixo(double value);
+int roundDown(double value);
 
 // Twips to pixels and back at a given logical resolution (96 dots per inch: 15 twips per pixel).
-int twipsParaPixels(int twips, double dpi);
-int pixelsParaTwips(int pixels, double dpi);
+int twipsToPixels(int twips, double dpi);
+int pixelsToTwips(int pixels, double dpi);
 
 }  // namespace quelva

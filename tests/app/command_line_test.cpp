@@ -8,12 +8,12 @@
 #include <filesystem>
 
 #include "command_line.h"
-#include "dialogos_roteiro.h"
-#include "estado.h"
-#include "executar.h"
+#include "scripted_dialogs.h"
+#include "run_state.h"
+#include "run_quelva.h"
 #include "fixture.h"
-#include "frm_quelva.h"
-#include "janela_teste.h"
+#include "main_window.h"
+#include "test_window.h"
 
 namespace {
 
@@ -48,51 +48,51 @@ TEST(CommandLine, HelpAndWrongCommandLines) {
     }
 }
 
-// The program run over `pasta` as `quelva PASTA` runs it; `onShown` works on the shown window, and the
+// The program run over `folder` as `quelva PASTA` runs it; `onShown` works on the shown window, and the
 // event loop then ends with status 0.
-int runInFolder(const std::string& pasta, testing_support::DialogosRoteiro& dialogos,
+int runInFolder(const std::string& folder, testing_support::ScriptedDialogs& dialogs,
                 const std::function<void(quelva::FrmQuelva&)>& onShown = {}) {
-    return quelva::executarQuelva(QString::fromStdString(pasta), dialogos, [&](quelva::FrmQuelva& janela) {
-        QTimer::singleShot(0, &janela, [&] {
-            if (onShown) onShown(janela);
+    return quelva::runQuelva(QString::fromStdString(folder), dialogs, [&](quelva::FrmQuelva& window) {
+        QTimer::singleShot(0, &window, [&] {
+            if (onShown) onShown(window);
             QCoreApplication::exit(0);
         });
     });
 }
 
 TEST(StartUpInAFolder, TheSurveyAndTheRecordFilesComeFromTheFolder) {
-    testing_support::TempDir pasta;
-    testing_support::copiarAmostraPequena(pasta.path());
-    std::filesystem::remove(pasta.file("fichatec.txt"));
-    testing_support::DialogosRoteiro dialogos;
+    testing_support::TempDir folder;
+    testing_support::copySmallSample(folder.path());
+    std::filesystem::remove(folder.file("fichatec.txt"));
+    testing_support::ScriptedDialogs dialogs;
     std::string dataFile;
     int localities = 0;
-    const int status = runInFolder(pasta.path(), dialogos, [&](quelva::FrmQuelva& janela) {
-        dataFile = janela.estado().banco.caminho();
-        for (const QString& name : janela.estado().VetorNomeLocalidade) localities += name.isEmpty() ? 0 : 1;
-        janela.MnuFichaTecnica->trigger();  // missing from the folder: said, and no window opens
+    const int status = runInFolder(folder.path(), dialogs, [&](quelva::FrmQuelva& window) {
+        dataFile = window.state().database.filePath();
+        for (const QString& name : window.state().VetorNomeLocalidade) localities += name.isEmpty() ? 0 : 1;
+        window.MnuFichaTecnica->trigger();  // missing from the folder: said, and no window opens
     });
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(dataFile, pasta.file("Quelva.mdb"));
+    EXPECT_EQ(dataFile, folder.file("Quelva.mdb"));
     EXPECT_GT(localities, 1);  // names read from the folder's file, beside the state's total
-    ASSERT_EQ(dialogos.mensagens().size(), 1u);
-    EXPECT_TRUE(dialogos.mensagens()[0].texto.contains(QString::fromStdString(pasta.file("fichatec.txt"))))
-        << dialogos.mensagens()[0].texto.toStdString();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_TRUE(dialogs.messages()[0].text.contains(QString::fromStdString(folder.file("fichatec.txt"))))
+        << dialogs.messages()[0].text.toStdString();
 }
 
 TEST(StartUpInAFolder, AFolderWithoutTheDataFileEndsWithTheMessageThatNamesIt) {
-    testing_support::TempDir pasta;
-    testing_support::copiarAmostraPequena(pasta.path());
-    std::filesystem::remove(pasta.file("Quelva.mdb"));
-    testing_support::DialogosRoteiro dialogos;
+    testing_support::TempDir folder;
+    testing_support::copySmallSample(folder.path());
+    std::filesystem::remove(folder.file("Quelva.mdb"));
+    testing_support::ScriptedDialogs dialogs;
     bool shown = false;
-    EXPECT_EQ(runInFolder(pasta.path(), dialogos, [&](quelva::FrmQuelva&) { shown = true; }), 1);
+    EXPECT_EQ(runInFolder(folder.path(), dialogs, [&](quelva::FrmQuelva&) { shown = true; }), 1);
     EXPECT_FALSE(shown);
-    ASSERT_EQ(dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(dialogos.mensagens()[0].titulo, "Quelva");
-    EXPECT_EQ(dialogos.mensagens()[0].icone, quelva::Dialogos::Icone::Critico);
-    EXPECT_TRUE(dialogos.mensagens()[0].texto.contains(QString::fromStdString(pasta.file("Quelva.mdb"))))
-        << dialogos.mensagens()[0].texto.toStdString();
+    ASSERT_EQ(dialogs.messages().size(), 1u);
+    EXPECT_EQ(dialogs.messages()[0].titulo, "Quelva");
+    EXPECT_EQ(dialogs.messages()[0].icone, quelva::Dialogs::Icon::Critical);
+    EXPECT_TRUE(dialogs.messages()[0].text.contains(QString::fromStdString(folder.file("Quelva.mdb"))))
+        << dialogs.messages()[0].text.toStdString();
 }
 
 }  // namespace

@@ -10,75 +10,75 @@
 #include <QTest>
 #include <filesystem>
 
-#include "janela_teste.h"
-#include "painel_palavras.h"
-#include "painel_variaveis.h"
+#include "test_window.h"
+#include "keywords_panel.h"
+#include "variables_panel.h"
 
 namespace {
 
-using quelva::Dialogos;
-using testing_support::JanelaTeste;
+using quelva::Dialogs;
+using testing_support::TestWindow;
 
 // The data file gone after start-up, as when the user deletes it while the program runs.
-void removeFile(JanelaTeste& t) { std::filesystem::remove(t.pasta.file("Quelva.mdb")); }
+void removeFile(TestWindow& t) { std::filesystem::remove(t.folder.file("Quelva.mdb")); }
 
 // The last message was the failure to read the data file, under "Quelva", and the program ended with 1.
-void expectEndByFailure(JanelaTeste& t) {
-    ASSERT_FALSE(t.dialogos.mensagens().empty());
-    const auto& m = t.dialogos.mensagens().back();
+void expectEndByFailure(TestWindow& t) {
+    ASSERT_FALSE(t.dialogs.messages().empty());
+    const auto& m = t.dialogs.messages().back();
     EXPECT_EQ(m.titulo, "Quelva");
-    EXPECT_EQ(m.icone, Dialogos::Icone::Critico);
-    EXPECT_TRUE(m.texto.contains("Quelva.mdb")) << m.texto.toStdString();
-    EXPECT_EQ(t.encerrouCom, 1);
+    EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
+    EXPECT_TRUE(m.text.contains("Quelva.mdb")) << m.text.toStdString();
+    EXPECT_EQ(t.endedWith, 1);
 }
 
 TEST(Handlers, AKeywordLetterClickedAfterTheFileIsGoneEndsWithTheMessage) {
-    JanelaTeste t;
-    ASSERT_TRUE(t.iniciar());
-    t.janela->MnuPalavrasChaves->trigger();
+    TestWindow t;
+    ASSERT_TRUE(t.start());
+    t.window->MnuPalavrasChaves->trigger();
     removeFile(t);
-    QTest::mouseClick(t.janela->painelPalavras->FraPal_LblLetra[0], Qt::LeftButton);
+    QTest::mouseClick(t.window->keywordsPanel->FraPal_LblLetra[0], Qt::LeftButton);
     expectEndByFailure(t);
 }
 
 TEST(Handlers, ADefinitionAskedForAfterTheFileIsGoneEndsWithTheMessage) {
-    JanelaTeste t;
-    ASSERT_TRUE(t.iniciar());
-    t.janela->MnuVariaveis->trigger();
-    auto* v = t.janela->painelVariaveis;
-    ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST1"));
+    TestWindow t;
+    ASSERT_TRUE(t.start());
+    t.window->MnuVariaveis->trigger();
+    auto* v = t.window->variablesPanel;
+    ASSERT_TRUE(testing_support::clickNode(v->FraVar_TrwTemas, "ST1"));
     v->FraVar_LstNomeVariavel->setCurrentRow(0);
     removeFile(t);
     // By the right button: an event filter, not a signal.
     QTest::mouseClick(v->FraVar_LstNomeVariavel->viewport(), Qt::RightButton, {}, QPoint(5, 5));
     expectEndByFailure(t);
     // Nothing runs after the end: the button asks nothing more.
-    const std::size_t before = t.dialogos.mensagens().size();
+    const std::size_t before = t.dialogs.messages().size();
     QTest::mouseClick(v->FraVar_CmdMostrarDefinicao, Qt::LeftButton);
-    EXPECT_EQ(t.dialogos.mensagens().size(), before);
+    EXPECT_EQ(t.dialogs.messages().size(), before);
 }
 
 TEST(Handlers, AnInformationWindowClosingAfterTheFileIsGoneEndsWithTheMessage) {
-    JanelaTeste t;
-    ASSERT_TRUE(t.iniciar());
+    TestWindow t;
+    ASSERT_TRUE(t.start());
     removeFile(t);
     // Activation after a window closes opens the session connection again, through the menu's handler.
     QTimer::singleShot(0, [] {
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
     });
-    t.janela->MnuSobre->trigger();
+    t.window->MnuSobre->trigger();
     expectEndByFailure(t);
 }
 
 TEST(Layout, AControlTheLayoutPlacesMustExistInABuiltPanel) {
-    JanelaTeste t;
-    ASSERT_TRUE(t.iniciar());
-    delete t.janela->painelVariaveis->FraVar_CmdMarcarTodas;
-    t.janela->executarTratado([&] { t.janela->Form_Activate(); });
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_TRUE(t.dialogos.mensagens()[0].texto.contains("FraVar_CmdMarcarTodas")) << t.dialogos.mensagens()[0].texto.toStdString();
-    EXPECT_EQ(t.encerrouCom, 1);
+    TestWindow t;
+    ASSERT_TRUE(t.start());
+    delete t.window->variablesPanel->FraVar_CmdMarcarTodas;
+    t.window->runHandled([&] { t.window->Form_Activate(); });
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_TRUE(t.dialogs.messages()[0].text.contains("FraVar_CmdMarcarTodas")) << t.dialogs.messages()[0].text.toStdString();
+    EXPECT_EQ(t.endedWith, 1);
 }
 
 TEST(Layout, NamingAControlTheLayoutDoesNotKnowIsAnError) {

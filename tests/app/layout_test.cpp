@@ -25,20 +25,20 @@ struct Screen {
 };
 
 TEST(Twips, RoundingHalvesToEvenAndDown) {
-    EXPECT_EQ(arredondar(2.5), 2);
-    EXPECT_EQ(arredondar(3.5), 4);
-    EXPECT_EQ(arredondar(-2.5), -2);
-    EXPECT_EQ(arredondar(2.4999), 2);
-    EXPECT_EQ(arredondar(2.5001), 3);
-    EXPECT_EQ(arredondarParaBaixo(2.9), 2);
-    EXPECT_EQ(arredondarParaBaixo(-2.1), -3);
-    EXPECT_EQ(twipsParaPixels(1440, 96), 96);
-    EXPECT_EQ(twipsParaPixels(15, 96), 1);
-    EXPECT_EQ(pixelsParaTwips(1280, 96), 19200);
+    EXPECT_EQ(roundHalfEven(2.5), 2);
+    EXPECT_EQ(roundHalfEven(3.5), 4);
+    EXPECT_EQ(roundHalfEven(-2.5), -2);
+    EXPECT_EQ(roundHalfEven(2.4999), 2);
+    EXPECT_EQ(roundHalfEven(2.5001), 3);
+    EXPECT_EQ(roundDown(2.9), 2);
+    EXPECT_EQ(roundDown(-2.1), -3);
+    EXPECT_EQ(twipsToPixels(1440, 96), 96);
+    EXPECT_EQ(twipsToPixels(15, 96), 1);
+    EXPECT_EQ(pixelsToTwips(1280, 96), 19200);
 }
 
 TEST(PosicionarControle, ZeroOrNegativeSizesLeaveTheSize) {
-    Geometria g{1, 2, 300, 400};
+    ControlGeometry g{1, 2, 300, 400};
     PosicionarControle(g, 10, 20, 0, 0);
     EXPECT_EQ(g.Top, 10);
     EXPECT_EQ(g.Left, 20);
@@ -126,14 +126,14 @@ TEST(Layout, LocalitiesPanelCentresTheSearchBoxAndAlignsTheList) {
 
 // Whatever the screen, the rules keep each panel readable: its controls stacked from top to bottom in the
 // order the user reads them, none over another, and the rows of buttons across the panel's width.
-void expectBelow(const Geometria& upper, const Geometria& lower, const std::string& what) {
+void expectBelow(const ControlGeometry& upper, const ControlGeometry& lower, const std::string& what) {
     EXPECT_LE(upper.bottom(), lower.Top) << what;
 }
-void expectSideBySide(const Geometria& left, const Geometria& right, const std::string& what) {
+void expectSideBySide(const ControlGeometry& left, const ControlGeometry& right, const std::string& what) {
     EXPECT_LE(left.right(), right.Left) << what;
     EXPECT_EQ(left.Top, right.Top) << what;
 }
-void expectWithinWidth(const Geometria& g, int width, const std::string& what) {
+void expectWithinWidth(const ControlGeometry& g, int width, const std::string& what) {
     EXPECT_GE(g.Left, 0) << what;
     EXPECT_LE(g.right(), width) << what;
 }
@@ -193,13 +193,13 @@ TEST(Layout, CriteriaControlsKeepTheirDesignPlaces) {
 
 TEST(Layout, ReviewAndResultPanels) {
     Screen t(19200, 14000);
-    const Geometria& sel = t.c["FraSel"];
+    const ControlGeometry& sel = t.c["FraSel"];
     EXPECT_EQ(t.c["FraSel_FraVar"].Left, 200);
     EXPECT_EQ(t.c["FraSel_FraVar"].Width, sel.Width - 400);
     EXPECT_EQ(t.c["FraSel_Fraloc"].Top, t.c["FraSel_FraVar"].bottom() + 100);
     EXPECT_EQ(t.c["FraSel_Fraloc"].Height, sel.Height - 300 - t.c["FraSel_FraVar"].Height - 200);
 
-    const Geometria& res = t.c["FraRes"];
+    const ControlGeometry& res = t.c["FraRes"];
     EXPECT_EQ(t.c["FraRes_CmdSalvar"].Top, res.Height - 885 - 100);
     EXPECT_EQ(t.c["FraRes_CmdConvencoes"].Top, res.Height - 885 - 315 - 200);
     EXPECT_EQ(t.c["FraRes_TxtNotas"].Height, 885 + 315 + 100);
@@ -209,7 +209,7 @@ TEST(Layout, ReviewAndResultPanels) {
     }
     // The message frame is centred on a box of the panel's size at the window's origin: 100 twips left of
     // and above the panel's own centre.
-    const Geometria& msg = t.c["FraRes_Mensagem"];
+    const ControlGeometry& msg = t.c["FraRes_Mensagem"];
     EXPECT_NEAR(msg.Left + msg.Width / 2.0 + 100, res.Left + res.Width / 2.0, 0.5);
     EXPECT_NEAR(msg.Top + msg.Height / 2.0 + 100, res.Top + res.Height / 2.0, 0.5);
 }

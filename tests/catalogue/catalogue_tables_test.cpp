@@ -1,22 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "banco.h"
+#include "survey_database.h"
 #include "catalogue_fixture.h"
 #include "error.h"
 #include "fixture.h"
-#include "tabelas_cd.h"
+#include "catalogue_tables.h"
 
 namespace {
 
 using quelva::BuscarDescricao;
-using quelva::TabelasCD;
+using quelva::CatalogueTables;
 
 class CatalogueTablesTest : public ::testing::Test {
 protected:
     void SetUp() override { testing_support::makeDatabase(dir_.file("Quelva.mdb"), testCatalogue(12)); }
     testing_support::TempDir dir_;
-    quelva::Banco database_{dir_.path()};
-    TabelasCD cd_;
+    quelva::SurveyDatabase database_{dir_.path()};
+    CatalogueTables cd_;
 };
 
 TEST_F(CatalogueTablesTest, OpensTheNineRecordsetsEachInItsOrder) {
@@ -53,7 +53,7 @@ TEST_F(CatalogueTablesTest, BuscarDescricaoByKind) {
 TEST_F(CatalogueTablesTest, ClosingClosesEverythingAndReopeningReplacesIt) {
     quelva::AbrirTabelasCD(cd_, database_);
     quelva::FecharTabelasCD(cd_);
-    for (int i = 0; i < TabelasCD::kCount; ++i) EXPECT_FALSE(cd_.inOpeningOrder(i)->isOpen()) << i;
+    for (int i = 0; i < CatalogueTables::kCount; ++i) EXPECT_FALSE(cd_.inOpeningOrder(i)->isOpen()) << i;
     EXPECT_FALSE(cd_.DbCatalogo.isOpen());
     // Outside a run only the search itself fails; an unknown kind does not search at all.
     EXPECT_THROW(BuscarDescricao(cd_, jet::Value::integer(12), "LOCALIDADE"), jet::Error);
@@ -65,9 +65,9 @@ TEST_F(CatalogueTablesTest, ClosingClosesEverythingAndReopeningReplacesIt) {
 TEST_F(CatalogueTablesTest, AMissingCatalogueTableStopsTheOpening) {
     testing_support::TempDir other;
     testing_support::makeDatabase(other.file("Quelva.mdb"), "CREATE TABLE CD_TEMA (CodTema INTEGER, NomeTema TEXT)");
-    quelva::Banco banco(other.path());
+    quelva::SurveyDatabase database(other.path());
     try {
-        quelva::AbrirTabelasCD(cd_, banco);
+        quelva::AbrirTabelasCD(cd_, database);
         FAIL() << "opened without CD_SUBTEMA";
     } catch (const jet::Error& e) {
         EXPECT_NE(std::string(e.what()).find("CD_SUBTEMA"), std::string::npos);

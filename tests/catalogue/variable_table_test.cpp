@@ -1,22 +1,22 @@
 #include <gtest/gtest.h>
 
-#include "banco.h"
+#include "survey_database.h"
 #include "catalogue_fixture.h"
 #include "error.h"
 #include "fixture.h"
-#include "vetor_variavel.h"
+#include "variable_table.h"
 
 namespace {
 
-using quelva::Banco;
+using quelva::SurveyDatabase;
 using quelva::CarregarVetorVariavel;
 using quelva::VetorVariavel;
 
 std::string loadError(const std::string& folder) {
     auto table = std::make_unique<VetorVariavel>();
-    Banco banco(folder);
+    SurveyDatabase database(folder);
     try {
-        CarregarVetorVariavel(*table, banco);
+        CarregarVetorVariavel(*table, database);
     } catch (const jet::Error& e) {
         return e.what();
     }
@@ -24,8 +24,8 @@ std::string loadError(const std::string& folder) {
 }
 
 TEST(SurveyDatabase, TheFileIsQuelvaMdbInTheProgramFolder) {
-    EXPECT_EQ(Banco("/opt/quelva").caminho(), "/opt/quelva/Quelva.mdb");
-    EXPECT_EQ(Banco("").caminho(), "/Quelva.mdb");
+    EXPECT_EQ(SurveyDatabase("/opt/quelva").filePath(), "/opt/quelva/Quelva.mdb");
+    EXPECT_EQ(SurveyDatabase("").filePath(), "/Quelva.mdb");
 }
 
 TEST(CarregarVetorVariavel, FillsRowsInNumSeqOrderAndLeavesTheRestEmpty) {
@@ -33,8 +33,8 @@ TEST(CarregarVetorVariavel, FillsRowsInNumSeqOrderAndLeavesTheRestEmpty) {
     testing_support::makeDatabase(dir.file("Quelva.mdb"), testCatalogue(705));
     auto table = std::make_unique<VetorVariavel>();
     (*table)[3].Selecionada = jet::Value::boolean(true);
-    Banco banco(dir.path());
-    CarregarVetorVariavel(*table, banco);
+    SurveyDatabase database(dir.path());
+    CarregarVetorVariavel(*table, database);
     const auto& v = *table;
     EXPECT_EQ(v[0].CodVariavel.toText(), "V1");
     EXPECT_EQ(v[0].NomeVariavel.toText(), "Variável 1");
@@ -46,20 +46,20 @@ TEST(CarregarVetorVariavel, FillsRowsInNumSeqOrderAndLeavesTheRestEmpty) {
     EXPECT_EQ(v[6].CodNota.toInteger(), 0);
     EXPECT_TRUE(v[4].CodFonte.isNull());  // a null column stays empty
     EXPECT_EQ(v[5].CodFonte.toInteger(), 1);
-    EXPECT_FALSE(v[3].selecionada());     // every loaded row starts unselected
+    EXPECT_FALSE(v[3].isSelected());     // every loaded row starts unselected
     EXPECT_EQ(v[3].Selecionada.kind(), jet::Value::Kind::Boolean);
     // The 706th row stays entirely empty.
     EXPECT_TRUE(v[705].CodVariavel.isNull());
     EXPECT_TRUE(v[705].Selecionada.isNull());
-    EXPECT_FALSE(v[705].selecionada());
+    EXPECT_FALSE(v[705].isSelected());
 }
 
 TEST(CarregarVetorVariavel, ExactlyTheLimitFillsEveryRow) {
     testing_support::TempDir dir;
     testing_support::makeDatabase(dir.file("Quelva.mdb"), testCatalogue(706));
     auto table = std::make_unique<VetorVariavel>();
-    Banco banco(dir.path());
-    CarregarVetorVariavel(*table, banco);
+    SurveyDatabase database(dir.path());
+    CarregarVetorVariavel(*table, database);
     EXPECT_EQ((*table)[705].CodVariavel.toText(), "V706");
 }
 

@@ -12,7 +12,7 @@
 namespace {
 
 using namespace export_testing;
-using quelva::Dialogos;
+using quelva::Dialogs;
 
 TEST(CellNumber, ThousandsPointsAndTheDecimalCommaMakeANumber) {
     EXPECT_EQ(quelva::numberFromCellText("1.234"), 1234.0);
@@ -33,15 +33,15 @@ TEST(SalvarExcel, TheSheetOfEachTabTitlesGridNotesAndLegend) {
     ExportFixture e;
     e.select("K002");  // a definition only
     e.select("I001");  // no source, note or definition
-    e.grid.definirTamanho(2, 3);
-    e.grid.definirTexto(0, 0, "Município");
-    e.grid.definirTexto(0, 1, "Total");
-    e.grid.definirTexto(1, 0, "Anhurapuã");
-    e.grid.definirTexto(1, 1, "1.234");
-    e.grid.definirTexto(1, 2, "NR");
+    e.grid.setSize(2, 3);
+    e.grid.setText(0, 0, "Município");
+    e.grid.setText(0, 1, "Total");
+    e.grid.setText(1, 0, "Anhurapuã");
+    e.grid.setText(1, 1, "1.234");
+    e.grid.setText(1, 2, "NR");
     for (int tab = 0; tab < 3; ++tab) {
         const std::string file = e.folder.file("aba" + std::to_string(tab) + ".xls");
-        e.dialogs.escolherArquivo(QString::fromStdString(file));
+        e.dialogs.chooseFile(QString::fromStdString(file));
         e.save(tab);
         const auto read = xls_testing::readWithXlrd(file);
         ASSERT_EQ(read.fault, "");
@@ -68,20 +68,20 @@ TEST(SalvarExcel, TheSheetOfEachTabTitlesGridNotesAndLegend) {
         EXPECT_EQ(c.size(), 2u + 4u + 2u + 2u + 5u);
     }
     EXPECT_EQ(e.messageFrames, 3);
-    EXPECT_TRUE(e.dialogs.mensagens().empty());
-    const auto& s = e.dialogs.salvamentos().at(0);
-    EXPECT_EQ(s.filtros, (QStringList{"Pasta de trabalho do Excel 97-2003 (*.xls)", "Pasta de trabalho do Excel (*.xlsx)",
+    EXPECT_TRUE(e.dialogs.messages().empty());
+    const auto& s = e.dialogs.saveDialogs().at(0);
+    EXPECT_EQ(s.filters, (QStringList{"Pasta de trabalho do Excel 97-2003 (*.xls)", "Pasta de trabalho do Excel (*.xlsx)",
                                       "Texto separado por ponto e vírgula (*.csv)"}));
-    EXPECT_EQ(s.filtroSelecionado, s.filtros[0]);
-    EXPECT_EQ(s.nomeSugerido.toStdString(), e.folder.path());
+    EXPECT_EQ(s.selectedFilterName, s.filters[0]);
+    EXPECT_EQ(s.suggestedName.toStdString(), e.folder.path());
 }
 
 TEST(SalvarExcel, WithoutAnyTextTheLegendStandsFourPlusTheSelectedRowsBelowTheHeading) {
     ExportFixture e;
     e.select("I001");  // the one variable of the small sample without a source, a note or a definition
-    e.grid.definirTamanho(1, 1);
-    e.grid.definirTexto(0, 0, "x");
-    e.dialogs.escolherArquivo(QString::fromStdString(e.target()));
+    e.grid.setSize(1, 1);
+    e.grid.setText(0, 0, "x");
+    e.dialogs.chooseFile(QString::fromStdString(e.target()));
     e.save(0);
     const auto c = xls_testing::readWithXlrd(e.target()).sheets.at(0).cells;
     const int title = 6;  // grid in row 4, empty row 5
@@ -93,22 +93,22 @@ TEST(SalvarExcel, PastTheLimitsTheDialogOffersXlsxAndXlsIsRefusedWithItsMessages
     ExportFixture e;
     const QString xls = quelva::filterOf(quelva::FileType::Xls), xlsx = quelva::filterOf(quelva::FileType::Xlsx);
     // Past the rows' limit, .xls typed though .xlsx was offered.
-    e.grid.definirTamanho(65531, 1);
-    e.dialogs.escolherArquivo(QString::fromStdString(e.folder.file("alto.xls")));
+    e.grid.setSize(65531, 1);
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("alto.xls")));
     e.save(0);
     // .xls chosen in the list for a name typed without an extension.
-    e.grid.definirTamanho(1, 256);
-    e.dialogs.escolherArquivo(QString::fromStdString(e.folder.file("largo")), xls);
+    e.grid.setSize(1, 256);
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("largo")), xls);
     e.save(1);
-    ASSERT_EQ(e.dialogs.salvamentos().size(), 2u);
-    EXPECT_EQ(e.dialogs.salvamentos()[0].filtroSelecionado, xlsx);
-    EXPECT_EQ(e.dialogs.salvamentos()[1].filtroSelecionado, xlsx);
-    ASSERT_EQ(e.dialogs.mensagens().size(), 2u);
-    EXPECT_EQ(e.dialogs.mensagens()[0].texto.toStdString(),
+    ASSERT_EQ(e.dialogs.saveDialogs().size(), 2u);
+    EXPECT_EQ(e.dialogs.saveDialogs()[0].selectedFilterName, xlsx);
+    EXPECT_EQ(e.dialogs.saveDialogs()[1].selectedFilterName, xlsx);
+    ASSERT_EQ(e.dialogs.messages().size(), 2u);
+    EXPECT_EQ(e.dialogs.messages()[0].text.toStdString(),
               "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 65530 linhas.");
-    EXPECT_EQ(e.dialogs.mensagens()[1].texto.toStdString(),
+    EXPECT_EQ(e.dialogs.messages()[1].text.toStdString(),
               "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 255 colunas.");
-    EXPECT_EQ(e.dialogs.mensagens()[0].icone, Dialogos::Icone::Critico);
+    EXPECT_EQ(e.dialogs.messages()[0].icone, Dialogs::Icon::Critical);
     EXPECT_EQ(e.messageFrames, 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // Quelva.mdb alone
 }
@@ -117,15 +117,15 @@ TEST(SalvarExcel, TheLargestGridsWithinTheLimitsAreSavedAsXls) {
     ExportFixture e;
 
     // 65530 rows of one column, and one row of 255 columns.
-    e.grid.definirTamanho(65530, 1);
-    e.grid.definirTexto(65529, 0, "último");
-    e.grid.definirTexto(0, 0, "1.000");
+    e.grid.setSize(65530, 1);
+    e.grid.setText(65529, 0, "último");
+    e.grid.setText(0, 0, "1.000");
     const std::string tall = e.folder.file("alto.xls"), wide = e.folder.file("largo.xls");
-    e.dialogs.escolherArquivo(QString::fromStdString(tall));
+    e.dialogs.chooseFile(QString::fromStdString(tall));
     e.save(0);
-    e.grid.definirTamanho(1, 255);
-    e.grid.definirTexto(0, 254, "fim");
-    e.dialogs.escolherArquivo(QString::fromStdString(wide));
+    e.grid.setSize(1, 255);
+    e.grid.setText(0, 254, "fim");
+    e.dialogs.chooseFile(QString::fromStdString(wide));
     e.save(0);
     auto reads = xls_testing::readWithXlrd({tall, wide});
     ASSERT_EQ(reads[tall].fault, "");
@@ -139,37 +139,37 @@ TEST(SalvarExcel, TheLargestGridsWithinTheLimitsAreSavedAsXls) {
     EXPECT_EQ(reads[tall].sheets[1].cells.at({2, 0}), textCell("Convenções:"));  // row 65539
     EXPECT_EQ(reads[tall].sheets[1].cells.at({6, 0}), textCell(" -  Fenômeno inexistente"));
     EXPECT_EQ(reads[wide].sheets.at(0).cells.at({3, 254}), textCell("fim"));
-    EXPECT_TRUE(e.dialogs.mensagens().empty());
-    EXPECT_EQ(e.dialogs.salvamentos().at(1).filtroSelecionado, quelva::filterOf(quelva::FileType::Xls));
+    EXPECT_TRUE(e.dialogs.messages().empty());
+    EXPECT_EQ(e.dialogs.saveDialogs().at(1).selectedFilterName, quelva::filterOf(quelva::FileType::Xls));
 }
 
 TEST(SalvarExcel, CancellingSaysNothingAndWritesNothing) {
     ExportFixture e;
-    e.grid.definirTamanho(1, 1);
-    e.dialogs.escolherArquivo("");
+    e.grid.setSize(1, 1);
+    e.dialogs.chooseFile("");
     e.save(0);
-    EXPECT_TRUE(e.dialogs.mensagens().empty());
+    EXPECT_TRUE(e.dialogs.messages().empty());
     EXPECT_EQ(e.messageFrames, 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // Quelva.mdb alone
 }
 
 TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
     ExportFixture e;
-    e.grid.definirTamanho(1, 1);
-    e.grid.definirTexto(0, 0, "novo");
+    e.grid.setSize(1, 1);
+    e.grid.setText(0, 0, "novo");
     testing_support::writeFile(e.target(), "antigo");
-    e.dialogs.escolherArquivo(QString::fromStdString(e.target()));
-    e.dialogs.responder(Dialogos::Resposta::Nao);
+    e.dialogs.chooseFile(QString::fromStdString(e.target()));
+    e.dialogs.answer(Dialogs::Answer::No);
     e.save(0);
-    ASSERT_EQ(e.dialogs.mensagens().size(), 1u);
-    const auto& question = e.dialogs.mensagens()[0];
-    EXPECT_EQ(question.botoes, Dialogos::Botoes::SimNao);
-    EXPECT_TRUE(question.padraoNao);
-    EXPECT_TRUE(question.texto.contains(QString::fromStdString(e.target())));
+    ASSERT_EQ(e.dialogs.messages().size(), 1u);
+    const auto& question = e.dialogs.messages()[0];
+    EXPECT_EQ(question.botoes, Dialogs::Buttons::YesNo);
+    EXPECT_TRUE(question.defaultNo);
+    EXPECT_TRUE(question.text.contains(QString::fromStdString(e.target())));
     EXPECT_EQ(testing_support::readFile(e.target()), "antigo");
 
-    e.dialogs.escolherArquivo(QString::fromStdString(e.folder.file("resultado")));  // typed without ".xls"
-    e.dialogs.responder(Dialogos::Resposta::Sim);
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("resultado")));  // typed without ".xls"
+    e.dialogs.answer(Dialogs::Answer::Yes);
     e.save(0);
     EXPECT_EQ(xls_testing::readWithXlrd(e.target()).sheets.at(0).cells.at({3, 0}), textCell("novo"));
     EXPECT_FALSE(std::filesystem::exists(e.folder.file("resultado")));
@@ -178,30 +178,30 @@ TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
 TEST(SalvarExcel, AFailureAfterTheDialogIsReportedAndTheFileThereIsKept) {
     ExportFixture e;
     e.select("K002");
-    e.grid.definirTamanho(1, 1);
+    e.grid.setSize(1, 1);
     testing_support::writeFile(e.target(), "antigo");
     // The notes tables cannot be read: the data file is gone.
     std::filesystem::remove(e.folder.file("Quelva.mdb"));
-    e.dialogs.escolherArquivo(QString::fromStdString(e.target()));
-    e.dialogs.responder(Dialogos::Resposta::Sim);
+    e.dialogs.chooseFile(QString::fromStdString(e.target()));
+    e.dialogs.answer(Dialogs::Answer::Yes);
     e.save(0);
-    ASSERT_EQ(e.dialogs.mensagens().size(), 2u);
-    const auto& m = e.dialogs.mensagens()[1];
-    EXPECT_EQ(m.icone, Dialogos::Icone::Critico);
+    ASSERT_EQ(e.dialogs.messages().size(), 2u);
+    const auto& m = e.dialogs.messages()[1];
+    EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
     EXPECT_EQ(m.titulo, "");  // the application's title
-    EXPECT_TRUE(m.texto.contains(QString::fromStdString(e.target())));
-    EXPECT_TRUE(m.texto.contains("Quelva.mdb"));
+    EXPECT_TRUE(m.text.contains(QString::fromStdString(e.target())));
+    EXPECT_TRUE(m.text.contains("Quelva.mdb"));
     EXPECT_EQ(testing_support::readFile(e.target()), "antigo");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // no temporary left
     EXPECT_EQ(e.messageFrames, 1);
 
     // A folder that does not exist.
     ExportFixture f;
-    f.grid.definirTamanho(1, 1);
-    f.dialogs.escolherArquivo(QString::fromStdString(f.folder.file("nenhuma/pasta/r.xls")));
+    f.grid.setSize(1, 1);
+    f.dialogs.chooseFile(QString::fromStdString(f.folder.file("nenhuma/pasta/r.xls")));
     f.save(0);
-    ASSERT_EQ(f.dialogs.mensagens().size(), 1u);
-    EXPECT_TRUE(f.dialogs.mensagens()[0].texto.contains("nenhuma/pasta/r.xls"));
+    ASSERT_EQ(f.dialogs.messages().size(), 1u);
+    EXPECT_TRUE(f.dialogs.messages()[0].text.contains("nenhuma/pasta/r.xls"));
 }
 
 }  // namespace

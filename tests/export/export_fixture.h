@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "dialogos_roteiro.h"
-#include "estado.h"
+#include "scripted_dialogs.h"
+#include "run_state.h"
 #include "fixture.h"
-#include "grade.h"
-#include "salvar_excel.h"
-#include "vetor_variavel.h"
+#include "grid.h"
+#include "excel_export.h"
+#include "variable_table.h"
 #include "xls_reading.h"
 
 namespace export_testing {
@@ -23,15 +23,15 @@ using xls_testing::ReadCell;
 // A program folder holding a copy of the small sample, its state loaded, and a result grid to save.
 struct ExportFixture {
     TempDir folder;
-    testing_support::DialogosRoteiro dialogs;
-    std::unique_ptr<quelva::Estado> state;
-    quelva::Grade grid;
+    testing_support::ScriptedDialogs dialogs;
+    std::unique_ptr<quelva::RunState> state;
+    quelva::Grid grid;
     int messageFrames = 0;
 
     ExportFixture() {
-        std::filesystem::copy_file(std::string(QUELVA_PEQUENA) + "/Quelva.mdb", folder.file("Quelva.mdb"));
-        state = std::make_unique<quelva::Estado>(QString::fromStdString(folder.path()));
-        quelva::CarregarVetorVariavel(state->VetorVariavel, state->banco);
+        std::filesystem::copy_file(std::string(QUELVA_SMALL_SAMPLE) + "/Quelva.mdb", folder.file("Quelva.mdb"));
+        state = std::make_unique<quelva::RunState>(QString::fromStdString(folder.path()));
+        quelva::CarregarVetorVariavel(state->VetorVariavel, state->database);
         state->TituloResultado = "Lumbra 1999";
         state->SubTituloResultado = "Tarsenal";
     }

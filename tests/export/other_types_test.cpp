@@ -13,7 +13,7 @@
 namespace {
 
 using namespace export_testing;
-using quelva::Dialogos;
+using quelva::Dialogs;
 using quelva::FileType;
 using quelva::filterOf;
 
@@ -21,16 +21,16 @@ const QColor kBlue(128, 128, 255), kYellow(255, 255, 192), kWhite(255, 255, 255)
 
 // A 2 x 3 table as the result layouts colour it: the corner and the first column in one colour, the rest of
 // the header row in another, the values white; three widths.
-void table(quelva::Grade& g) {
-    g.definirTamanho(2, 3);
+void table(quelva::Grid& g) {
+    g.setSize(2, 3);
     const char* texts[2][3] = {{"Município", "Total", ""}, {"Anhurapuã", "1.234", "NR"}};
     for (int l = 0; l < 2; ++l)
         for (int c = 0; c < 3; ++c) {
-            g.definirTexto(l, c, QString::fromUtf8(texts[l][c]));
-            g.writableCell(l, c).fundo = c == 0 ? kBlue : l == 0 ? kYellow : kWhite;
+            g.setText(l, c, QString::fromUtf8(texts[l][c]));
+            g.writableCell(l, c).background = c == 0 ? kBlue : l == 0 ? kYellow : kWhite;
         }
-    g.definirLarguraColuna(0, 2500);
-    g.definirLarguraColuna(1, 1500);
+    g.setColumnWidth(0, 2500);
+    g.setColumnWidth(1, 1500);
 }
 
 // The pixels Excel shows for a column width in characters of its default font, 7 pixels wide.
@@ -71,7 +71,7 @@ TEST(XlsxExport, TheSheetOfEachTabWithWidthsHeaderColoursAndFrozenTable) {
     std::vector<std::string> files;
     for (int tab = 0; tab < 3; ++tab) {
         files.push_back(e.folder.file("aba" + std::to_string(tab)));  // typed without an extension
-        e.dialogs.escolherArquivo(QString::fromStdString(files.back()), filterOf(FileType::Xlsx));
+        e.dialogs.chooseFile(QString::fromStdString(files.back()), filterOf(FileType::Xlsx));
         e.save(tab);
     }
     for (std::string& a : files) a += ".xlsx";
@@ -105,23 +105,23 @@ TEST(XlsxExport, TheSheetOfEachTabWithWidthsHeaderColoursAndFrozenTable) {
                                {{3, 0}, "8080FF"}, {{3, 1}, "FFFFC0"}, {{3, 2}, "FFFFC0"}, {{4, 0}, "8080FF"}}));
         // As wide as on screen.
         ASSERT_EQ(s.widths.size(), 3u);
-        EXPECT_EQ(excelPixels(s.widths.at(0)), quelva::twipsParaPixels(2500, 96));
-        EXPECT_EQ(excelPixels(s.widths.at(1)), quelva::twipsParaPixels(1500, 96));
-        EXPECT_EQ(excelPixels(s.widths.at(2)), quelva::twipsParaPixels(quelva::kLarguraColunaPadrao, 96));
+        EXPECT_EQ(excelPixels(s.widths.at(0)), quelva::twipsToPixels(2500, 96));
+        EXPECT_EQ(excelPixels(s.widths.at(1)), quelva::twipsToPixels(1500, 96));
+        EXPECT_EQ(excelPixels(s.widths.at(2)), quelva::twipsToPixels(quelva::kDefaultGridColumnWidth, 96));
     }
     EXPECT_EQ(e.messageFrames, 3);
-    EXPECT_TRUE(e.dialogs.mensagens().empty());
+    EXPECT_TRUE(e.dialogs.messages().empty());
 }
 
 TEST(XlsxExport, AGridPastTheXlsLimitsIsOfferedAndSavedAsXlsx) {
     ExportFixture e;
-    e.grid.definirTamanho(65531, 1);
-    e.grid.definirTexto(0, 0, "1.000");
-    e.grid.definirTexto(65530, 0, "último");
-    e.dialogs.escolherArquivo(QString::fromStdString(e.folder.file("alto")));  // the type offered
+    e.grid.setSize(65531, 1);
+    e.grid.setText(0, 0, "1.000");
+    e.grid.setText(65530, 0, "último");
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("alto")));  // the type offered
     e.save(2);
-    EXPECT_EQ(e.dialogs.salvamentos().at(0).filtroSelecionado, filterOf(FileType::Xlsx));
-    EXPECT_TRUE(e.dialogs.mensagens().empty());
+    EXPECT_EQ(e.dialogs.saveDialogs().at(0).selectedFilterName, filterOf(FileType::Xlsx));
+    EXPECT_TRUE(e.dialogs.messages().empty());
     const xls_testing::ReadFile read = xls_testing::readBack(e.folder.file("alto.xlsx"));
     ASSERT_EQ(read.fault, "");
     ASSERT_EQ(read.sheets.size(), 1u);  // the notes fit below the grid
@@ -136,14 +136,14 @@ TEST(CsvExport, UTF8WithAMarkSemicolonsCRLFQuotesWherNeededAndPortugueseNumbers)
     ExportFixture e;
     e.select("K002");
     e.select("I001");
-    e.grid.definirTamanho(2, 4);
+    e.grid.setSize(2, 4);
     const char* texts[2][4] = {{"Município", "Total", "a;b", ""}, {"Anhurapuã", "12.345,5", "diz \"sim\"", "linha 1\nlinha 2"}};
     for (int l = 0; l < 2; ++l)
-        for (int c = 0; c < 4; ++c) e.grid.definirTexto(l, c, QString::fromUtf8(texts[l][c]));
+        for (int c = 0; c < 4; ++c) e.grid.setText(l, c, QString::fromUtf8(texts[l][c]));
     const std::string file = e.folder.file("resultado.csv");
-    e.dialogs.escolherArquivo(QString::fromStdString(file));  // typed .csv, .xls chosen in the list
+    e.dialogs.chooseFile(QString::fromStdString(file));  // typed .csv, .xls chosen in the list
     e.save(0);
-    ASSERT_TRUE(e.dialogs.mensagens().empty());
+    ASSERT_TRUE(e.dialogs.messages().empty());
     EXPECT_EQ(e.messageFrames, 1);
     EXPECT_EQ(testing_support::readFile(file),
               "\xEF\xBB\xBF"
@@ -178,39 +178,39 @@ TEST(OtherTypesExport, ReplacingAsksFirstAndFailuresAreReportedKeepingTheFileThe
         SCOPED_TRACE(extension);
         ExportFixture e;
         e.select("K002");
-        e.grid.definirTamanho(1, 1);
-        e.grid.definirTexto(0, 0, "novo");
+        e.grid.setSize(1, 1);
+        e.grid.setText(0, 0, "novo");
         const std::string target = e.folder.file(std::string("resultado") + extension);
         testing_support::writeFile(target, "antigo");
-        e.dialogs.escolherArquivo(QString::fromStdString(target));
-        e.dialogs.responder(Dialogos::Resposta::Nao);
+        e.dialogs.chooseFile(QString::fromStdString(target));
+        e.dialogs.answer(Dialogs::Answer::No);
         e.save(0);
-        ASSERT_EQ(e.dialogs.mensagens().size(), 1u);
-        EXPECT_EQ(e.dialogs.mensagens()[0].botoes, Dialogos::Botoes::SimNao);
-        EXPECT_TRUE(e.dialogs.mensagens()[0].texto.contains(QString::fromStdString(target)));
+        ASSERT_EQ(e.dialogs.messages().size(), 1u);
+        EXPECT_EQ(e.dialogs.messages()[0].botoes, Dialogs::Buttons::YesNo);
+        EXPECT_TRUE(e.dialogs.messages()[0].text.contains(QString::fromStdString(target)));
         EXPECT_EQ(testing_support::readFile(target), "antigo");
 
         // The notes tables cannot be read: the data file is gone.
         std::filesystem::remove(e.folder.file("Quelva.mdb"));
-        e.dialogs.escolherArquivo(QString::fromStdString(target));
-        e.dialogs.responder(Dialogos::Resposta::Sim);
+        e.dialogs.chooseFile(QString::fromStdString(target));
+        e.dialogs.answer(Dialogs::Answer::Yes);
         e.save(0);
-        ASSERT_EQ(e.dialogs.mensagens().size(), 3u);
-        const auto& m = e.dialogs.mensagens()[2];
-        EXPECT_EQ(m.icone, Dialogos::Icone::Critico);
-        EXPECT_TRUE(m.texto.contains(QString::fromStdString(target)));
-        EXPECT_TRUE(m.texto.contains("Quelva.mdb"));
+        ASSERT_EQ(e.dialogs.messages().size(), 3u);
+        const auto& m = e.dialogs.messages()[2];
+        EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
+        EXPECT_TRUE(m.text.contains(QString::fromStdString(target)));
+        EXPECT_TRUE(m.text.contains("Quelva.mdb"));
         EXPECT_EQ(testing_support::readFile(target), "antigo");
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // no temporary left
         EXPECT_EQ(e.messageFrames, 1);
 
         // A folder that does not exist.
         const std::string lost = e.folder.file(std::string("nenhuma/pasta/r") + extension);
-        e.dialogs.escolherArquivo(QString::fromStdString(lost));
+        e.dialogs.chooseFile(QString::fromStdString(lost));
         e.save(0);
-        ASSERT_EQ(e.dialogs.mensagens().size(), 4u);
-        EXPECT_TRUE(e.dialogs.mensagens()[3].texto.contains(QString::fromStdString(lost)));
-        EXPECT_TRUE(e.dialogs.mensagens()[3].texto.contains("não existe"));
+        ASSERT_EQ(e.dialogs.messages().size(), 4u);
+        EXPECT_TRUE(e.dialogs.messages()[3].text.contains(QString::fromStdString(lost)));
+        EXPECT_TRUE(e.dialogs.messages()[3].text.contains("não existe"));
     }
 }
 

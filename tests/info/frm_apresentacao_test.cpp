@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "frm_apresentacao.h"
-#include "politica_roteiro.h"
+#include "scripted_policy.h"
 #include "window_probes.h"
 
 using info_probes::windowGrid;
@@ -22,15 +22,15 @@ QPushButton* closeButton(const FrmApresentacao& window) {
 }
 
 TEST(FrmApresentacao, ShowingFillsTheHiddenGridModallyAndFecharCloses) {
-    testing_support::PoliticaRoteiro scripted;
-    FrmApresentacao window(scripted.politica);
+    testing_support::ScriptedPolicy scripted;
+    FrmApresentacao window(scripted.policy);
     EXPECT_TRUE(windowGridView(window)->isHidden());
-    EXPECT_EQ(windowGrid(window)->linhas(), 0);
+    EXPECT_EQ(windowGrid(window)->rows(), 0);
     ASSERT_NE(closeButton(window), nullptr);
     int rowsAtClick = 0;
     bool modal = false;
     QTimer::singleShot(0, &window, [&] {
-        rowsAtClick = windowGridView(window)->isVisible() ? windowGrid(window)->linhas() : -1;
+        rowsAtClick = windowGridView(window)->isVisible() ? windowGrid(window)->rows() : -1;
         modal = QApplication::activeModalWidget() == &window;
         QTest::mouseClick(closeButton(window), Qt::LeftButton);
     });
@@ -38,34 +38,34 @@ TEST(FrmApresentacao, ShowingFillsTheHiddenGridModallyAndFecharCloses) {
     EXPECT_EQ(rowsAtClick, 6);
     EXPECT_TRUE(modal);
     EXPECT_FALSE(window.isVisible());
-    EXPECT_TRUE(scripted.dialogos.mensagens().empty());
+    EXPECT_TRUE(scripted.dialogs.messages().empty());
 }
 
 TEST(FrmApresentacao, ACentredBoldHeadingThenFiveWrappedLeftAlignedParagraphsInTallerRows) {
-    testing_support::PoliticaRoteiro scripted;
-    FrmApresentacao window(scripted.politica);
+    testing_support::ScriptedPolicy scripted;
+    FrmApresentacao window(scripted.policy);
     window.fill();
-    const quelva::Grade& grid = *windowGrid(window);
-    ASSERT_EQ(grid.linhas(), 6);
-    ASSERT_EQ(grid.colunas(), 1);
+    const quelva::Grid& grid = *windowGrid(window);
+    ASSERT_EQ(grid.rows(), 6);
+    ASSERT_EQ(grid.columns(), 1);
     EXPECT_TRUE(windowGridView(window)->wordWrap());
-    const auto& heading = grid.celula(0, 0);
-    EXPECT_FALSE(heading.texto.isEmpty());
-    EXPECT_EQ(heading.texto, heading.texto.toUpper());
-    EXPECT_TRUE(heading.negrito);
-    EXPECT_EQ(heading.alinhamento, Qt::AlignHCenter | Qt::AlignVCenter);
+    const auto& heading = grid.cell(0, 0);
+    EXPECT_FALSE(heading.text.isEmpty());
+    EXPECT_EQ(heading.text, heading.text.toUpper());
+    EXPECT_TRUE(heading.bold);
+    EXPECT_EQ(heading.alignment, Qt::AlignHCenter | Qt::AlignVCenter);
 
     for (int p = 1; p <= 5; ++p) {
-        const auto& paragraph = grid.celula(p, 0);
+        const auto& paragraph = grid.cell(p, 0);
         // A first-line indent of three blanks, and one paragraph per cell: the grid wraps it, not the text.
-        EXPECT_TRUE(paragraph.texto.startsWith(QStringLiteral("   ")) && !paragraph.texto.at(3).isSpace()) << "paragraph " << p;
-        EXPECT_FALSE(paragraph.texto.contains(u'\n') || paragraph.texto.contains(u'\r')) << "paragraph " << p;
-        EXPECT_FALSE(paragraph.negrito) << "paragraph " << p;
-        EXPECT_EQ(paragraph.alinhamento, Qt::AlignLeft | Qt::AlignVCenter) << "paragraph " << p;
+        EXPECT_TRUE(paragraph.text.startsWith(QStringLiteral("   ")) && !paragraph.text.at(3).isSpace()) << "paragraph " << p;
+        EXPECT_FALSE(paragraph.text.contains(u'\n') || paragraph.text.contains(u'\r')) << "paragraph " << p;
+        EXPECT_FALSE(paragraph.bold) << "paragraph " << p;
+        EXPECT_EQ(paragraph.alignment, Qt::AlignLeft | Qt::AlignVCenter) << "paragraph " << p;
         // Every paragraph's row is taller than the heading's single line.
-        EXPECT_GT(grid.alturaLinha(p), grid.alturaLinha(0)) << "paragraph " << p;
+        EXPECT_GT(grid.rowHeight(p), grid.rowHeight(0)) << "paragraph " << p;
     }
-    EXPECT_TRUE(grid.texto(5, 0).contains(QString::fromUtf8("645 municípios")));
+    EXPECT_TRUE(grid.text(5, 0).contains(QString::fromUtf8("645 municípios")));
 }
 
 }  // namespace

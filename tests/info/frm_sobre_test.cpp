@@ -8,8 +8,8 @@
 #include <QTimer>
 
 #include "frm_sobre.h"
-#include "imagem_esticada.h"
-#include "recursos.h"
+#include "stretched_image.h"
+#include "resources.h"
 
 using quelva::FrmSobre;
 
@@ -17,7 +17,7 @@ namespace {
 
 TEST(FrmSobre, ShowsTheCompiledInPictureModallyAndFecharCloses) {
     FrmSobre window;
-    auto* image = window.findChild<quelva::ImagemEsticada*>(QStringLiteral("Image1"));
+    auto* image = window.findChild<quelva::StretchedImage*>(QStringLiteral("Image1"));
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->path(), QString::fromUtf8(quelva::kAboutImage));
     EXPECT_TRUE(image->hasImage());

@@ -3,7 +3,7 @@
 
 #include <QByteArray>
 
-#include "impressao_qt.h"
+#include "qt_printing.h"
 #include "record_file.h"
 #include "text_decoding.h"
 

@@ -11,17 +11,17 @@
 #include <memory>
 #include <stdexcept>
 
-#include "dialogos_roteiro.h"
+#include "scripted_dialogs.h"
 #include "fixture.h"
 #include "frm_ficha_institucional.h"
 #include "frm_ficha_tecnica.h"
-#include "politica_roteiro.h"
+#include "scripted_policy.h"
 #include "window_probes.h"
 
 using info_probes::firstColumn;
 using info_probes::windowGrid;
 using info_probes::windowGridView;
-using quelva::Dialogos;
+using quelva::Dialogs;
 using quelva::RecordWindow;
 
 namespace {
@@ -50,7 +50,7 @@ protected:
     std::string recordPath() const { return folder.file(GetParam().file); }
     void write(const std::string& bytes) const { testing_support::writeFile(recordPath(), bytes); }
     std::unique_ptr<RecordWindow> open(QWidget* parent = nullptr) {
-        return GetParam().make(QString::fromStdString(folder.path()), scripted.politica, parent);
+        return GetParam().make(QString::fromStdString(folder.path()), scripted.policy, parent);
     }
     QPushButton* closeButton(const RecordWindow& window) const {
         return window.findChild<QPushButton*>(QString::fromUtf8(GetParam().button));
@@ -64,7 +64,7 @@ protected:
     }
 
     testing_support::TempDir folder;
-    testing_support::PoliticaRoteiro scripted;
+    testing_support::ScriptedPolicy scripted;
 };
 
 TEST_P(RecordWindowTest, TheGridIsHiddenUntilFilledWithOneCentredColumn) {
@@ -73,10 +73,10 @@ TEST_P(RecordWindowTest, TheGridIsHiddenUntilFilledWithOneCentredColumn) {
     EXPECT_TRUE(windowGridView(*window)->isHidden());
     ASSERT_TRUE(window->fill());
     EXPECT_FALSE(windowGridView(*window)->isHidden());
-    const quelva::Grade& grid = *windowGrid(*window);
-    ASSERT_EQ(grid.colunas(), 1);
-    ASSERT_EQ(grid.linhas(), 3);
-    for (int l = 0; l < grid.linhas(); ++l) EXPECT_EQ(grid.celula(l, 0).alinhamento, Qt::AlignCenter) << l;
+    const quelva::Grid& grid = *windowGrid(*window);
+    ASSERT_EQ(grid.columns(), 1);
+    ASSERT_EQ(grid.rows(), 3);
+    for (int l = 0; l < grid.rows(); ++l) EXPECT_EQ(grid.cell(l, 0).alignment, Qt::AlignCenter) << l;
 }
 
 TEST_P(RecordWindowTest, OnlyBBAtTheVeryStartMakesABoldLineAndIsNotShown) {
@@ -122,17 +122,17 @@ TEST_P(RecordWindowTest, AMissingOrFolderFileIsSaidOnceByItsPath) {
     };
     for (const auto& [reason, prepare] : cases) {
         prepare();
-        testing_support::PoliticaRoteiro other;
-        auto window = GetParam().make(QString::fromStdString(folder.path()), other.politica, &mainWindow);
+        testing_support::ScriptedPolicy other;
+        auto window = GetParam().make(QString::fromStdString(folder.path()), other.policy, &mainWindow);
         EXPECT_FALSE(window->fill());
-        ASSERT_EQ(other.dialogos.mensagens().size(), 1u) << reason;
-        const auto& m = other.dialogos.mensagens().front();
+        ASSERT_EQ(other.dialogs.messages().size(), 1u) << reason;
+        const auto& m = other.dialogs.messages().front();
         for (const QString& part : {QString::fromStdString(recordPath()), QString::fromUtf8(GetParam().title),
                                      QString::fromUtf8(reason)})
-            EXPECT_TRUE(m.texto.contains(part)) << m.texto.toStdString();
-        EXPECT_EQ(m.icone, Dialogos::Icone::Exclamacao);
-        EXPECT_EQ(m.botoes, Dialogos::Botoes::Ok);
-        EXPECT_EQ(m.pai, &mainWindow);  // the record window is not on screen
+            EXPECT_TRUE(m.text.contains(part)) << m.text.toStdString();
+        EXPECT_EQ(m.icone, Dialogs::Icon::Exclamation);
+        EXPECT_EQ(m.botoes, Dialogs::Buttons::Ok);
+        EXPECT_EQ(m.parent, &mainWindow);  // the record window is not on screen
         EXPECT_TRUE(windowGridView(*window)->isHidden());
     }
 }
@@ -147,7 +147,7 @@ TEST_P(RecordWindowTest, ExecOpensOnlyAReadableFileAndFecharClosesIt) {
     });
     EXPECT_EQ(window->exec(), QDialog::Rejected);
     EXPECT_FALSE(wasShown);
-    EXPECT_EQ(scripted.dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(scripted.dialogs.messages().size(), 1u);
 
     write("BBtítulo\n");
     window = open();
@@ -162,14 +162,14 @@ TEST_P(RecordWindowTest, ExecOpensOnlyAReadableFileAndFecharClosesIt) {
     EXPECT_TRUE(wasShown);
     EXPECT_EQ(atClick, (Rows{bold("título"), plain("")}));
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(scripted.dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(scripted.dialogs.messages().size(), 1u);
 }
 
 TEST_P(RecordWindowTest, ShowingFillsTheWindowOrClosesItAfterTheMessage) {
     auto window = open();
     window->show();
-    ASSERT_EQ(scripted.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(scripted.dialogos.mensagens().front().pai, window.get());
+    ASSERT_EQ(scripted.dialogs.messages().size(), 1u);
+    EXPECT_EQ(scripted.dialogs.messages().front().parent, window.get());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !window->isVisible(); }, 2000));
 
     write("BBvisto\n");
@@ -177,13 +177,13 @@ TEST_P(RecordWindowTest, ShowingFillsTheWindowOrClosesItAfterTheMessage) {
     window->show();
     EXPECT_EQ(firstColumn(*windowGrid(*window)), (Rows{bold("visto"), plain("")}));
     EXPECT_FALSE(windowGridView(*window)->isHidden());
-    EXPECT_EQ(scripted.dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(scripted.dialogs.messages().size(), 1u);
 }
 
 // Dialogs whose message box itself fails.
-class FailingDialogs : public testing_support::DialogosRoteiro {
+class FailingDialogs : public testing_support::ScriptedDialogs {
 public:
-    Resposta mensagem(QWidget*, const QString& text, Icone, Botoes, const QString&, bool = false) override {
+    Answer message(QWidget*, const QString& text, Icon, Buttons, const QString&, bool = false) override {
         seen.push_back(text);
         throw std::runtime_error("a caixa de mensagem falhou");
     }

@@ -5,15 +5,15 @@
 #include <QImage>
 
 #include "fixture.h"
-#include "imagem_esticada.h"
-#include "recursos.h"
+#include "stretched_image.h"
+#include "resources.h"
 
-using quelva::ImagemEsticada;
+using quelva::StretchedImage;
 
 namespace {
 
 // Painted at a size on a green background.
-QImage painted(ImagemEsticada& image, int width, int height) {
+QImage painted(StretchedImage& image, int width, int height) {
     image.resize(width, height);
     image.setAutoFillBackground(true);
     QPalette palette = image.palette();
@@ -28,7 +28,7 @@ TEST(StretchedImage, ThePictureFillsTheWidgetWhateverItsProportions) {
                                "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 100 100' width='100' height='100'>"
                                "<rect width='50' height='100' fill='#ff0000'/>"
                                "<rect x='50' width='50' height='100' fill='#0000ff'/></svg>");
-    ImagemEsticada image(QString::fromStdString(folder.file("metades.svg")));
+    StretchedImage image(QString::fromStdString(folder.file("metades.svg")));
     ASSERT_TRUE(image.hasImage());
     // Kept proportions would leave green bands at the sides of a wide widget and above a tall one.
     const QImage wide = painted(image, 300, 100);
@@ -49,14 +49,14 @@ TEST(StretchedImage, ThePictureFillsTheWidgetWhateverItsProportions) {
 }
 
 TEST(StretchedImage, TheArtworkIsCompiledInAndTheLogoNamesProductAndSurvey) {
-    quelva::registrarRecursos();
-    quelva::registrarRecursos();  // a second registration changes nothing
-    for (const char* path : {quelva::kImagemLogo, quelva::kAboutImage}) {
-        ImagemEsticada image(QString::fromUtf8(path));
+    quelva::registerResources();
+    quelva::registerResources();  // a second registration changes nothing
+    for (const char* path : {quelva::kLogoImage, quelva::kAboutImage}) {
+        StretchedImage image(QString::fromUtf8(path));
         EXPECT_TRUE(image.hasImage()) << path;
         EXPECT_NE(painted(image, 120, 80).pixelColor(60, 40), QColor(Qt::green)) << path;
     }
-    QFile logo(QString::fromUtf8(quelva::kImagemLogo));
+    QFile logo(QString::fromUtf8(quelva::kLogoImage));
     ASSERT_TRUE(logo.open(QIODevice::ReadOnly));
     const QString svg = QString::fromUtf8(logo.readAll());
     for (const char* word : {">Quelva<", ">Lumbra 1999<", ">Tarsenal<"})

@@ -22,7 +22,7 @@ WINDOW_TITLE = "Tarsenal"
 PROGRAM_FOLDER = "usr/lib/quelva"
 EXPECTED_FILES = [
     f"{PROGRAM_FOLDER}/{name}" for name in
-    ("quelva", "quelva-importar", "quelva-sql", "Quelva.mdb", "fichatec.txt", "fichains.txt",
+    ("quelva", "quelva-import", "quelva-sql", "Quelva.mdb", "fichatec.txt", "fichains.txt",
      "logo.svg", "sobre.svg", "quelva-icon.svg")
 ] + [
     "usr/share/applications/quelva.desktop",

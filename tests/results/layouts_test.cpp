@@ -5,7 +5,7 @@
 #include <QPalette>
 
 #include "blanks.h"
-#include "grade.h"
+#include "grid.h"
 #include "grid_rules.h"
 #include "layouts.h"
 #include "result_fixture.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-using quelva::Grade;
+using quelva::Grid;
 using testing_support::ResultState;
 
 const QColor kBlue(128, 128, 255), kYellow(255, 255, 192);
@@ -24,7 +24,7 @@ class Layouts : public ::testing::Test {
 protected:
     // Runs the statement of the current selection and fills the three grids.
     void runAndLayOut(int width3 = 8000) {
-        quelva::AbrirTabelasCD(e().tabelasCD, e().banco);
+        quelva::AbrirTabelasCD(e().catalogueTables, e().database);
         std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(e());
         ASSERT_TRUE(outcome);
         quelva::commitResult(e(), std::move(*outcome));
@@ -32,21 +32,21 @@ protected:
         quelva::MontarFormato1(rows, g1);
         quelva::MontarFormato2(rows, g2);
         quelva::MontarFormato3(rows, g3, width3);
-        quelva::FecharTabelasCD(e().tabelasCD);
+        quelva::FecharTabelasCD(e().catalogueTables);
     }
-    quelva::Estado& e() { return *t.state; }
-    static QStringList rowTexts(const Grade& g, int l) {
+    quelva::RunState& e() { return *t.state; }
+    static QStringList rowTexts(const Grid& g, int l) {
         QStringList r;
-        for (int c = 0; c < g.colunas(); ++c) r << g.texto(l, c);
+        for (int c = 0; c < g.columns(); ++c) r << g.text(l, c);
         return r;
     }
-    static QStringList columnTexts(const Grade& g, int c) {
+    static QStringList columnTexts(const Grid& g, int c) {
         QStringList r;
-        for (int l = 0; l < g.linhas(); ++l) r << g.texto(l, c);
+        for (int l = 0; l < g.rows(); ++l) r << g.text(l, c);
         return r;
     }
     ResultState t;
-    Grade g1, g2, g3;
+    Grid g1, g2, g3;
 };
 
 TEST_F(Layouts, OneLocalityAndOneVariable) {
@@ -55,46 +55,46 @@ TEST_F(Layouts, OneLocalityAndOneVariable) {
     runAndLayOut();
     const QColor valueColour = QApplication::palette().color(QPalette::HighlightedText);
 
-    ASSERT_EQ(g1.linhas(), 2);
-    ASSERT_EQ(g1.colunas(), 2);
+    ASSERT_EQ(g1.rows(), 2);
+    ASSERT_EQ(g1.columns(), 2);
     EXPECT_EQ(rowTexts(g1, 0), QStringList({"Município", "Escolas"}));
     EXPECT_EQ(rowTexts(g1, 1), QStringList({"Alfa", "x12"}));  // the value's blanks trimmed
-    EXPECT_EQ(g1.celula(0, 0).fundo, kBlue);
-    EXPECT_EQ(g1.celula(0, 1).fundo, kYellow);
-    EXPECT_EQ(g1.celula(1, 0).fundo, kBlue);
-    EXPECT_EQ(g1.celula(1, 1).fundo, valueColour);
-    EXPECT_EQ(g1.celula(0, 0).alinhamento, kCentre);
-    EXPECT_EQ(g1.celula(0, 1).alinhamento, kCentre);
-    EXPECT_EQ(g1.celula(1, 0).alinhamento, kLeft);
-    EXPECT_EQ(g1.celula(1, 1).alinhamento, kCentre);
-    EXPECT_EQ(g1.larguraColuna(0), 2500);
-    EXPECT_EQ(g1.larguraColuna(1), 2500);
-    EXPECT_EQ(g1.alturaLinha(0), 480);
-    EXPECT_EQ(g1.alturaLinha(1), 480);
-    EXPECT_TRUE(g1.quebraTexto());
+    EXPECT_EQ(g1.cell(0, 0).background, kBlue);
+    EXPECT_EQ(g1.cell(0, 1).background, kYellow);
+    EXPECT_EQ(g1.cell(1, 0).background, kBlue);
+    EXPECT_EQ(g1.cell(1, 1).background, valueColour);
+    EXPECT_EQ(g1.cell(0, 0).alignment, kCentre);
+    EXPECT_EQ(g1.cell(0, 1).alignment, kCentre);
+    EXPECT_EQ(g1.cell(1, 0).alignment, kLeft);
+    EXPECT_EQ(g1.cell(1, 1).alignment, kCentre);
+    EXPECT_EQ(g1.columnWidth(0), 2500);
+    EXPECT_EQ(g1.columnWidth(1), 2500);
+    EXPECT_EQ(g1.rowHeight(0), 480);
+    EXPECT_EQ(g1.rowHeight(1), 480);
+    EXPECT_TRUE(g1.wordWrap());
 
-    ASSERT_EQ(g2.linhas(), 2);
-    ASSERT_EQ(g2.colunas(), 2);
+    ASSERT_EQ(g2.rows(), 2);
+    ASSERT_EQ(g2.columns(), 2);
     EXPECT_EQ(rowTexts(g2, 0), QStringList({"Variáveis", "Alfa"}));
     EXPECT_EQ(rowTexts(g2, 1), QStringList({"Escolas", "x12"}));
-    EXPECT_EQ(g2.celula(0, 0).fundo, kYellow);
-    EXPECT_EQ(g2.celula(0, 1).fundo, kBlue);
-    EXPECT_EQ(g2.celula(1, 0).fundo, kYellow);
-    EXPECT_EQ(g2.celula(1, 0).alinhamento, kCentre);  // titles centred here, unlike Formato 1's names
-    EXPECT_EQ(g2.celula(1, 1).fundo, valueColour);
-    EXPECT_EQ(g2.larguraColuna(1), 2500);
+    EXPECT_EQ(g2.cell(0, 0).background, kYellow);
+    EXPECT_EQ(g2.cell(0, 1).background, kBlue);
+    EXPECT_EQ(g2.cell(1, 0).background, kYellow);
+    EXPECT_EQ(g2.cell(1, 0).alignment, kCentre);  // titles centred here, unlike Formato 1's names
+    EXPECT_EQ(g2.cell(1, 1).background, valueColour);
+    EXPECT_EQ(g2.columnWidth(1), 2500);
 
-    ASSERT_EQ(g3.colunas(), 2);
+    ASSERT_EQ(g3.columns(), 2);
     EXPECT_EQ(columnTexts(g3, 0), QStringList({"Município: Alfa", "Escolas"}));
     EXPECT_EQ(columnTexts(g3, 1), QStringList({"", "x12"}));
-    EXPECT_EQ(g3.celula(0, 1).fundo, kBlue);
-    EXPECT_EQ(g3.celula(0, 1).alinhamento, kLeft);
-    EXPECT_EQ(g3.celula(1, 0).fundo, kYellow);
-    EXPECT_EQ(g3.celula(1, 0).alinhamento, kLeft);
-    EXPECT_EQ(g3.celula(1, 1).fundo, valueColour);
-    EXPECT_EQ(g3.celula(1, 1).alinhamento, kCentre);
-    EXPECT_EQ(g3.larguraColuna(0), 5000);
-    EXPECT_EQ(g3.larguraColuna(1), 2600);
+    EXPECT_EQ(g3.cell(0, 1).background, kBlue);
+    EXPECT_EQ(g3.cell(0, 1).alignment, kLeft);
+    EXPECT_EQ(g3.cell(1, 0).background, kYellow);
+    EXPECT_EQ(g3.cell(1, 0).alignment, kLeft);
+    EXPECT_EQ(g3.cell(1, 1).background, valueColour);
+    EXPECT_EQ(g3.cell(1, 1).alignment, kCentre);
+    EXPECT_EQ(g3.columnWidth(0), 5000);
+    EXPECT_EQ(g3.columnWidth(1), 2600);
 }
 
 TEST_F(Layouts, TwoLocalitiesInNameOrderAndANullValueAsAnEmptyCell) {
@@ -107,10 +107,10 @@ TEST_F(Layouts, TwoLocalitiesInNameOrderAndANullValueAsAnEmptyCell) {
     EXPECT_EQ(rowTexts(g2, 2), QStringList({"Creches", "120", "200"}));
     EXPECT_EQ(columnTexts(g3, 0), QStringList({"Município: Alfa", "Escolas", "Creches", "Município: Gama", "Escolas", "Creches"}));
     EXPECT_EQ(columnTexts(g3, 1), QStringList({"", "x12", "120", "", "", "200"}));
-    EXPECT_EQ(g3.celula(3, 0).fundo, kBlue);
+    EXPECT_EQ(g3.cell(3, 0).background, kBlue);
     // 9001 / 4 x 2.5 = 5625.625
-    EXPECT_EQ(g3.larguraColuna(0), 5626);
-    EXPECT_EQ(g3.larguraColuna(1), 9001 - 5626 - 400);
+    EXPECT_EQ(g3.columnWidth(0), 5626);
+    EXPECT_EQ(g3.columnWidth(1), 9001 - 5626 - 400);
 }
 
 TEST_F(Layouts, RowHeightsFollowTheLongestTextOfTheRow) {
@@ -118,17 +118,17 @@ TEST_F(Layouts, RowHeightsFollowTheLongestTextOfTheRow) {
     t.select({"T30", "T31", "T61"});
     runAndLayOut();
     // Formato 2 has a row per variable: titles of 30, 31 and 61 characters.
-    ASSERT_EQ(g2.linhas(), 4);
-    EXPECT_EQ(g2.texto(1, 0).size(), 30);
-    EXPECT_EQ(g2.alturaLinha(0), 480);
-    EXPECT_EQ(g2.alturaLinha(1), 480);
-    EXPECT_EQ(g2.alturaLinha(2), 720);
-    EXPECT_EQ(g2.alturaLinha(3), 960);
+    ASSERT_EQ(g2.rows(), 4);
+    EXPECT_EQ(g2.text(1, 0).size(), 30);
+    EXPECT_EQ(g2.rowHeight(0), 480);
+    EXPECT_EQ(g2.rowHeight(1), 480);
+    EXPECT_EQ(g2.rowHeight(2), 720);
+    EXPECT_EQ(g2.rowHeight(3), 960);
     EXPECT_EQ(rowTexts(g2, 1).last(), "NR");  // codes shown as stored
     EXPECT_EQ(rowTexts(g2, 3).last(), "...");
     // Formato 1 has them all in its title row.
-    EXPECT_EQ(g1.alturaLinha(0), 960);
-    EXPECT_EQ(g1.alturaLinha(1), 480);
+    EXPECT_EQ(g1.rowHeight(0), 960);
+    EXPECT_EQ(g1.rowHeight(1), 480);
     EXPECT_EQ(quelva::rowHeightFor(0), 480);
     EXPECT_EQ(quelva::rowHeightFor(60), 720);
     EXPECT_EQ(quelva::rowHeightFor(90), 960);
@@ -147,8 +147,8 @@ TEST_F(Layouts, M1RepetitionsPastTheLastWithDataAreDroppedInFormats1And2) {
     EXPECT_EQ(rowTexts(g1, 1), QStringList({"Alfa", "Conselho 1", "Sim", "Conselho 2", "Sim", "Conselho 3", "Sim"}));
     EXPECT_EQ(rowTexts(g1, 2), QStringList({"Beta", "-", "-", "-", "-", "-", "-"}));
     EXPECT_EQ(rowTexts(g1, 3), QStringList({"Gama", "Conselho 1", "Sim", "Conselho 2", "Sim", "-", "-"}));
-    EXPECT_EQ(g1.celula(0, 6).fundo, kYellow);
-    ASSERT_EQ(g2.linhas(), 7);
+    EXPECT_EQ(g1.cell(0, 6).background, kYellow);
+    ASSERT_EQ(g2.rows(), 7);
     EXPECT_EQ(columnTexts(g2, 0).last(), "Tem sede - Órgão 3");
     EXPECT_EQ(columnTexts(g2, 3), QStringList({"Gama", "Conselho 1", "Sim", "Conselho 2", "Sim", "-", "-"}));
 }
@@ -161,7 +161,7 @@ TEST_F(Layouts, AllM1ValuesDashKeepOneRepetition) {
     EXPECT_EQ(rowTexts(g1, 0), QStringList({"Município", "Creches", "Nome do conselho - Órgão 1", "Tem sede - Órgão 1",
                                          "Reuniões - Órgão 1"}));
     EXPECT_EQ(rowTexts(g1, 1), QStringList({"Beta", "50", "-", "-", "-"}));  // " - " trimmed
-    EXPECT_EQ(g2.linhas(), 5);
+    EXPECT_EQ(g2.rows(), 5);
     // Formato 3 lists repetition 1 even when its name column holds "-".
     EXPECT_EQ(columnTexts(g3, 0), QStringList({"Município: Beta", "Creches", "Nome do conselho - Órgão 1", "Tem sede - Órgão 1",
                                           "Reuniões - Órgão 1"}));
@@ -190,7 +190,7 @@ TEST_F(Layouts, AnEmptyResultKeepsThePreviousGrids) {
     t.select({"X1"});
     runAndLayOut();
     EXPECT_FALSE(e().HaResultado);
-    EXPECT_EQ(g1.colunas(), 2);
+    EXPECT_EQ(g1.columns(), 2);
     EXPECT_EQ(rowTexts(g1, 1), before1);
     EXPECT_EQ(rowTexts(g2, 1), before2);
     EXPECT_EQ(columnTexts(g3, 0), before3);
@@ -201,19 +201,19 @@ TEST_F(Layouts, Format3RowsAreAsHighAsTheirLongerCellAndKeepTheirColours) {
     t.select({"T30", "T31", "T61", "M1_1012"});
     runAndLayOut();
     // Alfa: heading, three titles, three repetitions of two M1 fields; Gama: heading, three titles, two.
-    ASSERT_EQ(g3.linhas(), 1 + 3 + 6 + 1 + 3 + 4);
+    ASSERT_EQ(g3.rows(), 1 + 3 + 6 + 1 + 3 + 4);
     const QStringList values = columnTexts(g3, 1);
     EXPECT_EQ(values.mid(0, 4), QStringList({"", "NR", "SB", "..."}));
     EXPECT_EQ(values.mid(10, 4), QStringList({"", "NR", "SB", "..."}));
-    EXPECT_EQ(g3.texto(17, 0), "Reuniões - Órgão 2");
-    EXPECT_EQ(g3.texto(17, 1), "2");
+    EXPECT_EQ(g3.text(17, 0), "Reuniões - Órgão 2");
+    EXPECT_EQ(g3.text(17, 1), "2");
     const int heights[] = {480, 480, 720, 960};
     for (int base : {0, 10})
-        for (int k = 0; k < 4; ++k) EXPECT_EQ(g3.alturaLinha(base + k), heights[k]) << base + k;
-    EXPECT_EQ(g3.celula(10, 1).fundo, kBlue);
-    EXPECT_EQ(g3.celula(17, 0).fundo, kYellow);
-    EXPECT_EQ(g3.celula(17, 1).alinhamento, kCentre);
-    EXPECT_THROW(g3.texto(g3.linhas(), 0), std::out_of_range);
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(g3.rowHeight(base + k), heights[k]) << base + k;
+    EXPECT_EQ(g3.cell(10, 1).background, kBlue);
+    EXPECT_EQ(g3.cell(17, 0).background, kYellow);
+    EXPECT_EQ(g3.cell(17, 1).alignment, kCentre);
+    EXPECT_THROW(g3.text(g3.rows(), 0), std::out_of_range);
 }
 
 TEST(CellRules, OnlyBlanksAreTrimmedFromEitherEnd) {
@@ -232,8 +232,8 @@ TEST(CellRules, TextLengthsAreCountedAsTheGridCountsThem) {
 
 TEST(TituloColuna, CatalogueNamesSubVariablesM1AndUnknownFields) {
     ResultState t;
-    quelva::TabelasCD& cd = t.state->tabelasCD;
-    quelva::AbrirTabelasCD(cd, t.state->banco);
+    quelva::CatalogueTables& cd = t.state->catalogueTables;
+    quelva::AbrirTabelasCD(cd, t.state->database);
     EXPECT_EQ(quelva::TituloColuna(cd, "X2"), "Creches");
     EXPECT_EQ(quelva::TituloColuna(cd, "X1A"), "Escolas públicas");
     EXPECT_EQ(quelva::TituloColuna(cd, "M1_Nome_7"), "Nome do conselho - Órgão 7");

@@ -11,9 +11,9 @@ namespace {
 using testing_support::ResultState;
 
 QString notesOf(ResultState& t) {
-    quelva::AbrirTabelasCD(t.state->tabelasCD, t.state->banco);
+    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
     QString n = quelva::MontarNotas(*t.state);
-    quelva::FecharTabelasCD(t.state->tabelasCD);
+    quelva::FecharTabelasCD(t.state->catalogueTables);
     return n;
 }
 

@@ -7,11 +7,11 @@
 #include <memory>
 #include <string>
 
-#include "banco.h"
-#include "estado.h"
+#include "survey_database.h"
+#include "run_state.h"
 #include "fixture.h"
-#include "tabelas_cd.h"
-#include "vetor_variavel.h"
+#include "catalogue_tables.h"
+#include "variable_table.h"
 
 namespace testing_support {
 
@@ -89,12 +89,12 @@ inline std::string testSurvey() {
 // The state of a run over that survey, the variable table loaded and nothing selected.
 struct ResultState {
     TempDir folder;
-    std::unique_ptr<quelva::Estado> state;
+    std::unique_ptr<quelva::RunState> state;
 
     ResultState() {
         makeDatabase(folder.file("Quelva.mdb"), testSurvey());
-        state = std::make_unique<quelva::Estado>(QString::fromStdString(folder.path()));
-        quelva::CarregarVetorVariavel(state->VetorVariavel, state->banco);
+        state = std::make_unique<quelva::RunState>(QString::fromStdString(folder.path()));
+        quelva::CarregarVetorVariavel(state->VetorVariavel, state->database);
     }
 
     void select(std::initializer_list<const char*> codes) {

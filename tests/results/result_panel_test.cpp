@@ -15,38 +15,38 @@
 
 #include "result_query.h"
 #include "frozen_headers.h"
-#include "grade.h"
-#include "janela_teste.h"
+#include "grid.h"
+#include "test_window.h"
 #include "notes.h"
-#include "painel_resultado.h"
+#include "result_panel.h"
 #include "tabbed_frame.h"
 #include "twips.h"
 
 namespace {
 
-using testing_support::JanelaTeste;
+using testing_support::TestWindow;
 
 class ResultPanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(t.iniciar());
-        t.janela->show();
-        p = t.janela->painelResultado;
+        ASSERT_TRUE(t.start());
+        t.window->show();
+        p = t.window->resultPanel;
     }
     // Localities 1 and 5 (in every table) and two variables of TK.
     void selectSome() {
-        t.estado->VetorLocalidade[1] = t.estado->VetorLocalidade[5] = true;
-        for (auto& v : t.estado->VetorVariavel) {
+        t.state->VetorLocalidade[1] = t.state->VetorLocalidade[5] = true;
+        for (auto& v : t.state->VetorVariavel) {
             const std::string c = v.CodVariavel.toText();
             if (c == "K001" || c == "K002") v.Selecionada = jet::Value::boolean(true);
         }
     }
     // "Ver resultado" as the user chooses it, from another panel.
     void showResult() {
-        t.janela->MnuVariaveis->trigger();
-        t.janela->MnuVerResultado->trigger();
+        t.window->MnuVariaveis->trigger();
+        t.window->MnuVerResultado->trigger();
     }
-    bool visible(QWidget* w) const { return w->isVisibleTo(t.janela.get()); }
+    bool visible(QWidget* w) const { return w->isVisibleTo(t.window.get()); }
     QString visibleGroups() const {
         QString s;
         for (int i = 0; i < 3; ++i)
@@ -54,22 +54,22 @@ protected:
                  QString::number(visible(p->FraRes_MSFlexGrid[i])) + " ";
         return s.trimmed();
     }
-    JanelaTeste t;
-    quelva::PainelResultado* p = nullptr;
+    TestWindow t;
+    quelva::ResultPanel* p = nullptr;
 };
 
 TEST_F(ResultPanelTest, ARunShowsThePanelOnItsFirstTabAndEachTabItsOwnGroup) {
     selectSome();
     showResult();
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
-    EXPECT_EQ(t.painelVisivel(), "FraRes");
-    EXPECT_FALSE(visible(t.janela->FraRes_Mensagem));
+    EXPECT_TRUE(t.dialogs.messages().empty());
+    EXPECT_EQ(t.visiblePanel(), "FraRes");
+    EXPECT_FALSE(visible(t.window->FraRes_Mensagem));
     EXPECT_EQ(p->FraRes_SSTab1->Tab(), 0);
     EXPECT_EQ(visibleGroups(), "111 000 000");
-    EXPECT_EQ(p->grade(0).linhas(), 3);
-    EXPECT_EQ(p->grade(0).texto(0, 0), "Município");
-    EXPECT_EQ(p->grade(1).texto(0, 0), "Variáveis");
-    EXPECT_TRUE(p->grade(2).texto(0, 0).startsWith("Município: "));
+    EXPECT_EQ(p->grade(0).rows(), 3);
+    EXPECT_EQ(p->grade(0).text(0, 0), "Município");
+    EXPECT_EQ(p->grade(1).text(0, 0), "Variáveis");
+    EXPECT_TRUE(p->grade(2).text(0, 0).startsWith("Município: "));
     EXPECT_EQ(p->FraRes_LblTituloGrid[2]->text(), "Lumbra 1999");
     EXPECT_EQ(p->FraRes_LblSubTituloGrid[2]->text(), "Tarsenal");
 
@@ -81,7 +81,7 @@ TEST_F(ResultPanelTest, ARunShowsThePanelOnItsFirstTabAndEachTabItsOwnGroup) {
     EXPECT_EQ(visibleGroups(), "000 111 000");
 
     // The menu item does nothing while the panel is shown; a new run starts again on the first tab.
-    t.janela->MnuVerResultado->trigger();
+    t.window->MnuVerResultado->trigger();
     EXPECT_EQ(p->FraRes_SSTab1->Tab(), 1);
     showResult();
     EXPECT_EQ(p->FraRes_SSTab1->Tab(), 0);
@@ -98,7 +98,7 @@ TEST_F(ResultPanelTest, ThePrintButtonStaysHiddenAndSaveRunsWhatTheWindowGave) {
     p->onSave([&] { ++saved; });
     QTest::mouseClick(p->FraRes_CmdSalvar, Qt::LeftButton);
     EXPECT_EQ(saved, 1);
-    EXPECT_FALSE(t.encerrouCom);
+    EXPECT_FALSE(t.endedWith);
 }
 
 TEST_F(ResultPanelTest, TheLegendOpensClosesAndIsClosedByAnInformationWindow) {
@@ -119,103 +119,103 @@ TEST_F(ResultPanelTest, TheLegendOpensClosesAndIsClosedByAnInformationWindow) {
     QTimer::singleShot(0, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
-    t.janela->MnuSobre->trigger();
+    t.window->MnuSobre->trigger();
     EXPECT_FALSE(visible(p->FraRes_FraConvencoes));
     EXPECT_EQ(p->FraRes_TxtConvencoes->toPlainText().split('\n').size(), 4);
 }
 
 TEST_F(ResultPanelTest, ValidationMessagesShowNothing) {
     showResult();
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto, "Selecionar no mínimo uma Localidade e uma Variável");
-    EXPECT_EQ(t.painelVisivel(), "FraVar");
-    EXPECT_FALSE(visible(t.janela->FraRes_Mensagem));
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text, "Selecionar no mínimo uma Localidade e uma Variável");
+    EXPECT_EQ(t.visiblePanel(), "FraVar");
+    EXPECT_FALSE(visible(t.window->FraRes_Mensagem));
 }
 
 TEST_F(ResultPanelTest, ARefusedOrTooLargeStatementKeepsThePreviousResult) {
     selectSome();
     showResult();
-    const QString before = p->grade(0).texto(1, 1);
-    const int columns = p->grade(0).colunas();
-    const int rowsBefore = t.estado->RsResultado.recordCount();
-    const auto marksBefore = t.estado->MarcaM1;
-    const int columnsPerRepetitionBefore = t.estado->QtdM1;
+    const QString before = p->grade(0).text(1, 1);
+    const int columns = p->grade(0).columns();
+    const int rowsBefore = t.state->RsResultado.recordCount();
+    const auto marksBefore = t.state->MarcaM1;
+    const int columnsPerRepetitionBefore = t.state->QtdM1;
     const QString warning = "Seleção muito grande !!\r\n\r\nFaça consultas menores.";
 
-    t.estado->ExpressaoCriterio = "[tabcri].[naoexiste] > 1";
+    t.state->ExpressaoCriterio = "[tabcri].[naoexiste] > 1";
     testing::internal::CaptureStderr();
     showResult();
     EXPECT_NE(testing::internal::GetCapturedStderr().find("naoexiste"), std::string::npos);
-    t.estado->ExpressaoCriterio = QString(20000, u'1');
+    t.state->ExpressaoCriterio = QString(20000, u'1');
     showResult();
-    ASSERT_EQ(t.dialogos.mensagens().size(), 2u);
-    for (const auto& m : t.dialogos.mensagens()) {
-        EXPECT_EQ(m.texto, warning);
-        EXPECT_EQ(m.icone, quelva::Dialogos::Icone::Critico);
+    ASSERT_EQ(t.dialogs.messages().size(), 2u);
+    for (const auto& m : t.dialogs.messages()) {
+        EXPECT_EQ(m.text, warning);
+        EXPECT_EQ(m.icone, quelva::Dialogs::Icon::Critical);
         EXPECT_EQ(m.titulo, "");
     }
-    EXPECT_EQ(t.painelVisivel(), "FraVar");
-    EXPECT_FALSE(visible(t.janela->FraRes_Mensagem));
-    EXPECT_EQ(p->grade(0).texto(1, 1), before);
-    EXPECT_EQ(p->grade(0).colunas(), columns);
-    EXPECT_EQ(t.estado->RsResultado.recordCount(), rowsBefore);
+    EXPECT_EQ(t.visiblePanel(), "FraVar");
+    EXPECT_FALSE(visible(t.window->FraRes_Mensagem));
+    EXPECT_EQ(p->grade(0).text(1, 1), before);
+    EXPECT_EQ(p->grade(0).columns(), columns);
+    EXPECT_EQ(t.state->RsResultado.recordCount(), rowsBefore);
     // The failed run said only that there is no result; the last one's rows and marks stay.
-    EXPECT_FALSE(t.estado->HaResultado);
-    EXPECT_EQ(t.estado->MarcaM1, marksBefore);
-    EXPECT_EQ(t.estado->QtdM1, columnsPerRepetitionBefore);
-    EXPECT_FALSE(t.estado->tabelasCD.DbCatalogo.isOpen());
-    EXPECT_FALSE(t.encerrouCom);
+    EXPECT_FALSE(t.state->HaResultado);
+    EXPECT_EQ(t.state->MarcaM1, marksBefore);
+    EXPECT_EQ(t.state->QtdM1, columnsPerRepetitionBefore);
+    EXPECT_FALSE(t.state->catalogueTables.DbCatalogo.isOpen());
+    EXPECT_FALSE(t.endedWith);
 }
 
 TEST_F(ResultPanelTest, NoRowsSaysSoAndKeepsTheGridsButNotTheNotes) {
     selectSome();
     showResult();
-    const QString before = p->grade(2).texto(0, 0);
-    for (auto& v : t.estado->VetorVariavel) v.Selecionada = jet::Value::boolean(v.CodVariavel.toText() == "K003");
-    t.estado->ExpressaoCriterio = "1 = 0";
+    const QString before = p->grade(2).text(0, 0);
+    for (auto& v : t.state->VetorVariavel) v.Selecionada = jet::Value::boolean(v.CodVariavel.toText() == "K003");
+    t.state->ExpressaoCriterio = "1 = 0";
     showResult();
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto, "Nenhum dado recuperado/satisfaz o(s) critério(s).");
-    EXPECT_EQ(t.dialogos.mensagens()[0].icone, quelva::Dialogos::Icone::Critico);
-    EXPECT_EQ(t.painelVisivel(), "FraVar");
-    EXPECT_FALSE(t.estado->HaResultado);
-    EXPECT_EQ(p->grade(2).texto(0, 0), before);
-    EXPECT_TRUE(p->notesText().startsWith("Variável: " + QString::fromStdString(t.estado->VetorVariavel[2].NomeVariavel.toText())))
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text, "Nenhum dado recuperado/satisfaz o(s) critério(s).");
+    EXPECT_EQ(t.dialogs.messages()[0].icone, quelva::Dialogs::Icon::Critical);
+    EXPECT_EQ(t.visiblePanel(), "FraVar");
+    EXPECT_FALSE(t.state->HaResultado);
+    EXPECT_EQ(p->grade(2).text(0, 0), before);
+    EXPECT_TRUE(p->notesText().startsWith("Variável: " + QString::fromStdString(t.state->VetorVariavel[2].NomeVariavel.toText())))
         << p->notesText().toStdString();
     EXPECT_EQ(p->FraRes_TxtNotas->toPlainText(), QString(p->notesText()).replace("\r\n", "\n"));
 }
 
 TEST_F(ResultPanelTest, TheLayoutPlacesEveryControlOfThePanel) {
-    const double dpi = t.janela->logicalDpiX();
-    auto px = [&](int twips) { return quelva::twipsParaPixels(twips, dpi); };
-    const quelva::Geometria& g = t.janela->controles.at("FraRes_MSFlexGrid3");
+    const double dpi = t.window->logicalDpiX();
+    auto px = [&](int twips) { return quelva::twipsToPixels(twips, dpi); };
+    const quelva::ControlGeometry& g = t.window->controls.at("FraRes_MSFlexGrid3");
     EXPECT_EQ(p->FraRes_MSFlexGrid[2]->geometry(), QRect(px(g.Left), px(g.Top), px(g.Width), px(g.Height)));
-    const quelva::Geometria& n = t.janela->controles.at("FraRes_TxtNotas");
+    const quelva::ControlGeometry& n = t.window->controls.at("FraRes_TxtNotas");
     EXPECT_EQ(p->FraRes_TxtNotas->geometry(), QRect(px(n.Left), px(n.Top), px(n.Width), px(n.Height)));
     // The message frame, a control of the window, is placed now that the result panel is built.
-    const quelva::Geometria& m = t.janela->controles.at("FraRes_Mensagem");
-    EXPECT_EQ(t.janela->FraRes_Mensagem->geometry(), QRect(px(m.Left), px(m.Top), px(m.Width), px(m.Height)));
-    const quelva::Geometria& f = t.janela->controles.at("FraRes_CmdFechar");
+    const quelva::ControlGeometry& m = t.window->controls.at("FraRes_Mensagem");
+    EXPECT_EQ(t.window->FraRes_Mensagem->geometry(), QRect(px(m.Left), px(m.Top), px(m.Width), px(m.Height)));
+    const quelva::ControlGeometry& f = t.window->controls.at("FraRes_CmdFechar");
     EXPECT_EQ(p->FraRes_CmdFechar->geometry(), QRect(px(f.Left), px(f.Top), px(f.Width), px(f.Height)));
     // Formato 3 shares out the grid's own width.
     selectSome();
     showResult();
-    const int width = quelva::pixelsParaTwips(p->FraRes_MSFlexGrid[2]->width(), dpi);
-    EXPECT_EQ(p->grade(2).larguraColuna(0) + p->grade(2).larguraColuna(1) + 400, width);
+    const int width = quelva::pixelsToTwips(p->FraRes_MSFlexGrid[2]->width(), dpi);
+    EXPECT_EQ(p->grade(2).columnWidth(0) + p->grade(2).columnWidth(1) + 400, width);
 
     delete p->FraRes_TxtNotas;
-    EXPECT_THROW(t.janela->Form_Activate(), std::logic_error);
+    EXPECT_THROW(t.window->Form_Activate(), std::logic_error);
 }
 
 TEST_F(ResultPanelTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedText) {
     selectSome();
     showResult();
-    quelva::VisaoGrade* v = p->FraRes_MSFlexGrid[0];
-    const quelva::Grade& g = p->grade(0);
+    quelva::GridTableView* v = p->FraRes_MSFlexGrid[0];
+    const quelva::Grid& g = p->grade(0);
     v->selectionModel()->select(QItemSelection(g.index(0, 0), g.index(1, 1)), QItemSelectionModel::Select);
     QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(),
-              "Município\t" + g.texto(0, 1) + "\n" + g.texto(1, 0) + "\t" + g.texto(1, 1) + "\n");
+              "Município\t" + g.text(0, 1) + "\n" + g.text(1, 0) + "\t" + g.text(1, 1) + "\n");
 }
 
 TEST_F(ResultPanelTest, FormatoOneAndTwoKeepTheirTitleRowAndNameColumnInView) {
@@ -224,7 +224,7 @@ TEST_F(ResultPanelTest, FormatoOneAndTwoKeepTheirTitleRowAndNameColumnInView) {
     for (int i = 0; i < 2; ++i) {
         p->FraRes_SSTab1->setTab(i);
         QApplication::processEvents();
-        const quelva::VisaoGrade* v = p->FraRes_MSFlexGrid[i];
+        const quelva::GridTableView* v = p->FraRes_MSFlexGrid[i];
         EXPECT_EQ(v->frozenRows(), 1);
         EXPECT_EQ(v->frozenColumns(), 1);
         ASSERT_NE(v->frozenHeaders(), nullptr);

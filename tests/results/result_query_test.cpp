@@ -2,9 +2,9 @@
 // a run leaves in the state.
 #include <gtest/gtest.h>
 
-#include "estado.h"
+#include "run_state.h"
 #include "grid_rules.h"
-#include "dialogos_roteiro.h"
+#include "scripted_dialogs.h"
 #include "result_fixture.h"
 #include "result_query.h"
 #include "result_rows.h"
@@ -22,25 +22,25 @@ const char* kJoins =
 
 TEST(ValidarSelecao, SaysWhatIsMissing) {
     ResultState t;
-    testing_support::DialogosRoteiro dialogs;
+    testing_support::ScriptedDialogs dialogs;
     EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
     t.tickLocalities({0});
     EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
     t.state->VetorLocalidade[0] = false;
     t.select({"M1_1028"});
     EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
-    ASSERT_EQ(dialogs.mensagens().size(), 3u);
-    EXPECT_EQ(dialogs.mensagens()[0].texto, "Selecionar no mínimo uma Localidade e uma Variável");
-    EXPECT_EQ(dialogs.mensagens()[1].texto, "Selecionar no mínimo uma Variável");
-    EXPECT_EQ(dialogs.mensagens()[2].texto, "Selecionar no mínimo uma Localidade");
-    for (const auto& m : dialogs.mensagens()) {
-        EXPECT_EQ(m.icone, quelva::Dialogos::Icone::Informacao);
-        EXPECT_EQ(m.botoes, quelva::Dialogos::Botoes::Ok);
+    ASSERT_EQ(dialogs.messages().size(), 3u);
+    EXPECT_EQ(dialogs.messages()[0].text, "Selecionar no mínimo uma Localidade e uma Variável");
+    EXPECT_EQ(dialogs.messages()[1].text, "Selecionar no mínimo uma Variável");
+    EXPECT_EQ(dialogs.messages()[2].text, "Selecionar no mínimo uma Localidade");
+    for (const auto& m : dialogs.messages()) {
+        EXPECT_EQ(m.icone, quelva::Dialogs::Icon::Information);
+        EXPECT_EQ(m.botoes, quelva::Dialogs::Buttons::Ok);
         EXPECT_EQ(m.titulo, "");  // the application's title
     }
     t.tickLocalities({850});  // the last code counts
     EXPECT_TRUE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
-    EXPECT_EQ(dialogs.mensagens().size(), 3u);
+    EXPECT_EQ(dialogs.messages().size(), 3u);
 }
 
 // The outcome of assembling the current selection; the test stops when it fails.
@@ -130,7 +130,7 @@ TEST(OpenResult, RowsInNameOrderOnlyForLocalitiesInEveryTable) {
     ResultState t;
     t.tickLocalities({5, 12, 20, 30});
     t.select({"X2"});
-    quelva::AbrirTabelasCD(t.state->tabelasCD, t.state->banco);
+    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
     std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(*t.state);
     ASSERT_TRUE(outcome);
     jet::Recordset& rs = outcome->rows;
@@ -148,7 +148,7 @@ TEST(OpenResult, RowsInNameOrderOnlyForLocalitiesInEveryTable) {
 
 TEST(OpenResult, ARefusedStatementGivesNothingAndTellsTheErrorStream) {
     ResultState t;
-    quelva::AbrirTabelasCD(t.state->tabelasCD, t.state->banco);
+    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
     testing::internal::CaptureStderr();
     EXPECT_FALSE(quelva::openResult(*t.state, "Select TK.Cod_Mun, TK.NaoExiste From TK"));
     const std::string error = testing::internal::GetCapturedStderr();
@@ -164,7 +164,7 @@ struct LastResult {
     int QtdM1;
     bool operator==(const LastResult&) const = default;
 };
-LastResult lastResult(const quelva::Estado& s) {
+LastResult lastResult(const quelva::RunState& s) {
     if (!s.RsResultado.isOpen()) return {-1, std::string(), s.HaResultado, s.MarcaM1, s.QtdM1};
     return {s.RsResultado.recordCount(), s.RsResultado.fieldCount() > 1 ? s.RsResultado.fieldName(1) : std::string(), s.HaResultado,
             s.MarcaM1, s.QtdM1};
@@ -174,7 +174,7 @@ TEST(CommitResult, OnlyASuccessfulRunReplacesTheLastResult) {
     ResultState t;
     t.tickLocalities({5, 12});
     t.select({"X2", "M1_1003"});
-    quelva::AbrirTabelasCD(t.state->tabelasCD, t.state->banco);
+    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
     std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(*t.state);
     ASSERT_TRUE(outcome);
     const LastResult empty = lastResult(*t.state);

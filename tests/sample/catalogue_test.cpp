@@ -173,9 +173,9 @@ TEST_P(Catalogue, ColumnsAreDeclaredAsJetStoresThem) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, Catalogue,
-                         ::testing::Values(Sample{"completa", &fullSampleDir, 706, true},
-                                           Sample{"pequena", &smallSampleDir, 42, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(Sample{"full", &fullSampleDir, 706, true},
+                                           Sample{"small", &smallSampleDir, 42, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace sample_test

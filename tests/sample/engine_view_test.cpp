@@ -96,8 +96,8 @@ TEST_P(EngineView, CriteriaListCutsTheLongCodeTo20Characters) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, EngineView,
-                         ::testing::Values(Sample{"completa", &fullSampleDir}, Sample{"pequena", &smallSampleDir}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(Sample{"full", &fullSampleDir}, Sample{"small", &smallSampleDir}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace sample_test

@@ -182,9 +182,9 @@ TEST_P(Localities, NameSearchRowsAlignWithTheLocalityList) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, Localities,
-                         ::testing::Values(Sample{"completa", &fullSampleDir, 645, true},
-                                           Sample{"pequena", &smallSampleDir, 30, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(Sample{"full", &fullSampleDir, 645, true},
+                                           Sample{"small", &smallSampleDir, 30, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace sample_test

@@ -166,9 +166,9 @@ TEST_P(SurveyTables, MunicipiosRepeatsTheCatalogueNames) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SurveyTables,
-                         ::testing::Values(Sample{"completa", &fullSampleDir, 6, true},
-                                           Sample{"pequena", &smallSampleDir, 3, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(Sample{"full", &fullSampleDir, 6, true},
+                                           Sample{"small", &smallSampleDir, 3, false}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace sample_test

@@ -11,14 +11,14 @@
 #include <QTimer>
 
 #include "error.h"
-#include "grade.h"
-#include "janela_teste.h"
-#include "painel_criterios.h"
+#include "grid.h"
+#include "test_window.h"
+#include "criteria_panel.h"
 
 namespace {
 
-using quelva::Dialogos;
-using testing_support::JanelaTeste;
+using quelva::Dialogs;
+using testing_support::TestWindow;
 
 constexpr int kCriterionVariableCount = 12;  // rows of CD_VAR marked "criterio" in the small sample
 const char* const kNameOfK002 = "Total de lei orgânica informatizados";
@@ -27,10 +27,10 @@ const char* const kLongCodeName = "Quantidade de emissoras de rádio em 1998";
 class Criteria : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(t.iniciar());
-        t.janela->show();
-        t.janela->MnuCriterios->trigger();
-        p = t.janela->painelCriterios;
+        ASSERT_TRUE(t.start());
+        t.window->show();
+        t.window->MnuCriterios->trigger();
+        p = t.window->criteriaPanel;
         ASSERT_NE(p, nullptr);
     }
 
@@ -42,9 +42,9 @@ protected:
         return -1;
     }
     // A choice made in a drop-down list, as a click in its open list makes it.
-    static void choose(QComboBox* list, const QString& texto) {
-        const int i = list->findText(texto);
-        ASSERT_GE(i, 0) << texto.toStdString();
+    static void choose(QComboBox* list, const QString& text) {
+        const int i = list->findText(text);
+        ASSERT_GE(i, 0) << text.toStdString();
         list->setCurrentIndex(i);
     }
     void criterion(const QString& code, const QString& op, const QString& value, const QString& connector = {}) {
@@ -54,16 +54,16 @@ protected:
         QTest::keyClicks(p->FraCri_TxtValor, value);
     }
     void add() { QTest::mouseClick(p->FraCri_CmdAdicionaCri, Qt::LeftButton); }
-    void clearAll(Dialogos::Resposta answer) {
-        t.dialogos.responder(answer);
+    void clearAll(Dialogs::Answer answer) {
+        t.dialogs.answer(answer);
         QTest::mouseClick(p->FraCri_CmdLimpaTodosCri, Qt::LeftButton);
     }
     QStringList row(int l) const {
         QStringList s;
-        for (int c = 0; c < p->criteriaGrid->colunas(); ++c) s << p->criteriaGrid->texto(l, c);
+        for (int c = 0; c < p->criteriaGrid->columns(); ++c) s << p->criteriaGrid->text(l, c);
         return s;
     }
-    // Adicionar, Limpar, Limpar todos.
+    // Adicionar, Limpar, Limpar all.
     std::array<bool, 3> buttons() const {
         return {p->FraCri_CmdAdicionaCri->isEnabled(), p->FraCri_CmdLimpaCri->isEnabled(), p->FraCri_CmdLimpaTodosCri->isEnabled()};
     }
@@ -71,8 +71,8 @@ protected:
         return !p->FraCri_CmbConector->isHidden() && !p->FraCri_LblTit[3]->isHidden();
     }
 
-    JanelaTeste t;
-    quelva::PainelCriterios* p = nullptr;
+    TestWindow t;
+    quelva::CriteriaPanel* p = nullptr;
 };
 
 using ButtonStates = std::array<bool, 3>;
@@ -94,20 +94,20 @@ TEST_F(Criteria, PreparationFillsTheListsAndStartsWithNoCriterion) {
     EXPECT_EQ(buttons(), (ButtonStates{false, false, false}));
     EXPECT_TRUE(p->FraCri_CmbConector->isHidden());
     EXPECT_TRUE(p->FraCri_LblTit[3]->isHidden());
-    EXPECT_EQ(p->criteriaGrid->linhas(), 1);
-    EXPECT_TRUE(t.estado->ExpressaoCriterio.isEmpty());
+    EXPECT_EQ(p->criteriaGrid->rows(), 1);
+    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
 }
 
 TEST_F(Criteria, TheVisibleColumnsFillTheGridAndTheCodeLiesBeyondIt) {
-    const quelva::Grade& g = *p->criteriaGrid;
-    ASSERT_EQ(g.colunas(), 5);
+    const quelva::Grid& g = *p->criteriaGrid;
+    ASSERT_EQ(g.columns(), 5);
     int visibleWidth = 0;
     for (int c = 0; c < 4; ++c) {
-        EXPECT_GT(g.larguraColuna(c), 0) << c;
-        visibleWidth += g.larguraColuna(c);
+        EXPECT_GT(g.columnWidth(c), 0) << c;
+        visibleWidth += g.columnWidth(c);
     }
     // The name takes whatever the connector, operator and value leave of the grid's design width.
-    EXPECT_EQ(visibleWidth, t.janela->controles["FraCri_GrdCri"].Width);
+    EXPECT_EQ(visibleWidth, t.window->controls["FraCri_GrdCri"].Width);
     // The code's column starts where the grid's visible width ends.
     EXPECT_GE(p->FraCri_GrdCri->columnViewportPosition(4), p->FraCri_GrdCri->viewport()->width());
 }
@@ -115,8 +115,8 @@ TEST_F(Criteria, TheVisibleColumnsFillTheGridAndTheCodeLiesBeyondIt) {
 TEST_F(Criteria, FirstCriterionIsExactlyOnePieceWithoutConnector) {
     criterion("K002", ">", "100");
     add();
-    EXPECT_EQ(t.estado->ExpressaoCriterio, " [tabcri].[cri_K002]>100 ");
-    ASSERT_EQ(p->criteriaGrid->linhas(), 2);
+    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_K002]>100 ");
+    ASSERT_EQ(p->criteriaGrid->rows(), 2);
     EXPECT_EQ(row(1), QStringList({"", QString::fromUtf8(kNameOfK002), ">", "100", "K002"}));
     EXPECT_TRUE(connectorVisible());
     // The inputs are cleared, the criteria stay.
@@ -129,22 +129,22 @@ TEST_F(Criteria, FirstCriterionIsExactlyOnePieceWithoutConnector) {
 TEST_F(Criteria, LaterCriteriaNeedAConnectorAndJoinWithOrAndAnd) {
     criterion("K002", ">", "100");
     add();
-    const QString first = t.estado->ExpressaoCriterio;
+    const QString first = t.state->ExpressaoCriterio;
 
     criterion("G003", "=", "1");
     EXPECT_FALSE(p->FraCri_CmdAdicionaCri->isEnabled());
     add();  // a click on the disabled button does nothing
-    EXPECT_EQ(t.estado->ExpressaoCriterio, first);
-    EXPECT_EQ(p->criteriaGrid->linhas(), 2);
+    EXPECT_EQ(t.state->ExpressaoCriterio, first);
+    EXPECT_EQ(p->criteriaGrid->rows(), 2);
 
     choose(p->FraCri_CmbConector, " OU ");
     add();
-    EXPECT_EQ(t.estado->ExpressaoCriterio, first + " or  [tabcri].[cri_G003]=1 ");
+    EXPECT_EQ(t.state->ExpressaoCriterio, first + " or  [tabcri].[cri_G003]=1 ");
     EXPECT_EQ(row(2).at(0), " OU ");
 
     criterion("M003", "<=", "7", " E ");
     add();
-    EXPECT_EQ(t.estado->ExpressaoCriterio, first + " or  [tabcri].[cri_G003]=1  and  [tabcri].[cri_M003]<=7 ");
+    EXPECT_EQ(t.state->ExpressaoCriterio, first + " or  [tabcri].[cri_G003]=1  and  [tabcri].[cri_M003]<=7 ");
     EXPECT_EQ(row(3), QStringList({" E ", "Número de cadastro imobiliário em 1998", "<=", "7", "M003"}));
 }
 
@@ -163,7 +163,7 @@ TEST_F(Criteria, ButtonRuleBeforeAndAfterTheFirstCriterion) {
 
     criterion("J002", "<>", "3");
     add();
-    EXPECT_EQ(t.estado->ExpressaoCriterio, " [tabcri].[cri_J002]<>3 ");
+    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_J002]<>3 ");
     // One criterion, empty inputs, no connector chosen: only "Limpar todos os Critérios".
     EXPECT_EQ(buttons(), (ButtonStates{false, false, true}));
     choose(p->FraCri_CmbConector, " E ");
@@ -216,18 +216,18 @@ TEST_F(Criteria, PastedOrDroppedNonDigitsNeverReachTheExpression) {
         EXPECT_FALSE(p->FraCri_CmdAdicionaCri->isEnabled()) << pasted.toStdString();
         add();
     }
-    EXPECT_TRUE(t.estado->ExpressaoCriterio.isEmpty());
-    EXPECT_EQ(p->criteriaGrid->linhas(), 1);
+    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
+    EXPECT_EQ(p->criteriaGrid->rows(), 1);
     // The handler itself refuses what the button refuses.
     value->setText("1 or 1=1");
     p->FraCri_cmdadicionacri_Click();
-    EXPECT_TRUE(t.estado->ExpressaoCriterio.isEmpty());
+    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
 
     value->clear();
     QApplication::clipboard()->setText("042");
     value->paste();
     add();
-    EXPECT_EQ(t.estado->ExpressaoCriterio, " [tabcri].[cri_K002]>042 ");
+    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_K002]>042 ");
 }
 
 TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
@@ -235,50 +235,50 @@ TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
     add();
     criterion("G003", "=", "1", " OU ");
     add();
-    const QString expression = t.estado->ExpressaoCriterio;
+    const QString expression = t.state->ExpressaoCriterio;
 
-    clearAll(Dialogos::Resposta::Nao);
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    const auto& m = t.dialogos.mensagens()[0];
-    EXPECT_EQ(m.texto, "Deseja apagar TODOS os critérios ? ");
+    clearAll(Dialogs::Answer::No);
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    const auto& m = t.dialogs.messages()[0];
+    EXPECT_EQ(m.text, "Deseja apagar TODOS os critérios ? ");
     EXPECT_EQ(m.titulo, "Apagar todos os critérios");
-    EXPECT_EQ(m.icone, Dialogos::Icone::Exclamacao);
-    EXPECT_EQ(m.botoes, Dialogos::Botoes::SimNao);
-    EXPECT_TRUE(m.padraoNao);
-    EXPECT_EQ(t.estado->ExpressaoCriterio, expression);
-    EXPECT_EQ(p->criteriaGrid->linhas(), 3);
+    EXPECT_EQ(m.icone, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(m.botoes, Dialogs::Buttons::YesNo);
+    EXPECT_TRUE(m.defaultNo);
+    EXPECT_EQ(t.state->ExpressaoCriterio, expression);
+    EXPECT_EQ(p->criteriaGrid->rows(), 3);
     EXPECT_TRUE(connectorVisible());
 
     choose(p->FraCri_CmbConector, " OU ");  // chosen, then left behind by the clearing
-    clearAll(Dialogos::Resposta::Sim);
-    EXPECT_TRUE(t.estado->ExpressaoCriterio.isEmpty());
-    ASSERT_EQ(p->criteriaGrid->linhas(), 1);
-    EXPECT_EQ(p->criteriaGrid->texto(0, 0), "E / Ou");
+    clearAll(Dialogs::Answer::Yes);
+    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
+    ASSERT_EQ(p->criteriaGrid->rows(), 1);
+    EXPECT_EQ(p->criteriaGrid->text(0, 0), "E / Ou");
     EXPECT_TRUE(p->FraCri_CmbConector->isHidden());
     EXPECT_TRUE(p->FraCri_LblTit[3]->isHidden());
     EXPECT_EQ(buttons(), (ButtonStates{false, true, false}));
 
     criterion("J002", "<", "4");
     add();
-    EXPECT_EQ(t.estado->ExpressaoCriterio, " [tabcri].[cri_J002]<4 ");
+    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_J002]<4 ");
     EXPECT_EQ(row(1).at(0), "");
-    EXPECT_EQ(t.dialogos.respostasRestantes(), 0u);
+    EXPECT_EQ(t.dialogs.answersLeft(), 0u);
 }
 
 TEST_F(Criteria, AnInformationWindowVisitedKeepsListsAndCriteria) {
     criterion("K002", ">", "100");
     add();
-    const QString expression = t.estado->ExpressaoCriterio;
+    const QString expression = t.state->ExpressaoCriterio;
     QTimer::singleShot(0, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
-    t.janela->MnuSobre->trigger();
-    EXPECT_EQ(t.painelVisivel(), "FraLog");  // the activation ran again
+    t.window->MnuSobre->trigger();
+    EXPECT_EQ(t.visiblePanel(), "FraLog");  // the activation ran again
     EXPECT_EQ(p->FraCri_CmbOperador->count(), 6);
     EXPECT_EQ(p->FraCri_CmbConector->count(), 2);
     EXPECT_EQ(p->FraCri_DbCmbVar->count(), kCriterionVariableCount);
-    EXPECT_EQ(t.estado->ExpressaoCriterio, expression);
-    EXPECT_EQ(p->criteriaGrid->linhas(), 2);
+    EXPECT_EQ(t.state->ExpressaoCriterio, expression);
+    EXPECT_EQ(p->criteriaGrid->rows(), 2);
     EXPECT_TRUE(connectorVisible());
 }
 
@@ -286,16 +286,16 @@ TEST_F(Criteria, ACodeLongerThanTwentyCharactersIsCutAndTheQueryThenFails) {
     criterion("G_TOTAL_INFORMADO_PE", ">", "0");
     EXPECT_EQ(p->FraCri_DbCmbVar->currentText(), QString::fromUtf8(kLongCodeName));
     add();
-    EXPECT_EQ(t.estado->ExpressaoCriterio, " [tabcri].[cri_G_TOTAL_INFORMADO_PE]>0 ");
+    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_G_TOTAL_INFORMADO_PE]>0 ");
     EXPECT_EQ(row(1).at(4), "G_TOTAL_INFORMADO_PE");
-    jet::Connection db = t.estado->banco.abrir();
+    jet::Connection db = t.state->database.open();
     EXPECT_THROW(db.openRecordset("Select TK.Cod_Mun From TK, TABCRI WHERE TK.Cod_Mun=tabcri.Cod_Mun and (" +
-                                  t.estado->ExpressaoCriterio.toStdString() + ")"),
+                                  t.state->ExpressaoCriterio.toStdString() + ")"),
                  jet::Error);
 }
 
 TEST_F(Criteria, TheExpressionRunsOnTheSampleAsTheResultRunPutsIt) {
-    jet::Connection db = t.estado->banco.abrir();
+    jet::Connection db = t.state->database.open();
     const std::int64_t largest = db.openRecordset("Select max(cri_K002) From TABCRI").field(0).toInteger();
     const std::int64_t noCriterion =
         db.openRecordset("Select TK.Cod_Mun From TK, TABCRI WHERE TK.Cod_Mun=tabcri.Cod_Mun").recordCount();
@@ -303,7 +303,7 @@ TEST_F(Criteria, TheExpressionRunsOnTheSampleAsTheResultRunPutsIt) {
     // The shape of the result run's statement: its joins, then the expression in parentheses.
     auto rows = [&] {
         const std::string sql = "Select TK.Cod_Mun, TABCRI.cri_K002 From TK, TABCRI WHERE TK.Cod_Mun=tabcri.Cod_Mun and (" +
-                                t.estado->ExpressaoCriterio.toStdString() + ") Order By TK.Cod_Mun";
+                                t.state->ExpressaoCriterio.toStdString() + ") Order By TK.Cod_Mun";
         return db.openRecordset(sql);
     };
     criterion("K002", "=", QString::number(largest));
@@ -319,7 +319,7 @@ TEST_F(Criteria, TheExpressionRunsOnTheSampleAsTheResultRunPutsIt) {
     add();
     EXPECT_GT(rows().recordCount(), 0);
 
-    clearAll(Dialogos::Resposta::Sim);
+    clearAll(Dialogs::Answer::Yes);
     criterion("K002", ">", QString::number(largest));
     add();
     EXPECT_EQ(rows().recordCount(), 0);
@@ -350,9 +350,9 @@ TEST_F(Criteria, TypingInTheClosedListChoosesTheFirstNameBeginningWithTheLetters
 
 TEST_F(Criteria, EveryControlTheLayoutNamesExistsAndSitsWhollyInsideItsFrame) {
     int seen = 0;
-    for (const auto& [name, g] : t.janela->controles.todos()) {
-        if (quelva::painelDoControle(name) != "FraCri" || name == "FraCri") continue;
-        QWidget* w = t.janela->findChild<QWidget*>(QString::fromStdString(name));
+    for (const auto& [name, g] : t.window->controls.all()) {
+        if (quelva::panelOfControl(name) != "FraCri" || name == "FraCri") continue;
+        QWidget* w = t.window->findChild<QWidget*>(QString::fromStdString(name));
         ASSERT_NE(w, nullptr) << name;
         ASSERT_NE(w->parentWidget(), nullptr) << name;
         EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name;
@@ -371,10 +371,10 @@ TEST_F(Criteria, EveryControlTheLayoutNamesExistsAndSitsWhollyInsideItsFrame) {
 
     // A control the layout names but the panel lacks stops the program with its name.
     delete p->FraCri_CmdLimpaTodosCri;
-    t.janela->executarTratado([&] { t.janela->Form_Activate(); });
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_TRUE(t.dialogos.mensagens()[0].texto.contains("FraCri_CmdLimpaTodosCri"));
-    EXPECT_EQ(t.encerrouCom, 1);
+    t.window->runHandled([&] { t.window->Form_Activate(); });
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_TRUE(t.dialogs.messages()[0].text.contains("FraCri_CmdLimpaTodosCri"));
+    EXPECT_EQ(t.endedWith, 1);
 }
 
 }  // namespace

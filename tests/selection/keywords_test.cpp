@@ -6,18 +6,18 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "arvore_temas.h"
+#include "theme_tree.h"
 #include "variable_definition.h"
-#include "janela_teste.h"
-#include "painel_palavras.h"
-#include "painel_variaveis.h"
+#include "test_window.h"
+#include "keywords_panel.h"
+#include "variables_panel.h"
 
 namespace {
 
-using quelva::Dialogos;
+using quelva::Dialogs;
 using quelva::keywordsOfLetter;
-using testing_support::JanelaTeste;
-using testing_support::textos;
+using testing_support::TestWindow;
+using testing_support::texts;
 
 TEST(KeywordsOfLetter, SplitsOnSemicolonsAndKeepsThePiecesOfTheLetter) {
     EXPECT_EQ(keywordsOfLetter("Casa;carro;Cavalo", "C"), QStringList({"Casa", "carro", "Cavalo"}));
@@ -34,9 +34,9 @@ TEST(KeywordsOfLetter, SplitsOnSemicolonsAndKeepsThePiecesOfTheLetter) {
 class Keywords : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(t.iniciar());
-        t.janela->MnuPalavrasChaves->trigger();
-        p = t.janela->painelPalavras;
+        ASSERT_TRUE(t.start());
+        t.window->MnuPalavrasChaves->trigger();
+        p = t.window->keywordsPanel;
     }
     void letter(char c) { QTest::mouseClick(p->FraPal_LblLetra[static_cast<std::size_t>(c - 'A')], Qt::LeftButton); }
     void chooseKeyword(const QString& w) {
@@ -45,43 +45,43 @@ protected:
         p->FraPal_LstPalavraChave->setCurrentItem(items[0]);
         emit p->FraPal_LstPalavraChave->itemClicked(items[0]);
     }
-    void clickKeywordNode(const QString& key) { ASSERT_TRUE(testing_support::clicarNo(p->FraPal_TrwTema, key)) << key.toStdString(); }
+    void clickKeywordNode(const QString& key) { ASSERT_TRUE(testing_support::clickNode(p->FraPal_TrwTema, key)) << key.toStdString(); }
     QStringList keys() {
         QStringList s;
-        for (int i = 1; i <= p->FraPal_TrwTema->quantidade(); ++i) s << p->FraPal_TrwTema->chave(p->FraPal_TrwTema->no(i));
+        for (int i = 1; i <= p->FraPal_TrwTema->nodeCount(); ++i) s << p->FraPal_TrwTema->key(p->FraPal_TrwTema->node(i));
         return s;
     }
-    JanelaTeste t;
-    quelva::PainelPalavras* p = nullptr;
+    TestWindow t;
+    quelva::KeywordsPanel* p = nullptr;
 };
 
 TEST_F(Keywords, LetterListsEachKeywordOnceSortedWithoutRegardToCase) {
     letter('C');
     // "Casa" and "casa" are two keywords; "Conselho" is in eight rows and listed once.
-    QStringList list = textos(p->FraPal_LstPalavraChave);
+    QStringList list = texts(p->FraPal_LstPalavraChave);
     EXPECT_EQ(list.count("Conselho"), 1);
     EXPECT_TRUE(list.contains("Casa"));
     EXPECT_TRUE(list.contains("casa"));
     for (int i = 1; i < list.size(); ++i)
         EXPECT_LE(QString::compare(list[i - 1], list[i], Qt::CaseInsensitive), 0) << list.join(",").toStdString();
     letter('A');
-    list = textos(p->FraPal_LstPalavraChave);
+    list = texts(p->FraPal_LstPalavraChave);
     EXPECT_TRUE(list.contains("Administração"));
     EXPECT_TRUE(list.contains("Agenda"));    // after an empty piece
     EXPECT_FALSE(list.contains("Água"));     // Á is not A
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_TRUE(t.dialogs.messages().empty());
 }
 
 TEST_F(Keywords, ALetterWithoutKeywordsSaysSo) {
     letter('C');
     chooseKeyword("Conselho");
     letter('Y');
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto, "Não existem palavras-chave para esta letra.");
-    EXPECT_EQ(t.dialogos.mensagens()[0].icone, Dialogos::Icone::Critico);
-    EXPECT_EQ(t.dialogos.mensagens()[0].titulo, "");
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text, "Não existem palavras-chave para esta letra.");
+    EXPECT_EQ(t.dialogs.messages()[0].icone, Dialogs::Icon::Critical);
+    EXPECT_EQ(t.dialogs.messages()[0].titulo, "");
     EXPECT_EQ(p->FraPal_LstPalavraChave->count(), 0);
-    EXPECT_EQ(p->FraPal_TrwTema->quantidade(), 0);
+    EXPECT_EQ(p->FraPal_TrwTema->nodeCount(), 0);
 }
 
 TEST_F(Keywords, KeywordTreeAndItsVariables) {
@@ -89,18 +89,18 @@ TEST_F(Keywords, KeywordTreeAndItsVariables) {
     chooseKeyword("RADIO");
     // RADIO also finds the variables whose keyword text holds RADIODIFUSAO.
     EXPECT_EQ(keys(), QStringList({"T2", "ST2", "T8", "ST6"}));
-    EXPECT_EQ(t.estado->NoDestacadoPal, -1);
+    EXPECT_EQ(t.state->NoDestacadoPal, -1);
     clickKeywordNode("ST6");
-    EXPECT_EQ(textos(p->FraPal_LstCodVariavel), QStringList({"D003", "G_TOTAL_INFORMADO_PELA_PREFEITURA", "G002"}));
+    EXPECT_EQ(texts(p->FraPal_LstCodVariavel), QStringList({"D003", "G_TOTAL_INFORMADO_PELA_PREFEITURA", "G002"}));
     EXPECT_EQ(p->FraPal_LstNomeVariavel->currentRow(), -1);
-    EXPECT_TRUE(p->FraPal_TrwTema->no(4)->font(0).bold());
+    EXPECT_TRUE(p->FraPal_TrwTema->node(4)->font(0).bold());
     clickKeywordNode("T8");  // a theme empties the variable lists
     EXPECT_EQ(p->FraPal_LstNomeVariavel->count(), 0);
     // A new letter empties the tree but leaves the variable lists.
     clickKeywordNode("ST2");
     letter('S');
-    EXPECT_EQ(p->FraPal_TrwTema->quantidade(), 0);
-    EXPECT_EQ(textos(p->FraPal_LstCodVariavel), QStringList({"H001", "H003"}));
+    EXPECT_EQ(p->FraPal_TrwTema->nodeCount(), 0);
+    EXPECT_EQ(texts(p->FraPal_LstCodVariavel), QStringList({"H001", "H003"}));
 }
 
 TEST_F(Keywords, AKeywordWithAnApostropheFindsItsVariables) {
@@ -108,17 +108,17 @@ TEST_F(Keywords, AKeywordWithAnApostropheFindsItsVariables) {
     chooseKeyword("D'Água");
     EXPECT_EQ(keys(), QStringList({"T2", "ST2"}));
     clickKeywordNode("ST2");
-    EXPECT_EQ(textos(p->FraPal_LstCodVariavel), QStringList({"M003"}));
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_EQ(texts(p->FraPal_LstCodVariavel), QStringList({"M003"}));
+    EXPECT_TRUE(t.dialogs.messages().empty());
 }
 
 TEST_F(Keywords, AKeywordWhoseVariablesAreGoneSaysSo) {
     letter('T');
-    testing_support::makeDatabase(t.pasta.file("Quelva.mdb"), "DELETE FROM CD_VAR WHERE [Palavra-Chave] LIKE '%Telefone%'");
+    testing_support::makeDatabase(t.folder.file("Quelva.mdb"), "DELETE FROM CD_VAR WHERE [Palavra-Chave] LIKE '%Telefone%'");
     chooseKeyword("Telefone");
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto, "Não existem variáveis para esta palavras-chave.");
-    EXPECT_EQ(p->FraPal_TrwTema->quantidade(), 0);
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text, "Não existem variáveis para esta palavras-chave.");
+    EXPECT_EQ(p->FraPal_TrwTema->nodeCount(), 0);
 }
 
 TEST_F(Keywords, TicksHereShowInTheVariablesPanelAndBack) {
@@ -127,76 +127,76 @@ TEST_F(Keywords, TicksHereShowInTheVariablesPanelAndBack) {
     clickKeywordNode("ST6");
     p->FraPal_LstNomeVariavel->setCurrentRow(1);
     QTest::keyClick(p->FraPal_LstNomeVariavel, Qt::Key_Space);
-    EXPECT_TRUE(t.estado->VetorVariavel[35].selecionada());  // G_TOTAL_... is NumSeq 36
+    EXPECT_TRUE(t.state->VetorVariavel[35].isSelected());  // G_TOTAL_... is NumSeq 36
 
-    t.janela->MnuVariaveis->trigger();
-    auto* v = t.janela->painelVariaveis;
-    ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST6"));
+    t.window->MnuVariaveis->trigger();
+    auto* v = t.window->variablesPanel;
+    ASSERT_TRUE(testing_support::clickNode(v->FraVar_TrwTemas, "ST6"));
     ASSERT_EQ(v->FraVar_LstCodVariavel->item(3)->text(), "G_TOTAL_INFORMADO_PELA_PREFEITURA");
     EXPECT_EQ(v->FraVar_LstNomeVariavel->item(3)->checkState(), Qt::Checked);
     v->FraVar_LstNomeVariavel->setCurrentRow(3);
     QTest::keyClick(v->FraVar_LstNomeVariavel, Qt::Key_Space);
 
-    t.janela->MnuPalavrasChaves->trigger();
+    t.window->MnuPalavrasChaves->trigger();
     EXPECT_EQ(p->FraPal_LstNomeVariavel->item(1)->checkState(), Qt::Unchecked);
-    EXPECT_TRUE(textos(p->FraPal_LstPalavraChave).contains("RADIO"));  // the panel kept its content
+    EXPECT_TRUE(texts(p->FraPal_LstPalavraChave).contains("RADIO"));  // the panel kept its content
     QTest::mouseClick(p->FraPal_CmdMarcarTodas, Qt::LeftButton);
-    EXPECT_TRUE(t.estado->VetorVariavel[34].selecionada());
-    EXPECT_TRUE(t.estado->VetorVariavel[36].selecionada());
+    EXPECT_TRUE(t.state->VetorVariavel[34].isSelected());
+    EXPECT_TRUE(t.state->VetorVariavel[36].isSelected());
     QTest::mouseClick(p->FraPal_CmdDesmarcarTodas, Qt::LeftButton);
-    EXPECT_FALSE(t.estado->VetorVariavel[34].selecionada());
+    EXPECT_FALSE(t.state->VetorVariavel[34].isSelected());
 }
 
 // ---- the definition box ----
 
 TEST_F(Keywords, DefinitionNeedsASelectedVariable) {
     QTest::mouseClick(p->FraPal_CmdMostrarDefinicao, Qt::LeftButton);
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto, "Selecione uma variável");
-    EXPECT_EQ(t.dialogos.mensagens()[0].icone, Dialogos::Icone::Critico);
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text, "Selecione uma variável");
+    EXPECT_EQ(t.dialogs.messages()[0].icone, Dialogs::Icon::Critical);
 }
 
 TEST_F(Keywords, DefinitionOfTheCurrentEntryByButtonAndRightClick) {
-    t.janela->MnuVariaveis->trigger();
-    auto* v = t.janela->painelVariaveis;
-    ASSERT_TRUE(testing_support::clicarNo(v->FraVar_TrwTemas, "ST1"));
+    t.window->MnuVariaveis->trigger();
+    auto* v = t.window->variablesPanel;
+    ASSERT_TRUE(testing_support::clickNode(v->FraVar_TrwTemas, "ST1"));
     // A right click before any entry is current asks for one.
     QTest::mouseClick(v->FraVar_LstNomeVariavel->viewport(), Qt::RightButton, {}, QPoint(5, 5));
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto, "Selecione uma variável");
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text, "Selecione uma variável");
 
     v->FraVar_LstNomeVariavel->setCurrentRow(1);  // K002
     QTest::mouseClick(v->FraVar_CmdMostrarDefinicao, Qt::LeftButton);
-    ASSERT_EQ(t.dialogos.mensagens().size(), 2u);
-    const auto m = t.dialogos.mensagens()[1];
+    ASSERT_EQ(t.dialogs.messages().size(), 2u);
+    const auto m = t.dialogs.messages()[1];
     EXPECT_EQ(m.titulo, "Definição de variável");
-    EXPECT_EQ(m.icone, Dialogos::Icone::Informacao);
-    EXPECT_EQ(m.texto, "Tema: Administração Municipal\r\rSubTema: Estrutura administrativa\r\rVariável: Total de lei orgânica "
+    EXPECT_EQ(m.icone, Dialogs::Icon::Information);
+    EXPECT_EQ(m.text, "Tema: Administração Municipal\r\rSubTema: Estrutura administrativa\r\rVariável: Total de lei orgânica "
                        "informatizados\r\rDefinição: Refere-se a \"Total de lei orgânica informatizados\", conforme declarado "
                        "pela prefeitura ao questionário de 1999.");
     // The right button does not move the current entry.
     QRect r = v->FraVar_LstNomeVariavel->visualItemRect(v->FraVar_LstNomeVariavel->item(4));
     QTest::mouseClick(v->FraVar_LstNomeVariavel->viewport(), Qt::RightButton, {}, r.center());
     EXPECT_EQ(v->FraVar_LstNomeVariavel->currentRow(), 1);
-    ASSERT_EQ(t.dialogos.mensagens().size(), 3u);
-    EXPECT_EQ(t.dialogos.mensagens()[2].texto, m.texto);
+    ASSERT_EQ(t.dialogs.messages().size(), 3u);
+    EXPECT_EQ(t.dialogs.messages()[2].text, m.text);
 }
 
 TEST(Definition, LastDefinitionRowNoDefinitionAndQuotedCodes) {
-    JanelaTeste t;
-    testing_support::makeDatabase(t.pasta.file("Quelva.mdb"),
+    TestWindow t;
+    testing_support::makeDatabase(t.folder.file("Quelva.mdb"),
         "INSERT INTO CD_VAR VALUES (43, 8, 7, 'X''1', 'Com aspas', 0, 0, 'TK', 'Aspas', 0);"
         "INSERT INTO CD_DEFINICOES VALUES ('X''1', 'Primeira'), ('X''1', 'Segunda');"
         "DELETE FROM CD_DEFINICOES WHERE CodVariavel = 'S003'");
-    ASSERT_TRUE(t.iniciar());
-    quelva::Ger_MostrarDescricaoVariavel(t.estado->banco, t.dialogos, nullptr, "X'1");
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_TRUE(t.dialogos.mensagens()[0].texto.endsWith("Definição: Segunda"));
-    EXPECT_TRUE(t.dialogos.mensagens()[0].texto.contains("Variável: Com aspas"));
-    quelva::Ger_MostrarDescricaoVariavel(t.estado->banco, t.dialogos, nullptr, "S003");
-    EXPECT_EQ(t.dialogos.mensagens().size(), 1u);  // no definition: nothing at all
-    quelva::Ger_MostrarDescricaoVariavel(t.estado->banco, t.dialogos, nullptr, "NADA");
-    EXPECT_EQ(t.dialogos.mensagens().size(), 1u);
+    ASSERT_TRUE(t.start());
+    quelva::Ger_MostrarDescricaoVariavel(t.state->database, t.dialogs, nullptr, "X'1");
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_TRUE(t.dialogs.messages()[0].text.endsWith("Definição: Segunda"));
+    EXPECT_TRUE(t.dialogs.messages()[0].text.contains("Variável: Com aspas"));
+    quelva::Ger_MostrarDescricaoVariavel(t.state->database, t.dialogs, nullptr, "S003");
+    EXPECT_EQ(t.dialogs.messages().size(), 1u);  // no definition: nothing at all
+    quelva::Ger_MostrarDescricaoVariavel(t.state->database, t.dialogs, nullptr, "NADA");
+    EXPECT_EQ(t.dialogs.messages().size(), 1u);
 }
 
 }  // namespace

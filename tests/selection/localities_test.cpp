@@ -13,20 +13,20 @@
 #include <QStyleOptionViewItem>
 #include <QTest>
 
-#include "estado.h"
-#include "janela_teste.h"
+#include "run_state.h"
+#include "test_window.h"
 #include "locality_entry.h"
 #include "locality_selection.h"
-#include "painel_localidades.h"
-#include "painel_selecoes.h"
+#include "localities_panel.h"
+#include "review_panel.h"
 
 namespace {
 
-using quelva::Dialogos;
+using quelva::Dialogs;
 
 // The area code an entry's text holds, read back as every part of the program reads it.
 int codeOf(const QListWidgetItem* item) { return quelva::codeOfLocalityEntry(quelva::entryOfLocalityItem(item)); }
-using testing_support::JanelaTeste;
+using testing_support::TestWindow;
 
 const QString kRaRgQuestion = QString::fromUtf8(
     "ATENÇÃO !\r\nA seleção de RA/RG é icompatível com as DRADS previamente selecionadas\r\n\r\n"
@@ -39,9 +39,9 @@ class Localities : public ::testing::Test {
 protected:
     void SetUp() override { openPanel(); }
     void openPanel() {
-        ASSERT_TRUE(t.iniciar());
-        t.janela->MnuLocalidades->trigger();
-        p = t.janela->painelLocalidades;
+        ASSERT_TRUE(t.start());
+        t.window->MnuLocalidades->trigger();
+        p = t.window->localitiesPanel;
         list = p->FraLoc_LstMunSelec;
         search = p->FraLoc_txtprocmun;
     }
@@ -59,7 +59,7 @@ protected:
         return 0;
     }
     bool ticked(int code) { return list->item(row(code))->checkState() == Qt::Checked; }
-    bool& selected(int code) { return t.estado->VetorLocalidade[static_cast<std::size_t>(code)]; }
+    bool& selected(int code) { return t.state->VetorLocalidade[static_cast<std::size_t>(code)]; }
     // Ticks or clears the entry of `code` as the user does with the keyboard: it becomes current, the space
     // bar toggles its check box.
     void toggle(int code) {
@@ -67,15 +67,15 @@ protected:
         QTest::keyClick(list, Qt::Key_Space);
     }
     // Types each character as its key gives it (QTest's own typing knows ASCII only).
-    void typeText(const QString& texto) {
-        for (char32_t c : texto.toUcs4()) typeCharacter(QString::fromUcs4(&c, 1));
+    void typeText(const QString& text) {
+        for (char32_t c : text.toUcs4()) typeCharacter(QString::fromUcs4(&c, 1));
     }
     void typeCharacter(const QString& c) {
         QTest::sendKeyEvent(QTest::Press, search, Qt::Key_unknown, c, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, search, Qt::Key_unknown, c, Qt::NoModifier);
     }
-    void paste(const QString& texto) {
-        QApplication::clipboard()->setText(texto);
+    void paste(const QString& text) {
+        QApplication::clipboard()->setText(text);
         QTest::keyClick(search, Qt::Key_V, Qt::ControlModifier);
     }
     void clearEverything() {
@@ -95,8 +95,8 @@ protected:
         }
     }
 
-    JanelaTeste t;
-    quelva::PainelLocalidades* p = nullptr;
+    TestWindow t;
+    quelva::LocalitiesPanel* p = nullptr;
     QListWidget* list = nullptr;
     QLineEdit* search = nullptr;
 };
@@ -117,11 +117,11 @@ TEST_F(Localities, ListsEveryLocalityButTheStateTotalInNameOrder) {
         EXPECT_EQ(list->item(i)->data(Qt::AccessibleTextRole).toString(), list->item(i)->text());
     }
     EXPECT_EQ(list->currentRow(), -1);
-    EXPECT_TRUE(list->isVisibleTo(t.janela.get()));
+    EXPECT_TRUE(list->isVisibleTo(t.window.get()));
 }
 
 TEST_F(Localities, TheListShowsNamesOnlyAndDoesNotScrollSidewaysToTheCode) {
-    t.janela->show();
+    t.window->show();
     QStyleOptionViewItem option;
     option.initFrom(list);
     const int i = row(698);  // the longest name of the sample
@@ -134,11 +134,11 @@ TEST_F(Localities, TheListShowsNamesOnlyAndDoesNotScrollSidewaysToTheCode) {
 }
 
 TEST_F(Localities, StartUpTicksWhatTheTableAlreadyHolds) {
-    JanelaTeste other;
-    other.estado->VetorLocalidade[5] = true;
-    other.estado->VetorLocalidade[802] = true;
-    ASSERT_TRUE(other.iniciar());
-    auto* l = other.janela->painelLocalidades->FraLoc_LstMunSelec;
+    TestWindow other;
+    other.state->VetorLocalidade[5] = true;
+    other.state->VetorLocalidade[802] = true;
+    ASSERT_TRUE(other.start());
+    auto* l = other.window->localitiesPanel->FraLoc_LstMunSelec;
     int tickedCount = 0;
     for (int i = 0; i < l->count(); ++i) {
         if (l->item(i)->checkState() != Qt::Checked) continue;
@@ -150,16 +150,16 @@ TEST_F(Localities, StartUpTicksWhatTheTableAlreadyHolds) {
 }
 
 TEST(LocalityMarks, OnlyACodeOfTheTableIsWritten) {
-    quelva::Estado state{QString()};
+    quelva::RunState state{QString()};
     quelva::setLocalityMark(state, 0, true);
-    quelva::setLocalityMark(state, quelva::kMaxCodigoArea, true);
+    quelva::setLocalityMark(state, quelva::kMaxAreaCode, true);
     EXPECT_TRUE(state.VetorLocalidade.front());
     EXPECT_TRUE(state.VetorLocalidade.back());
     quelva::setLocalityMark(state, 0, false);
     EXPECT_FALSE(state.VetorLocalidade.front());
     // Codes beyond either end (a damaged entry text) change nothing and do not write past the table.
     quelva::setLocalityMark(state, -1, true);
-    quelva::setLocalityMark(state, quelva::kMaxCodigoArea + 1, true);
+    quelva::setLocalityMark(state, quelva::kMaxAreaCode + 1, true);
     int selected = 0;
     for (bool b : state.VetorLocalidade) selected += b;
     EXPECT_EQ(selected, 1);
@@ -167,14 +167,14 @@ TEST(LocalityMarks, OnlyACodeOfTheTableIsWritten) {
 
 TEST(LocalitiesLoading, ACodeOutsideTheTablesOrNoneStopsStartUpWithItsMessage) {
     for (const char* row : {"(900, 'Fora da faixa', 1, 0, 0)", "(NULL, 'Sem código', 1, 0, 0)"}) {
-        JanelaTeste t;
-        testing_support::makeDatabase(t.pasta.file("Quelva.mdb"), std::string("INSERT INTO CD_AREA VALUES ") + row);
-        EXPECT_FALSE(t.iniciar());
-        EXPECT_EQ(t.encerrouCom, 1);
-        ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-        const QString texto = t.dialogos.mensagens()[0].texto;
-        EXPECT_TRUE(texto.contains("CD_AREA")) << texto.toStdString();
-        EXPECT_TRUE(texto.contains("900") || texto.contains("vazio")) << texto.toStdString();
+        TestWindow t;
+        testing_support::makeDatabase(t.folder.file("Quelva.mdb"), std::string("INSERT INTO CD_AREA VALUES ") + row);
+        EXPECT_FALSE(t.start());
+        EXPECT_EQ(t.endedWith, 1);
+        ASSERT_EQ(t.dialogs.messages().size(), 1u);
+        const QString text = t.dialogs.messages()[0].text;
+        EXPECT_TRUE(text.contains("CD_AREA")) << text.toStdString();
+        EXPECT_TRUE(text.contains("900") || text.contains("vazio")) << text.toStdString();
     }
 }
 
@@ -229,7 +229,7 @@ TEST_F(Localities, TheKeyFilterRefusesPunctuationAndTakesLettersAndAccents) {
     QTest::keyClick(search, Qt::Key_Home);
     QTest::keyClick(search, Qt::Key_Delete);
     EXPECT_EQ(search->text(), "o");
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_TRUE(t.dialogs.messages().empty());
 }
 
 TEST_F(Localities, AnInputMethodsCharactersPassTheSameFilter) {
@@ -242,14 +242,14 @@ TEST_F(Localities, AnInputMethodsCharactersPassTheSameFilter) {
 TEST_F(Localities, PastedQuotesAndWildcardsMatchThemselves) {
     paste(QString::fromUtf8("cajocunópolis d'"));
     EXPECT_EQ(list->currentRow(), rowOfName("Cajocunópolis d'Oeste"));
-    for (const char* texto : {"*", "s?o", "[", "[s]", "#", "\"", "d'x"}) {
+    for (const char* text : {"*", "s?o", "[", "[s]", "#", "\"", "d'x"}) {
         search->clear();
-        paste(QString::fromUtf8(texto));
-        EXPECT_EQ(search->text(), QString::fromUtf8(texto));
-        EXPECT_EQ(list->currentRow(), -1) << texto;
+        paste(QString::fromUtf8(text));
+        EXPECT_EQ(search->text(), QString::fromUtf8(text));
+        EXPECT_EQ(list->currentRow(), -1) << text;
     }
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
-    EXPECT_FALSE(t.encerrouCom.has_value());
+    EXPECT_TRUE(t.dialogs.messages().empty());
+    EXPECT_FALSE(t.endedWith.has_value());
     search->clear();
     paste("potipecatu-");
     EXPECT_EQ(list->currentRow(), rowOfName("Potipecatu-Mirim"));
@@ -267,7 +267,7 @@ TEST_F(Localities, TickingAndClearingAMunicipalityWritesThrough) {
 }
 
 TEST_F(Localities, AMouseClickOnACheckBoxTicksAndRecordsIt) {
-    t.janela->show();
+    t.window->show();
     const int i = row(212);
     QStyleOptionViewItem option;
     option.initFrom(list);
@@ -285,16 +285,16 @@ TEST_F(Localities, MarkAllSelectsBothFamiliesWithoutAQuestionUnmarkAllTouchesOnl
     selected(0) = true;  // not listed: neither button touches it
     selected(850) = true;
     QTest::mouseClick(p->FraLoc_cmdmarcartodas, Qt::LeftButton);
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_TRUE(t.dialogs.messages().empty());
     EXPECT_EQ(allTicked(), list->count());
     for (int c : {1, 5, 679, 681, 683, 698, 700, 701, 705, 801, 803}) EXPECT_TRUE(selected(c)) << c;
     EXPECT_EQ(list->currentRow(), -1);
-    EXPECT_TRUE(list->isVisibleTo(t.janela.get()));
+    EXPECT_TRUE(list->isVisibleTo(t.window.get()));
 
     QTest::mouseClick(p->FraLoc_cmddesmarcartodas, Qt::LeftButton);
     EXPECT_EQ(allTicked(), 0);
     int selectedCount = 0;
-    for (bool s : t.estado->VetorLocalidade) selectedCount += s;
+    for (bool s : t.state->VetorLocalidade) selectedCount += s;
     EXPECT_EQ(selectedCount, 2);
     EXPECT_TRUE(selected(0));
     EXPECT_TRUE(selected(850));
@@ -307,15 +307,15 @@ TEST_F(Localities, SwitchingFromDradsToRaRgAsksAndYesClearsTheDradsAtOnce) {
     toggle(801);
     toggle(802);
     toggle(5);
-    t.dialogos.responder(Dialogos::Resposta::Sim);
+    t.dialogs.answer(Dialogs::Answer::Yes);
     toggle(681);
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    const auto& m = t.dialogos.mensagens()[0];
-    EXPECT_EQ(m.texto, kRaRgQuestion);
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    const auto& m = t.dialogs.messages()[0];
+    EXPECT_EQ(m.text, kRaRgQuestion);
     EXPECT_EQ(m.titulo, QString::fromUtf8("Seleção de RA/RG e DRADS incompatível"));
-    EXPECT_EQ(m.icone, Dialogos::Icone::Exclamacao);
-    EXPECT_EQ(m.botoes, Dialogos::Botoes::SimNao);
-    EXPECT_TRUE(m.padraoNao);
+    EXPECT_EQ(m.icone, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(m.botoes, Dialogs::Buttons::YesNo);
+    EXPECT_TRUE(m.defaultNo);
     EXPECT_TRUE(selected(681));
     EXPECT_FALSE(selected(801));
     EXPECT_FALSE(selected(802));
@@ -328,9 +328,9 @@ TEST_F(Localities, SwitchingFromDradsToRaRgAsksAndYesClearsTheDradsAtOnce) {
 
 TEST_F(Localities, SwitchingFromDradsToRaRgWithNoKeepsTheDradsAndWithdrawsTheTick) {
     toggle(803);
-    t.dialogos.responder(Dialogos::Resposta::Nao);
+    t.dialogs.answer(Dialogs::Answer::No);
     toggle(703);
-    EXPECT_EQ(t.dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_TRUE(selected(803));
     EXPECT_FALSE(selected(703));
     EXPECT_FALSE(ticked(703));
@@ -341,17 +341,17 @@ TEST_F(Localities, SwitchingFromDradsToRaRgWithNoKeepsTheDradsAndWithdrawsTheTic
 TEST_F(Localities, SwitchingFromRaRgToDradsAsksTheMirrorQuestion) {
     toggle(701);
     toggle(682);
-    t.dialogos.responder(Dialogos::Resposta::Nao);
+    t.dialogs.answer(Dialogs::Answer::No);
     toggle(801);
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto, kDradsQuestion);
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text, kDradsQuestion);
     EXPECT_TRUE(selected(701));
     EXPECT_FALSE(selected(801));
     EXPECT_FALSE(ticked(801));
 
-    t.dialogos.responder(Dialogos::Resposta::Sim);
+    t.dialogs.answer(Dialogs::Answer::Yes);
     toggle(801);
-    EXPECT_EQ(t.dialogos.mensagens().size(), 2u);
+    EXPECT_EQ(t.dialogs.messages().size(), 2u);
     EXPECT_TRUE(selected(801));
     EXPECT_FALSE(selected(701));
     EXPECT_FALSE(selected(682));
@@ -362,16 +362,16 @@ TEST_F(Localities, CodesOutsideTheRaRgSelectionBandAreTickedAsRaRgButNeverExamin
     toggle(698);
     toggle(700);
     toggle(801);  // 698 and 700 are not "the RA/RG selection"
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_TRUE(t.dialogs.messages().empty());
     EXPECT_TRUE(selected(698));
     EXPECT_TRUE(selected(801));
 
     toggle(698);  // cleared without a question
     EXPECT_FALSE(selected(698));
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
-    t.dialogos.responder(Dialogos::Resposta::Sim);
+    EXPECT_TRUE(t.dialogs.messages().empty());
+    t.dialogs.answer(Dialogs::Answer::Yes);
     toggle(698);  // ticked while a DRADS is selected: it asks
-    EXPECT_EQ(t.dialogos.mensagens().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_TRUE(selected(698));
     EXPECT_FALSE(selected(801));
     EXPECT_TRUE(selected(700));  // the switch does not clear what it does not examine
@@ -381,32 +381,32 @@ TEST_F(Localities, CodesOutsideTheRaRgSelectionBandAreTickedAsRaRgButNeverExamin
 
 TEST_F(Localities, ASecondGroupOfTheSameFamilyAsksNothing) {
     for (int c : {681, 704, 683}) toggle(c);
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_TRUE(t.dialogs.messages().empty());
     for (int c : {681, 704, 683}) EXPECT_TRUE(selected(c)) << c;
     QTest::mouseClick(p->FraLoc_cmddesmarcartodas, Qt::LeftButton);
     for (int c : {801, 803}) toggle(c);
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
+    EXPECT_TRUE(t.dialogs.messages().empty());
     EXPECT_TRUE(selected(801) && selected(803));
 }
 
 // ---- opening the panel ----
 
 TEST_F(Localities, ReopeningReappliesTheTableOpeningItWhileShownChangesNothing) {
-    t.janela->show();
+    t.window->show();
     toggle(5);
     typeText("boi");
     const int current = list->currentRow();
     // The review panel changes the table meanwhile.
     selected(5) = false;
     selected(212) = true;
-    t.janela->MnuLocalidades->trigger();  // already shown
+    t.window->MnuLocalidades->trigger();  // already shown
     EXPECT_TRUE(ticked(5));
     EXPECT_FALSE(ticked(212));
     EXPECT_EQ(list->currentRow(), current);
 
-    t.janela->MnuCriterios->trigger();
-    t.janela->MnuLocalidades->trigger();
-    EXPECT_EQ(t.painelVisivel(), "FraLoc");
+    t.window->MnuCriterios->trigger();
+    t.window->MnuLocalidades->trigger();
+    EXPECT_EQ(t.visiblePanel(), "FraLoc");
     EXPECT_FALSE(ticked(5));
     EXPECT_TRUE(ticked(212));
     EXPECT_EQ(list->currentRow(), -1);
@@ -414,14 +414,14 @@ TEST_F(Localities, ReopeningReappliesTheTableOpeningItWhileShownChangesNothing) 
 
 TEST_F(Localities, TheReviewPanelsUnmarkAllShowsEveryEntryClearedOnReopening) {
     for (int c : {5, 212, 681, 700}) toggle(c);
-    t.janela->MnuVerSelecoes->trigger();
-    ASSERT_EQ(t.painelVisivel(), "FraSel");
-    QTest::mouseClick(t.janela->painelSelecoes->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
-    for (bool s : t.estado->VetorLocalidade) ASSERT_FALSE(s);
+    t.window->MnuVerSelecoes->trigger();
+    ASSERT_EQ(t.visiblePanel(), "FraSel");
+    QTest::mouseClick(t.window->reviewPanel->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
+    for (bool s : t.state->VetorLocalidade) ASSERT_FALSE(s);
     EXPECT_EQ(allTicked(), 0);  // it ran the Localities panel's own "&Desmarcar todas"
-    t.janela->MnuLocalidades->trigger();
+    t.window->MnuLocalidades->trigger();
     EXPECT_EQ(allTicked(), 0);
-    EXPECT_FALSE(t.encerrouCom.has_value());
+    EXPECT_FALSE(t.endedWith.has_value());
 }
 
 }  // namespace

@@ -8,25 +8,25 @@
 #include <QTest>
 #include <map>
 
-#include "janela_teste.h"
+#include "test_window.h"
 #include "locality_entry.h"
-#include "painel_localidades.h"
-#include "painel_selecoes.h"
+#include "localities_panel.h"
+#include "review_panel.h"
 
 namespace {
 
-using quelva::Dialogos;
-using testing_support::JanelaTeste;
+using quelva::Dialogs;
+using testing_support::TestWindow;
 
 class Review : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(t.iniciar()); }
+    void SetUp() override { ASSERT_TRUE(t.start()); }
     void select(std::initializer_list<int> codes) {
-        for (int c : codes) t.estado->VetorLocalidade[static_cast<std::size_t>(c)] = true;
+        for (int c : codes) t.state->VetorLocalidade[static_cast<std::size_t>(c)] = true;
     }
     void openPanel() {
-        t.janela->MnuVerSelecoes->trigger();
-        p = t.janela->painelSelecoes;
+        t.window->MnuVerSelecoes->trigger();
+        p = t.window->reviewPanel;
     }
     QListWidget* list() const { return p->FraSel_Fraloc_Lstlocalidade; }
     QString entryOf(int i) const { return quelva::entryOfLocalityItem(list()->item(i)); }
@@ -38,8 +38,8 @@ protected:
     // The line as the user reads it: the entry up to the code, without the trailing blanks.
     QString visible(int i) const { return list()->item(i)->text(); }
 
-    JanelaTeste t;
-    quelva::PainelSelecoes* p = nullptr;
+    TestWindow t;
+    quelva::ReviewPanel* p = nullptr;
 };
 
 TEST(ReviewLine, IndentPrefixAndTheCodeAtCharacterThreeHundred) {
@@ -85,7 +85,7 @@ TEST_F(Review, OneMunicipalityGivesOneTickedLineWithItsCodeOutOfSight) {
     EXPECT_EQ(list()->item(0)->data(Qt::AccessibleTextRole).toString(), "Anhurapuã");
     EXPECT_EQ(list()->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     EXPECT_EQ(list()->currentRow(), -1);
-    EXPECT_EQ(t.painelVisivel(), "FraSel");
+    EXPECT_EQ(t.visiblePanel(), "FraSel");
 }
 
 TEST_F(Review, LinesFollowTheOrderOfTheFamilySelectedStateTotalFirst) {
@@ -98,17 +98,17 @@ TEST_F(Review, LinesFollowTheOrderOfTheFamilySelectedStateTotalFirst) {
     EXPECT_EQ(visible(2), QString(9, ' ') + "Santa Isabel");
 
     // No group: municipalities by name.
-    t.estado->VetorLocalidade = {};
+    t.state->VetorLocalidade = {};
     select({5, 420, 1});
-    t.janela->MnuVariaveis->trigger();
+    t.window->MnuVariaveis->trigger();
     openPanel();
     EXPECT_EQ(listedCodes(), (std::vector<int>{420, 5, 1}));  // Águas, Anhurapuã, Ilha
 }
 
 TEST_F(Review, RaRgGroupsInBothBandsAndACodeOutsideThemTakingThePreviousIndent) {
     // 698 moved after the bands' groups in the RA/RG sequence: 700 (2), 681 (3), 701 (4), 698 (5).
-    testing_support::makeDatabase(t.pasta.file("Quelva.mdb"), "UPDATE CD_AREA SET munseqrarg = 5 WHERE COD_AREA_NORVA = 698");
-    t.janela->Form_Activate();  // the session connection opened again on the changed file
+    testing_support::makeDatabase(t.folder.file("Quelva.mdb"), "UPDATE CD_AREA SET munseqrarg = 5 WHERE COD_AREA_NORVA = 698");
+    t.window->Form_Activate();  // the session connection opened again on the changed file
     select({698, 700, 681, 701, 5});
     openPanel();
     EXPECT_EQ(listedCodes(), (std::vector<int>{700, 681, 701, 698, 5}));
@@ -121,44 +121,44 @@ TEST_F(Review, RaRgGroupsInBothBandsAndACodeOutsideThemTakingThePreviousIndent) 
 
 TEST_F(Review, UntickingWritesAtOnceAndTickingAgainSelectsAgain) {
     select({5, 622});
-    t.estado->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
-    t.estado->VetorVariavel[3].Selecionada = jet::Value::boolean(true);
+    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
+    t.state->VetorVariavel[3].Selecionada = jet::Value::boolean(true);
     openPanel();
     auto* names = p->FraSel_FraVar_LstNomeVariavel;
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(names->item(0)->checkState(), Qt::Checked);
-    EXPECT_EQ(p->FraSel_FraVar_LstCodVariavel->item(1)->text(), QString::fromStdString(t.estado->VetorVariavel[3].CodVariavel.toText()));
+    EXPECT_EQ(p->FraSel_FraVar_LstCodVariavel->item(1)->text(), QString::fromStdString(t.state->VetorVariavel[3].CodVariavel.toText()));
 
     names->setCurrentRow(1);
     QTest::keyClick(names, Qt::Key_Space);
-    EXPECT_FALSE(t.estado->VetorVariavel[3].selecionada());
+    EXPECT_FALSE(t.state->VetorVariavel[3].isSelected());
     QTest::keyClick(names, Qt::Key_Space);
-    EXPECT_TRUE(t.estado->VetorVariavel[3].selecionada());
+    EXPECT_TRUE(t.state->VetorVariavel[3].isSelected());
 
     // A mouse click on a locality's check box.
     const QRect r = list()->visualItemRect(list()->item(0));
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 8, r.center().y()));
     const int code = quelva::codeOfLocalityEntry(entryOf(0));
     EXPECT_EQ(list()->item(0)->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(t.estado->VetorLocalidade[static_cast<std::size_t>(code)]);
+    EXPECT_FALSE(t.state->VetorLocalidade[static_cast<std::size_t>(code)]);
     EXPECT_EQ(list()->count(), 2);  // entries stay while the panel is shown
 
     // Reopened: the unticked items are gone.
-    t.janela->MnuVariaveis->trigger();
+    t.window->MnuVariaveis->trigger();
     openPanel();
     EXPECT_EQ(list()->count(), 1);
 }
 
 TEST_F(Review, UnmarkAllButtonsLeaveTheEntriesUnticked) {
     select({5, 622});
-    t.estado->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
+    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
     openPanel();
     QTest::mouseClick(p->FraSel_FraVar_CmdDesmarcarTodas, Qt::LeftButton);
-    EXPECT_FALSE(t.estado->VetorVariavel[0].selecionada());
+    EXPECT_FALSE(t.state->VetorVariavel[0].isSelected());
     EXPECT_EQ(p->FraSel_FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Unchecked);
 
     QTest::mouseClick(p->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
-    for (bool isTicked : t.estado->VetorLocalidade) EXPECT_FALSE(isTicked);
+    for (bool isTicked : t.state->VetorLocalidade) EXPECT_FALSE(isTicked);
     ASSERT_EQ(list()->count(), 2);
     EXPECT_EQ(list()->item(1)->checkState(), Qt::Unchecked);
     EXPECT_EQ(list()->currentRow(), -1);
@@ -166,26 +166,26 @@ TEST_F(Review, UnmarkAllButtonsLeaveTheEntriesUnticked) {
 
 TEST_F(Review, BothFamiliesSelectedShowTheMessageAndEndTheProgram) {
     select({700, 801});  // 700 counts for RA/RG here
-    t.janela->MnuVerSelecoes->trigger();
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    const auto& m = t.dialogos.mensagens()[0];
-    EXPECT_EQ(m.texto.toStdString(), "ERRO DE SELEÇÃO DE LOCALIDADES !!!");
-    EXPECT_EQ(m.icone, Dialogos::Icone::Nenhum);
-    EXPECT_EQ(m.botoes, Dialogos::Botoes::Ok);
+    t.window->MnuVerSelecoes->trigger();
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    const auto& m = t.dialogs.messages()[0];
+    EXPECT_EQ(m.text.toStdString(), "ERRO DE SELEÇÃO DE LOCALIDADES !!!");
+    EXPECT_EQ(m.icone, Dialogs::Icon::NoIcon);
+    EXPECT_EQ(m.botoes, Dialogs::Buttons::Ok);
     EXPECT_EQ(m.titulo, "");  // the application's title
-    EXPECT_EQ(t.encerrouCom, 1);
-    EXPECT_NE(t.painelVisivel(), "FraSel");
+    EXPECT_EQ(t.endedWith, 1);
+    EXPECT_NE(t.visiblePanel(), "FraSel");
 }
 
 TEST_F(Review, NothingSelectedShowsTwoEmptyListsAndOpeningAgainChangesNothing) {
     openPanel();
     EXPECT_EQ(list()->count(), 0);
     EXPECT_EQ(p->FraSel_FraVar_LstNomeVariavel->count(), 0);
-    EXPECT_TRUE(t.dialogos.mensagens().empty());
-    EXPECT_EQ(t.painelVisivel(), "FraSel");
+    EXPECT_TRUE(t.dialogs.messages().empty());
+    EXPECT_EQ(t.visiblePanel(), "FraSel");
 
     select({5});
-    t.janela->MnuVerSelecoes->trigger();  // already shown: no refill
+    t.window->MnuVerSelecoes->trigger();  // already shown: no refill
     EXPECT_EQ(list()->count(), 0);
 }
 
@@ -194,7 +194,7 @@ TEST_F(Review, NothingSelectedShowsTwoEmptyListsAndOpeningAgainChangesNothing) {
 namespace {
 
 // The Localities panel's marks, by code.
-std::map<int, bool> localityMarks(quelva::PainelLocalidades* l) {
+std::map<int, bool> localityMarks(quelva::LocalitiesPanel* l) {
     std::map<int, bool> m;
     for (int i = 0; i < l->FraLoc_LstMunSelec->count(); ++i) {
         QListWidgetItem* item = l->FraLoc_LstMunSelec->item(i);
@@ -204,13 +204,13 @@ std::map<int, bool> localityMarks(quelva::PainelLocalidades* l) {
 }
 
 TEST_F(Review, WhatIsUntickedHereIsUntickedInTheLocalitiesPanel) {
-    t.janela->MnuLocalidades->trigger();
-    auto* l = t.janela->painelLocalidades;
+    t.window->MnuLocalidades->trigger();
+    auto* l = t.window->localitiesPanel;
     select({5, 622});
     openPanel();
     list()->setCurrentRow(0);  // 5 (Anhurapuã) before 622 (Santa Isabel)
     QTest::keyClick(list(), Qt::Key_Space);
-    t.janela->MnuLocalidades->trigger();
+    t.window->MnuLocalidades->trigger();
     const auto m = localityMarks(l);
     EXPECT_FALSE(m.at(5));
     EXPECT_TRUE(m.at(622));
@@ -220,19 +220,19 @@ TEST_F(Review, TheLocalitiesUnmarkAllLeavesNothingSelectedListedHereOrNot) {
     select({5});
     openPanel();
     // Selected after the list was built: not listed here, yet unmarked too.
-    t.estado->VetorLocalidade[622] = true;
+    t.state->VetorLocalidade[622] = true;
     QTest::mouseClick(p->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
-    for (std::size_t c = 0; c < t.estado->VetorLocalidade.size(); ++c) EXPECT_FALSE(t.estado->VetorLocalidade[c]) << c;
+    for (std::size_t c = 0; c < t.state->VetorLocalidade.size(); ++c) EXPECT_FALSE(t.state->VetorLocalidade[c]) << c;
 }
 
 TEST_F(Review, MarkingEveryLocalityThenReviewingEndsTheProgram) {
-    t.janela->MnuLocalidades->trigger();
-    QTest::mouseClick(t.janela->painelLocalidades->FraLoc_cmdmarcartodas, Qt::LeftButton);
-    EXPECT_TRUE(t.dialogos.mensagens().empty());  // no question for "&Marcar todas"
-    t.janela->MnuVerSelecoes->trigger();
-    ASSERT_EQ(t.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(t.dialogos.mensagens()[0].texto.toStdString(), "ERRO DE SELEÇÃO DE LOCALIDADES !!!");
-    EXPECT_EQ(t.encerrouCom, 1);
+    t.window->MnuLocalidades->trigger();
+    QTest::mouseClick(t.window->localitiesPanel->FraLoc_cmdmarcartodas, Qt::LeftButton);
+    EXPECT_TRUE(t.dialogs.messages().empty());  // no question for "&Marcar todas"
+    t.window->MnuVerSelecoes->trigger();
+    ASSERT_EQ(t.dialogs.messages().size(), 1u);
+    EXPECT_EQ(t.dialogs.messages()[0].text.toStdString(), "ERRO DE SELEÇÃO DE LOCALIDADES !!!");
+    EXPECT_EQ(t.endedWith, 1);
 }
 
 }  // namespace

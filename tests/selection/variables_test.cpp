@@ -7,27 +7,27 @@
 #include <QStyleOptionViewItem>
 #include <QTest>
 
-#include "arvore_temas.h"
-#include "janela_teste.h"
-#include "painel_palavras.h"
-#include "painel_variaveis.h"
+#include "theme_tree.h"
+#include "test_window.h"
+#include "keywords_panel.h"
+#include "variables_panel.h"
 
 namespace {
 
-using testing_support::JanelaTeste;
-using testing_support::textos;
+using testing_support::TestWindow;
+using testing_support::texts;
 
 class Variables : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(t.iniciar());
-        t.janela->MnuVariaveis->trigger();
-        p = t.janela->painelVariaveis;
+        ASSERT_TRUE(t.start());
+        t.window->MnuVariaveis->trigger();
+        p = t.window->variablesPanel;
     }
-    void clickNode(const QString& key) { ASSERT_TRUE(testing_support::clicarNo(p->FraVar_TrwTemas, key)) << key.toStdString(); }
+    void clickNode(const QString& key) { ASSERT_TRUE(testing_support::clickNode(p->FraVar_TrwTemas, key)) << key.toStdString(); }
     bool selected(const char* code) {
-        for (const auto& v : t.estado->VetorVariavel)
-            if (v.CodVariavel.toText() == code) return v.selecionada();
+        for (const auto& v : t.state->VetorVariavel)
+            if (v.CodVariavel.toText() == code) return v.isSelected();
         ADD_FAILURE() << "no variable " << code;
         return false;
     }
@@ -36,8 +36,8 @@ protected:
         list->setCurrentRow(i);
         QTest::keyClick(list, Qt::Key_Space);
     }
-    JanelaTeste t;
-    quelva::PainelVariaveis* p = nullptr;
+    TestWindow t;
+    quelva::VariablesPanel* p = nullptr;
 };
 
 TEST_F(Variables, TreeOfThemesAndSubthemesInNumSeqOrder) {
@@ -47,30 +47,30 @@ TEST_F(Variables, TreeOfThemesAndSubthemesInNumSeqOrder) {
     EXPECT_EQ(tree->topLevelItem(1)->text(0), "Saneamento e Meio Ambiente");
     EXPECT_EQ(tree->topLevelItem(2)->text(0), "Tecnologia da Informação e Comunicação");
     EXPECT_EQ(tree->topLevelItem(0)->childCount(), 3);
-    EXPECT_EQ(tree->chave(tree->no(1)), "T2");
-    EXPECT_EQ(tree->chave(tree->no(2)), "ST1");
-    EXPECT_EQ(tree->chave(tree->no(5)), "T5");
-    EXPECT_EQ(tree->quantidade(), 10);
-    EXPECT_FALSE(p->FraVar_LstCodVariavel->isVisibleTo(t.janela.get()));
+    EXPECT_EQ(tree->key(tree->node(1)), "T2");
+    EXPECT_EQ(tree->key(tree->node(2)), "ST1");
+    EXPECT_EQ(tree->key(tree->node(5)), "T5");
+    EXPECT_EQ(tree->nodeCount(), 10);
+    EXPECT_FALSE(p->FraVar_LstCodVariavel->isVisibleTo(t.window.get()));
 }
 
 TEST_F(Variables, SubthemeClickListsItsVariablesThemeClickEmptiesTheLists) {
     clickNode("ST2");
-    EXPECT_EQ(textos(p->FraVar_LstCodVariavel), QStringList({"M003", "I001", "I002", "I003", "H001", "H002", "H003"}));
+    EXPECT_EQ(texts(p->FraVar_LstCodVariavel), QStringList({"M003", "I001", "I002", "I003", "H001", "H002", "H003"}));
     EXPECT_EQ(p->FraVar_LstNomeVariavel->count(), 7);
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->text(), "Número de cadastro imobiliário em 1998");
     EXPECT_EQ(p->FraVar_LstNomeVariavel->currentRow(), -1);
-    EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.janela.get()));
-    EXPECT_TRUE(p->FraVar_TrwTemas->no(3)->font(0).bold());
-    EXPECT_EQ(t.estado->NoDestacadoVar, 3);
+    EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.window.get()));
+    EXPECT_TRUE(p->FraVar_TrwTemas->node(3)->font(0).bold());
+    EXPECT_EQ(t.state->NoDestacadoVar, 3);
 
     clickNode("T2");
     EXPECT_EQ(p->FraVar_LstNomeVariavel->count(), 0);
     EXPECT_EQ(p->FraVar_LstCodVariavel->count(), 0);
-    EXPECT_TRUE(p->FraVar_TrwTemas->no(1)->font(0).bold());
-    EXPECT_FALSE(p->FraVar_TrwTemas->no(3)->font(0).bold());
+    EXPECT_TRUE(p->FraVar_TrwTemas->node(1)->font(0).bold());
+    EXPECT_FALSE(p->FraVar_TrwTemas->node(3)->font(0).bold());
     clickNode("ST1");
-    EXPECT_FALSE(p->FraVar_TrwTemas->no(1)->font(0).bold());
+    EXPECT_FALSE(p->FraVar_TrwTemas->node(1)->font(0).bold());
     EXPECT_EQ(p->FraVar_LstNomeVariavel->count(), 8);
 }
 
@@ -89,7 +89,7 @@ TEST_F(Variables, TicksAreWrittenThroughAtOnce) {
 }
 
 TEST_F(Variables, AMouseClickOnACheckBoxTicksAndRecordsIt) {
-    t.janela->show();
+    t.window->show();
     clickNode("ST2");
     QListWidget* list = p->FraVar_LstNomeVariavel;
     QStyleOptionViewItem option;
@@ -114,9 +114,9 @@ TEST_F(Variables, MarkAndUnmarkAllTouchOnlyTheListedVariables) {
     EXPECT_TRUE(selected("K001"));
     EXPECT_FALSE(selected("K002"));
     EXPECT_EQ(p->FraVar_LstNomeVariavel->currentRow(), -1);
-    EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.janela.get()));
+    EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.window.get()));
     int selectedCount = 0;
-    for (const auto& v : t.estado->VetorVariavel) selectedCount += v.selecionada();
+    for (const auto& v : t.state->VetorVariavel) selectedCount += v.isSelected();
     EXPECT_EQ(selectedCount, 8);
 
     QTest::mouseClick(p->FraVar_CmdDesmarcarTodas, Qt::LeftButton);
@@ -131,17 +131,17 @@ TEST_F(Variables, MarkAllOnAnEmptyListChangesNothing) {
     clickNode("T5");
     QTest::mouseClick(p->FraVar_CmdMarcarTodas, Qt::LeftButton);
     QTest::mouseClick(p->FraVar_CmdDesmarcarTodas, Qt::LeftButton);
-    for (const auto& v : t.estado->VetorVariavel) EXPECT_FALSE(v.selecionada());
+    for (const auto& v : t.state->VetorVariavel) EXPECT_FALSE(v.isSelected());
 }
 
 TEST_F(Variables, ArrowKeysInTheTreeRefillTheList) {
-    p->FraVar_TrwTemas->no(1)->setExpanded(true);  // the user opened the first theme
+    p->FraVar_TrwTemas->node(1)->setExpanded(true);  // the user opened the first theme
     clickNode("ST1");
     p->FraVar_TrwTemas->setFocus();
     QTest::keyClick(p->FraVar_TrwTemas, Qt::Key_Down);
-    EXPECT_EQ(p->FraVar_TrwTemas->chave(p->FraVar_TrwTemas->currentItem()), "ST2");
+    EXPECT_EQ(p->FraVar_TrwTemas->key(p->FraVar_TrwTemas->currentItem()), "ST2");
     EXPECT_EQ(p->FraVar_LstCodVariavel->item(0)->text(), "M003");
-    EXPECT_EQ(t.estado->NoDestacadoVar, 3);
+    EXPECT_EQ(t.state->NoDestacadoVar, 3);
     QTest::keyClick(p->FraVar_TrwTemas, Qt::Key_Up);
     EXPECT_EQ(p->FraVar_LstCodVariavel->item(0)->text(), "K001");
 }
@@ -149,17 +149,17 @@ TEST_F(Variables, ArrowKeysInTheTreeRefillTheList) {
 TEST_F(Variables, ReopeningFromTheMenuShowsMarksChangedElsewhere) {
     clickNode("ST2");
     toggle(p->FraVar_LstNomeVariavel, 0);
-    t.janela->MnuVariaveis->trigger();  // already shown: nothing happens
+    t.window->MnuVariaveis->trigger();  // already shown: nothing happens
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Checked);
-    t.janela->MnuCriterios->trigger();
+    t.window->MnuCriterios->trigger();
     // Another panel unticks it in the table.
-    for (auto& v : t.estado->VetorVariavel)
+    for (auto& v : t.state->VetorVariavel)
         if (v.CodVariavel.toText() == "M003") v.Selecionada = jet::Value::boolean(false);
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Checked);
-    t.janela->MnuVariaveis->trigger();
+    t.window->MnuVariaveis->trigger();
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Unchecked);
     EXPECT_FALSE(selected("M003"));
-    EXPECT_EQ(t.estado->NoDestacadoVar, 3);  // the tree and the bold node stay
+    EXPECT_EQ(t.state->NoDestacadoVar, 3);  // the tree and the bold node stay
 }
 
 }  // namespace

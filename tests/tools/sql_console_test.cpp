@@ -9,7 +9,7 @@
 namespace {
 
 struct Saida {
-    std::string texto;
+    std::string text;
     int status = -1;
 };
 
@@ -20,7 +20,7 @@ Saida executar(const std::string& args) {
     if (!p) return s;
     char buf[4096];
     std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) s.texto.append(buf, n);
+    while ((n = fread(buf, 1, sizeof buf, p)) > 0) s.text.append(buf, n);
     int st = pclose(p);
     s.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return s;
@@ -43,43 +43,43 @@ protected:
 TEST_F(Console, NamesThenOneLinePerRowWithTabs) {
     Saida s = executar(arquivo_ + " \"select id, nome, v, ok from T order by id\"");
     EXPECT_EQ(s.status, 0);
-    EXPECT_EQ(s.texto, "id\tnome\tv\tok\n"
+    EXPECT_EQ(s.text, "id\tnome\tv\tok\n"
                        "1\tlinha 1\\nlinha 2\t12.5\tTrue\n"
                        "2\t\t\tFalse\n"
                        "3\ttab\\te \\\\ barra\t3\tFalse\n");
 }
 
 TEST_F(Console, FindPrintsThePositionOrNoMatch) {
-    EXPECT_EQ(executar(arquivo_ + " \"select * from T order by id desc\" --find \"id = 2\"").texto, "1\n");
-    EXPECT_EQ(executar(arquivo_ + " \"select * from T\" --find \"nome like 'LINHA*'\"").texto, "0\n");
+    EXPECT_EQ(executar(arquivo_ + " \"select * from T order by id desc\" --find \"id = 2\"").text, "1\n");
+    EXPECT_EQ(executar(arquivo_ + " \"select * from T\" --find \"nome like 'LINHA*'\"").text, "0\n");
     Saida nada = executar(arquivo_ + " \"select * from T\" --find \"id = 9\"");
-    EXPECT_EQ(nada.texto, "no match\n");
+    EXPECT_EQ(nada.text, "no match\n");
     EXPECT_EQ(nada.status, 0);
 }
 
 TEST_F(Console, ErrorsGoToStandardErrorWithStatusOne) {
     Saida s = executar(arquivo_ + " \"select nada from T\"");
     EXPECT_EQ(s.status, 1);
-    EXPECT_NE(s.texto.find("'nada'"), std::string::npos) << s.texto;
+    EXPECT_NE(s.text.find("'nada'"), std::string::npos) << s.text;
     Saida semArquivo = executar("'" + dir_.file("nenhum.mdb") + "' \"select * from T\"");
     EXPECT_EQ(semArquivo.status, 1);
-    EXPECT_NE(semArquivo.texto.find(dir_.file("nenhum.mdb")), std::string::npos);
+    EXPECT_NE(semArquivo.text.find(dir_.file("nenhum.mdb")), std::string::npos);
     EXPECT_EQ(executar(arquivo_ + " \"select * from T\" --find \"id =\"").status, 1);
     Saida uso = executar(arquivo_);
     EXPECT_EQ(uso.status, 1);
-    EXPECT_NE(uso.texto.find("uso: quelva-sql"), std::string::npos);
+    EXPECT_NE(uso.text.find("uso: quelva-sql"), std::string::npos);
 }
 
 TEST_F(Console, EveryStatementErrorNamesTheFile) {
     const std::string file = dir_.file("d.db");
     Saida tabela = executar(arquivo_ + " \"select * from CD_VAR\"");
     EXPECT_EQ(tabela.status, 1);
-    EXPECT_NE(tabela.texto.find("A tabela ou consulta 'CD_VAR' não existe no banco de dados '" + file + "'."), std::string::npos)
-        << tabela.texto;
+    EXPECT_NE(tabela.text.find("A tabela ou consulta 'CD_VAR' não existe no banco de dados '" + file + "'."), std::string::npos)
+        << tabela.text;
     for (const char* statement : {"select nada from T", "select * from T where", "select * from T where nome = 'x"}) {
         Saida s = executar(arquivo_ + " \"" + statement + "\"");
         EXPECT_EQ(s.status, 1);
-        EXPECT_NE(s.texto.find("'" + file + "'"), std::string::npos) << statement << ": " << s.texto;
+        EXPECT_NE(s.text.find("'" + file + "'"), std::string::npos) << statement << ": " << s.text;
     }
 }
 
@@ -89,14 +89,14 @@ TEST(ConsoleOnJet, TheTablesOfTheStatementAnswer) {
     const std::string data = testing_support::testdataFolder();
     if (data.empty()) GTEST_SKIP() << "the shared test data folder (../shared/testdata) is not beside the checkout";
     const std::string nwind = "'" + data + "/nwind.mdb' ";
-    EXPECT_EQ(executar(nwind + "\"select count(*) from [umsätze] u, ORDERS o where u.OrderID = o.OrderID\"").texto,
+    EXPECT_EQ(executar(nwind + "\"select count(*) from [umsätze] u, ORDERS o where u.OrderID = o.OrderID\"").text,
               "Expr1000\n830\n");
-    EXPECT_EQ(executar(nwind + "\"select CompanyName from Shippers order by ShipperID\"").texto,
+    EXPECT_EQ(executar(nwind + "\"select CompanyName from Shippers order by ShipperID\"").text,
               "CompanyName\nSpeedy Express\nUnited Package\nFederal Shipping\n");
     Saida ausente = executar(nwind + "\"select * from Pedidos\"");
     EXPECT_EQ(ausente.status, 1);
-    EXPECT_NE(ausente.texto.find("'Pedidos' não existe no banco de dados '" + data + "/nwind.mdb'"), std::string::npos)
-        << ausente.texto;
+    EXPECT_NE(ausente.text.find("'Pedidos' não existe no banco de dados '" + data + "/nwind.mdb'"), std::string::npos)
+        << ausente.text;
 }
 
 }  // namespace

@@ -8,66 +8,66 @@
 #include <stdexcept>
 
 #include "error_policy.h"
-#include "politica_roteiro.h"
+#include "scripted_policy.h"
 
 namespace {
 
-using quelva::Dialogos;
+using quelva::Dialogs;
 using quelva::ErrorPolicy;
 
-using Scripted = testing_support::PoliticaRoteiro;
+using Scripted = testing_support::ScriptedPolicy;
 
 TEST(ErrorPolicy, AFailingHandlerShowsItsOwnMessageUnderQuelvaAndEndsWithStatusOne) {
     Scripted p;
     QPushButton button;
-    p.politica.setWindow(&button);
-    p.politica.connect(&button, &QPushButton::clicked, &button, [] { throw std::runtime_error("O arquivo X.mdb não existe."); });
+    p.policy.setWindow(&button);
+    p.policy.connect(&button, &QPushButton::clicked, &button, [] { throw std::runtime_error("O arquivo X.mdb não existe."); });
     QTest::mouseClick(&button, Qt::LeftButton);
 
-    ASSERT_EQ(p.dialogos.mensagens().size(), 1u);
-    const auto& m = p.dialogos.mensagens()[0];
-    EXPECT_EQ(m.texto, "O arquivo X.mdb não existe.");
+    ASSERT_EQ(p.dialogs.messages().size(), 1u);
+    const auto& m = p.dialogs.messages()[0];
+    EXPECT_EQ(m.text, "O arquivo X.mdb não existe.");
     EXPECT_EQ(m.titulo, "Quelva");
-    EXPECT_EQ(m.icone, Dialogos::Icone::Critico);
-    EXPECT_EQ(m.botoes, Dialogos::Botoes::Ok);
-    EXPECT_EQ(m.pai, &button);
-    EXPECT_EQ(p.fins, std::vector<int>{1});
-    EXPECT_TRUE(p.politica.ended());
+    EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
+    EXPECT_EQ(m.botoes, Dialogs::Buttons::Ok);
+    EXPECT_EQ(m.parent, &button);
+    EXPECT_EQ(p.ends, std::vector<int>{1});
+    EXPECT_TRUE(p.policy.ended());
 
     // Once the end is asked for, no handler runs again and the end is not asked twice.
     int runs = 0;
-    EXPECT_FALSE(p.politica.run([&] { ++runs; }));
+    EXPECT_FALSE(p.policy.run([&] { ++runs; }));
     QTest::mouseClick(&button, Qt::LeftButton);
     EXPECT_EQ(runs, 0);
-    EXPECT_EQ(p.dialogos.mensagens().size(), 1u);
-    EXPECT_EQ(p.fins, std::vector<int>{1});
+    EXPECT_EQ(p.dialogs.messages().size(), 1u);
+    EXPECT_EQ(p.ends, std::vector<int>{1});
 }
 
 TEST(ErrorPolicy, AnErrorOfNoKnownKindStillEndsTheProgram) {
     Scripted p;
-    EXPECT_FALSE(p.politica.run([] { throw 42; }));
-    EXPECT_EQ(p.fins, std::vector<int>{1});
+    EXPECT_FALSE(p.policy.run([] { throw 42; }));
+    EXPECT_EQ(p.ends, std::vector<int>{1});
 }
 
 TEST(ErrorPolicy, HandlersTakeTheSignalsArgumentsOrFewerAndRunToTheirEnd) {
     Scripted p;
     QSpinBox spinBox;
     int seen = -1, calls = 0;
-    p.politica.connect(&spinBox, &QSpinBox::valueChanged, &spinBox, [&](int v) { seen = v; });
-    p.politica.connect(&spinBox, &QSpinBox::valueChanged, &spinBox, [&] { ++calls; });
+    p.policy.connect(&spinBox, &QSpinBox::valueChanged, &spinBox, [&](int v) { seen = v; });
+    p.policy.connect(&spinBox, &QSpinBox::valueChanged, &spinBox, [&] { ++calls; });
     spinBox.setValue(7);
     EXPECT_EQ(seen, 7);
     EXPECT_EQ(calls, 1);
-    EXPECT_TRUE(p.politica.run([] {}));
-    EXPECT_TRUE(p.fins.empty());
-    EXPECT_TRUE(p.dialogos.mensagens().empty());
+    EXPECT_TRUE(p.policy.run([] {}));
+    EXPECT_TRUE(p.ends.empty());
+    EXPECT_TRUE(p.dialogs.messages().empty());
 }
 
 TEST(ErrorPolicy, LeavingOnPurposeEndsOnceWithItsOwnStatus) {
     Scripted p;
-    p.politica.endProgram(0);
-    p.politica.endProgram(1);
-    EXPECT_EQ(p.fins, std::vector<int>{0});
+    p.policy.endProgram(0);
+    p.policy.endProgram(1);
+    EXPECT_EQ(p.ends, std::vector<int>{0});
 }
 
 }  // namespace

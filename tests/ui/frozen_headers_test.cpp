@@ -9,29 +9,29 @@
 #include <QWheelEvent>
 
 #include "frozen_headers.h"
-#include "grade.h"
-#include "politica_roteiro.h"
+#include "grid.h"
+#include "scripted_policy.h"
 
 namespace {
 
-using quelva::Grade;
-using quelva::VisaoGrade;
+using quelva::Grid;
+using quelva::GridTableView;
 
 // A grid of 60 × 40 cells reading "l,c", with columns and rows of uneven sizes, in a view
 // much smaller than it, shown.
 class FrozenHeadersTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        g.definirTamanho(60, 40);
-        g.iniciarAlteracoes();
+        g.setSize(60, 40);
+        g.beginChanges();
         for (int l = 0; l < 60; ++l)
-            for (int c = 0; c < 40; ++c) g.definirTexto(l, c, QStringLiteral("%1,%2").arg(l).arg(c));
-        for (int c = 0; c < 40; ++c) g.definirLarguraColuna(c, 1200 + 100 * (c % 3));
-        for (int l = 0; l < 60; ++l) g.definirAlturaLinha(l, 360 + 120 * (l % 2));
-        g.definirLarguraColuna(0, 2500);
-        g.definirAlturaLinha(0, 600);
-        g.concluirAlteracoes();
-        v.definirGrade(&g);
+            for (int c = 0; c < 40; ++c) g.setText(l, c, QStringLiteral("%1,%2").arg(l).arg(c));
+        for (int c = 0; c < 40; ++c) g.setColumnWidth(c, 1200 + 100 * (c % 3));
+        for (int l = 0; l < 60; ++l) g.setRowHeight(l, 360 + 120 * (l % 2));
+        g.setColumnWidth(0, 2500);
+        g.setRowHeight(0, 600);
+        g.endChanges();
+        v.setGrid(&g);
         v.setFrozenHeaders(1, 1);
         v.resize(420, 320);
         v.show();
@@ -45,9 +45,9 @@ protected:
         QApplication::processEvents();
     }
     QRect area() const { return v.viewport()->geometry(); }
-    testing_support::PoliticaRoteiro p;
-    Grade g;
-    VisaoGrade v{p.politica};
+    testing_support::ScriptedPolicy p;
+    Grid g;
+    GridTableView v{p.policy};
     const quelva::FrozenHeaders* f = nullptr;
 };
 
@@ -73,7 +73,7 @@ TEST_F(FrozenHeadersTest, TheHeaderRowAndColumnStayInViewWhereverTheGridScrolls)
         // The header row shows row 0 of the very columns the grid shows beneath it, each where the grid has
         // it; the header column column 0 of the very rows.
         int columns = 0, rows = 0;
-        for (int c = 1; c < g.colunas(); ++c) {
+        for (int c = 1; c < g.columns(); ++c) {
             const QRect below = v.visualRect(g.index(30, c));
             if (below.right() < 0 || below.left() >= area().width()) continue;
             ++columns;
@@ -83,7 +83,7 @@ TEST_F(FrozenHeadersTest, TheHeaderRowAndColumnStayInViewWhereverTheGridScrolls)
             EXPECT_EQ(above.top(), 0) << c;
             EXPECT_EQ(rowView.indexAt(QPoint(below.center().x(), rowView.height() / 2)), g.index(0, c)) << c;
         }
-        for (int l = 1; l < g.linhas(); ++l) {
+        for (int l = 1; l < g.rows(); ++l) {
             const QRect beside = v.visualRect(g.index(l, 20));
             if (beside.bottom() < 0 || beside.top() >= area().height()) continue;
             ++rows;
@@ -116,8 +116,8 @@ TEST_F(FrozenHeadersTest, TheHeaderRowAndColumnStayInViewWhereverTheGridScrolls)
 
 TEST_F(FrozenHeadersTest, SizesAndPlaceFollowTheGridAndTheView) {
     // Measures of the grid, a section set on the view itself, and the view resized.
-    g.definirLarguraColuna(0, 3000);
-    g.definirAlturaLinha(0, 900);
+    g.setColumnWidth(0, 3000);
+    g.setRowHeight(0, 900);
     v.setColumnWidth(7, 77);
     v.setRowHeight(9, 55);
     v.resize(600, 500);
@@ -134,21 +134,21 @@ TEST_F(FrozenHeadersTest, SizesAndPlaceFollowTheGridAndTheView) {
     EXPECT_EQ(f->cornerView()->size(), QSize(v.columnWidth(0), v.rowHeight(0)));
 
     // A grid filled anew with other sizes; then cut to nothing, which leaves nothing to lay over.
-    g.definirTamanho(80, 50);
-    g.definirLarguraColuna(45, 2000);
+    g.setSize(80, 50);
+    g.setColumnWidth(45, 2000);
     QApplication::processEvents();
     EXPECT_EQ(f->rowView()->columnWidth(45), v.columnWidth(45));
     scroll(v.horizontalScrollBar()->maximum(), v.verticalScrollBar()->maximum());
     EXPECT_EQ(f->rowView()->visualRect(g.index(0, 49)).left(), v.visualRect(g.index(79, 49)).left());
     EXPECT_LE(f->rowView()->visualRect(g.index(0, 49)).right(), area().width());
-    g.definirTamanho(0, 0);
+    g.setSize(0, 0);
     QApplication::processEvents();
     EXPECT_FALSE(f->rowView()->isVisible());
     EXPECT_FALSE(f->columnView()->isVisible());
     EXPECT_FALSE(f->cornerView()->isVisible());
     // A frozen edge as large as the viewport covers it and no more.
-    g.definirTamanho(3, 3);
-    g.definirAlturaLinha(0, 20000);
+    g.setSize(3, 3);
+    g.setRowHeight(0, 20000);
     QApplication::processEvents();
     EXPECT_EQ(f->rowView()->height(), area().height());
 }
@@ -160,7 +160,7 @@ TEST_F(FrozenHeadersTest, FrozenCellsAreTheGridsOwnToSelectCopyAndReach) {
     const int row = v.rowAt(y);
     QTest::mouseClick(f->columnView()->viewport(), Qt::LeftButton, {}, QPoint(3, y));
     EXPECT_EQ(v.currentIndex(), g.index(row, 0));
-    EXPECT_EQ(v.textoSelecionado(), QStringLiteral("%1,0\n").arg(row));
+    EXPECT_EQ(v.selectedText(), QStringLiteral("%1,0\n").arg(row));
     // The keyboard goes to the grid, whose copy key copies what was clicked.
     ASSERT_TRUE(v.hasFocus());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
@@ -195,11 +195,11 @@ TEST_F(FrozenHeadersTest, FrozenCellsAreTheGridsOwnToSelectCopyAndReach) {
 }
 
 TEST(FrozenHeaders, NoneInANewViewAndNoneLeftWhenUnfrozen) {
-    testing_support::PoliticaRoteiro p;
-    Grade g;
-    g.definirTamanho(5, 5);
-    VisaoGrade v{p.politica};
-    v.definirGrade(&g);
+    testing_support::ScriptedPolicy p;
+    Grid g;
+    g.setSize(5, 5);
+    GridTableView v{p.policy};
+    v.setGrid(&g);
     EXPECT_EQ(v.frozenHeaders(), nullptr);
     EXPECT_EQ(v.frozenRows(), 0);
     EXPECT_TRUE(v.findChildren<QTableView*>().isEmpty());
@@ -211,9 +211,9 @@ TEST(FrozenHeaders, NoneInANewViewAndNoneLeftWhenUnfrozen) {
     EXPECT_EQ(v.frozenColumns(), 1);
     EXPECT_EQ(v.findChildren<QTableView*>().size(), 3);
     // Another grid for the same view: the views laid over show it and share its selection.
-    Grade other;
-    other.definirTamanho(4, 4);
-    v.definirGrade(&other);
+    Grid other;
+    other.setSize(4, 4);
+    v.setGrid(&other);
     for (const QTableView* o : v.findChildren<QTableView*>()) {
         EXPECT_EQ(o->model(), &other);
         EXPECT_EQ(o->selectionModel(), v.selectionModel());

@@ -1,4 +1,4 @@
-// quelva-captura FILE.png [PANEL]: runs Quelva from its folder, saves a picture of the main window once it is
+// quelva-capture FILE.png [PANEL]: runs Quelva from its folder, saves a picture of the main window once it is
 // shown, and ends. `make run` uses it on machines without a display, under a virtual X server. PANEL
 // "resultado" first selects the variables of the first subtheme and the first ten localities and runs
 // "Ver resultado", to picture a result as a user gets it.
@@ -8,20 +8,20 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "dialogos.h"
-#include "estado.h"
-#include "executar.h"
-#include "frm_quelva.h"
-#include "painel_localidades.h"
+#include "dialogs.h"
+#include "run_state.h"
+#include "run_quelva.h"
+#include "main_window.h"
+#include "localities_panel.h"
 
 namespace {
 
-void selectSample(quelva::FrmQuelva& window, quelva::Estado& state) {
+void selectSample(quelva::FrmQuelva& window, quelva::RunState& state) {
     const auto subtheme = state.VetorVariavel[0].CodSubTema;
     for (auto& v : state.VetorVariavel)
         if (!v.CodSubTema.isNull() && v.CodSubTema.toText() == subtheme.toText()) v.Selecionada = jet::Value::boolean(true);
     window.MnuLocalidades->trigger();
-    QListWidget* list = window.painelLocalidades->FraLoc_LstMunSelec;
+    QListWidget* list = window.localitiesPanel->FraLoc_LstMunSelec;
     for (int i = 0; i < std::min(10, list->count()); ++i) {
         list->setCurrentRow(i);
         list->item(i)->setCheckState(Qt::Checked);
@@ -34,14 +34,14 @@ void selectSample(quelva::FrmQuelva& window, quelva::Estado& state) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3 || (argc == 3 && QString::fromLocal8Bit(argv[2]) != QLatin1String("resultado"))) {
-        std::fprintf(stderr, "uso: quelva-captura ARQUIVO.png [resultado]\n");
+        std::fprintf(stderr, "uso: quelva-capture ARQUIVO.png [resultado]\n");
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
     const bool showResult = argc == 3;
-    quelva::DialogosQt dialogs;
-    return quelva::executarQuelva(QCoreApplication::applicationDirPath(), dialogs, [&](quelva::FrmQuelva& window) {
-        if (showResult) selectSample(window, window.estado());
+    quelva::QtDialogs dialogs;
+    return quelva::runQuelva(QCoreApplication::applicationDirPath(), dialogs, [&](quelva::FrmQuelva& window) {
+        if (showResult) selectSample(window, window.state());
         // Let the window be laid out and painted before it is pictured.
         QTimer::singleShot(1500, &window, [&window, output] {
             const bool ok = window.grab().save(output);

@@ -1,4 +1,4 @@
-// quelva-importar FILE [--only NAME...]: reads a Jet/ACE file and writes it to standard output as an SQLite
+// quelva-import FILE [--only NAME...]: reads a Jet/ACE file and writes it to standard output as an SQLite
 // database; with --only, just the tables named (as a statement names them). The program runs it as a child
 // process (see src/jet/import_process.h), so that a damaged file can only take this process down. Messages
 // for the user go to standard error after "ERRO: ".
@@ -62,7 +62,7 @@ void limit(int resource, rlim_t value) {
 
 int main(int argc, char** argv) {
     if (argc < 2 || (argc > 2 && std::strcmp(argv[2], "--only") != 0)) {
-        std::fprintf(stderr, "ERRO: uso: quelva-importar ARQUIVO [--only TABELA...]\n");
+        std::fprintf(stderr, "ERRO: uso: quelva-import ARQUIVO [--only TABELA...]\n");
         return 2;
     }
     jet::TableChoice tables;

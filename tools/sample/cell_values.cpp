@@ -87,7 +87,7 @@ Cell CellValues::groupCell(const Variable& v, const Area& group, const std::vect
         const auto mean = (sum + counted / 2) / counted;
         return {formatBrDecimal(mean, v.decimals), mean};
     }
-    // Counts add up; for yes/no questions, Sim counts 1, so the sum is the number of municipalities saying Sim.
+    // Counts add up; for yes/no questions, Yes counts 1, so the sum is the number of municipalities saying Yes.
     return {formatBrInteger(sum), sum};
 }
 

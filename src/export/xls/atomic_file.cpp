@@ -105,9 +105,9 @@ void AtomicFile::commit() {
         fail(error);
     }
     if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        const int error = errno;
+        const int renameError = errno;
         discard();
-        fail(error);
+        fail(renameError);
     }
     temporary_.clear();
     const int folder = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -1,11 +1,11 @@
 #include "locality_selection.h"
 
-#include "estado.h"
+#include "run_state.h"
 
 namespace quelva {
 
-void setLocalityMark(Estado& state, int code, bool marked) {
-    if (code < 0 || code > kMaxCodigoArea) return;
+void setLocalityMark(RunState& state, int code, bool marked) {
+    if (code < 0 || code > kMaxAreaCode) return;
     state.VetorLocalidade[static_cast<std::size_t>(code)] = marked;
 }
 

@@ -1,4 +1,4 @@
-#include "arvore_temas.h"
+#include "theme_tree.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -12,13 +12,13 @@ constexpr int kKeyRole = Qt::UserRole;
 constexpr int kIndexRole = Qt::UserRole + 1;
 }  // namespace
 
-ArvoreTemas::ArvoreTemas(QWidget* parent) : QTreeWidget(parent) {
+ThemeTree::ThemeTree(QWidget* parent) : QTreeWidget(parent) {
     setHeaderHidden(true);
     setColumnCount(1);
     setSortingEnabled(false);
 }
 
-QTreeWidgetItem* ArvoreTemas::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text) {
+QTreeWidgetItem* ThemeTree::addNode(QTreeWidgetItem* parent, const QString& key, const QString& text) {
     auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
     item->setText(0, text);
     item->setData(0, kKeyRole, key);
@@ -27,7 +27,7 @@ QTreeWidgetItem* ArvoreTemas::addNode(QTreeWidgetItem* parent, const QString& ke
     return item;
 }
 
-void ArvoreTemas::build(jet::Recordset& rs) {
+void ThemeTree::build(jet::Recordset& rs) {
     QTreeWidgetItem* theme = nullptr;
     double currentTheme = 0, previousSubtheme = 0;
     bool first = true;
@@ -49,30 +49,30 @@ void ArvoreTemas::build(jet::Recordset& rs) {
     }
 }
 
-void ArvoreTemas::clearNodes() {
+void ThemeTree::clearNodes() {
     clear();
     nodes_.clear();
 }
 
-QTreeWidgetItem* ArvoreTemas::no(int index) const {
-    return index >= 1 && index <= quantidade() ? nodes_[static_cast<std::size_t>(index - 1)] : nullptr;
+QTreeWidgetItem* ThemeTree::node(int index) const {
+    return index >= 1 && index <= nodeCount() ? nodes_[static_cast<std::size_t>(index - 1)] : nullptr;
 }
 
-QString ArvoreTemas::chave(const QTreeWidgetItem* node) const { return node ? node->data(0, kKeyRole).toString() : QString(); }
+QString ThemeTree::key(const QTreeWidgetItem* node) const { return node ? node->data(0, kKeyRole).toString() : QString(); }
 
-int ArvoreTemas::selectedIndex() const {
+int ThemeTree::selectedIndex() const {
     QTreeWidgetItem* current = currentItem();
     return current ? current->data(0, kIndexRole).toInt() : -1;
 }
 
-int ArvoreTemas::highlightSelected(int previous) {
-    if (QTreeWidgetItem* before = this->no(previous)) {
+int ThemeTree::highlightSelected(int previous) {
+    if (QTreeWidgetItem* before = this->node(previous)) {
         QFont f = before->font(0);
         f.setBold(false);
         before->setFont(0, f);
     }
     const int selected = selectedIndex();
-    if (QTreeWidgetItem* now = this->no(selected)) {
+    if (QTreeWidgetItem* now = this->node(selected)) {
         QFont f = now->font(0);
         f.setBold(true);
         now->setFont(0, f);
@@ -80,7 +80,7 @@ int ArvoreTemas::highlightSelected(int previous) {
     return selected;
 }
 
-void ArvoreTemas::keyReleaseEvent(QKeyEvent* e) {
+void ThemeTree::keyReleaseEvent(QKeyEvent* e) {
     QTreeWidget::keyReleaseEvent(e);
     if (!e->isAutoRepeat()) emit keyReleased();
 }

@@ -4,9 +4,9 @@
 #include <QListWidget>
 #include <QMouseEvent>
 
-#include "banco.h"
-#include "cursor_espera.h"
-#include "dialogos.h"
+#include "survey_database.h"
+#include "wait_cursor.h"
+#include "dialogs.h"
 #include "error_policy.h"
 #include "sql_quoting.h"
 
@@ -32,7 +32,7 @@ public:
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent*>(e)->button() == Qt::RightButton) {
             policy_.run([this] {
-                CursorEspera busy(list_);
+                WaitCursor busy(list_);
                 action_();
             });
             return true;  // the press must not move the current entry
@@ -48,8 +48,8 @@ private:
 
 }  // namespace
 
-void Ger_MostrarDescricaoVariavel(Banco& database, Dialogos& dialogs, QWidget* parent, const QString& code) {
-    jet::Connection db = database.abrir();
+void Ger_MostrarDescricaoVariavel(SurveyDatabase& database, Dialogs& dialogs, QWidget* parent, const QString& code) {
+    jet::Connection db = database.open();
     jet::Recordset var = db.openRecordset("Select * From CD_VAR Where CodVariavel = " + quotedText(code));
     if (var.recordCount() == 0) return;  // a code the catalogue does not know: nothing to describe
     var.moveLast();
@@ -65,17 +65,17 @@ void Ger_MostrarDescricaoVariavel(Banco& database, Dialogos& dialogs, QWidget* p
         const QString text = QStringLiteral("Tema: ") + lastRowField(rsTheme, "NomeTema") + blankLine + QStringLiteral("SubTema: ") +
                               lastRowField(rsSubtheme, "NomeSubTema") + blankLine + QString::fromUtf8("Variável: ") + name + blankLine +
                               QString::fromUtf8("Definição: ") + lastRowField(rsDef, "DefinicaoVariavel");
-        dialogs.mensagem(parent, text, Dialogos::Icone::Informacao, Dialogos::Botoes::Ok, QString::fromUtf8(kDefinitionTitle));
+        dialogs.message(parent, text, Dialogs::Icon::Information, Dialogs::Buttons::Ok, QString::fromUtf8(kDefinitionTitle));
     }
 }
 
-void showDefinitionOfCurrentEntry(Banco& database, Dialogos& dialogs, QWidget* parent, QListWidget& codes, QListWidget& names) {
+void showDefinitionOfCurrentEntry(SurveyDatabase& database, Dialogs& dialogs, QWidget* parent, QListWidget& codes, QListWidget& names) {
     const int i = names.currentRow();
     if (i < 0 || i >= codes.count()) {
-        dialogs.mensagem(parent, QString::fromUtf8(kChooseAVariable), Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+        dialogs.message(parent, QString::fromUtf8(kChooseAVariable), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return;
     }
-    CursorEspera busy(parent);
+    WaitCursor busy(parent);
     Ger_MostrarDescricaoVariavel(database, dialogs, parent, codes.item(i)->text());
 }
 

@@ -3,9 +3,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "cursor_espera.h"
+#include "wait_cursor.h"
 #include "error_policy.h"
-#include "estado.h"
+#include "run_state.h"
 #include "variable_definition.h"
 
 namespace quelva {
@@ -19,7 +19,7 @@ const char* const kShowDefinitionCaption = "&Mostrar definição";
 void VariableLists::buildIndex() {
     // VetorVariavel's codes never change after loading: one pass gives every look-up of the run, the same
     // answer as scanning positions 0 to 705 in order (the first match wins, empty codes match nothing).
-    for (int p = kMaxVariaveis - 1; p >= 0; --p) {
+    for (int p = kMaxVariables - 1; p >= 0; --p) {
         const jet::Value& c = state_.VetorVariavel[static_cast<std::size_t>(p)].CodVariavel;
         if (c.isNull()) continue;
         QString text = QString::fromStdString(c.toText());
@@ -38,7 +38,7 @@ void VariableLists::Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& 
     for (int i = 0; i < codes.count(); ++i) {
         int p = positionOfCode(codes.item(i)->text());
         if (p < 0 || i >= names.count()) continue;
-        const bool marked = state_.VetorVariavel[static_cast<std::size_t>(p)].selecionada();
+        const bool marked = state_.VetorVariavel[static_cast<std::size_t>(p)].isSelected();
         names.item(i)->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
     }
     state_.SincronizarMarcas = true;
@@ -67,7 +67,7 @@ QPushButton* newButton(QWidget* parent, const QString& name, const char* text) {
 
 }  // namespace
 
-VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Options options, Estado& state, VariableLists& lists,
+VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state, VariableLists& lists,
                                    ErrorPolicy& policy)
     : QObject(parent), options_(options), state_(state), lists_(lists), policy_(policy) {
     codes = new QListWidget(parent);
@@ -84,6 +84,7 @@ VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Optio
     if (markAllButton) policy_.connect(markAllButton, &QPushButton::clicked, this, [this] { markAll(); });
     policy_.connect(unmarkAllButton, &QPushButton::clicked, this, [this] { unmarkAll(); });
     policy_.connect(definitionButton, &QPushButton::clicked, this, [this] { showDefinition(); });
+    // FraVar_LstNomeVariavel_MouseDown, FraPal_LstNomeVariavel_MouseDown and FraSel_FraVar_LstNomeVariavel_MouseDown.
     showDefinitionOnRightClick(*names, policy_, [this] { showDefinition(); });
 }
 
@@ -114,17 +115,17 @@ void VariableListPair::setEveryMark(bool marked, bool hideMeanwhile) {
 }
 
 void VariableListPair::markAll() {
-    CursorEspera busy(markAllButton);
+    WaitCursor busy(markAllButton);
     setEveryMark(true, options_.hideWhileMarking);
 }
 
 void VariableListPair::unmarkAll() {
-    CursorEspera busy(unmarkAllButton);
+    WaitCursor busy(unmarkAllButton);
     setEveryMark(false, options_.hideWhileUnmarking);
 }
 
 void VariableListPair::showDefinition() {
-    showDefinitionOfCurrentEntry(state_.banco, policy_.dialogos(), definitionButton, *codes, *names);
+    showDefinitionOfCurrentEntry(state_.database, policy_.dialogs(), definitionButton, *codes, *names);
 }
 
 void VariableListPair::clear(bool writeThroughOff) {

@@ -10,7 +10,7 @@ class QWidget;
 namespace quelva {
 
 class ErrorPolicy;
-struct Estado;
+struct RunState;
 
 // Texts of every panel that lists variables.
 extern const char* const kVariableListTip;
@@ -23,7 +23,7 @@ extern const char* const kShowDefinitionCaption;
 // from it with the guard off, and every change written back at once while the guard is on.
 class VariableLists {
 public:
-    explicit VariableLists(Estado& state) : state_(state) {}
+    explicit VariableLists(RunState& state) : state_(state) {}
 
     // Sets the name list's check marks from VetorVariavel, with the write-through off meanwhile.
     void Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names);
@@ -40,7 +40,7 @@ private:
     // The first position of VetorVariavel whose code, as text, equals `code` exactly; -1 when none.
     int positionOfCode(const QString& code);
     void buildIndex();
-    Estado& state_;
+    RunState& state_;
     QHash<QString, int> positions_;
     bool indexed_ = false;
 };
@@ -59,7 +59,7 @@ public:
         bool hideWhileUnmarking = true;
     };
 
-    VariableListPair(QWidget* parent, const QString& prefix, Options options, Estado& state, VariableLists& lists,
+    VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state, VariableLists& lists,
                      ErrorPolicy& policy);
 
     QListWidget* names = nullptr;
@@ -68,6 +68,10 @@ public:
     QPushButton* unmarkAllButton = nullptr;
     QPushButton* definitionButton = nullptr;
 
+    // The buttons' handlers, one for the three panels: FraVar_CmdMarcarTodas_Click and
+    // FraPal_CmdMarcarTodas_Click are markAll; FraVar_CmdDesmarcarTodas_Click, FraPal_CmdDesmarcarTodas_Click
+    // and FraSel_FraVar_CmdDesmarcarTodas_Click are unmarkAll; FraVar_CmdMostrarDefinicao_Click,
+    // FraPal_CmdMostrarDefinicao_Click and FraSel_FraVar_CmdMostrarDefinicao_Click are showDefinition.
     void markAll();
     void unmarkAll();
     void showDefinition();
@@ -84,10 +88,12 @@ public:
 private:
     // Every listed entry ticked or unticked, each recorded as a click would.
     void setEveryMark(bool marked, bool hideMeanwhile);
+    // The name list's click handlers: FraVar_LstNomeVariavel_Click, FraPal_LstNomeVariavel_Click and
+    // FraSel_FraVar_LstNomeVariavel_Click.
     void recordChanges();
 
     Options options_;
-    Estado& state_;
+    RunState& state_;
     VariableLists& lists_;
     ErrorPolicy& policy_;
 };

@@ -1,4 +1,4 @@
-#include "painel_criterios.h"
+#include "criteria_panel.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -9,10 +9,10 @@
 
 #include "blanks.h"
 #include "button_text_fit.h"
-#include "dialogos.h"
+#include "dialogs.h"
 #include "error_policy.h"
-#include "estado.h"
-#include "grade.h"
+#include "run_state.h"
+#include "grid.h"
 #include "twips.h"
 #include "type_to_find.h"
 #include "typed_character_filter.h"
@@ -21,6 +21,8 @@ namespace quelva {
 
 namespace {
 
+// The query of FraCri_DatVarCri, the data source the criterion variable list is bound to: here the list is
+// filled from it directly, on a connection of its own.
 const char* const kVariableListSql[] = {
     "select cstr(mid(codvariavel+space(20),1,20)) & ",
     "cstr(nomevariavel) , nomevariavel , codvariavel ",
@@ -86,7 +88,7 @@ int mdl_verifica_numero(int KeyAscii, int /*length*/) {
     return KeyAscii >= '0' && KeyAscii <= '9' ? KeyAscii : 0;
 }
 
-PainelCriterios::PainelCriterios(QGroupBox* FraCri, Estado& state, ErrorPolicy& policy)
+CriteriaPanel::CriteriaPanel(QGroupBox* FraCri, RunState& state, ErrorPolicy& policy)
     : QObject(FraCri), frame_(FraCri), state_(state), policy_(policy) {
     FraCri_FraCriTop = new QGroupBox(frame_);
     FraCri_FraCriTop->setObjectName("FraCri_FraCriTop");
@@ -111,10 +113,10 @@ PainelCriterios::PainelCriterios(QGroupBox* FraCri, Estado& state, ErrorPolicy& 
     font.setStyleHint(QFont::SansSerif);
     FraCri_FraCriTop->setFont(font);
     FraCri_FraCri->setFont(font);
-    criteriaGrid = new Grade(this);
-    FraCri_GrdCri = new VisaoGrade(policy_, FraCri_FraCri);
+    criteriaGrid = new Grid(this);
+    FraCri_GrdCri = new GridTableView(policy_, FraCri_FraCri);
     FraCri_GrdCri->setObjectName("FraCri_GrdCri");
-    FraCri_GrdCri->definirGrade(criteriaGrid);
+    FraCri_GrdCri->setGrid(criteriaGrid);
     // A narrow column clips its text, as the header's larger font needs, rather than ending it in dots.
     FraCri_GrdCri->setTextElideMode(Qt::ElideNone);
     FraCri_CmdLimpaTodosCri = newButton(FraCri_FraCri, "FraCri_CmdLimpaTodosCri", "Limpar todos os Critérios");
@@ -133,7 +135,7 @@ PainelCriterios::PainelCriterios(QGroupBox* FraCri, Estado& state, ErrorPolicy& 
     policy_.connect(FraCri_CmdLimpaTodosCri, &QPushButton::clicked, this, [this] { FraCri_cmdlimpatodoscri_Click(); });
 }
 
-void PainelCriterios::prepareControls() {
+void CriteriaPanel::prepareControls() {
     loadVariableList();
     {
         // Filling a list chooses its first entry; the lists start with none, and the buttons stay disabled.
@@ -148,10 +150,10 @@ void PainelCriterios::prepareControls() {
 }
 
 // One entry per row, in the order the engine returns them: the name shown, the first column as the value.
-void PainelCriterios::loadVariableList() {
+void CriteriaPanel::loadVariableList() {
     std::string sql;
     for (const char* part : kVariableListSql) sql += part;
-    jet::Connection db = state_.banco.abrir();
+    jet::Connection db = state_.database.open();
     jet::Recordset rs = db.openRecordset(sql);
     const QSignalBlocker blocker(FraCri_DbCmbVar);
     FraCri_DbCmbVar->hide();
@@ -165,37 +167,37 @@ void PainelCriterios::loadVariableList() {
     FraCri_DbCmbVar->show();
 }
 
-void PainelCriterios::writeGridHeader() {
-    Grade& g = *criteriaGrid;
-    g.iniciarAlteracoes();
-    g.definirTamanho(1, kColumnCount);
-    const int gridWidth = pixelsParaTwips(FraCri_GrdCri->width(), FraCri_GrdCri->logicalDpiX());
-    g.definirLarguraColuna(kColConnector, kConnectorWidth);
-    g.definirLarguraColuna(kColName, gridWidth - kWidthBesideName);
-    g.definirLarguraColuna(kColOperator, kOperatorWidth);
-    g.definirLarguraColuna(kColValue, kValueWidth);
+void CriteriaPanel::writeGridHeader() {
+    Grid& g = *criteriaGrid;
+    g.beginChanges();
+    g.setSize(1, kColumnCount);
+    const int gridWidth = pixelsToTwips(FraCri_GrdCri->width(), FraCri_GrdCri->logicalDpiX());
+    g.setColumnWidth(kColConnector, kConnectorWidth);
+    g.setColumnWidth(kColName, gridWidth - kWidthBesideName);
+    g.setColumnWidth(kColOperator, kOperatorWidth);
+    g.setColumnWidth(kColValue, kValueWidth);
     for (int c = kColConnector; c <= kColValue; ++c) {
-        Grade::Celula& cell = g.writableCell(0, c);
-        cell.texto = QString::fromUtf8(kHeaderCaptions[c]);
-        cell.cor = kHeaderColour;
-        cell.alinhamento = Qt::AlignCenter;
-        cell.negrito = true;
-        cell.tamanhoFonte = kHeaderFontSize;
+        Grid::Cell& cell = g.writableCell(0, c);
+        cell.text = QString::fromUtf8(kHeaderCaptions[c]);
+        cell.color = kHeaderColour;
+        cell.alignment = Qt::AlignCenter;
+        cell.bold = true;
+        cell.fontSize = kHeaderFontSize;
     }
-    g.definirAlturaLinha(0, kHeaderHeight);
-    g.concluirAlteracoes();
+    g.setRowHeight(0, kHeaderHeight);
+    g.endChanges();
 }
 
-QString PainelCriterios::chosenVariableValue() const {
+QString CriteriaPanel::chosenVariableValue() const {
     return FraCri_DbCmbVar->currentIndex() < 0 ? QString() : FraCri_DbCmbVar->currentData().toString();
 }
 
 // The connector list is hidden before the first criterion; after it, one of its entries must be chosen.
-bool PainelCriterios::connectorOk() const {
+bool CriteriaPanel::connectorOk() const {
     return FraCri_CmbConector->isHidden() || FraCri_CmbConector->currentIndex() >= 0;
 }
 
-void PainelCriterios::AtualizarBotoesCriterio() {
+void CriteriaPanel::AtualizarBotoesCriterio() {
     const QString value = FraCri_TxtValor->text();
     const bool hasValue = !trimBlanks(value).isEmpty();
     const bool hasVariable = !FraCri_DbCmbVar->currentText().isEmpty();
@@ -203,14 +205,14 @@ void PainelCriterios::AtualizarBotoesCriterio() {
     // Only digits may enter the condition, whether typed, pasted or dropped into the box.
     FraCri_CmdAdicionaCri->setEnabled(isCriterionValue(value) && hasVariable && hasOperator && connectorOk());
     FraCri_CmdLimpaCri->setEnabled(hasValue || hasVariable || hasOperator || connectorOk());
-    FraCri_CmdLimpaTodosCri->setEnabled(criteriaGrid->linhas() > 1);
+    FraCri_CmdLimpaTodosCri->setEnabled(criteriaGrid->rows() > 1);
 }
 
-void PainelCriterios::FraCri_txtvalor_KeyPress(int& KeyAscii) {
+void CriteriaPanel::FraCri_txtvalor_KeyPress(int& KeyAscii) {
     KeyAscii = mdl_verifica_numero(KeyAscii, static_cast<int>(FraCri_TxtValor->text().size()));
 }
 
-void PainelCriterios::FraCri_cmdadicionacri_Click() {
+void CriteriaPanel::FraCri_cmdadicionacri_Click() {
     const QString value = FraCri_TxtValor->text();
     const QString op = FraCri_CmbOperador->currentText();
     const QString choice = chosenVariableValue();
@@ -219,16 +221,16 @@ void PainelCriterios::FraCri_cmdadicionacri_Click() {
     const QString code = trimBlanks(choice.mid(0, kCriteriaCodeWidth));
     const QString name = trimBlanks(choice.mid(kCriteriaCodeWidth, kCriteriaNameWidth));
 
-    Grade& g = *criteriaGrid;
-    const int row = g.linhas();
-    g.iniciarAlteracoes();
-    g.definirTamanho(row + 1, kColumnCount);
-    g.writableCell(row, kColName).texto = name;
-    g.writableCell(row, kColOperator).texto = op;
-    g.writableCell(row, kColValue).texto = value;
-    g.writableCell(row, kColConnector).texto = FraCri_CmbConector->currentText();
-    g.writableCell(row, kColCode).texto = code;
-    g.concluirAlteracoes();
+    Grid& g = *criteriaGrid;
+    const int row = g.rows();
+    g.beginChanges();
+    g.setSize(row + 1, kColumnCount);
+    g.writableCell(row, kColName).text = name;
+    g.writableCell(row, kColOperator).text = op;
+    g.writableCell(row, kColValue).text = value;
+    g.writableCell(row, kColConnector).text = FraCri_CmbConector->currentText();
+    g.writableCell(row, kColCode).text = code;
+    g.endChanges();
 
     FraCri_CmbConector->show();
     FraCri_LblTit[kConnectorLabel]->show();
@@ -240,19 +242,19 @@ void PainelCriterios::FraCri_cmdadicionacri_Click() {
     FraCri_cmdlimpacri_Click();
 }
 
-void PainelCriterios::FraCri_cmdlimpacri_Click() {
+void CriteriaPanel::FraCri_cmdlimpacri_Click() {
     FraCri_DbCmbVar->setCurrentIndex(-1);
     FraCri_CmbOperador->setCurrentIndex(-1);
     FraCri_CmbConector->setCurrentIndex(-1);
     FraCri_TxtValor->clear();
 }
 
-void PainelCriterios::FraCri_cmdlimpatodoscri_Click() {
-    const auto answer = policy_.dialogos().mensagem(frame_, QString::fromUtf8(kClearAllQuestion), Dialogos::Icone::Exclamacao,
-                                                        Dialogos::Botoes::SimNao, QString::fromUtf8(kClearAllTitle), true);
-    if (answer != Dialogos::Resposta::Sim) return;
+void CriteriaPanel::FraCri_cmdlimpatodoscri_Click() {
+    const auto answer = policy_.dialogs().message(frame_, QString::fromUtf8(kClearAllQuestion), Dialogs::Icon::Exclamation,
+                                                        Dialogs::Buttons::YesNo, QString::fromUtf8(kClearAllTitle), true);
+    if (answer != Dialogs::Answer::Yes) return;
     state_.ExpressaoCriterio.clear();
-    criteriaGrid->definirTamanho(1, kColumnCount);
+    criteriaGrid->setSize(1, kColumnCount);
     FraCri_LblTit[kConnectorLabel]->hide();
     FraCri_CmbConector->hide();
     // Back to no criterion: a connector chosen before must not stand beside the next first criterion, and

@@ -1,4 +1,4 @@
-#include "painel_palavras.h"
+#include "keywords_panel.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -7,11 +7,11 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "arvore_temas.h"
-#include "cursor_espera.h"
-#include "dialogos.h"
+#include "theme_tree.h"
+#include "wait_cursor.h"
+#include "dialogs.h"
 #include "error_policy.h"
-#include "estado.h"
+#include "run_state.h"
 #include "fixed_font.h"
 #include "sql_quoting.h"
 #include "variable_list_pair.h"
@@ -42,8 +42,8 @@ QStringList keywordsOfLetter(const QString& keywordText, const QString& letter) 
     return result;
 }
 
-PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& state, VariableLists& lists, ErrorPolicy& policy)
-    : QObject(FraPal), frame_(FraPal), state_(state), policy_(policy), dialogs_(policy.dialogos()) {
+KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, RunState& state, VariableLists& lists, ErrorPolicy& policy)
+    : QObject(FraPal), frame_(FraPal), state_(state), policy_(policy), dialogs_(policy.dialogs()) {
     FraPal_LblTitulo = new QLabel(QString::fromUtf8(kKeywordsTitle), frame_);
     FraPal_LblTitulo->setObjectName("FraPal_LblTitulo");
     FraPal_LblTitulo->setAlignment(Qt::AlignCenter);
@@ -59,7 +59,7 @@ PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& state, VariableLists& 
     }
     FraPal_LstPalavraChave = new QListWidget(frame_);
     FraPal_LstPalavraChave->setObjectName("FraPal_LstPalavraChave");
-    FraPal_TrwTema = new ArvoreTemas(frame_);
+    FraPal_TrwTema = new ThemeTree(frame_);
     FraPal_TrwTema->setObjectName("FraPal_TrwTema");
     // "&Desmarcar todas" leaves the list on screen here, unlike the Variables panel.
     pair_ = new VariableListPair(frame_, QStringLiteral("FraPal_"), {.hideWhileUnmarking = false}, state_, lists, policy);
@@ -71,10 +71,10 @@ PainelPalavras::PainelPalavras(QGroupBox* FraPal, Estado& state, VariableLists& 
 
     policy.connect(FraPal_LstPalavraChave, &QListWidget::itemClicked, this, [this] { FraPal_LstPalavraChave_Click(); });
     policy.connect(FraPal_TrwTema, &QTreeWidget::itemClicked, this, [this] { FraPal_TrwTema_Click(); });
-    policy.connect(FraPal_TrwTema, &ArvoreTemas::keyReleased, this, [this] { FraPal_TrwTema_Click(); });
+    policy.connect(FraPal_TrwTema, &ThemeTree::keyReleased, this, [this] { FraPal_TrwTema_Click(); });
 }
 
-bool PainelPalavras::eventFilter(QObject* target, QEvent* e) {
+bool KeywordsPanel::eventFilter(QObject* target, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
         for (int i = 0; i < 26; ++i) {
             if (target == FraPal_LblLetra[static_cast<std::size_t>(i)]) {
@@ -86,21 +86,21 @@ bool PainelPalavras::eventFilter(QObject* target, QEvent* e) {
     return QObject::eventFilter(target, e);
 }
 
-void PainelPalavras::FraPal_LblLetra_Click(int index) {
+void KeywordsPanel::FraPal_LblLetra_Click(int index) {
     const QString L(QLatin1Char(kLetters[index]));
     FraPal_TrwTema->clearNodes();
     FraPal_LstPalavraChave->clear();
-    CursorEspera busy(FraPal_LblLetra[static_cast<std::size_t>(index)]);
+    WaitCursor busy(FraPal_LblLetra[static_cast<std::size_t>(index)]);
     jet::Recordset rs;
     {
-        jet::Connection db = state_.banco.abrir();
+        jet::Connection db = state_.database.open();
         const std::string l = L.toStdString();
         rs = db.openRecordset(std::string("Select [Palavra-Chave] From CD_VAR ") + "Where ucase(left(trim([Palavra-Chave]),1)) = '" +
                               l + "' or " + "ucase([Palavra-Chave]) Like '*;" + l + "*' Order By NumSeq");
     }
     if (rs.recordCount() == 0) {
-        busy.restaurar();
-        dialogs_.mensagem(frame_, QString::fromUtf8(kNoKeywords), Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+        busy.restore();
+        dialogs_.message(frame_, QString::fromUtf8(kNoKeywords), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return;
     }
     QStringList seen;
@@ -116,46 +116,46 @@ void PainelPalavras::FraPal_LblLetra_Click(int index) {
     FraPal_LstPalavraChave->addItems(seen);
 }
 
-void PainelPalavras::FraPal_LstPalavraChave_Click() {
+void KeywordsPanel::FraPal_LstPalavraChave_Click() {
     QListWidgetItem* current = FraPal_LstPalavraChave->currentItem();
     if (!current) return;
     const QString K = current->text();
     state_.NoDestacadoPal = -1;
     FraPal_TrwTema->clearNodes();
-    CursorEspera busy(FraPal_LstPalavraChave);
+    WaitCursor busy(FraPal_LstPalavraChave);
     jet::Recordset rs;
     {
-        jet::Connection db = state_.banco.abrir();
+        jet::Connection db = state_.database.open();
         rs = db.openRecordset(std::string("Select V.NumSeq, V.CodTema, T.NomeTema, V.CodSubTema, S.NomeSubTema ") +
                               "From CD_VAR V, CD_TEMA T, CD_SUBTEMA S " +
                               "Where V.CodTema = T.CodTema And V.CodSubTema = S.CodSubTema And " +
                               "Ucase(V.[Palavra-Chave]) Like '*" + likeText(K.toUpper()) + "*' " + "Order By V.NumSeq");
     }
     if (rs.recordCount() == 0) {
-        busy.restaurar();
-        dialogs_.mensagem(frame_, QString::fromUtf8(kNoVariables), Dialogos::Icone::Critico, Dialogos::Botoes::Ok, QString());
+        busy.restore();
+        dialogs_.message(frame_, QString::fromUtf8(kNoVariables), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return;
     }
     FraPal_TrwTema->build(rs);
-    for (int i = 2; i <= FraPal_TrwTema->quantidade(); ++i) {
-        QTreeWidgetItem* node = FraPal_TrwTema->no(i);
-        if (FraPal_TrwTema->chave(node).startsWith(QLatin1Char('T'))) FraPal_TrwTema->scrollToItem(node);
+    for (int i = 2; i <= FraPal_TrwTema->nodeCount(); ++i) {
+        QTreeWidgetItem* node = FraPal_TrwTema->node(i);
+        if (FraPal_TrwTema->key(node).startsWith(QLatin1Char('T'))) FraPal_TrwTema->scrollToItem(node);
     }
 }
 
-void PainelPalavras::FraPal_TrwTema_Click() {
+void KeywordsPanel::FraPal_TrwTema_Click() {
     if (FraPal_TrwTema->selectedIndex() < 0) return;  // no keyword chosen yet
-    CursorEspera busy(FraPal_TrwTema);
+    WaitCursor busy(FraPal_TrwTema);
     FraPal_LstNomeVariavel->hide();
     pair_->clear();
     state_.NoDestacadoPal = FraPal_TrwTema->highlightSelected(state_.NoDestacadoPal);
-    const QString key = FraPal_TrwTema->chave(FraPal_TrwTema->currentItem());
+    const QString key = FraPal_TrwTema->key(FraPal_TrwTema->currentItem());
     QListWidgetItem* keyword = FraPal_LstPalavraChave->currentItem();
     if (key.startsWith(QLatin1String("ST")) && keyword) {
         bool isNumber = false;
         const long long subtheme = key.mid(2).toLongLong(&isNumber);
         if (isNumber) {
-            jet::Connection db = state_.banco.abrir();
+            jet::Connection db = state_.database.open();
             jet::Recordset rs = db.openRecordset(std::string("Select * ") + "From CD_VAR " + "Where Ucase([Palavra-Chave]) Like " +
                                                  "'*" + likeText(keyword->text().toUpper()) + "*' And " + "CodSubTema = " +
                                                  std::to_string(subtheme) + " " + "Order By NumSeq");
@@ -168,6 +168,6 @@ void PainelPalavras::FraPal_TrwTema_Click() {
     FraPal_LstNomeVariavel->show();
 }
 
-void PainelPalavras::atualizarMarcas() { pair_->refreshMarks(); }
+void KeywordsPanel::refreshMarks() { pair_->refreshMarks(); }
 
 }  // namespace quelva

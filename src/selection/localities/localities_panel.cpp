@@ -1,4 +1,4 @@
-#include "painel_localidades.h"
+#include "localities_panel.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -9,10 +9,10 @@
 
 #include "area_code.h"
 #include "blanks.h"
-#include "cursor_espera.h"
-#include "dialogos.h"
+#include "wait_cursor.h"
+#include "dialogs.h"
 #include "error_policy.h"
-#include "estado.h"
+#include "run_state.h"
 #include "locality_entry.h"
 #include "locality_selection.h"
 #include "region_groups.h"
@@ -36,7 +36,7 @@ bool searchCharacterAccepted(int code) {
 
 }  // namespace
 
-PainelLocalidades::PainelLocalidades(QGroupBox* FraLoc, Estado& state, ErrorPolicy& policy)
+LocalitiesPanel::LocalitiesPanel(QGroupBox* FraLoc, RunState& state, ErrorPolicy& policy)
     : QObject(FraLoc), frame_(FraLoc), state_(state), policy_(policy) {
     const QString prompt = QString::fromUtf8(kFindMunicipality);
     FraLoc_lblprocmun = new QLabel(prompt, frame_);
@@ -64,9 +64,9 @@ PainelLocalidades::PainelLocalidades(QGroupBox* FraLoc, Estado& state, ErrorPoli
     });
 }
 
-void PainelLocalidades::FraLoc_CarregarLocalidades() {
-    CursorEspera busy(frame_->window());
-    jet::Connection db = state_.banco.abrir();
+void LocalitiesPanel::FraLoc_CarregarLocalidades() {
+    WaitCursor busy(frame_->window());
+    jet::Connection db = state_.database.open();
     QListWidget* list = FraLoc_LstMunSelec;
     list->hide();
     list->clear();
@@ -87,13 +87,13 @@ void PainelLocalidades::FraLoc_CarregarLocalidades() {
     list->show();
 }
 
-void PainelLocalidades::AtualizarMarcasLocalidades() {
+void LocalitiesPanel::AtualizarMarcasLocalidades() {
     if (FraLoc_LstMunSelec->count() == 0) return;
     applyMarks();
     FraLoc_LstMunSelec->setCurrentRow(-1);
 }
 
-void PainelLocalidades::applyMarks() {
+void LocalitiesPanel::applyMarks() {
     QListWidget* list = FraLoc_LstMunSelec;
     const QSignalBlocker noSignals(list);
     for (int i = 0; i < list->count(); ++i) {
@@ -105,17 +105,17 @@ void PainelLocalidades::applyMarks() {
     }
 }
 
-int PainelLocalidades::entryCode(int i) const {
+int LocalitiesPanel::entryCode(int i) const {
     const int code = codeOfLocalityEntry(entryOfLocalityItem(FraLoc_LstMunSelec->item(i)));
-    return code <= kMaxCodigoArea ? code : -1;  // the list holds none above: its codes were checked on loading
+    return code <= kMaxAreaCode ? code : -1;  // the list holds none above: its codes were checked on loading
 }
 
-void PainelLocalidades::setMark(int i, bool marked) {
+void LocalitiesPanel::setMark(int i, bool marked) {
     const QSignalBlocker noSignals(FraLoc_LstMunSelec);
     FraLoc_LstMunSelec->item(i)->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
 }
 
-void PainelLocalidades::markEveryEntry(bool marked) {
+void LocalitiesPanel::markEveryEntry(bool marked) {
     QListWidget* list = FraLoc_LstMunSelec;
     for (int i = 0; i < list->count(); ++i) {
         setMark(i, marked);
@@ -125,25 +125,25 @@ void PainelLocalidades::markEveryEntry(bool marked) {
     list->setCurrentRow(-1);
 }
 
-void PainelLocalidades::FraLoc_CmdMarcarTodas_Click() {
-    CursorEspera busy(FraLoc_cmdmarcartodas);
+void LocalitiesPanel::FraLoc_CmdMarcarTodas_Click() {
+    WaitCursor busy(FraLoc_cmdmarcartodas);
     FraLoc_LstMunSelec->hide();
     markEveryEntry(true);
     FraLoc_LstMunSelec->show();
     FraLoc_LstMunSelec->repaint();
 }
 
-void PainelLocalidades::FraLoc_CmdDesmarcarTodas_Click() {
-    CursorEspera busy(FraLoc_cmddesmarcartodas);
+void LocalitiesPanel::FraLoc_CmdDesmarcarTodas_Click() {
+    WaitCursor busy(FraLoc_cmddesmarcartodas);
     markEveryEntry(false);
     FraLoc_LstMunSelec->repaint();
 }
 
-void PainelLocalidades::FraLoc_txtprocmun_KeyPress(int& KeyAscii) {
+void LocalitiesPanel::FraLoc_txtprocmun_KeyPress(int& KeyAscii) {
     if (!searchCharacterAccepted(KeyAscii)) KeyAscii = 0;
 }
 
-void PainelLocalidades::FraLoc_txtprocmun_KeyUp() {
+void LocalitiesPanel::FraLoc_txtprocmun_KeyUp() {
     const QString T = trimBlanks(FraLoc_txtprocmun->text().toUpper());
     jet::Recordset& rs = state_.RsBuscaMunicipio;
     // The typed text matches itself: a quote or one of Like's wildcards pasted into the box neither breaks
@@ -156,7 +156,7 @@ void PainelLocalidades::FraLoc_txtprocmun_KeyUp() {
     if (p >= 0) FraLoc_LstMunSelec->scrollToItem(FraLoc_LstMunSelec->item(p));
 }
 
-void PainelLocalidades::FraLoc_LstMunSelec_Click() {
+void LocalitiesPanel::FraLoc_LstMunSelec_Click() {
     const int i = FraLoc_LstMunSelec->currentRow();
     if (i < 0) return;
     QListWidgetItem* item = FraLoc_LstMunSelec->item(i);
@@ -167,13 +167,13 @@ void PainelLocalidades::FraLoc_LstMunSelec_Click() {
     else setLocalityMark(state_, code, true);
 }
 
-void PainelLocalidades::tickRegionGroup(int i, int code) {
+void LocalitiesPanel::tickRegionGroup(int i, int code) {
     LocalityMarks& marks = state_.VetorLocalidade;
     const RegionFamily family = *regionFamily(code);
     const RegionFamily other = otherFamily(family);
     const bool switchFamily = familySelected(marks, other);
-    if (switchFamily && policy_.dialogos().mensagem(frame_->window(), switchFamilyQuestion(family), Dialogos::Icone::Exclamacao,
-                                                Dialogos::Botoes::SimNao, switchFamilyTitle(), true) != Dialogos::Resposta::Sim) {
+    if (switchFamily && policy_.dialogs().message(frame_->window(), switchFamilyQuestion(family), Dialogs::Icon::Exclamation,
+                                                Dialogs::Buttons::YesNo, switchFamilyTitle(), true) != Dialogs::Answer::Yes) {
         setMark(i, false);  // the earlier selection stays, the new tick is withdrawn
         return;
     }
@@ -186,7 +186,7 @@ void PainelLocalidades::tickRegionGroup(int i, int code) {
 
 // The search box's key handlers. Only printable characters are filtered: control keys edit the text and
 // never put a character into it.
-bool PainelLocalidades::eventFilter(QObject* target, QEvent* event) {
+bool LocalitiesPanel::eventFilter(QObject* target, QEvent* event) {
     if (target != FraLoc_txtprocmun) return false;
     if (event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
@@ -208,7 +208,7 @@ bool PainelLocalidades::eventFilter(QObject* target, QEvent* event) {
     return false;
 }
 
-bool PainelLocalidades::typedTextAccepted(const QString& text) {
+bool LocalitiesPanel::typedTextAccepted(const QString& text) {
     for (char32_t c : text.toUcs4()) {
         if (!QChar::isPrint(c)) continue;
         const std::optional<std::uint8_t> code = windows1252::fromUnicode(c);

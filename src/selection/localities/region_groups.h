@@ -10,7 +10,7 @@ namespace quelva {
 // The two families of region groups, which a selection must not mix.
 enum class RegionFamily { RaRg, Drads };
 
-using LocalityMarks = std::array<bool, kMaxCodigoArea + 1>;
+using LocalityMarks = std::array<bool, kMaxAreaCode + 1>;
 
 // The family of a ticked entry by its code; none for a municipality or any other locality.
 std::optional<RegionFamily> regionFamily(int code);

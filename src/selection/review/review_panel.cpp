@@ -1,14 +1,14 @@
-#include "painel_selecoes.h"
+#include "review_panel.h"
 
 #include <QApplication>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "cursor_espera.h"
-#include "dialogos.h"
+#include "wait_cursor.h"
+#include "dialogs.h"
 #include "error_policy.h"
-#include "estado.h"
+#include "run_state.h"
 #include "fixed_font.h"
 #include "locality_entry.h"
 #include "locality_selection.h"
@@ -23,11 +23,11 @@ const char* const kLocalitiesTitle = "Localidades Selecionadas";
 const char* const kMixedFamiliesError = "ERRO DE SELEÇÃO DE LOCALIDADES !!!";
 const char* const kGroupPrefix = "Totais da ";
 
-const char* const kSqlRaRg = "select * from cd_Area where munseqrarg > 0 order by munseqrarg";
-const char* const kSqlDrads = "select * from cd_Area where munseqdrads > 0 order by munseqdrads";
-const char* const kSqlMunicipios = "select * from cd_Area where mun > 0 order by descricao";
+const char* const kRaRgSql = "select * from cd_Area where munseqrarg > 0 order by munseqrarg";
+const char* const kDradsSql = "select * from cd_Area where munseqdrads > 0 order by munseqdrads";
+const char* const kMunicipalitiesSql = "select * from cd_Area where mun > 0 order by descricao";
 
-bool anySelected(const Estado& e, AreaBand band) {
+bool anySelected(const RunState& e, AreaBand band) {
     for (int c = band.first; c <= band.last; ++c)
         if (e.VetorLocalidade[static_cast<std::size_t>(c)]) return true;
     return false;
@@ -52,12 +52,12 @@ QString reviewLineOfLocality(int code, const QString& name, int& indent) {
     return localityEntryText(QString(indent, QLatin1Char(' ')) + prefix + name, code);
 }
 
-PainelSelecoes::PainelSelecoes(QGroupBox* FraSel, Estado& state, VariableLists& lists, ErrorPolicy& policy,
+ReviewPanel::ReviewPanel(QGroupBox* FraSel, RunState& state, VariableLists& lists, ErrorPolicy& policy,
                                std::function<void()> unmarkLocalities)
-    : QObject(FraSel), frame_(FraSel), estado_(state), policy_(policy), unmarkLocalities_(std::move(unmarkLocalities)) {
+    : QObject(FraSel), frame_(FraSel), state_(state), policy_(policy), unmarkLocalities_(std::move(unmarkLocalities)) {
     FraSel_FraVar = new QGroupBox(QString::fromUtf8(kVariablesTitle), frame_);
     FraSel_FraVar->setObjectName("FraSel_FraVar");
-    pair_ = new VariableListPair(FraSel_FraVar, QStringLiteral("FraSel_FraVar_"), {.hasMarkAll = false}, estado_, lists, policy);
+    pair_ = new VariableListPair(FraSel_FraVar, QStringLiteral("FraSel_FraVar_"), {.hasMarkAll = false}, state_, lists, policy);
     FraSel_FraVar_LstNomeVariavel = pair_->names;
     FraSel_FraVar_LstCodVariavel = pair_->codes;
     FraSel_FraVar_CmdDesmarcarTodas = pair_->unmarkAllButton;
@@ -86,65 +86,65 @@ PainelSelecoes::PainelSelecoes(QGroupBox* FraSel, Estado& state, VariableLists& 
     policy_.connect(FraSel_Fraloc_Cmddesmarcartodas, &QPushButton::clicked, this, [this] { FraSel_Fraloc_Cmddesmarcartodas_Click(); });
 }
 
-void PainelSelecoes::CarregarVariaveisSelecionadas() {
+void ReviewPanel::CarregarVariaveisSelecionadas() {
     pair_->clear(true);
-    for (const Variavel& v : estado_.VetorVariavel) {
-        if (!v.selecionada()) continue;
+    for (const SurveyVariable& v : state_.VetorVariavel) {
+        if (!v.isSelected()) continue;
         pair_->append(QString::fromStdString(v.CodVariavel.toText()), QString::fromStdString(v.NomeVariavel.toText()));
     }
     // Every entry is selected: Ger_AtualizarListaVariavel ticks them all and writes nothing back.
     pair_->finishFilling();
 }
 
-bool PainelSelecoes::CarregarLocalidadesSelecionadas() {
+bool ReviewPanel::CarregarLocalidadesSelecionadas() {
     QListWidget* list = FraSel_Fraloc_Lstlocalidade;
     filling_ = true;
     list->clear();
     list->hide();
-    const bool raRg = anySelected(estado_, kRaRgCheckBands[0]) || anySelected(estado_, kRaRgCheckBands[1]);
-    const bool drads = anySelected(estado_, kDradsBand);
+    const bool raRg = anySelected(state_, kRaRgCheckBands[0]) || anySelected(state_, kRaRgCheckBands[1]);
+    const bool drads = anySelected(state_, kDradsBand);
     if (raRg && drads) {
         filling_ = false;
-        policy_.dialogos().mensagem(frame_, QString::fromUtf8(kMixedFamiliesError), Dialogos::Icone::Nenhum, Dialogos::Botoes::Ok, QString());
+        policy_.dialogs().message(frame_, QString::fromUtf8(kMixedFamiliesError), Dialogs::Icon::NoIcon, Dialogs::Buttons::Ok, QString());
         policy_.endProgram(1);
         return false;
     }
-    reopenAreaRecordset(estado_, raRg ? kSqlRaRg : drads ? kSqlDrads : kSqlMunicipios);
+    reopenAreaRecordset(state_, raRg ? kRaRgSql : drads ? kDradsSql : kMunicipalitiesSql);
     int indent = 0;  // no indent before the first line that sets one
-    if (estado_.VetorLocalidade[0])
-        appendLocality(reviewLineOfLocality(0, estado_.VetorNomeLocalidade[0], indent), estado_.VetorNomeLocalidade[0]);
-    for (jet::Recordset& rs = estado_.RsArea; !rs.eof(); rs.moveNext()) {
+    if (state_.VetorLocalidade[0])
+        appendLocality(reviewLineOfLocality(0, state_.VetorNomeLocalidade[0], indent), state_.VetorNomeLocalidade[0]);
+    for (jet::Recordset& rs = state_.RsArea; !rs.eof(); rs.moveNext()) {
         const std::int64_t code = rs.field("COD_AREA_NORVA").toInteger();
-        if (code < 0 || code > kMaxCodigoArea || !estado_.VetorLocalidade[static_cast<std::size_t>(code)]) continue;
-        const QString& name = estado_.VetorNomeLocalidade[static_cast<std::size_t>(code)];
+        if (code < 0 || code > kMaxAreaCode || !state_.VetorLocalidade[static_cast<std::size_t>(code)]) continue;
+        const QString& name = state_.VetorNomeLocalidade[static_cast<std::size_t>(code)];
         appendLocality(reviewLineOfLocality(static_cast<int>(code), name, indent), name);
     }
-    estado_.RsArea.moveFirst();
+    state_.RsArea.moveFirst();
     list->setCurrentRow(-1);
     list->show();
     filling_ = false;
     return true;
 }
 
-void PainelSelecoes::appendLocality(const QString& line, const QString& name) {
+void ReviewPanel::appendLocality(const QString& line, const QString& name) {
     QListWidgetItem* item = newLocalityItem(line, name);
     item->setCheckState(Qt::Checked);
     FraSel_Fraloc_Lstlocalidade->addItem(item);
 }
 
-void PainelSelecoes::FraSel_Fraloc_Lstlocalidade_Click() {
+void ReviewPanel::FraSel_Fraloc_Lstlocalidade_Click() {
     QListWidgetItem* item = FraSel_Fraloc_Lstlocalidade->currentItem();
     if (!item) return;
     recordLocality(item);
 }
 
-void PainelSelecoes::recordLocality(QListWidgetItem* item) {
-    setLocalityMark(estado_, codeOfLocalityEntry(entryOfLocalityItem(item)), item->checkState() == Qt::Checked);
+void ReviewPanel::recordLocality(QListWidgetItem* item) {
+    setLocalityMark(state_, codeOfLocalityEntry(entryOfLocalityItem(item)), item->checkState() == Qt::Checked);
 }
 
-void PainelSelecoes::FraSel_Fraloc_Cmddesmarcartodas_Click() {
+void ReviewPanel::FraSel_Fraloc_Cmddesmarcartodas_Click() {
     unmarkLocalities_();
-    CursorEspera busy(frame_->window());
+    WaitCursor busy(frame_->window());
     QListWidget* list = FraSel_Fraloc_Lstlocalidade;
     {
         const QSignalBlocker noSignals(list);

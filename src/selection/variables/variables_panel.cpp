@@ -1,14 +1,14 @@
-#include "painel_variaveis.h"
+#include "variables_panel.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
-#include "arvore_temas.h"
-#include "cursor_espera.h"
+#include "theme_tree.h"
+#include "wait_cursor.h"
 #include "error_policy.h"
-#include "estado.h"
+#include "run_state.h"
 #include "variable_list_pair.h"
 
 namespace quelva {
@@ -25,14 +25,14 @@ const char* const kThemeTreeSql[] = {
 
 }  // namespace
 
-PainelVariaveis::PainelVariaveis(QGroupBox* FraVar, Estado& state, VariableLists& lists, ErrorPolicy& policy)
+VariablesPanel::VariablesPanel(QGroupBox* FraVar, RunState& state, VariableLists& lists, ErrorPolicy& policy)
     : QObject(FraVar), frame_(FraVar), state_(state) {
     const char* captions[2] = {"Temas", "Variáveis"};
     for (int i = 0; i < 2; ++i) {
         FraVar_LblTitulo[i] = new QLabel(QString::fromUtf8(captions[i]), frame_);
         FraVar_LblTitulo[i]->setObjectName(QStringLiteral("FraVar_LblTitulo(%1)").arg(i));
     }
-    FraVar_TrwTemas = new ArvoreTemas(frame_);
+    FraVar_TrwTemas = new ThemeTree(frame_);
     FraVar_TrwTemas->setObjectName("FraVar_TrwTemas");
     pair_ = new VariableListPair(frame_, QStringLiteral("FraVar_"), {}, state_, lists, policy);
     FraVar_LstNomeVariavel = pair_->names;
@@ -42,11 +42,12 @@ PainelVariaveis::PainelVariaveis(QGroupBox* FraVar, Estado& state, VariableLists
     FraVar_CmdMostrarDefinicao = pair_->definitionButton;
 
     policy.connect(FraVar_TrwTemas, &QTreeWidget::itemClicked, this, [this] { FraVar_TrwTemas_Click(); });
-    policy.connect(FraVar_TrwTemas, &ArvoreTemas::keyReleased, this, [this] { FraVar_TrwTemas_Click(); });
+    // FraVar_TrwTemas_KeyUp: a key released in the tree does what a click does.
+    policy.connect(FraVar_TrwTemas, &ThemeTree::keyReleased, this, [this] { FraVar_TrwTemas_Click(); });
 }
 
-void PainelVariaveis::CarregarArvoreTemas() {
-    jet::Connection db = state_.banco.abrir();
+void VariablesPanel::CarregarArvoreTemas() {
+    jet::Connection db = state_.database.open();
     std::string sql;
     for (const char* part : kThemeTreeSql) sql += part;
     jet::Recordset rs = db.openRecordset(sql);
@@ -54,16 +55,16 @@ void PainelVariaveis::CarregarArvoreTemas() {
     rs.close();
 }
 
-void PainelVariaveis::FraVar_TrwTemas_Click() {
+void VariablesPanel::FraVar_TrwTemas_Click() {
     if (FraVar_TrwTemas->selectedIndex() < 0) return;  // an empty tree: nothing is selected
-    CursorEspera busy(FraVar_TrwTemas);
+    WaitCursor busy(FraVar_TrwTemas);
     FraVar_LstNomeVariavel->hide();
     pair_->clear();
     state_.NoDestacadoVar = FraVar_TrwTemas->highlightSelected(state_.NoDestacadoVar);
-    const QString key = FraVar_TrwTemas->chave(FraVar_TrwTemas->currentItem());
+    const QString key = FraVar_TrwTemas->key(FraVar_TrwTemas->currentItem());
     if (key.startsWith(QLatin1String("ST"))) {
         const std::string subtheme = key.mid(2).toStdString();
-        for (const Variavel& v : state_.VetorVariavel) {
+        for (const SurveyVariable& v : state_.VetorVariavel) {
             if (v.CodSubTema.isNull() || v.CodSubTema.toText() != subtheme) continue;
             pair_->append(QString::fromStdString(v.CodVariavel.toText()), QString::fromStdString(v.NomeVariavel.toText()));
         }
@@ -72,6 +73,6 @@ void PainelVariaveis::FraVar_TrwTemas_Click() {
     FraVar_LstNomeVariavel->show();
 }
 
-void PainelVariaveis::atualizarMarcas() { pair_->refreshMarks(); }
+void VariablesPanel::refreshMarks() { pair_->refreshMarks(); }
 
 }  // namespace quelva

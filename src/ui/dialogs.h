@@ -8,16 +8,16 @@ namespace quelva {
 
 // Every message box, question and save dialog of the program goes through one object, so that tests can
 // answer them from a script instead of blocking on a modal window.
-class Dialogos {
+class Dialogs {
 public:
-    enum class Icone { Nenhum, Critico, Exclamacao, Informacao };
-    enum class Botoes { Ok, SimNao };
-    enum class Resposta { Ok, Sim, Nao };
+    enum class Icon { NoIcon, Critical, Exclamation, Information };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
 
-    virtual ~Dialogos() = default;
+    virtual ~Dialogs() = default;
 
     // `title` empty: the application's title, "Quelva". In a question, `defaultNo` makes its "Não" button the default.
-    virtual Resposta mensagem(QWidget* parent, const QString& text, Icone icon, Botoes buttons, const QString& title,
+    virtual Answer message(QWidget* parent, const QString& text, Icon icon, Buttons buttons, const QString& title,
                               bool defaultNo = false) = 0;
 
     // What the user chose in a save dialog: the file's name as typed (empty when the user gave up) and the
@@ -30,16 +30,16 @@ public:
     // A save dialog opened in the folder or on the name `suggestedName`, listing the file types `filters` with
     // `selectedFilter` chosen. No extension is added to the name typed: the caller decides it from the name
     // and the type. Replacing an existing file is not asked here.
-    virtual SaveChoice salvarArquivo(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
+    virtual SaveChoice saveFile(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
                                      const QString& selectedFilter) = 0;
 };
 
 // The real dialogs of the toolkit.
-class DialogosQt : public Dialogos {
+class QtDialogs : public Dialogs {
 public:
-    Resposta mensagem(QWidget* parent, const QString& text, Icone icon, Botoes buttons, const QString& title,
+    Answer message(QWidget* parent, const QString& text, Icon icon, Buttons buttons, const QString& title,
                       bool defaultNo) override;
-    SaveChoice salvarArquivo(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
+    SaveChoice saveFile(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
                              const QString& selectedFilter) override;
 };
 

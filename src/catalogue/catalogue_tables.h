@@ -6,10 +6,10 @@
 
 namespace quelva {
 
-class Banco;
+class SurveyDatabase;
 
 // The catalogue connection of one result run and its nine recordsets, in the order they are opened.
-struct TabelasCD {
+struct CatalogueTables {
     jet::Connection DbCatalogo;
     jet::Recordset RsCdTema;
     jet::Recordset RsCdSubTema;
@@ -27,13 +27,13 @@ struct TabelasCD {
 };
 
 // Opens DbCatalogo, replacing the previous one, and the nine recordsets in order. Throws jet::Error.
-void AbrirTabelasCD(TabelasCD& cd, Banco& banco);
+void AbrirTabelasCD(CatalogueTables& cd, SurveyDatabase& database);
 
 // Closes the nine recordsets in order, then DbCatalogo. The closed objects stay until the next opening.
-void FecharTabelasCD(TabelasCD& cd);
+void FecharTabelasCD(CatalogueTables& cd);
 
 // The name of a theme ("TEMA"), subtheme ("SUBTEMA") or locality ("LOCALIDADE") by its code; an empty text
 // when the code is absent or the kind is none of the three (compared exactly). Needs the recordsets open.
-std::string BuscarDescricao(TabelasCD& cd, const jet::Value& codigo, const std::string& tipo);
+std::string BuscarDescricao(CatalogueTables& cd, const jet::Value& codigo, const std::string& tipo);
 
 }  // namespace quelva

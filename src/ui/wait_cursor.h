@@ -7,11 +7,11 @@
 namespace quelva {
 
 // The wait pointer on the control that received the event (or on the whole program without one) while a
-// handler works; the control's own pointer again when it ends, however it ends, or earlier with restaurar().
-class CursorEspera {
+// handler works; the control's own pointer again when it ends, however it ends, or earlier with restore().
+class WaitCursor {
 public:
-    explicit CursorEspera(QWidget* widget = nullptr) : widget_(widget), global_(widget == nullptr) {
-        if (global_) {
+    explicit WaitCursor(QWidget* widget = nullptr) : widget_(widget), global_(widget == nullptr) {
+        if (widget == nullptr) {
             QApplication::setOverrideCursor(Qt::WaitCursor);
         } else {
             previous_ = widget->cursor();
@@ -19,11 +19,11 @@ public:
             widget->setCursor(Qt::WaitCursor);
         }
     }
-    ~CursorEspera() { restaurar(); }
-    CursorEspera(const CursorEspera&) = delete;
-    CursorEspera& operator=(const CursorEspera&) = delete;
+    ~WaitCursor() { restore(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
 
-    void restaurar() {
+    void restore() {
         if (done_) return;
         done_ = true;
         if (global_) {

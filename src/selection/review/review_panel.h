@@ -13,7 +13,7 @@ namespace quelva {
 class ErrorPolicy;
 class VariableLists;
 class VariableListPair;
-struct Estado;
+struct RunState;
 
 // The review's line for a selected locality: indent and prefix by the kind of the code, the name, 300 blanks,
 // and the code written from character 300. `indent` is the indent of the previous line, which codes outside
@@ -22,11 +22,11 @@ QString reviewLineOfLocality(int code, const QString& name, int& indent);
 
 // The review panel "Ver seleções": every selected variable and locality, ticked, to be taken out of the
 // selection by unticking. It owns no selection of its own.
-class PainelSelecoes : public QObject {
+class ReviewPanel : public QObject {
     Q_OBJECT
 public:
     // `unmarkLocalities` is the Localities panel's "&Desmarcar todas", which this panel's own runs first.
-    PainelSelecoes(QGroupBox* FraSel, Estado& state, VariableLists& lists, ErrorPolicy& policy,
+    ReviewPanel(QGroupBox* FraSel, RunState& state, VariableLists& lists, ErrorPolicy& policy,
                    std::function<void()> unmarkLocalities);
 
     void CarregarVariaveisSelecionadas();
@@ -50,7 +50,7 @@ private:
     void recordLocality(QListWidgetItem* item);
 
     QGroupBox* frame_;
-    Estado& estado_;
+    RunState& state_;
     ErrorPolicy& policy_;
     std::function<void()> unmarkLocalities_;
     VariableListPair* pair_ = nullptr;

@@ -4,17 +4,17 @@
 
 namespace quelva {
 
-class Dialogos;
+class Dialogs;
 class FrmQuelva;
 
 // Runs the program as its command line asks (`quelva [PASTA]`, see command_line.h): start-up and first
 // activation, then the window and its event loop. A failure before the window is shown ends with the error's
 // message and status 1, with no window drawn; a wrong command line ends with status 2.
-int executarQuelva(int argc, char** argv);
+int runQuelva(int argc, char** argv);
 
-// The same over the survey in `pasta`, with the messages through `dialogos`. `onShown` runs once the
+// The same over the survey in `folder`, with the messages through `dialogs`. `onShown` runs once the
 // window is shown (the screenshot tool and the tests use it). Numbers in the C library's conversions are
 // read and written in the C locale whatever the user's.
-int executarQuelva(const QString& pasta, Dialogos& dialogos, const std::function<void(FrmQuelva&)>& onShown = {});
+int runQuelva(const QString& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown = {});
 
 }  // namespace quelva

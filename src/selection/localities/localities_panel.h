@@ -10,15 +10,15 @@ class QPushButton;
 namespace quelva {
 
 class ErrorPolicy;
-struct Estado;
+struct RunState;
 
 // The Localities panel: every locality of the catalogue in one check-box list, a box that finds a
 // municipality by the first letters of its name, and the buttons that mark or unmark every entry. The
 // selection is VetorLocalidade; the list's check marks are a view of it.
-class PainelLocalidades : public QObject {
+class LocalitiesPanel : public QObject {
     Q_OBJECT
 public:
-    PainelLocalidades(QGroupBox* FraLoc, Estado& state, ErrorPolicy& policy);
+    LocalitiesPanel(QGroupBox* FraLoc, RunState& state, ErrorPolicy& policy);
 
     // Fills the list once, at start-up, on a connection of its own. Throws jet::Error.
     void FraLoc_CarregarLocalidades();
@@ -56,7 +56,7 @@ private:
     void tickRegionGroup(int i, int code);
 
     QGroupBox* frame_;
-    Estado& state_;
+    RunState& state_;
     ErrorPolicy& policy_;
 };
 

@@ -1,4 +1,4 @@
-#include "frm_quelva.h"
+#include "main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,24 +10,24 @@
 #include <QScreen>
 #include <stdexcept>
 
-#include "dialogos.h"
+#include "dialogs.h"
 #include "error.h"
 #include "error_policy.h"
-#include "estado.h"
+#include "run_state.h"
 #include "frm_apresentacao.h"
 #include "frm_ficha_institucional.h"
 #include "frm_ficha_tecnica.h"
 #include "frm_sobre.h"
-#include "imagem_esticada.h"
-#include "recursos.h"
-#include "salvar_excel.h"
+#include "stretched_image.h"
+#include "resources.h"
+#include "excel_export.h"
 #include "variable_list_pair.h"
-#include "painel_criterios.h"
-#include "painel_localidades.h"
-#include "painel_palavras.h"
-#include "painel_resultado.h"
-#include "painel_selecoes.h"
-#include "painel_variaveis.h"
+#include "criteria_panel.h"
+#include "localities_panel.h"
+#include "keywords_panel.h"
+#include "result_panel.h"
+#include "review_panel.h"
+#include "variables_panel.h"
 #include "tabbed_frame.h"
 #include "twips.h"
 
@@ -42,8 +42,8 @@ const char* kMessageCaption = "Mensagem";
 // Colours written as the program's &HBBGGRR values.
 QColor vbColor(unsigned value) { return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF); }
 
-QGroupBox* newPanel(QWidget* pai, const char* name, const char* title) {
-    auto* g = new QGroupBox(QString::fromUtf8(title), pai);
+QGroupBox* newPanel(QWidget* parent, const char* name, const char* title) {
+    auto* g = new QGroupBox(QString::fromUtf8(title), parent);
     g->setObjectName(name);
     g->hide();
     return g;
@@ -51,25 +51,25 @@ QGroupBox* newPanel(QWidget* pai, const char* name, const char* title) {
 
 }  // namespace
 
-FrmQuelva::FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)> encerrar, QWidget* pai)
-    : QMainWindow(pai), estado_(estado), dialogos_(dialogos), politica_(dialogos, std::move(encerrar)),
-      variableLists_(std::make_unique<VariableLists>(estado)) {
+FrmQuelva::FrmQuelva(RunState& state, Dialogs& dialogs, std::function<void(int)> onEnd, QWidget* parent)
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), policy_(dialogs, std::move(onEnd)),
+      variableLists_(std::make_unique<VariableLists>(state)) {
     setObjectName("FrmQuelva");
     setWindowTitle(QString::fromUtf8(kWindowTitle));
-    politica_.setWindow(this);
+    policy_.setWindow(this);
     createPanels();
-    paineis_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
-    painelVariaveis = new PainelVariaveis(FraVar, estado_, *variableLists_, politica_);
-    painelPalavras = new PainelPalavras(FraPal, estado_, *variableLists_, politica_);
-    painelLocalidades = new PainelLocalidades(FraLoc, estado_, politica_);
+    panels_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
+    variablesPanel = new VariablesPanel(FraVar, state_, *variableLists_, policy_);
+    keywordsPanel = new KeywordsPanel(FraPal, state_, *variableLists_, policy_);
+    localitiesPanel = new LocalitiesPanel(FraLoc, state_, policy_);
     // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
-    painelSelecoes = new PainelSelecoes(FraSel, estado_, *variableLists_, politica_,
-                                        [this] { painelLocalidades->FraLoc_CmdDesmarcarTodas_Click(); });
-    painelCriterios = new PainelCriterios(FraCri, estado_, politica_);
-    painelResultado = new PainelResultado(FraRes, estado_, politica_);
-    painelResultado->onSave([this] {
-        const int tab = painelResultado->FraRes_SSTab1->Tab();
-        SalvarExcel({estado_, dialogos_, this, tab, painelResultado->grade(tab), [this](bool v) { showMessage(v); }});
+    reviewPanel = new ReviewPanel(FraSel, state_, *variableLists_, policy_,
+                                        [this] { localitiesPanel->FraLoc_CmdDesmarcarTodas_Click(); });
+    criteriaPanel = new CriteriaPanel(FraCri, state_, policy_);
+    resultPanel = new ResultPanel(FraRes, state_, policy_);
+    resultPanel->onSave([this] {
+        const int tab = resultPanel->FraRes_SSTab1->Tab();
+        SalvarExcel({state_, dialogs_, this, tab, resultPanel->grade(tab), [this](bool v) { showMessage(v); }});
     });
     builtPanels_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri", "FraRes"};
     createMenu();
@@ -84,9 +84,9 @@ void FrmQuelva::createPanels() {
 
     FraLog = newPanel(panelArea, "FraLog", "");
     FraLog->setFlat(true);
-    registrarRecursos();
+    registerResources();
     FraLog->setStyleSheet(QStringLiteral("QGroupBox#FraLog { border: 0; margin: 0; padding: 0; }"));
-    FraLog_ImgLogo = new ImagemEsticada(QString::fromUtf8(kImagemLogo), FraLog);
+    FraLog_ImgLogo = new StretchedImage(QString::fromUtf8(kLogoImage), FraLog);
     FraLog_ImgLogo->setObjectName("FraLog_ImgLogo");
     FraVar = newPanel(panelArea, "FraVar", "Variáveis");
     FraPal = newPanel(panelArea, "FraPal", "Palavras chave");
@@ -131,7 +131,7 @@ void FrmQuelva::createMenu() {
         QWidget* owner = informationMenu ? static_cast<QWidget*>(informationMenu) : bar;
         action = owner->addAction(QString::fromUtf8(text));
         action->setObjectName(name);
-        politica_.connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+        policy_.connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     };
     item(MnuApresentacao, "MnuApresentacao", "&Apresentação", &FrmQuelva::MnuApresentacao_Click);
     item(MnuVariaveis, "MnuVariaveis", "&Variáveis", &FrmQuelva::MnuVariaveis_Click);
@@ -160,44 +160,43 @@ void FrmQuelva::createMenu() {
 void FrmQuelva::Form_Load() {
     setWindowIcon(QIcon());
     MostrarPainel(QString());
-    CarregarVetorVariavel(estado_.VetorVariavel, estado_.banco);
-    painelVariaveis->CarregarArvoreTemas();
-    painelLocalidades->FraLoc_CarregarLocalidades();
-    setStartUpState(estado_);
-    painelResultado->setTitles(estado_.TituloResultado, estado_.SubTituloResultado);
+    CarregarVetorVariavel(state_.VetorVariavel, state_.database);
+    variablesPanel->CarregarArvoreTemas();
+    localitiesPanel->FraLoc_CarregarLocalidades();
+    setStartUpState(state_);
+    resultPanel->setTitles(state_.TituloResultado, state_.SubTituloResultado);
 }
 
 void FrmQuelva::Form_Activate() {
-    ScreenMeasures& m = medidas;
-    ControlLayout& c = controles;
+    ScreenMeasures& m = measures;
+    ControlLayout& c = controls;
     m.AlturaBotao = 400;
     QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect available = display->availableGeometry();
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
-    AjustarJanelaPrincipal(c, m, pixelsParaTwips(available.width(), dpiX), pixelsParaTwips(available.height(), dpiY));
+    AjustarJanelaPrincipal(c, m, pixelsToTwips(available.width(), dpiX), pixelsToTwips(available.height(), dpiY));
     PosicionarLinhaMenu(c, m);
     AjustarFraVar(c, m);
     AjustarFraLoc(c, m);
     AjustarFraCri(c, m);
     AjustarFraPal(c, m);
     AjustarFraSel(c, m);
-    painelResultado->hideGroups();
+    resultPanel->hideGroups();
     AjustarFraRes(c, m);
     applyLayout();
     FraLog->show();
-    if (firstActivation_) estado_.ExpressaoCriterio.clear();
-    openSession(estado_);
-    fillLocalityNames(estado_);
-    if (firstActivation_) painelCriterios->prepareControls();
-    painelResultado->PrepararConvencoes();
+    openSession(state_);
+    fillLocalityNames(state_);
+    if (firstActivation_) criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
+    resultPanel->PrepararConvencoes();
     firstActivation_ = false;
 }
 
 void FrmQuelva::applyLayout() {
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
-    auto px = [&](int twips, double dpi) { return twipsParaPixels(twips, dpi); };
-    for (const auto& [name, g] : controles.todos()) {
-        if (!builtPanels_.count(painelDoControle(name))) continue;
+    auto px = [&](int twips, double dpi) { return twipsToPixels(twips, dpi); };
+    for (const auto& [name, g] : controls.all()) {
+        if (!builtPanels_.count(panelOfControl(name))) continue;
         if (name == "FrmQuelva") {
             // The measures are of the outer window; the toolkit sizes the inside.
             const QSize frame = frameGeometry().size() - geometry().size();
@@ -221,7 +220,7 @@ void FrmQuelva::applyLayout() {
 // ---- panels ----
 
 void FrmQuelva::MostrarPainel(const QString& palavra) {
-    for (QGroupBox* p : paineis_) p->hide();
+    for (QGroupBox* p : panels_) p->hide();
     // Information windows are modal: none can be open while a menu item runs.
     static const std::pair<const char*, Panel> panelsByKeyword[] = {
         {"VARIAVEIS", Panel::Var}, {"LOCALIDADES", Panel::Loc}, {"CRITERIOS", Panel::Cri},
@@ -237,11 +236,11 @@ void FrmQuelva::MostrarPainel(const QString& palavra) {
 }
 
 void FrmQuelva::openInformationWindow(const QString& palavra) {
-    const QString folder = QString::fromStdString(estado_.banco.pastaPrograma());
+    const QString folder = QString::fromStdString(state_.database.programFolder());
     std::unique_ptr<QDialog> dialog;
-    if (palavra == QLatin1String("APRESENTACAO")) dialog = std::make_unique<FrmApresentacao>(politica_, this);
-    else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) dialog = std::make_unique<FrmFichaInstitucional>(folder, politica_, this);
-    else if (palavra == QLatin1String("FICHATECNICA")) dialog = std::make_unique<FrmFichaTecnica>(folder, politica_, this);
+    if (palavra == QLatin1String("APRESENTACAO")) dialog = std::make_unique<FrmApresentacao>(policy_, this);
+    else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) dialog = std::make_unique<FrmFichaInstitucional>(folder, policy_, this);
+    else if (palavra == QLatin1String("FICHATECNICA")) dialog = std::make_unique<FrmFichaTecnica>(folder, policy_, this);
     else if (palavra == QLatin1String("SOBRE")) dialog = std::make_unique<FrmSobre>(this);
     if (!dialog) return;  // no panel and no window for any other keyword
     if (palavra != QLatin1String("APRESENTACAO") && palavra != QLatin1String("FICHATECNICA")) dialog->setWindowIcon(QIcon());
@@ -264,20 +263,20 @@ void FrmQuelva::MnuApresentacao_Click() { MostrarPainel(QStringLiteral("APRESENT
 
 void FrmQuelva::MnuVariaveis_Click() {
     if (FraVar->isVisibleTo(this)) return;
-    painelVariaveis->atualizarMarcas();
+    variablesPanel->refreshMarks();
     MostrarPainel(QStringLiteral("VARIAVEIS"));
 }
 
 void FrmQuelva::MnuPalavrasChaves_Click() {
     if (FraPal->isVisibleTo(this)) return;
-    painelPalavras->atualizarMarcas();
+    keywordsPanel->refreshMarks();
     MostrarPainel(QStringLiteral("PALAVRASCHAVE"));
 }
 
 void FrmQuelva::MnuLocalidades_Click() {
     if (FraLoc->isVisibleTo(this)) return;
-    painelLocalidades->FraLoc_LstMunSelec->show();
-    painelLocalidades->AtualizarMarcasLocalidades();
+    localitiesPanel->FraLoc_LstMunSelec->show();
+    localitiesPanel->AtualizarMarcasLocalidades();
     MostrarPainel(QStringLiteral("LOCALIDADES"));
 }
 
@@ -288,8 +287,8 @@ void FrmQuelva::MnuCriterios_Click() {
 
 void FrmQuelva::MnuVerSelecoes_Click() {
     if (FraSel->isVisibleTo(this)) return;
-    painelSelecoes->CarregarVariaveisSelecionadas();
-    if (!painelSelecoes->CarregarLocalidadesSelecionadas()) return;  // the program is ending
+    reviewPanel->CarregarVariaveisSelecionadas();
+    if (!reviewPanel->CarregarLocalidadesSelecionadas()) return;  // the program is ending
     MostrarPainel(QStringLiteral("VERSELECOES"));
 }
 
@@ -300,18 +299,18 @@ void FrmQuelva::MnuVerResultado_Click() {
         ~MessageHider() { owner->showMessage(false); }
     } hider{this};
     if (FraRes->isVisibleTo(this)) return;
-    if (painelResultado->run([this](bool visible) { showMessage(visible); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
+    if (resultPanel->run([this](bool visible) { showMessage(visible); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
 }
 
 void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }
 void FrmQuelva::MnuFichaTecnica_Click() { MostrarPainel(QStringLiteral("FICHATECNICA")); }
 void FrmQuelva::MnuSobre_Click() { MostrarPainel(QStringLiteral("SOBRE")); }
 
-void FrmQuelva::MnuSair_Click() { politica_.endProgram(0); }
+void FrmQuelva::MnuSair_Click() { policy_.endProgram(0); }
 
 void FrmQuelva::closeEvent(QCloseEvent* e) {
     e->accept();
-    politica_.endProgram(0);
+    policy_.endProgram(0);
 }
 
 }  // namespace quelva

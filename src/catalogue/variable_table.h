@@ -6,11 +6,11 @@
 
 namespace quelva {
 
-class Banco;
+class SurveyDatabase;
 
 // One survey variable as loaded from CD_VAR. Each field holds what the database returned: a number, a text,
 // or Null (empty) when the column is null. Rows past the last variable stay all Null.
-struct Variavel {
+struct SurveyVariable {
     jet::Value CodTema;
     jet::Value CodSubTema;
     jet::Value CodVariavel;
@@ -20,14 +20,14 @@ struct Variavel {
     jet::Value CodNota;
     jet::Value NomeTabela;
 
-    bool selecionada() const { return Selecionada.toBool(); }
+    bool isSelected() const { return Selecionada.toBool(); }
 };
 
 // The variable table, in NumSeq order, with the user's selection in Selecionada.
-using VetorVariavel = std::array<Variavel, kMaxVariaveis>;
+using VetorVariavel = std::array<SurveyVariable, kMaxVariables>;
 
 // Loads every row of CD_VAR in NumSeq order into `table`, all unselected. Throws jet::Error with the engine's
 // message on a missing file, table or column, on an empty CD_VAR, and on more rows than the table holds.
-void CarregarVetorVariavel(VetorVariavel& table, Banco& banco);
+void CarregarVetorVariavel(VetorVariavel& table, SurveyDatabase& database);
 
 }  // namespace quelva

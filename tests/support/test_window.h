@@ -7,63 +7,63 @@
 #include <memory>
 #include <optional>
 
-#include "dialogos_roteiro.h"
-#include "estado.h"
+#include "scripted_dialogs.h"
+#include "run_state.h"
 #include "fixture.h"
-#include "arvore_temas.h"
-#include "frm_quelva.h"
-#include "impressao_qt.h"
+#include "theme_tree.h"
+#include "main_window.h"
+#include "qt_printing.h"
 
 namespace testing_support {
 
 // The small sample survey the build generates for tests, copied to a folder of the test's own so that a test
 // may damage it.
-inline void copiarAmostraPequena(const std::string& target) {
+inline void copySmallSample(const std::string& target) {
     for (const char* f : {"Quelva.mdb", "fichatec.txt", "fichains.txt"})
-        std::filesystem::copy_file(std::string(QUELVA_PEQUENA) + "/" + f, target + "/" + f,
+        std::filesystem::copy_file(std::string(QUELVA_SMALL_SAMPLE) + "/" + f, target + "/" + f,
                                    std::filesystem::copy_options::overwrite_existing);
 }
 
 // A main window over a program folder, with scripted dialogs and an observed end of the program.
-struct JanelaTeste {
-    TempDir pasta;
-    DialogosRoteiro dialogos;
-    std::unique_ptr<quelva::Estado> estado;
-    std::unique_ptr<quelva::FrmQuelva> janela;
-    std::optional<int> encerrouCom;
+struct TestWindow {
+    TempDir folder;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<quelva::RunState> state;
+    std::unique_ptr<quelva::FrmQuelva> window;
+    std::optional<int> endedWith;
 
-    explicit JanelaTeste(bool withSample = true) {
-        if (withSample) copiarAmostraPequena(pasta.path());
-        estado = std::make_unique<quelva::Estado>(QString::fromStdString(pasta.path()));
-        janela = std::make_unique<quelva::FrmQuelva>(*estado, dialogos, [this](int s) { encerrouCom = s; });
+    explicit TestWindow(bool withSample = true) {
+        if (withSample) copySmallSample(folder.path());
+        state = std::make_unique<quelva::RunState>(QString::fromStdString(folder.path()));
+        window = std::make_unique<quelva::FrmQuelva>(*state, dialogs, [this](int s) { endedWith = s; });
     }
 
     // Start-up and the first activation, as the program runs them; false when either failed (the failure was
     // then reported through the dialogs and the end of the program asked for).
-    bool iniciar() {
+    bool start() {
         bool ok = false;
-        janela->executarTratado([&] {
-            janela->Form_Load();
-            janela->Form_Activate();
+        window->runHandled([&] {
+            window->Form_Load();
+            window->Form_Activate();
             ok = true;
         });
         return ok;
     }
 
     // The one panel shown, by name; "" when none.
-    QString painelVisivel() const {
+    QString visiblePanel() const {
         QString name;
-        for (QWidget* p : janela->panels())
-            if (p->isVisibleTo(janela.get())) name += (name.isEmpty() ? "" : "+") + p->objectName();
+        for (QWidget* p : window->panels())
+            if (p->isVisibleTo(window.get())) name += (name.isEmpty() ? "" : "+") + p->objectName();
         return name;
     }
 };
 
 // Clicks the node of `key` in a theme tree as a user would; false when there is none.
-inline bool clicarNo(quelva::ArvoreTemas* tree, const QString& key) {
-    for (int i = 1; i <= tree->quantidade(); ++i) {
-        QTreeWidgetItem* node = tree->no(i);
-        if (tree->chave(node) != key) continue;
+inline bool clickNode(quelva::ThemeTree* tree, const QString& key) {
+    for (int i = 1; i <= tree->nodeCount(); ++i) {
+        QTreeWidgetItem* node = tree->node(i);
+        if (tree->key(node) != key) continue;
         tree->setCurrentItem(node);
         emit tree->itemClicked(node, 0);
         return true;
@@ -72,7 +72,7 @@ inline bool clicarNo(quelva::ArvoreTemas* tree, const QString& key) {
 }
 
 // The texts of a list's entries, in order.
-inline QStringList textos(const QListWidget* list) {
+inline QStringList texts(const QListWidget* list) {
     QStringList s;
     for (int i = 0; i < list->count(); ++i) s << list->item(i)->text();
     return s;

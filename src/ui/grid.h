@@ -16,52 +16,52 @@ namespace quelva {
 // twips; word wrap. No fixed rows or columns. One class serves every grid of the program (results, records, presentation).
 // Its cells are either stored in it, written one by one, or worked out on demand by a CellSource: every read
 // below answers from whichever the grid holds.
-class Grade : public QAbstractTableModel {
+class Grid : public QAbstractTableModel {
     Q_OBJECT
 public:
-    explicit Grade(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+    explicit Grid(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    using Celula = GridCell;
+    using Cell = GridCell;
 
     // The cells, sizes and word wrap of `source` from now on, the stored cells dropped; null empties the grid.
-    void definirFonte(std::shared_ptr<const CellSource> source);
+    void setSource(std::shared_ptr<const CellSource> source);
     const CellSource* source() const { return source_.get(); }
 
     // Sizes of the stored cells: growing keeps what is there, shrinking drops the cells beyond. A grid that
     // had a source starts again from stored cells.
-    void definirTamanho(int rows, int columns);
-    int linhas() const { return source_ ? source_->rows() : rows_; }
-    int colunas() const { return source_ ? source_->columns() : columns_; }
+    void setSize(int rows, int columns);
+    int rows() const { return source_ ? source_->rows() : rows_; }
+    int columns() const { return source_ ? source_->columns() : columns_; }
 
     // A cell as the grid shows it; out of the grid throws std::out_of_range.
-    Celula celula(int row, int column) const;
-    QString texto(int row, int column) const;
+    Cell cell(int row, int column) const;
+    QString text(int row, int column) const;
     // The same cell without a copy where it is stored; a computed one is put in `slot`. For readers of
     // every cell of a grid (the export).
-    const Celula& celula(int row, int column, Celula& slot) const;
+    const Cell& cell(int row, int column, Cell& slot) const;
     // A stored cell, to be written; a grid with a source has none (std::logic_error).
-    Celula& writableCell(int row, int column);
-    void definirTexto(int row, int column, const QString& text);
+    Cell& writableCell(int row, int column);
+    void setText(int row, int column, const QString& text);
 
-    void definirLarguraColuna(int column, int twips);
-    int larguraColuna(int column) const;
-    void definirAlturaLinha(int row, int twips);
-    int alturaLinha(int row) const;
+    void setColumnWidth(int column, int twips);
+    int columnWidth(int column) const;
+    void setRowHeight(int row, int twips);
+    int rowHeight(int row) const;
 
-    bool quebraTexto() const { return source_ ? source_->wordWrap() : wordWrap_; }
-    void definirQuebraTexto(bool on);
+    bool wordWrap() const { return source_ ? source_->wordWrap() : wordWrap_; }
+    void setWordWrap(bool on);
 
     // Many cells changed at once: one notice to the views instead of one per cell.
-    void iniciarAlteracoes();
-    void concluirAlteracoes();
+    void beginChanges();
+    void endChanges();
 
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : linhas(); }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : colunas(); }
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : rows(); }
+    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : columns(); }
     // Empty for an index outside the grid, as a view may ask while the grid changes size.
     QVariant data(const QModelIndex& index, int role) const override;
 
 signals:
-    void medidasAlteradas();
+    void sizesChanged();
 
 private:
     void notify(int row, int column);
@@ -70,7 +70,7 @@ private:
     void requireStored() const;
     std::shared_ptr<const CellSource> source_;
     int rows_ = 0, columns_ = 0;
-    std::vector<Celula> cells_;
+    std::vector<Cell> cells_;
     std::vector<int> widths_, heights_;
     bool wordWrap_ = false;
     int batchDepth_ = 0;
@@ -79,16 +79,16 @@ private:
 class ErrorPolicy;
 class FrozenHeaders;
 
-// The view of a Grade: no headers, sizes converted from twips at the screen's resolution. Cells can be
+// The view of a Grid: no headers, sizes converted from twips at the screen's resolution. Cells can be
 // selected, and Ctrl+C copies the selection as a spreadsheet expects it, under the program's error policy.
 // Its first rows and columns may be kept in view while the rest scrolls.
-class VisaoGrade : public QTableView {
+class GridTableView : public QTableView {
     Q_OBJECT
 public:
-    explicit VisaoGrade(ErrorPolicy& policy, QWidget* parent = nullptr);
-    ~VisaoGrade() override;
-    void definirGrade(Grade* grid);
-    Grade* grid() const { return grid_; }
+    explicit GridTableView(ErrorPolicy& policy, QWidget* parent = nullptr);
+    ~GridTableView() override;
+    void setGrid(Grid* grid);
+    Grid* grid() const { return grid_; }
 
     // The first `rows` rows and `columns` columns stay in view while the rest scrolls (none of either in a new
     // view). They stay ordinary cells of the grid, with their own colours and sizes, selected and copied like
@@ -104,20 +104,20 @@ public:
     // The selected cells as tab-separated text: the rectangle that holds the selection, one line per row
     // (cells of it that are not selected stay empty); a text holding a tab, a line break or a quote is put
     // in quotes, its quotes doubled. Empty without a selection.
-    QString textoSelecionado() const;
+    QString selectedText() const;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
     void applySizes();
-    Grade* grid_ = nullptr;
+    Grid* grid_ = nullptr;
     ErrorPolicy& policy_;
     FrozenHeaders* frozen_ = nullptr;
 };
 
 // Default sizes of a new row and column, in twips.
-inline constexpr int kLarguraColunaPadrao = 975;
-inline constexpr int kAlturaLinhaPadrao = 240;
+inline constexpr int kDefaultGridColumnWidth = 975;
+inline constexpr int kDefaultGridRowHeight = 240;
 
 }  // namespace quelva

@@ -12,17 +12,17 @@ class QPushButton;
 namespace quelva {
 
 class ErrorPolicy;
-class Grade;
+class Grid;
 class TabbedFrame;
-class VisaoGrade;
-struct Estado;
+class GridTableView;
+struct RunState;
 
 // The result panel: the three layouts of the last run on three tabs, each under its title and subtitle, the
 // notes of the selected variables, the conventions legend, and the buttons that save and explain the result.
-class PainelResultado : public QObject {
+class ResultPanel : public QObject {
     Q_OBJECT
 public:
-    PainelResultado(QGroupBox* FraRes, Estado& state, ErrorPolicy& policy);
+    ResultPanel(QGroupBox* FraRes, RunState& state, ErrorPolicy& policy);
 
     // The result run, up to showing the panel: validation, the statement, the three layouts and the notes.
     // `showMessage` shows (true) or hides (false) the window's message frame. True when there are rows to show:
@@ -43,7 +43,7 @@ public:
     // Hides the title, subtitle and grid of every tab.
     void hideGroups();
 
-    Grade& grade(int i) const { return *grids_[static_cast<std::size_t>(i)]; }
+    Grid& grade(int i) const { return *grids_[static_cast<std::size_t>(i)]; }
     // The notes and the legend as written, lines joined by CR LF.
     const QString& notesText() const { return notes_; }
     const QString& conventions() const { return conventions_; }
@@ -52,7 +52,7 @@ public:
     TabbedFrame* FraRes_SSTab1 = nullptr;
     std::array<QLabel*, 3> FraRes_LblTituloGrid{};
     std::array<QLabel*, 3> FraRes_LblSubTituloGrid{};
-    std::array<VisaoGrade*, 3> FraRes_MSFlexGrid{};
+    std::array<GridTableView*, 3> FraRes_MSFlexGrid{};
     QPlainTextEdit* FraRes_TxtNotas = nullptr;
     QPushButton* FraRes_CmdSalvar = nullptr;
     QPushButton* FraRes_CmdConvencoes = nullptr;
@@ -64,9 +64,9 @@ public:
 private:
     void showGroup(int i, bool visible);
 
-    Estado& state_;
+    RunState& state_;
     ErrorPolicy& policy_;
-    std::array<Grade*, 3> grids_{};
+    std::array<Grid*, 3> grids_{};
     QString notes_;
     QString conventions_;
     std::function<void()> save_;

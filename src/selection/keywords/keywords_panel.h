@@ -11,12 +11,12 @@ class QPushButton;
 
 namespace quelva {
 
-class ArvoreTemas;
-class Dialogos;
+class ThemeTree;
+class Dialogs;
 class ErrorPolicy;
 class VariableLists;
 class VariableListPair;
-struct Estado;
+struct RunState;
 
 // The keywords of one CD_VAR keyword text that begin with `letter`, in order, as the text holds them: pieces
 // between ";" whose first non-blank character, in capitals, is the letter. Empty pieces are skipped.
@@ -24,20 +24,20 @@ QStringList keywordsOfLetter(const QString& keywordText, const QString& letter);
 
 // The Keywords panel: 26 letters, the keywords of a letter, the themes of a keyword, and the variables of a
 // subtheme that carry it.
-class PainelPalavras : public QObject {
+class KeywordsPanel : public QObject {
     Q_OBJECT
 public:
-    PainelPalavras(QGroupBox* FraPal, Estado& state, VariableLists& lists, ErrorPolicy& policy);
+    KeywordsPanel(QGroupBox* FraPal, RunState& state, VariableLists& lists, ErrorPolicy& policy);
 
     void FraPal_LblLetra_Click(int index);
     void FraPal_LstPalavraChave_Click();
     void FraPal_TrwTema_Click();
-    void atualizarMarcas();
+    void refreshMarks();
 
     QLabel* FraPal_LblTitulo = nullptr;
     std::array<QLabel*, 26> FraPal_LblLetra{};
     QListWidget* FraPal_LstPalavraChave = nullptr;
-    ArvoreTemas* FraPal_TrwTema = nullptr;
+    ThemeTree* FraPal_TrwTema = nullptr;
     QListWidget* FraPal_LstNomeVariavel = nullptr;
     QListWidget* FraPal_LstCodVariavel = nullptr;
     QPushButton* FraPal_CmdMarcarTodas = nullptr;
@@ -49,9 +49,9 @@ protected:
 
 private:
     QGroupBox* frame_;
-    Estado& state_;
+    RunState& state_;
     ErrorPolicy& policy_;
-    Dialogos& dialogs_;
+    Dialogs& dialogs_;
     VariableListPair* pair_ = nullptr;
 };
 

@@ -16,27 +16,29 @@ class QTabWidget;
 
 namespace quelva {
 
-class Dialogos;
+class Dialogs;
 class VariableLists;
-class PainelCriterios;
-class PainelLocalidades;
-class PainelPalavras;
-class PainelResultado;
-class PainelSelecoes;
-class PainelVariaveis;
-struct Estado;
+class CriteriaPanel;
+class LocalitiesPanel;
+class KeywordsPanel;
+class ResultPanel;
+class ReviewPanel;
+class VariablesPanel;
+struct RunState;
 
 // The panels stacked on the window's area, in the order MostrarPainel hides them.
 enum class Panel { Log, Var, Loc, Cri, Pal, Sel, Res };
-inline constexpr int kQuantidadePaineis = 7;
+inline constexpr int kPanelCount = 7;
 
 // The program's one main window: the menu bar, the panels stacked on one area, the message frame, start-up
-// and activation. Panels are shown through MostrarPainel, by keyword.
+// and activation. Panels are shown through MostrarPainel, by keyword. The shared procedures of Mdl_Brenvala
+// live with the subsystem each belongs to, in namespace quelva: MostrarPainel here, Ger_AtualizarListaVariavel
+// with the variable lists, BuscarDescricao with the catalogue, SalvarExcel with the export.
 class FrmQuelva : public QMainWindow {
     Q_OBJECT
 public:
-    // `encerrar` ends the program with an exit status; the program quits its event loop, tests record it.
-    FrmQuelva(Estado& estado, Dialogos& dialogos, std::function<void(int)> encerrar, QWidget* pai = nullptr);
+    // `onEnd` ends the program with an exit status; the program quits its event loop, tests record it.
+    FrmQuelva(RunState& state, Dialogs& dialogs, std::function<void(int)> onEnd, QWidget* parent = nullptr);
     ~FrmQuelva() override;
 
     // Start-up, before the window is first shown. Throws jet::Error on a database failure.
@@ -52,11 +54,11 @@ public:
 
     // Runs `f` as an event handler under the program's error policy: an error it does not trap is shown with
     // its own message and ends the program (status 1).
-    void executarTratado(const std::function<void()>& f) { politica_.run(f); }
-    ErrorPolicy& politica() { return politica_; }
-    Estado& estado() { return estado_; }
+    void runHandled(const std::function<void()>& f) { policy_.run(f); }
+    ErrorPolicy& policy() { return policy_; }
+    RunState& state() { return state_; }
 
-    QGroupBox* panel(Panel p) const { return paineis_[static_cast<std::size_t>(p)]; }
+    QGroupBox* panel(Panel p) const { return panels_[static_cast<std::size_t>(p)]; }
 
     void MnuApresentacao_Click();
     void MnuVariaveis_Click();
@@ -98,23 +100,23 @@ public:
     QAction* MnuSair = nullptr;
 
     // The panels' contents.
-    PainelVariaveis* painelVariaveis = nullptr;
-    PainelPalavras* painelPalavras = nullptr;
-    PainelResultado* painelResultado = nullptr;
-    PainelSelecoes* painelSelecoes = nullptr;
-    PainelCriterios* painelCriterios = nullptr;
-    PainelLocalidades* painelLocalidades = nullptr;
+    VariablesPanel* variablesPanel = nullptr;
+    KeywordsPanel* keywordsPanel = nullptr;
+    ResultPanel* resultPanel = nullptr;
+    ReviewPanel* reviewPanel = nullptr;
+    CriteriaPanel* criteriaPanel = nullptr;
+    LocalitiesPanel* localitiesPanel = nullptr;
 
     // The panels (and the window's own controls) whose contents exist: every control the layout names in
     // them must be there.
     const std::set<std::string>& builtPanels() const { return builtPanels_; }
 
     // The seven panels in the order MostrarPainel hides them.
-    const std::array<QGroupBox*, kQuantidadePaineis>& panels() const { return paineis_; }
+    const std::array<QGroupBox*, kPanelCount>& panels() const { return panels_; }
 
     // The screen layout in twips: the measures and every control's geometry, recomputed at each activation.
-    ScreenMeasures medidas;
-    ControlLayout controles;
+    ScreenMeasures measures;
+    ControlLayout controls;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -125,11 +127,11 @@ private:
     void applyLayout();
     void openInformationWindow(const QString& palavra);
 
-    Estado& estado_;
-    Dialogos& dialogos_;
-    ErrorPolicy politica_;
+    RunState& state_;
+    Dialogs& dialogs_;
+    ErrorPolicy policy_;
     std::unique_ptr<VariableLists> variableLists_;
-    std::array<QGroupBox*, kQuantidadePaineis> paineis_{};
+    std::array<QGroupBox*, kPanelCount> panels_{};
     // Panels whose contents exist: every control the layout names in them must be there.
     std::set<std::string> builtPanels_;
     bool firstActivation_ = true;

@@ -12,9 +12,9 @@ class QPushButton;
 namespace quelva {
 
 class ErrorPolicy;
-class Grade;
-class VisaoGrade;
-struct Estado;
+class Grid;
+class GridTableView;
+struct RunState;
 
 // The character typed into the criterion value: backspace (8) and the digits pass, any other key code comes
 // back as 0 (discarded). The length of the value so far is not used.
@@ -23,10 +23,10 @@ int mdl_verifica_numero(int KeyAscii, int length);
 // The Criteria panel: criteria built one at a time from a variable, an operator and a whole number, chained
 // with "E" or "OU", shown in a grid and kept as the condition ExpressaoCriterio that the result run adds to
 // its statement. Criteria are added one by one and cleared all together.
-class PainelCriterios : public QObject {
+class CriteriaPanel : public QObject {
     Q_OBJECT
 public:
-    PainelCriterios(QGroupBox* FraCri, Estado& state, ErrorPolicy& policy);
+    CriteriaPanel(QGroupBox* FraCri, RunState& state, ErrorPolicy& policy);
 
     // At the first activation of the window only: fills the variable list from the data file and the operator
     // and connector lists, writes the grid's header and empties ExpressaoCriterio. Throws jet::Error.
@@ -55,8 +55,8 @@ public:
     QPushButton* FraCri_CmdLimpaCri = nullptr;
     QPushButton* FraCri_CmdAdicionaCri = nullptr;
     QGroupBox* FraCri_FraCri = nullptr;
-    VisaoGrade* FraCri_GrdCri = nullptr;
-    Grade* criteriaGrid = nullptr;
+    GridTableView* FraCri_GrdCri = nullptr;
+    Grid* criteriaGrid = nullptr;
     QPushButton* FraCri_CmdLimpaTodosCri = nullptr;
 
 private:
@@ -65,7 +65,7 @@ private:
     bool connectorOk() const;
 
     QGroupBox* frame_;
-    Estado& state_;
+    RunState& state_;
     ErrorPolicy& policy_;
 };
 

@@ -8,17 +8,17 @@ class QPushButton;
 
 namespace quelva {
 
-class ArvoreTemas;
+class ThemeTree;
 class ErrorPolicy;
 class VariableLists;
 class VariableListPair;
-struct Estado;
+struct RunState;
 
 // The Variables panel: the theme tree and, under it, the variables of the chosen subtheme with check boxes.
-class PainelVariaveis : public QObject {
+class VariablesPanel : public QObject {
     Q_OBJECT
 public:
-    PainelVariaveis(QGroupBox* FraVar, Estado& state, VariableLists& lists, ErrorPolicy& policy);
+    VariablesPanel(QGroupBox* FraVar, RunState& state, VariableLists& lists, ErrorPolicy& policy);
 
     // Builds the theme tree once, at start-up. Throws jet::Error.
     void CarregarArvoreTemas();
@@ -26,10 +26,10 @@ public:
     void FraVar_TrwTemas_Click();
 
     // Re-applies VetorVariavel to the list's check marks (when the panel is opened from the menu).
-    void atualizarMarcas();
+    void refreshMarks();
 
     QLabel* FraVar_LblTitulo[2] = {};
-    ArvoreTemas* FraVar_TrwTemas = nullptr;
+    ThemeTree* FraVar_TrwTemas = nullptr;
     QListWidget* FraVar_LstNomeVariavel = nullptr;
     QListWidget* FraVar_LstCodVariavel = nullptr;
     QPushButton* FraVar_CmdMarcarTodas = nullptr;
@@ -38,7 +38,7 @@ public:
 
 private:
     QGroupBox* frame_;
-    Estado& state_;
+    RunState& state_;
     VariableListPair* pair_ = nullptr;
 };
 

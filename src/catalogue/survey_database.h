@@ -8,15 +8,15 @@ namespace quelva {
 
 // The survey's data file: the program folder followed by "/Quelva.mdb". Every connection the program opens
 // goes through here, so that all of them read the same file and share one copy of it in memory.
-class Banco {
+class SurveyDatabase {
 public:
-    explicit Banco(std::string pastaPrograma) : folder_(std::move(pastaPrograma)) {}
+    explicit SurveyDatabase(std::string programFolder) : folder_(std::move(programFolder)) {}
 
-    std::string caminho() const;
-    const std::string& pastaPrograma() const { return folder_; }
+    std::string filePath() const;
+    const std::string& programFolder() const { return folder_; }
 
     // A connection of the operation's own (in Jet terms); cheap after the first one.
-    jet::Connection abrir();
+    jet::Connection open();
 
 private:
     std::string folder_;
