@@ -52,18 +52,17 @@ QGroupBox* newPanel(QWidget* parent, const char* name, const char* title) {
 }  // namespace
 
 FrmQuelva::FrmQuelva(RunState& state, Dialogs& dialogs, std::function<void(int)> onEnd, QWidget* parent)
-    : QMainWindow(parent), state_(state), dialogs_(dialogs), policy_(dialogs, std::move(onEnd)),
-      variableLists_(std::make_unique<VariableLists>(state)) {
+    : QMainWindow(parent), state_(state), dialogs_(dialogs), policy_(dialogs, std::move(onEnd)) {
     setObjectName("FrmQuelva");
     setWindowTitle(QString::fromUtf8(kWindowTitle));
     policy_.setWindow(this);
     createPanels();
     panels_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
-    variablesPanel = new VariablesPanel(FraVar, state_, *variableLists_, policy_);
-    keywordsPanel = new KeywordsPanel(FraPal, state_, *variableLists_, policy_);
+    variablesPanel = new VariablesPanel(FraVar, state_, policy_);
+    keywordsPanel = new KeywordsPanel(FraPal, state_, policy_);
     localitiesPanel = new LocalitiesPanel(FraLoc, state_, policy_);
     // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
-    reviewPanel = new ReviewPanel(FraSel, state_, *variableLists_, policy_,
+    reviewPanel = new ReviewPanel(FraSel, state_, policy_,
                                         [this] { localitiesPanel->FraLoc_CmdDesmarcarTodas_Click(); });
     criteriaPanel = new CriteriaPanel(FraCri, state_, policy_);
     resultPanel = new ResultPanel(FraRes, state_, policy_);

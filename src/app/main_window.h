@@ -17,7 +17,6 @@ class QTabWidget;
 namespace quelva {
 
 class Dialogs;
-class VariableLists;
 class CriteriaPanel;
 class LocalitiesPanel;
 class KeywordsPanel;
@@ -130,7 +129,6 @@ private:
     RunState& state_;
     Dialogs& dialogs_;
     ErrorPolicy policy_;
-    std::unique_ptr<VariableLists> variableLists_;
     std::array<QGroupBox*, kPanelCount> panels_{};
     // Panels whose contents exist: every control the layout names in them must be there.
     std::set<std::string> builtPanels_;

@@ -18,8 +18,8 @@ namespace quelva {
 //
 // Anyone may read a field; each is written only by its owner, through these functions:
 //   VetorVariavel (rows)               CarregarVetorVariavel (catalogue)
-//   VetorVariavel (Selecionada)        VariableLists: Ger_AtualizarVetorVariavel and the buttons (selection)
-//   SincronizarMarcas                  VariableLists (selection)
+//   VetorVariavel (Selecionada)        VariableListPair: Ger_AtualizarVetorVariavel and the buttons (selection)
+//   SincronizarMarcas                  VariableListPair (selection)
 //   VetorLocalidade                    setLocalityMark (selection)
 //   VetorNomeLocalidade                fillLocalityNames
 //   ExpressaoCriterio                  the Criteria panel (selection); prepareControls empties it at the

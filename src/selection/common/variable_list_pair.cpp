@@ -16,7 +16,7 @@ const char* const kMarkAllCaption = "&Marcar todas";
 const char* const kUnmarkAllCaption = "&Desmarcar todas";
 const char* const kShowDefinitionCaption = "&Mostrar definição";
 
-void VariableLists::buildIndex() {
+void VariableListPair::buildIndex() {
     // VetorVariavel's codes never change after loading: one pass gives every look-up of the run, the same
     // answer as scanning positions 0 to 705 in order (the first match wins, empty codes match nothing).
     for (int p = kMaxVariables - 1; p >= 0; --p) {
@@ -28,12 +28,12 @@ void VariableLists::buildIndex() {
     indexed_ = true;
 }
 
-int VariableLists::positionOfCode(const QString& code) {
+int VariableListPair::positionOfCode(const QString& code) {
     if (!indexed_) buildIndex();
     return positions_.value(code, -1);
 }
 
-void VariableLists::Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names) {
+void VariableListPair::Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names) {
     state_.SincronizarMarcas = false;
     for (int i = 0; i < codes.count(); ++i) {
         int p = positionOfCode(codes.item(i)->text());
@@ -44,7 +44,7 @@ void VariableLists::Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& 
     state_.SincronizarMarcas = true;
 }
 
-void VariableLists::Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names) {
+void VariableListPair::Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names) {
     const int i = names.currentRow();
     if (i < 0 || !state_.SincronizarMarcas || i >= codes.count()) return;
     int p = positionOfCode(codes.item(i)->text());
@@ -52,10 +52,6 @@ void VariableLists::Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& 
     state_.VetorVariavel[static_cast<std::size_t>(p)].Selecionada =
         jet::Value::boolean(names.item(i)->checkState() == Qt::Checked);
 }
-
-void VariableLists::suspendWriteThrough() { state_.SincronizarMarcas = false; }
-
-bool VariableLists::writingThrough() const { return state_.SincronizarMarcas; }
 
 namespace {
 
@@ -67,9 +63,9 @@ QPushButton* newButton(QWidget* parent, const QString& name, const char* text) {
 
 }  // namespace
 
-VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state, VariableLists& lists,
+VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state,
                                    ErrorPolicy& policy)
-    : QObject(parent), options_(options), state_(state), lists_(lists), policy_(policy) {
+    : QObject(parent), options_(options), state_(state), policy_(policy) {
     codes = new QListWidget(parent);
     codes->setObjectName(prefix + "LstCodVariavel");
     codes->hide();
@@ -90,16 +86,16 @@ VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Optio
 
 void VariableListPair::recordChanges() {
     policy_.connect(names, &QListWidget::itemChanged, names, [this](QListWidgetItem* item) {
-        if (!lists_.writingThrough()) return;
+        if (!state_.SincronizarMarcas) return;
         // A click on a check box makes its entry the current one, whose mark is then recorded.
         if (names->currentItem() != item) {
             const QSignalBlocker b(names);
             names->setCurrentItem(item);
         }
-        lists_.Ger_AtualizarVetorVariavel(*codes, *names);
+        Ger_AtualizarVetorVariavel(*codes, *names);
     });
     policy_.connect(names, &QListWidget::currentRowChanged, names,
-                    [this](int) { lists_.Ger_AtualizarVetorVariavel(*codes, *names); });
+                    [this](int) { Ger_AtualizarVetorVariavel(*codes, *names); });
 }
 
 void VariableListPair::setEveryMark(bool marked, bool hideMeanwhile) {
@@ -108,7 +104,7 @@ void VariableListPair::setEveryMark(bool marked, bool hideMeanwhile) {
     for (int i = 0; i < names->count(); ++i) {
         names->setCurrentRow(i);
         names->item(i)->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
-        lists_.Ger_AtualizarVetorVariavel(*codes, *names);
+        Ger_AtualizarVetorVariavel(*codes, *names);
     }
     names->setCurrentRow(-1);
     if (hideMeanwhile) names->show();
@@ -129,7 +125,7 @@ void VariableListPair::showDefinition() {
 }
 
 void VariableListPair::clear(bool writeThroughOff) {
-    if (writeThroughOff) lists_.suspendWriteThrough();
+    if (writeThroughOff) state_.SincronizarMarcas = false;
     codes->clear();
     names->clear();
 }
@@ -146,11 +142,11 @@ void VariableListPair::append(const QString& code, const QString& name) {
 }
 
 void VariableListPair::finishFilling() {
-    lists_.Ger_AtualizarListaVariavel(*codes, *names);
+    Ger_AtualizarListaVariavel(*codes, *names);
     const QSignalBlocker b(names);
     names->setCurrentRow(-1);
 }
 
-void VariableListPair::refreshMarks() { lists_.Ger_AtualizarListaVariavel(*codes, *names); }
+void VariableListPair::refreshMarks() { Ger_AtualizarListaVariavel(*codes, *names); }
 
 }  // namespace quelva

@@ -18,38 +18,14 @@ extern const char* const kMarkAllCaption;
 extern const char* const kUnmarkAllCaption;
 extern const char* const kShowDefinitionCaption;
 
-// The one writer of the variable marks (Selecionada in VetorVariavel) and of the guard SincronizarMarcas, for
-// the pairs of the three panels that list variables. A name list's check marks are a view of the table: set
-// from it with the guard off, and every change written back at once while the guard is on.
-class VariableLists {
-public:
-    explicit VariableLists(RunState& state) : state_(state) {}
-
-    // Sets the name list's check marks from VetorVariavel, with the write-through off meanwhile.
-    void Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names);
-
-    // Writes the current entry's check mark into VetorVariavel (nothing without a current entry, or while
-    // the marks are being set from the table).
-    void Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names);
-
-    // Turns the write-through off until the next Ger_AtualizarListaVariavel, for a refill that ends with it.
-    void suspendWriteThrough();
-    bool writingThrough() const;
-
-private:
-    // The first position of VetorVariavel whose code, as text, equals `code` exactly; -1 when none.
-    int positionOfCode(const QString& code);
-    void buildIndex();
-    RunState& state_;
-    QHash<QString, int> positions_;
-    bool indexed_ = false;
-};
-
 // The variable list pair of a panel as the user sees it: the check-box list of names, the hidden list of codes
 // matched by position, and the buttons "&Marcar todas" (where the panel has it), "&Desmarcar todas" and
-// "&Mostrar definição", with the right mouse button on a name showing its definition. The marks go through
-// the shared VariableLists. Controls are named `prefix` + their own name ("FraVar_" gives
-// FraVar_LstNomeVariavel, FraVar_CmdMarcarTodas, ...).
+// "&Mostrar definição", with the right mouse button on a name showing its definition. Controls are named
+// `prefix` + their own name ("FraVar_" gives FraVar_LstNomeVariavel, FraVar_CmdMarcarTodas, ...).
+//
+// The pairs of the three panels that list variables are the only writers of the variable marks (Selecionada
+// in VetorVariavel) and of the guard SincronizarMarcas. A name list's check marks are a view of the table: set
+// from it with the guard off, and every change written back at once while the guard is on.
 class VariableListPair : public QObject {
     Q_OBJECT
 public:
@@ -59,8 +35,7 @@ public:
         bool hideWhileUnmarking = true;
     };
 
-    VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state, VariableLists& lists,
-                     ErrorPolicy& policy);
+    VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state, ErrorPolicy& policy);
 
     QListWidget* names = nullptr;
     QListWidget* codes = nullptr;
@@ -85,6 +60,13 @@ public:
     // Re-applies VetorVariavel to the marks (when the panel is opened from the menu).
     void refreshMarks();
 
+    // Sets the name list's check marks from VetorVariavel, with the write-through off meanwhile.
+    void Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names);
+
+    // Writes the current entry's check mark into VetorVariavel (nothing without a current entry, or while
+    // the marks are being set from the table).
+    void Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names);
+
 private:
     // Every listed entry ticked or unticked, each recorded as a click would.
     void setEveryMark(bool marked, bool hideMeanwhile);
@@ -92,10 +74,15 @@ private:
     // FraSel_FraVar_LstNomeVariavel_Click.
     void recordChanges();
 
+    // The first position of VetorVariavel whose code, as text, equals `code` exactly; -1 when none.
+    int positionOfCode(const QString& code);
+    void buildIndex();
+
     Options options_;
     RunState& state_;
-    VariableLists& lists_;
     ErrorPolicy& policy_;
+    QHash<QString, int> positions_;
+    bool indexed_ = false;
 };
 
 }  // namespace quelva

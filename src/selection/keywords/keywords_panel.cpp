@@ -42,7 +42,7 @@ QStringList keywordsOfLetter(const QString& keywordText, const QString& letter) 
     return result;
 }
 
-KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, RunState& state, VariableLists& lists, ErrorPolicy& policy)
+KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, RunState& state, ErrorPolicy& policy)
     : QObject(FraPal), frame_(FraPal), state_(state), policy_(policy), dialogs_(policy.dialogs()) {
     FraPal_LblTitulo = new QLabel(QString::fromUtf8(kKeywordsTitle), frame_);
     FraPal_LblTitulo->setObjectName("FraPal_LblTitulo");
@@ -62,7 +62,7 @@ KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, RunState& state, VariableLists& 
     FraPal_TrwTema = new ThemeTree(frame_);
     FraPal_TrwTema->setObjectName("FraPal_TrwTema");
     // "&Desmarcar todas" leaves the list on screen here, unlike the Variables panel.
-    pair_ = new VariableListPair(frame_, QStringLiteral("FraPal_"), {.hideWhileUnmarking = false}, state_, lists, policy);
+    pair_ = new VariableListPair(frame_, QStringLiteral("FraPal_"), {.hideWhileUnmarking = false}, state_, policy);
     FraPal_LstNomeVariavel = pair_->names;
     FraPal_LstCodVariavel = pair_->codes;
     FraPal_CmdMarcarTodas = pair_->markAllButton;

@@ -14,7 +14,6 @@ namespace quelva {
 class ThemeTree;
 class Dialogs;
 class ErrorPolicy;
-class VariableLists;
 class VariableListPair;
 struct RunState;
 
@@ -27,7 +26,7 @@ QStringList keywordsOfLetter(const QString& keywordText, const QString& letter);
 class KeywordsPanel : public QObject {
     Q_OBJECT
 public:
-    KeywordsPanel(QGroupBox* FraPal, RunState& state, VariableLists& lists, ErrorPolicy& policy);
+    KeywordsPanel(QGroupBox* FraPal, RunState& state, ErrorPolicy& policy);
 
     void FraPal_LblLetra_Click(int index);
     void FraPal_LstPalavraChave_Click();

@@ -52,12 +52,12 @@ QString reviewLineOfLocality(int code, const QString& name, int& indent) {
     return localityEntryText(QString(indent, QLatin1Char(' ')) + prefix + name, code);
 }
 
-ReviewPanel::ReviewPanel(QGroupBox* FraSel, RunState& state, VariableLists& lists, ErrorPolicy& policy,
+ReviewPanel::ReviewPanel(QGroupBox* FraSel, RunState& state, ErrorPolicy& policy,
                                std::function<void()> unmarkLocalities)
     : QObject(FraSel), frame_(FraSel), state_(state), policy_(policy), unmarkLocalities_(std::move(unmarkLocalities)) {
     FraSel_FraVar = new QGroupBox(QString::fromUtf8(kVariablesTitle), frame_);
     FraSel_FraVar->setObjectName("FraSel_FraVar");
-    pair_ = new VariableListPair(FraSel_FraVar, QStringLiteral("FraSel_FraVar_"), {.hasMarkAll = false}, state_, lists, policy);
+    pair_ = new VariableListPair(FraSel_FraVar, QStringLiteral("FraSel_FraVar_"), {.hasMarkAll = false}, state_, policy);
     FraSel_FraVar_LstNomeVariavel = pair_->names;
     FraSel_FraVar_LstCodVariavel = pair_->codes;
     FraSel_FraVar_CmdDesmarcarTodas = pair_->unmarkAllButton;

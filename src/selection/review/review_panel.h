@@ -11,7 +11,6 @@ class QPushButton;
 namespace quelva {
 
 class ErrorPolicy;
-class VariableLists;
 class VariableListPair;
 struct RunState;
 
@@ -26,7 +25,7 @@ class ReviewPanel : public QObject {
     Q_OBJECT
 public:
     // `unmarkLocalities` is the Localities panel's "&Desmarcar todas", which this panel's own runs first.
-    ReviewPanel(QGroupBox* FraSel, RunState& state, VariableLists& lists, ErrorPolicy& policy,
+    ReviewPanel(QGroupBox* FraSel, RunState& state, ErrorPolicy& policy,
                    std::function<void()> unmarkLocalities);
 
     void CarregarVariaveisSelecionadas();

@@ -25,7 +25,7 @@ const char* const kThemeTreeSql[] = {
 
 }  // namespace
 
-VariablesPanel::VariablesPanel(QGroupBox* FraVar, RunState& state, VariableLists& lists, ErrorPolicy& policy)
+VariablesPanel::VariablesPanel(QGroupBox* FraVar, RunState& state, ErrorPolicy& policy)
     : QObject(FraVar), frame_(FraVar), state_(state) {
     const char* captions[2] = {"Temas", "Variáveis"};
     for (int i = 0; i < 2; ++i) {
@@ -34,7 +34,7 @@ VariablesPanel::VariablesPanel(QGroupBox* FraVar, RunState& state, VariableLists
     }
     FraVar_TrwTemas = new ThemeTree(frame_);
     FraVar_TrwTemas->setObjectName("FraVar_TrwTemas");
-    pair_ = new VariableListPair(frame_, QStringLiteral("FraVar_"), {}, state_, lists, policy);
+    pair_ = new VariableListPair(frame_, QStringLiteral("FraVar_"), {}, state_, policy);
     FraVar_LstNomeVariavel = pair_->names;
     FraVar_LstCodVariavel = pair_->codes;
     FraVar_CmdMarcarTodas = pair_->markAllButton;

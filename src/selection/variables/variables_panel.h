@@ -10,7 +10,6 @@ namespace quelva {
 
 class ThemeTree;
 class ErrorPolicy;
-class VariableLists;
 class VariableListPair;
 struct RunState;
 
@@ -18,7 +17,7 @@ struct RunState;
 class VariablesPanel : public QObject {
     Q_OBJECT
 public:
-    VariablesPanel(QGroupBox* FraVar, RunState& state, VariableLists& lists, ErrorPolicy& policy);
+    VariablesPanel(QGroupBox* FraVar, RunState& state, ErrorPolicy& policy);
 
     // Builds the theme tree once, at start-up. Throws jet::Error.
     void CarregarArvoreTemas();
