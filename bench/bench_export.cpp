@@ -165,10 +165,10 @@ int main(int argc, char** argv) {
     quelva::RunState& e = sample.state;
     quelva::ResultPanel* p = sample.window.resultPanel;
     QTemporaryDir dir;
-    sample.dialogs.resposta = quelva::Dialogs::Answer::Yes;  // replace the previous run's file
+    sample.dialogs.answer = quelva::Dialogs::Answer::Yes;  // replace the previous run's file
     auto saveTab = [&](int tab, const QString& file) {
         p->FraRes_SSTab1->setTab(tab);
-        sample.dialogs.arquivo = file;
+        sample.dialogs.file = file;
         return [p] { p->FraRes_CmdSalvar_Click(); };
     };
 
@@ -190,7 +190,7 @@ int main(int argc, char** argv) {
     stackedFormato2(sample, 650, f2);
     auto exportTab = [&](int tab, const quelva::Grid& g, const QString& file) {
         return [&, tab, file] {
-            sample.dialogs.arquivo = file;
+            sample.dialogs.file = file;
             quelva::SalvarExcel({e, sample.dialogs, &sample.window, tab, g, [](bool) {}});
         };
     };

@@ -14,17 +14,17 @@ namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
-// Benchmarks ask the user nothing: questions get `resposta`, a save dialog `arquivo` (empty: cancelled).
+// Benchmarks ask the user nothing: questions get `answer`, a save dialog `file` (empty: cancelled).
 class SilentDialogs : public quelva::Dialogs {
 public:
     Answer message(QWidget*, const QString&, Icon, Buttons b, const QString&, bool) override {
-        return b == Buttons::Ok ? Answer::Ok : resposta;
+        return b == Buttons::Ok ? Answer::Ok : answer;
     }
     SaveChoice saveFile(QWidget*, const QString&, const QString&, const QStringList&, const QString& selected) override {
-        return {arquivo, selected};
+        return {file, selected};
     }
-    Answer resposta = Answer::No;
-    QString arquivo;
+    Answer answer = Answer::No;
+    QString file;
 };
 
 // The program's window over the full sample beside the benchmark, not yet started.

@@ -89,8 +89,8 @@ TEST(StartUpInAFolder, AFolderWithoutTheDataFileEndsWithTheMessageThatNamesIt) {
     EXPECT_EQ(runInFolder(folder.path(), dialogs, [&](quelva::FrmQuelva&) { shown = true; }), 1);
     EXPECT_FALSE(shown);
     ASSERT_EQ(dialogs.messages().size(), 1u);
-    EXPECT_EQ(dialogs.messages()[0].titulo, "Quelva");
-    EXPECT_EQ(dialogs.messages()[0].icone, quelva::Dialogs::Icon::Critical);
+    EXPECT_EQ(dialogs.messages()[0].title, "Quelva");
+    EXPECT_EQ(dialogs.messages()[0].icon, quelva::Dialogs::Icon::Critical);
     EXPECT_TRUE(dialogs.messages()[0].text.contains(QString::fromStdString(folder.file("Quelva.mdb"))))
         << dialogs.messages()[0].text.toStdString();
 }

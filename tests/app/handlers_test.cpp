@@ -26,8 +26,8 @@ void removeFile(TestWindow& t) { std::filesystem::remove(t.folder.file("Quelva.m
 void expectEndByFailure(TestWindow& t) {
     ASSERT_FALSE(t.dialogs.messages().empty());
     const auto& m = t.dialogs.messages().back();
-    EXPECT_EQ(m.titulo, "Quelva");
-    EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
+    EXPECT_EQ(m.title, "Quelva");
+    EXPECT_EQ(m.icon, Dialogs::Icon::Critical);
     EXPECT_TRUE(m.text.contains("Quelva.mdb")) << m.text.toStdString();
     EXPECT_EQ(t.endedWith, 1);
 }

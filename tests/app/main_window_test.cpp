@@ -162,8 +162,8 @@ void expectStartUpFailure(TestWindow& t, const std::string& fragment) {
     EXPECT_EQ(t.endedWith, 1);
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     const auto& m = t.dialogs.messages()[0];
-    EXPECT_EQ(m.titulo, "Quelva");
-    EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
+    EXPECT_EQ(m.title, "Quelva");
+    EXPECT_EQ(m.icon, Dialogs::Icon::Critical);
     EXPECT_NE(m.text.toStdString().find(fragment), std::string::npos) << m.text.toStdString();
     EXPECT_FALSE(t.window->isVisible());
 }

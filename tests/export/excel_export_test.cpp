@@ -108,7 +108,7 @@ TEST(SalvarExcel, PastTheLimitsTheDialogOffersXlsxAndXlsIsRefusedWithItsMessages
               "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 65530 linhas.");
     EXPECT_EQ(e.dialogs.messages()[1].text.toStdString(),
               "Este formato não pode ser salvo em Excel.\n\r\n\rO Excel não suporta mais de 255 colunas.");
-    EXPECT_EQ(e.dialogs.messages()[0].icone, Dialogs::Icon::Critical);
+    EXPECT_EQ(e.dialogs.messages()[0].icon, Dialogs::Icon::Critical);
     EXPECT_EQ(e.messageFrames, 0);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(e.folder.path()), {}), 1);  // Quelva.mdb alone
 }
@@ -163,7 +163,7 @@ TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
     e.save(0);
     ASSERT_EQ(e.dialogs.messages().size(), 1u);
     const auto& question = e.dialogs.messages()[0];
-    EXPECT_EQ(question.botoes, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(question.buttons, Dialogs::Buttons::YesNo);
     EXPECT_TRUE(question.defaultNo);
     EXPECT_TRUE(question.text.contains(QString::fromStdString(e.target())));
     EXPECT_EQ(testing_support::readFile(e.target()), "antigo");
@@ -187,8 +187,8 @@ TEST(SalvarExcel, AFailureAfterTheDialogIsReportedAndTheFileThereIsKept) {
     e.save(0);
     ASSERT_EQ(e.dialogs.messages().size(), 2u);
     const auto& m = e.dialogs.messages()[1];
-    EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
-    EXPECT_EQ(m.titulo, "");  // the application's title
+    EXPECT_EQ(m.icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(m.title, "");  // the application's title
     EXPECT_TRUE(m.text.contains(QString::fromStdString(e.target())));
     EXPECT_TRUE(m.text.contains("Quelva.mdb"));
     EXPECT_EQ(testing_support::readFile(e.target()), "antigo");

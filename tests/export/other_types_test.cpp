@@ -186,7 +186,7 @@ TEST(OtherTypesExport, ReplacingAsksFirstAndFailuresAreReportedKeepingTheFileThe
         e.dialogs.answer(Dialogs::Answer::No);
         e.save(0);
         ASSERT_EQ(e.dialogs.messages().size(), 1u);
-        EXPECT_EQ(e.dialogs.messages()[0].botoes, Dialogs::Buttons::YesNo);
+        EXPECT_EQ(e.dialogs.messages()[0].buttons, Dialogs::Buttons::YesNo);
         EXPECT_TRUE(e.dialogs.messages()[0].text.contains(QString::fromStdString(target)));
         EXPECT_EQ(testing_support::readFile(target), "antigo");
 
@@ -197,7 +197,7 @@ TEST(OtherTypesExport, ReplacingAsksFirstAndFailuresAreReportedKeepingTheFileThe
         e.save(0);
         ASSERT_EQ(e.dialogs.messages().size(), 3u);
         const auto& m = e.dialogs.messages()[2];
-        EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
+        EXPECT_EQ(m.icon, Dialogs::Icon::Critical);
         EXPECT_TRUE(m.text.contains(QString::fromStdString(target)));
         EXPECT_TRUE(m.text.contains("Quelva.mdb"));
         EXPECT_EQ(testing_support::readFile(target), "antigo");

@@ -21,7 +21,7 @@ QPushButton* closeButton(const FrmApresentacao& window) {
     return window.findChild<QPushButton*>(QStringLiteral("FrmFichaInstitucional_cmdfechar"));
 }
 
-TEST(FrmApresentacao, ShowingFillsTheHiddenGridModallyAndFecharCloses) {
+TEST(FrmApresentacao, ShowingFillsTheHiddenGridModallyAndTheCloseButtonCloses) {
     testing_support::ScriptedPolicy scripted;
     FrmApresentacao window(scripted.policy);
     EXPECT_TRUE(windowGridView(window)->isHidden());

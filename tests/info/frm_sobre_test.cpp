@@ -15,7 +15,7 @@ using quelva::FrmSobre;
 
 namespace {
 
-TEST(FrmSobre, ShowsTheCompiledInPictureModallyAndFecharCloses) {
+TEST(FrmSobre, ShowsTheCompiledInPictureModallyAndTheCloseButtonCloses) {
     FrmSobre window;
     auto* image = window.findChild<quelva::StretchedImage*>(QStringLiteral("Image1"));
     ASSERT_NE(image, nullptr);

@@ -130,14 +130,14 @@ TEST_P(RecordWindowTest, AMissingOrFolderFileIsSaidOnceByItsPath) {
         for (const QString& part : {QString::fromStdString(recordPath()), QString::fromUtf8(GetParam().title),
                                      QString::fromUtf8(reason)})
             EXPECT_TRUE(m.text.contains(part)) << m.text.toStdString();
-        EXPECT_EQ(m.icone, Dialogs::Icon::Exclamation);
-        EXPECT_EQ(m.botoes, Dialogs::Buttons::Ok);
+        EXPECT_EQ(m.icon, Dialogs::Icon::Exclamation);
+        EXPECT_EQ(m.buttons, Dialogs::Buttons::Ok);
         EXPECT_EQ(m.parent, &mainWindow);  // the record window is not on screen
         EXPECT_TRUE(windowGridView(*window)->isHidden());
     }
 }
 
-TEST_P(RecordWindowTest, ExecOpensOnlyAReadableFileAndFecharClosesIt) {
+TEST_P(RecordWindowTest, ExecOpensOnlyAReadableFileAndTheCloseButtonClosesIt) {
     auto window = open();
     bool wasShown = false;
     // Should the window open after all, close it so that the test reports instead of waiting for a person.
@@ -211,6 +211,6 @@ INSTANTIATE_TEST_SUITE_P(
                              make<quelva::FrmFichaTecnica>},
                       Window{"FrmFichaInstitucional", "fichains.txt", "Ficha Institucional",
                              "FrmFichaInstitucional_cmdfechar", make<quelva::FrmFichaInstitucional>}),
-    [](const ::testing::TestParamInfo<Window>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Window>& test) { return std::string(test.param.name); });
 
 }  // namespace

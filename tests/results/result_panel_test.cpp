@@ -151,8 +151,8 @@ TEST_F(ResultPanelTest, ARefusedOrTooLargeStatementKeepsThePreviousResult) {
     ASSERT_EQ(t.dialogs.messages().size(), 2u);
     for (const auto& m : t.dialogs.messages()) {
         EXPECT_EQ(m.text, warning);
-        EXPECT_EQ(m.icone, quelva::Dialogs::Icon::Critical);
-        EXPECT_EQ(m.titulo, "");
+        EXPECT_EQ(m.icon, quelva::Dialogs::Icon::Critical);
+        EXPECT_EQ(m.title, "");
     }
     EXPECT_EQ(t.visiblePanel(), "FraVar");
     EXPECT_FALSE(visible(t.window->FraRes_Mensagem));
@@ -176,7 +176,7 @@ TEST_F(ResultPanelTest, NoRowsSaysSoAndKeepsTheGridsButNotTheNotes) {
     showResult();
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_EQ(t.dialogs.messages()[0].text, "Nenhum dado recuperado/satisfaz o(s) critério(s).");
-    EXPECT_EQ(t.dialogs.messages()[0].icone, quelva::Dialogs::Icon::Critical);
+    EXPECT_EQ(t.dialogs.messages()[0].icon, quelva::Dialogs::Icon::Critical);
     EXPECT_EQ(t.visiblePanel(), "FraVar");
     EXPECT_FALSE(t.state->HaResultado);
     EXPECT_EQ(p->grade(2).text(0, 0), before);

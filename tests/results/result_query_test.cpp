@@ -34,9 +34,9 @@ TEST(ValidarSelecao, SaysWhatIsMissing) {
     EXPECT_EQ(dialogs.messages()[1].text, "Selecionar no mínimo uma Variável");
     EXPECT_EQ(dialogs.messages()[2].text, "Selecionar no mínimo uma Localidade");
     for (const auto& m : dialogs.messages()) {
-        EXPECT_EQ(m.icone, quelva::Dialogs::Icon::Information);
-        EXPECT_EQ(m.botoes, quelva::Dialogs::Buttons::Ok);
-        EXPECT_EQ(m.titulo, "");  // the application's title
+        EXPECT_EQ(m.icon, quelva::Dialogs::Icon::Information);
+        EXPECT_EQ(m.buttons, quelva::Dialogs::Buttons::Ok);
+        EXPECT_EQ(m.title, "");  // the application's title
     }
     t.tickLocalities({850});  // the last code counts
     EXPECT_TRUE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));

@@ -241,9 +241,9 @@ TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     const auto& m = t.dialogs.messages()[0];
     EXPECT_EQ(m.text, "Deseja apagar TODOS os critérios ? ");
-    EXPECT_EQ(m.titulo, "Apagar todos os critérios");
-    EXPECT_EQ(m.icone, Dialogs::Icon::Exclamation);
-    EXPECT_EQ(m.botoes, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(m.title, "Apagar todos os critérios");
+    EXPECT_EQ(m.icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(m.buttons, Dialogs::Buttons::YesNo);
     EXPECT_TRUE(m.defaultNo);
     EXPECT_EQ(t.state->ExpressaoCriterio, expression);
     EXPECT_EQ(p->criteriaGrid->rows(), 3);

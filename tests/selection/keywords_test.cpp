@@ -78,8 +78,8 @@ TEST_F(Keywords, ALetterWithoutKeywordsSaysSo) {
     letter('Y');
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_EQ(t.dialogs.messages()[0].text, "Não existem palavras-chave para esta letra.");
-    EXPECT_EQ(t.dialogs.messages()[0].icone, Dialogs::Icon::Critical);
-    EXPECT_EQ(t.dialogs.messages()[0].titulo, "");
+    EXPECT_EQ(t.dialogs.messages()[0].icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(t.dialogs.messages()[0].title, "");
     EXPECT_EQ(p->FraPal_LstPalavraChave->count(), 0);
     EXPECT_EQ(p->FraPal_TrwTema->nodeCount(), 0);
 }
@@ -153,7 +153,7 @@ TEST_F(Keywords, DefinitionNeedsASelectedVariable) {
     QTest::mouseClick(p->FraPal_CmdMostrarDefinicao, Qt::LeftButton);
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_EQ(t.dialogs.messages()[0].text, "Selecione uma variável");
-    EXPECT_EQ(t.dialogs.messages()[0].icone, Dialogs::Icon::Critical);
+    EXPECT_EQ(t.dialogs.messages()[0].icon, Dialogs::Icon::Critical);
 }
 
 TEST_F(Keywords, DefinitionOfTheCurrentEntryByButtonAndRightClick) {
@@ -169,8 +169,8 @@ TEST_F(Keywords, DefinitionOfTheCurrentEntryByButtonAndRightClick) {
     QTest::mouseClick(v->FraVar_CmdMostrarDefinicao, Qt::LeftButton);
     ASSERT_EQ(t.dialogs.messages().size(), 2u);
     const auto m = t.dialogs.messages()[1];
-    EXPECT_EQ(m.titulo, "Definição de variável");
-    EXPECT_EQ(m.icone, Dialogs::Icon::Information);
+    EXPECT_EQ(m.title, "Definição de variável");
+    EXPECT_EQ(m.icon, Dialogs::Icon::Information);
     EXPECT_EQ(m.text, "Tema: Administração Municipal\r\rSubTema: Estrutura administrativa\r\rVariável: Total de lei orgânica "
                        "informatizados\r\rDefinição: Refere-se a \"Total de lei orgânica informatizados\", conforme declarado "
                        "pela prefeitura ao questionário de 1999.");

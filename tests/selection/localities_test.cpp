@@ -312,9 +312,9 @@ TEST_F(Localities, SwitchingFromDradsToRaRgAsksAndYesClearsTheDradsAtOnce) {
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     const auto& m = t.dialogs.messages()[0];
     EXPECT_EQ(m.text, kRaRgQuestion);
-    EXPECT_EQ(m.titulo, QString::fromUtf8("Seleção de RA/RG e DRADS incompatível"));
-    EXPECT_EQ(m.icone, Dialogs::Icon::Exclamation);
-    EXPECT_EQ(m.botoes, Dialogs::Buttons::YesNo);
+    EXPECT_EQ(m.title, QString::fromUtf8("Seleção de RA/RG e DRADS incompatível"));
+    EXPECT_EQ(m.icon, Dialogs::Icon::Exclamation);
+    EXPECT_EQ(m.buttons, Dialogs::Buttons::YesNo);
     EXPECT_TRUE(m.defaultNo);
     EXPECT_TRUE(selected(681));
     EXPECT_FALSE(selected(801));

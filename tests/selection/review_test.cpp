@@ -170,9 +170,9 @@ TEST_F(Review, BothFamiliesSelectedShowTheMessageAndEndTheProgram) {
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     const auto& m = t.dialogs.messages()[0];
     EXPECT_EQ(m.text.toStdString(), "ERRO DE SELEÇÃO DE LOCALIDADES !!!");
-    EXPECT_EQ(m.icone, Dialogs::Icon::NoIcon);
-    EXPECT_EQ(m.botoes, Dialogs::Buttons::Ok);
-    EXPECT_EQ(m.titulo, "");  // the application's title
+    EXPECT_EQ(m.icon, Dialogs::Icon::NoIcon);
+    EXPECT_EQ(m.buttons, Dialogs::Buttons::Ok);
+    EXPECT_EQ(m.title, "");  // the application's title
     EXPECT_EQ(t.endedWith, 1);
     EXPECT_NE(t.visiblePanel(), "FraSel");
 }

@@ -18,13 +18,13 @@ public:
     struct Message {
         QWidget* parent;
         QString text;
-        Icon icone;
-        Buttons botoes;
-        QString titulo;
+        Icon icon;
+        Buttons buttons;
+        QString title;
         bool defaultNo;
     };
     struct SaveDialog {
-        QString titulo;
+        QString title;
         QString suggestedName;
         QStringList filters;
         QString selectedFilterName;
@@ -39,10 +39,10 @@ public:
     // Answers scripted but not yet asked for.
     std::size_t answersLeft() const { return answers_.size() + files_.size(); }
 
-    Answer message(QWidget* parent, const QString& text, Icon icone, Buttons botoes, const QString& titulo,
+    Answer message(QWidget* parent, const QString& text, Icon icon, Buttons buttons, const QString& title,
                       bool defaultNo = false) override {
-        messages_.push_back({parent, text, icone, botoes, titulo, defaultNo});
-        if (botoes == Buttons::Ok) return Answer::Ok;
+        messages_.push_back({parent, text, icon, buttons, title, defaultNo});
+        if (buttons == Buttons::Ok) return Answer::Ok;
         if (answers_.empty()) {
             ADD_FAILURE() << "unexpected question: " << text.toStdString();
             return Answer::No;
@@ -52,11 +52,11 @@ public:
         return r;
     }
 
-    SaveChoice saveFile(QWidget*, const QString& titulo, const QString& suggestedName, const QStringList& filters,
+    SaveChoice saveFile(QWidget*, const QString& title, const QString& suggestedName, const QStringList& filters,
                              const QString& selectedFilter) override {
-        saveDialogs_.push_back({titulo, suggestedName, filters, selectedFilter});
+        saveDialogs_.push_back({title, suggestedName, filters, selectedFilter});
         if (files_.empty()) {
-            ADD_FAILURE() << "unexpected save dialog: " << titulo.toStdString();
+            ADD_FAILURE() << "unexpected save dialog: " << title.toStdString();
             return {};
         }
         SaveChoice choice = files_.front();

@@ -8,14 +8,14 @@
 
 namespace {
 
-struct Saida {
+struct Output {
     std::string text;
     int status = -1;
 };
 
 // Runs the console with `args` (already quoted for the shell), standard error joined to standard output.
-Saida executar(const std::string& args) {
-    Saida s;
+Output runConsole(const std::string& args) {
+    Output s;
     FILE* p = popen((std::string(QUELVA_SQL) + " " + args + " 2>&1").c_str(), "r");
     if (!p) return s;
     char buf[4096];
@@ -34,14 +34,14 @@ protected:
             "INSERT INTO T VALUES (1, 'linha 1' || char(13) || char(10) || 'linha 2', 12.5, -1);"
             "INSERT INTO T VALUES (2, NULL, NULL, 0);"
             "INSERT INTO T VALUES (3, 'tab' || char(9) || 'e \\ barra', 3, 0)");
-        arquivo_ = "'" + dir_.file("d.db") + "'";
+        file_ = "'" + dir_.file("d.db") + "'";
     }
     testing_support::TempDir dir_;
-    std::string arquivo_;
+    std::string file_;
 };
 
 TEST_F(Console, NamesThenOneLinePerRowWithTabs) {
-    Saida s = executar(arquivo_ + " \"select id, nome, v, ok from T order by id\"");
+    Output s = runConsole(file_ + " \"select id, nome, v, ok from T order by id\"");
     EXPECT_EQ(s.status, 0);
     EXPECT_EQ(s.text, "id\tnome\tv\tok\n"
                        "1\tlinha 1\\nlinha 2\t12.5\tTrue\n"
@@ -50,34 +50,34 @@ TEST_F(Console, NamesThenOneLinePerRowWithTabs) {
 }
 
 TEST_F(Console, FindPrintsThePositionOrNoMatch) {
-    EXPECT_EQ(executar(arquivo_ + " \"select * from T order by id desc\" --find \"id = 2\"").text, "1\n");
-    EXPECT_EQ(executar(arquivo_ + " \"select * from T\" --find \"nome like 'LINHA*'\"").text, "0\n");
-    Saida nada = executar(arquivo_ + " \"select * from T\" --find \"id = 9\"");
-    EXPECT_EQ(nada.text, "no match\n");
-    EXPECT_EQ(nada.status, 0);
+    EXPECT_EQ(runConsole(file_ + " \"select * from T order by id desc\" --find \"id = 2\"").text, "1\n");
+    EXPECT_EQ(runConsole(file_ + " \"select * from T\" --find \"nome like 'LINHA*'\"").text, "0\n");
+    Output none = runConsole(file_ + " \"select * from T\" --find \"id = 9\"");
+    EXPECT_EQ(none.text, "no match\n");
+    EXPECT_EQ(none.status, 0);
 }
 
 TEST_F(Console, ErrorsGoToStandardErrorWithStatusOne) {
-    Saida s = executar(arquivo_ + " \"select nada from T\"");
+    Output s = runConsole(file_ + " \"select nada from T\"");
     EXPECT_EQ(s.status, 1);
     EXPECT_NE(s.text.find("'nada'"), std::string::npos) << s.text;
-    Saida semArquivo = executar("'" + dir_.file("nenhum.mdb") + "' \"select * from T\"");
+    Output semArquivo = runConsole("'" + dir_.file("nenhum.mdb") + "' \"select * from T\"");
     EXPECT_EQ(semArquivo.status, 1);
     EXPECT_NE(semArquivo.text.find(dir_.file("nenhum.mdb")), std::string::npos);
-    EXPECT_EQ(executar(arquivo_ + " \"select * from T\" --find \"id =\"").status, 1);
-    Saida uso = executar(arquivo_);
+    EXPECT_EQ(runConsole(file_ + " \"select * from T\" --find \"id =\"").status, 1);
+    Output uso = runConsole(file_);
     EXPECT_EQ(uso.status, 1);
     EXPECT_NE(uso.text.find("uso: quelva-sql"), std::string::npos);
 }
 
 TEST_F(Console, EveryStatementErrorNamesTheFile) {
     const std::string file = dir_.file("d.db");
-    Saida tabela = executar(arquivo_ + " \"select * from CD_VAR\"");
+    Output tabela = runConsole(file_ + " \"select * from CD_VAR\"");
     EXPECT_EQ(tabela.status, 1);
     EXPECT_NE(tabela.text.find("A tabela ou consulta 'CD_VAR' não existe no banco de dados '" + file + "'."), std::string::npos)
         << tabela.text;
     for (const char* statement : {"select nada from T", "select * from T where", "select * from T where nome = 'x"}) {
-        Saida s = executar(arquivo_ + " \"" + statement + "\"");
+        Output s = runConsole(file_ + " \"" + statement + "\"");
         EXPECT_EQ(s.status, 1);
         EXPECT_NE(s.text.find("'" + file + "'"), std::string::npos) << statement << ": " << s.text;
     }
@@ -89,11 +89,11 @@ TEST(ConsoleOnJet, TheTablesOfTheStatementAnswer) {
     const std::string data = testing_support::testdataFolder();
     if (data.empty()) GTEST_SKIP() << "the shared test data folder (../shared/testdata) is not beside the checkout";
     const std::string nwind = "'" + data + "/nwind.mdb' ";
-    EXPECT_EQ(executar(nwind + "\"select count(*) from [umsätze] u, ORDERS o where u.OrderID = o.OrderID\"").text,
+    EXPECT_EQ(runConsole(nwind + "\"select count(*) from [umsätze] u, ORDERS o where u.OrderID = o.OrderID\"").text,
               "Expr1000\n830\n");
-    EXPECT_EQ(executar(nwind + "\"select CompanyName from Shippers order by ShipperID\"").text,
+    EXPECT_EQ(runConsole(nwind + "\"select CompanyName from Shippers order by ShipperID\"").text,
               "CompanyName\nSpeedy Express\nUnited Package\nFederal Shipping\n");
-    Saida ausente = executar(nwind + "\"select * from Pedidos\"");
+    Output ausente = runConsole(nwind + "\"select * from Pedidos\"");
     EXPECT_EQ(ausente.status, 1);
     EXPECT_NE(ausente.text.find("'Pedidos' não existe no banco de dados '" + data + "/nwind.mdb'"), std::string::npos)
         << ausente.text;

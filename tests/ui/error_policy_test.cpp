@@ -27,9 +27,9 @@ TEST(ErrorPolicy, AFailingHandlerShowsItsOwnMessageUnderQuelvaAndEndsWithStatusO
     ASSERT_EQ(p.dialogs.messages().size(), 1u);
     const auto& m = p.dialogs.messages()[0];
     EXPECT_EQ(m.text, "O arquivo X.mdb não existe.");
-    EXPECT_EQ(m.titulo, "Quelva");
-    EXPECT_EQ(m.icone, Dialogs::Icon::Critical);
-    EXPECT_EQ(m.botoes, Dialogs::Buttons::Ok);
+    EXPECT_EQ(m.title, "Quelva");
+    EXPECT_EQ(m.icon, Dialogs::Icon::Critical);
+    EXPECT_EQ(m.buttons, Dialogs::Buttons::Ok);
     EXPECT_EQ(m.parent, &button);
     EXPECT_EQ(p.ends, std::vector<int>{1});
     EXPECT_TRUE(p.policy.ended());
