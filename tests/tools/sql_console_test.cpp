@@ -61,9 +61,9 @@ TEST_F(Console, ErrorsGoToStandardErrorWithStatusOne) {
     Output s = runConsole(file_ + " \"select nada from T\"");
     EXPECT_EQ(s.status, 1);
     EXPECT_NE(s.text.find("'nada'"), std::string::npos) << s.text;
-    Output semArquivo = runConsole("'" + dir_.file("nenhum.mdb") + "' \"select * from T\"");
-    EXPECT_EQ(semArquivo.status, 1);
-    EXPECT_NE(semArquivo.text.find(dir_.file("nenhum.mdb")), std::string::npos);
+    Output missingFile = runConsole("'" + dir_.file("nenhum.mdb") + "' \"select * from T\"");
+    EXPECT_EQ(missingFile.status, 1);
+    EXPECT_NE(missingFile.text.find(dir_.file("nenhum.mdb")), std::string::npos);
     EXPECT_EQ(runConsole(file_ + " \"select * from T\" --find \"id =\"").status, 1);
     Output uso = runConsole(file_);
     EXPECT_EQ(uso.status, 1);
@@ -72,10 +72,10 @@ TEST_F(Console, ErrorsGoToStandardErrorWithStatusOne) {
 
 TEST_F(Console, EveryStatementErrorNamesTheFile) {
     const std::string file = dir_.file("d.db");
-    Output tabela = runConsole(file_ + " \"select * from CD_VAR\"");
-    EXPECT_EQ(tabela.status, 1);
-    EXPECT_NE(tabela.text.find("A tabela ou consulta 'CD_VAR' não existe no banco de dados '" + file + "'."), std::string::npos)
-        << tabela.text;
+    Output missingTable = runConsole(file_ + " \"select * from CD_VAR\"");
+    EXPECT_EQ(missingTable.status, 1);
+    EXPECT_NE(missingTable.text.find("A tabela ou consulta 'CD_VAR' não existe no banco de dados '" + file + "'."), std::string::npos)
+        << missingTable.text;
     for (const char* statement : {"select nada from T", "select * from T where", "select * from T where nome = 'x"}) {
         Output s = runConsole(file_ + " \"" + statement + "\"");
         EXPECT_EQ(s.status, 1);

@@ -71,6 +71,7 @@ KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, RunState& state, ErrorPolicy& po
 
     policy.connect(FraPal_LstPalavraChave, &QListWidget::itemClicked, this, [this] { FraPal_LstPalavraChave_Click(); });
     policy.connect(FraPal_TrwTema, &QTreeWidget::itemClicked, this, [this] { FraPal_TrwTema_Click(); });
+    // FraPal_TrwTema_KeyUp: a key released in the tree does what a click does.
     policy.connect(FraPal_TrwTema, &ThemeTree::keyReleased, this, [this] { FraPal_TrwTema_Click(); });
 }
 
