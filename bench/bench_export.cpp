@@ -39,8 +39,8 @@ bool saveWithLibxlsxwriter(const quelva::RunState& e, const quelva::Grid& g, int
     lxw_workbook* workbook = workbook_new_opt(path.c_str(), &options);
     if (!workbook) return false;
     lxw_worksheet* worksheet = workbook_add_worksheet(workbook, quelva::kLayoutNames[tab]);
-    worksheet_write_string(worksheet, 0, 0, e.TituloResultado.toUtf8().constData(), nullptr);
-    worksheet_write_string(worksheet, 1, 0, e.SubTituloResultado.toUtf8().constData(), nullptr);
+    worksheet_write_string(worksheet, 0, 0, e.session.TituloResultado().toUtf8().constData(), nullptr);
+    worksheet_write_string(worksheet, 1, 0, e.session.SubTituloResultado().toUtf8().constData(), nullptr);
     for (int l = 0; l < g.rows(); ++l)
         for (int c = 0; c < g.columns(); ++c) {
             const QString t = g.text(l, c);
@@ -102,13 +102,13 @@ unsigned long long bytes(const QString& path) { return static_cast<unsigned long
 // Every locality of the Localities panel, and the variables outside the M1 group from the `from`th on, `count`
 // of them.
 void selectRange(quelva::RunState& e, int from, int count) {
-    for (jet::Recordset& rs = e.RsArea; !rs.eof(); rs.moveNext())
-        if (rs.field("mun").toInteger() != 0) e.VetorLocalidade[static_cast<std::size_t>(rs.field("COD_AREA_NORVA").toInteger())] = true;
-    e.RsArea.moveFirst();
+    for (jet::Recordset rs = e.session.RsArea(); !rs.eof(); rs.moveNext())
+        if (rs.field("mun").toInteger() != 0) e.localities.setMark(static_cast<int>(rs.field("COD_AREA_NORVA").toInteger()), true);
     int n = 0;
-    for (auto& v : e.VetorVariavel) {
-        const bool ordinary = !v.CodVariavel.isNull() && v.CodVariavel.toText().rfind("M1_", 0) != 0;
-        v.Selecionada = jet::Value::boolean(ordinary && n >= from && n < from + count);
+    for (int i = 0; i < quelva::kMaxVariables; ++i) {
+        const jet::Value& code = e.variables.VetorVariavel()[static_cast<std::size_t>(i)].CodVariavel;
+        const bool ordinary = !code.isNull() && code.toText().rfind("M1_", 0) != 0;
+        e.variables.setMark(i, ordinary && n >= from && n < from + count);
         n += ordinary;
     }
 }

@@ -56,15 +56,15 @@ long peakMemoryKb() {
 // Every locality of the Localities panel (mun non-zero), and variables in table order while the statement
 // still holds them: the ordinary ones first, then those of the M1 group (nine columns each and a name column).
 void selectLargest(quelva::RunState& e) {
-    jet::Recordset& rs = e.RsArea;
+    jet::Recordset rs = e.session.RsArea();
     for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        if (rs.field("mun").toInteger() != 0) e.VetorLocalidade[static_cast<std::size_t>(rs.field("COD_AREA_NORVA").toInteger())] = true;
-    rs.moveFirst();
+        if (rs.field("mun").toInteger() != 0) e.localities.setMark(static_cast<int>(rs.field("COD_AREA_NORVA").toInteger()), true);
     for (bool m1 : {false, true}) {
-        for (auto& v : e.VetorVariavel) {
-            if (v.CodVariavel.isNull() || quelva::belongsToM1(v.CodVariavel.toText()) != m1) continue;
-            v.Selecionada = jet::Value::boolean(true);
-            if (!quelva::assembleQuery(e)) v.Selecionada = jet::Value::boolean(false);
+        for (int i = 0; i < quelva::kMaxVariables; ++i) {
+            const jet::Value& code = e.variables.VetorVariavel()[static_cast<std::size_t>(i)].CodVariavel;
+            if (code.isNull() || quelva::belongsToM1(code.toText()) != m1) continue;
+            e.variables.setMark(i, true);
+            if (!quelva::assembleQuery(e)) e.variables.setMark(i, false);
         }
     }
 }
@@ -103,8 +103,8 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     selectLargest(state);
     int localities = 0, variables = 0;
-    for (bool b : state.VetorLocalidade) localities += b;
-    for (const auto& v : state.VetorVariavel) variables += v.isSelected();
+    for (bool b : state.localities.VetorLocalidade()) localities += b;
+    for (const auto& v : state.variables.VetorVariavel()) variables += v.isSelected();
     const QString statement = quelva::assembleQuery(state)->statement;
 
     // The whole run, from the click to the panel shown and painted; its processor time too, which other work
@@ -128,17 +128,17 @@ int main(int argc, char** argv) {
     std::printf("{\"bench\":\"result_run\",\"localities\":%d,\"variables\":%d,\"statement_chars\":%lld,\"rows\":%d,"
                 "\"grid1\":[%d,%d],\"grid3_rows\":%d,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":350,\"peak_rss_mb\":%.1f,"
                 "\"goal_mb\":150}\n",
-                localities, variables, static_cast<long long>(statement.size()), state.RsResultado.recordCount(),
+                localities, variables, static_cast<long long>(statement.size()), state.result.RsResultado().recordCount(),
                 g1.rows(), g1.columns(), g3.rows(), run, cpu[cpu.size() / 2], peakRunMb);
 
     // Its steps, one by one.
     quelva::Grid g(nullptr);
     auto a = Clock::now();
-    quelva::AbrirTabelasCD(state.catalogueTables, state.database);
+    state.result.AbrirTabelasCD(state.session.database());
     auto b = Clock::now();
-    quelva::commitResult(state, *quelva::MontarConsulta(state));
+    quelva::commitResult((state).result, *quelva::MontarConsulta(state));
     auto c = Clock::now();
-    const auto rows = quelva::readResult(state);
+    const auto rows = quelva::readResult(state, (state).result);
     auto l = Clock::now();
     quelva::MontarFormato1(rows, g);
     auto d = Clock::now();
@@ -148,22 +148,22 @@ int main(int argc, char** argv) {
     auto f = Clock::now();
     quelva::MontarNotas(state);
     auto h = Clock::now();
-    quelva::FecharTabelasCD(state.catalogueTables);
+    state.result.FecharTabelasCD();
     std::printf("{\"bench\":\"result_run_steps\",\"catalogue_ms\":%.1f,\"query_ms\":%.1f,\"read_rows_ms\":%.1f,"
                 "\"formato1_ms\":%.1f,\"formato2_ms\":%.1f,\"formato3_ms\":%.1f,\"notes_ms\":%.1f}\n",
                 ms(a, b), ms(b, c), ms(c, l), ms(l, d), ms(d, e), ms(e, f), ms(f, h));
 
     // The query alone against the sqlite3 shell running the same translated statement on the same data.
-    quelva::AbrirTabelasCD(state.catalogueTables, state.database);
-    const std::string translated = state.catalogueTables.DbCatalogo.translate(statement.toStdString());
+    state.result.AbrirTabelasCD(state.session.database());
+    const std::string translated = state.result.catalogueTables().DbCatalogo.translate(statement.toStdString());
     std::vector<double> cpuQuery;
     const double engine = medianMs(5, [] {}, [&] {
         const double before = cpuMs();
-        state.catalogueTables.DbCatalogo.openRecordset(statement.toStdString());
+        state.result.catalogueTables().DbCatalogo.openRecordset(statement.toStdString());
         cpuQuery.push_back(cpuMs() - before);
     });
     std::sort(cpuQuery.begin(), cpuQuery.end());
-    quelva::FecharTabelasCD(state.catalogueTables);
+    state.result.FecharTabelasCD();
     int shellRows = 0;
     const double shell = shellTimeMs(QStringLiteral(QUELVA_BIN "/Quelva.mdb"), QStringLiteral(QUELVA_SQLITE_EXTENSION), translated, shellRows);
     std::printf("{\"bench\":\"query_vs_sqlite3\",\"engine_ms\":%.1f,\"sqlite3_shell_ms\":%.1f,\"shell_rows\":%d,"

@@ -20,8 +20,8 @@ int main(int argc, char** argv) {
     window.show();
 
     auto selectEverything = [&] {
-        for (auto& v : state.VetorVariavel) v.Selecionada = jet::Value::boolean(true);
-        for (int c = quelva::kMunicipalityBand.first; c <= quelva::kMunicipalityBand.last; ++c) state.VetorLocalidade[static_cast<std::size_t>(c)] = true;
+        for (int i = 0; i < quelva::kMaxVariables; ++i) state.variables.setMark(i, true);
+        for (int c = quelva::kMunicipalityBand.first; c <= quelva::kMunicipalityBand.last; ++c) state.localities.setMark(c, true);
         window.MnuVariaveis_Click();  // leave the panel, so that the menu fills it again
         QApplication::processEvents();
     };

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
 
     // The subtheme with the most variables.
     QMap<QString, int> perSubtheme;
-    for (const auto& v : state.VetorVariavel)
+    for (const auto& v : state.variables.VetorVariavel())
         if (!v.CodSubTema.isNull()) ++perSubtheme["ST" + QString::fromStdString(v.CodSubTema.toText())];
     QString largest;
     for (auto it = perSubtheme.begin(); it != perSubtheme.end(); ++it)
@@ -53,13 +53,13 @@ int main(int argc, char** argv) {
     std::printf("{\"bench\":\"mark_all_variables\",\"subtheme\":\"%s\",\"variables\":%d,\"ms\":%.2f,\"goal_ms\":50}\n",
                 largest.toUtf8().constData(), listed, markAll);
 
-    for (auto& v : state.VetorVariavel) v.Selecionada = jet::Value::boolean(true);
+    for (int i = 0; i < quelva::kMaxVariables; ++i) state.variables.setMark(i, true);
     const double reopen = medianMs(21, [&] { window.MnuCriterios_Click(); }, [&] {
         window.MnuVariaveis_Click();
         QApplication::processEvents();
     });
     int selected = 0;
-    for (const auto& v : state.VetorVariavel) selected += v.isSelected();
+    for (const auto& v : state.variables.VetorVariavel()) selected += v.isSelected();
     std::printf("{\"bench\":\"reopen_variables\",\"selected\":%d,\"listed\":%d,\"ms\":%.2f,\"goal_ms\":50}\n", selected,
                 listed, reopen);
     return 0;

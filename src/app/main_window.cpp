@@ -58,14 +58,16 @@ FrmQuelva::FrmQuelva(RunState& state, Dialogs& dialogs, std::function<void(int)>
     policy_.setWindow(this);
     createPanels();
     panels_ = {FraLog, FraVar, FraLoc, FraCri, FraPal, FraSel, FraRes};
-    variablesPanel = new VariablesPanel(FraVar, state_, policy_);
-    keywordsPanel = new KeywordsPanel(FraPal, state_, policy_);
-    localitiesPanel = new LocalitiesPanel(FraLoc, state_, policy_);
+    // Each panel is handed the parts of the state it writes; the rest it reads.
+    const RunState& reading = state_;
+    variablesPanel = new VariablesPanel(FraVar, reading, state_.variables, state_.NoDestacadoVar, policy_);
+    keywordsPanel = new KeywordsPanel(FraPal, reading, state_.variables, state_.NoDestacadoPal, policy_);
+    localitiesPanel = new LocalitiesPanel(FraLoc, reading, state_.localities, policy_);
     // The review's "&Desmarcar todas" of the localities runs the Localities panel's first.
-    reviewPanel = new ReviewPanel(FraSel, state_, policy_,
-                                        [this] { localitiesPanel->FraLoc_CmdDesmarcarTodas_Click(); });
-    criteriaPanel = new CriteriaPanel(FraCri, state_, policy_);
-    resultPanel = new ResultPanel(FraRes, state_, policy_);
+    reviewPanel = new ReviewPanel(FraSel, reading, state_.variables, state_.localities, state_.session, policy_,
+                                  [this] { localitiesPanel->FraLoc_CmdDesmarcarTodas_Click(); });
+    criteriaPanel = new CriteriaPanel(FraCri, reading, state_.criteria, policy_);
+    resultPanel = new ResultPanel(FraRes, reading, state_.result, policy_);
     resultPanel->onSave([this] {
         const int tab = resultPanel->FraRes_SSTab1->Tab();
         SalvarExcel({state_, dialogs_, this, tab, resultPanel->grade(tab), [this](bool v) { showMessage(v); }});
@@ -159,11 +161,11 @@ void FrmQuelva::createMenu() {
 void FrmQuelva::Form_Load() {
     setWindowIcon(QIcon());
     MostrarPainel(QString());
-    CarregarVetorVariavel(state_.VetorVariavel, state_.database);
+    state_.variables.load(state_.session.database());
     variablesPanel->CarregarArvoreTemas();
     localitiesPanel->FraLoc_CarregarLocalidades();
     setStartUpState(state_);
-    resultPanel->setTitles(state_.TituloResultado, state_.SubTituloResultado);
+    resultPanel->setTitles(state_.session.TituloResultado(), state_.session.SubTituloResultado());
 }
 
 void FrmQuelva::Form_Activate() {
@@ -184,8 +186,8 @@ void FrmQuelva::Form_Activate() {
     AjustarFraRes(c, m);
     applyLayout();
     FraLog->show();
-    openSession(state_);
-    fillLocalityNames(state_);
+    state_.session.open();
+    state_.session.fillLocalityNames();
     if (firstActivation_) criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
     resultPanel->PrepararConvencoes();
     firstActivation_ = false;
@@ -235,7 +237,7 @@ void FrmQuelva::MostrarPainel(const QString& palavra) {
 }
 
 void FrmQuelva::openInformationWindow(const QString& palavra) {
-    const QString folder = QString::fromStdString(state_.database.programFolder());
+    const QString folder = QString::fromStdString(state_.session.database().programFolder());
     std::unique_ptr<QDialog> dialog;
     if (palavra == QLatin1String("APRESENTACAO")) dialog = std::make_unique<FrmApresentacao>(policy_, this);
     else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) dialog = std::make_unique<FrmFichaInstitucional>(folder, policy_, this);

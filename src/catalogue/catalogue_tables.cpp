@@ -19,18 +19,24 @@ const char* const kSqlCatalogueTables[CatalogueTables::kCount] = {
     "Select * From CD_DEFINICOES order by CodVariavel",
 };
 
-// Finds the first row of `rs` where `codeField` equals `code` and returns its `nameField`, or "".
-std::string nameByCode(jet::Recordset& rs, const char* codeField, const jet::Value& code, const char* nameField) {
+// The `nameField` of the first row of `rs` where `codeField` equals `code`, or "".
+std::string nameByCode(const jet::Recordset& rs, const char* codeField, const jet::Value& code, const char* nameField) {
     if (code.isNull()) {
         rs.recordCount();  // still an error outside a run, like any look-up
         return {};         // "Code = " alone would be no criterion at all
     }
-    rs.findFirst(std::string(codeField) + " = " + code.toText());
-    if (rs.noMatch()) return {};
-    return rs.field(nameField).toText();
+    return fieldOfFirstMatch(rs, std::string(codeField) + " = " + code.toText(), nameField).value_or(std::string());
 }
 
 }  // namespace
+
+std::optional<std::string> fieldOfFirstMatch(jet::Recordset rs, const std::string& criterion, const char* field) {
+    rs.findFirst(criterion);
+    if (rs.noMatch()) return std::nullopt;
+    return rs.field(field).toText();
+}
+
+const char* catalogueStatement(int i) { return kSqlCatalogueTables[i]; }
 
 jet::Recordset* CatalogueTables::inOpeningOrder(int i) {
     jet::Recordset* recordsets[kCount] = {&RsCdTema,  &RsCdSubTema, &RsCdVar,   &RsCdSubVar,    &RsCdVarM1,
@@ -38,7 +44,7 @@ jet::Recordset* CatalogueTables::inOpeningOrder(int i) {
     return recordsets[i];
 }
 
-void AbrirTabelasCD(CatalogueTables& cd, SurveyDatabase& database) {
+void AbrirTabelasCD(CatalogueTables& cd, const SurveyDatabase& database) {
     cd.DbCatalogo = database.open();
     for (int i = 0; i < CatalogueTables::kCount; ++i) *cd.inOpeningOrder(i) = cd.DbCatalogo.openRecordset(kSqlCatalogueTables[i]);
 }
@@ -48,7 +54,7 @@ void FecharTabelasCD(CatalogueTables& cd) {
     cd.DbCatalogo.close();
 }
 
-std::string BuscarDescricao(CatalogueTables& cd, const jet::Value& codigo, const std::string& tipo) {
+std::string BuscarDescricao(const CatalogueTables& cd, const jet::Value& codigo, const std::string& tipo) {
     if (tipo == "TEMA") return nameByCode(cd.RsCdTema, "CodTema", codigo, "NomeTema");
     if (tipo == "SUBTEMA") return nameByCode(cd.RsCdSubTema, "CodSubTema", codigo, "NomeSubTema");
     if (tipo == "LOCALIDADE") return nameByCode(cd.RsCdArea, "Cod_Area_Norva", codigo, "Descricao");

@@ -8,6 +8,6 @@ const char* kDatabaseFileName = "/Quelva.mdb";
 
 std::string SurveyDatabase::filePath() const { return folder_ + kDatabaseFileName; }
 
-jet::Connection SurveyDatabase::open() { return cache_.open(filePath()); }
+jet::Connection SurveyDatabase::open() const { return cache_.open(filePath()); }
 
 }  // namespace quelva

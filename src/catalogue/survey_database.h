@@ -16,11 +16,11 @@ public:
     const std::string& programFolder() const { return folder_; }
 
     // A connection of the operation's own (in Jet terms); cheap after the first one.
-    jet::Connection open();
+    jet::Connection open() const;
 
 private:
     std::string folder_;
-    jet::ConnectionCache cache_;
+    mutable jet::ConnectionCache cache_;  // a memo of the file's copy in memory, not the database's state
 };
 
 }  // namespace quelva

@@ -9,7 +9,7 @@ namespace {
 const char* kSqlVariableTable = "Select * From CD_VAR Order By NumSeq";
 }
 
-void CarregarVetorVariavel(VetorVariavel& table, SurveyDatabase& database) {
+void CarregarVetorVariavel(VetorVariavel& table, const SurveyDatabase& database) {
     jet::Connection db = database.open();
     jet::Recordset rs = db.openRecordset(kSqlVariableTable);
     rs.moveFirst();  // an empty CD_VAR stops here, as the engine has no current record

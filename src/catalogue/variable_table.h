@@ -28,6 +28,6 @@ using VetorVariavel = std::array<SurveyVariable, kMaxVariables>;
 
 // Loads every row of CD_VAR in NumSeq order into `table`, all unselected. Throws jet::Error with the engine's
 // message on a missing file, table or column, on an empty CD_VAR, and on more rows than the table holds.
-void CarregarVetorVariavel(VetorVariavel& table, SurveyDatabase& database);
+void CarregarVetorVariavel(VetorVariavel& table, const SurveyDatabase& database);
 
 }  // namespace quelva

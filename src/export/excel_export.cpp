@@ -59,7 +59,7 @@ std::unique_ptr<SheetSink> openSink(FileType type, const std::string& file) {
 void SalvarExcel(const ExportRequest& e) {
     // A grid the .xls cannot hold is offered as .xlsx; the .xls limits are told only when it is still chosen.
     const bool tooTall = e.grid.rows() > kMaxExportRows, tooWide = e.grid.columns() > kMaxExportColumns;
-    const QString folder = QString::fromStdString(e.state.database.programFolder());
+    const QString folder = QString::fromStdString(e.state.session.database().programFolder());
     const Dialogs::SaveChoice choice = e.dialogs.saveFile(e.parent, QString::fromUtf8(kSaveTitle), folder, saveFilters(),
                                                                 filterOf(tooTall || tooWide ? FileType::Xlsx : FileType::Xls));
     if (choice.file.isEmpty()) return;

@@ -12,7 +12,7 @@ struct RunState;
 
 // What the export needs of the window: the result on screen and the window's message frame.
 struct ExportRequest {
-    RunState& state;
+    const RunState& state;
     Dialogs& dialogs;
     QWidget* parent;
     int tab;            // the selected tab of the result, 0 to 2

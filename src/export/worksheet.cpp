@@ -6,6 +6,7 @@
 #include "grid.h"
 #include "result_formats.h"
 #include "sheet_sink.h"
+#include "catalogue_tables.h"
 #include "variable_texts.h"
 
 namespace quelva {
@@ -21,9 +22,7 @@ const char* const kLegend[] = {
     "... Dado não disponível",
     " -  Fenômeno inexistente",
 };
-const char* const kSqlSources = "Select * From CD_FONTES order by CodFonte";
-const char* const kSqlNotes = "Select * From CD_NOTAS order by CodNota";
-const char* const kSqlDefinitions = "Select * From CD_DEFINICOES order by CodVariavel";
+const char* const kDefinitionLabel = "Definicao: ";
 const char* const kContinuationSheet = "Continuação";
 
 // Formato 1 and 2 are tables whose first row and column name the others; Formato 3 is a list of cards.
@@ -69,8 +68,8 @@ int PreencherPlanilha(SheetSink& sheet, int tab, const Grid& grid, const RunStat
     for (int j = 0; j < grid.columns(); ++j) view.columnWidths.push_back(grid.columnWidth(j));
     sheet.describeGrid(view);
 
-    sheet.text(0, 0, state.TituloResultado, QColor());
-    sheet.text(1, 0, state.SubTituloResultado, QColor());
+    sheet.text(0, 0, state.session.TituloResultado(), QColor());
+    sheet.text(1, 0, state.session.SubTituloResultado(), QColor());
     int LinhaPlanilha = 4;
     // Each cell is asked of the grid once: a result's grid works it out on demand.
     Grid::Cell computed;
@@ -90,26 +89,20 @@ int PreencherPlanilha(SheetSink& sheet, int tab, const Grid& grid, const RunStat
     return LinhaPlanilha;
 }
 
-void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, RunState& state) {
+void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, const RunState& state) {
     NotesColumn column(sheet);
     // A connection of the export's own: the run's catalogue is closed, and the export changes no state.
-    jet::Connection db = state.database.open();
-    jet::Recordset sources = db.openRecordset(kSqlSources);
-    jet::Recordset notes = db.openRecordset(kSqlNotes);
-    jet::Recordset definitions = db.openRecordset(kSqlDefinitions);
+    const jet::Connection db = state.session.database().open();
+    const jet::Recordset sources = db.openRecordset(catalogueStatement(CatalogueTables::kFontes));
+    const jet::Recordset notes = db.openRecordset(catalogueStatement(CatalogueTables::kNotas));
+    const jet::Recordset definitions = db.openRecordset(catalogueStatement(CatalogueTables::kDefinicoes));
 
     LinhaPlanilha += 1;
     column.write(LinhaPlanilha, QString::fromUtf8(kNotesHeading));
     LinhaPlanilha += 2;
-    for (const SurveyVariable& v : state.VetorVariavel) {
-        if (!v.isSelected()) continue;
-        const VariableTexts t = variableTexts(sources, notes, definitions, v);
-        if (!isBlank(t.source) || !isBlank(t.note) || !isBlank(t.definition)) {
-            column.write(LinhaPlanilha++, kVariableLabel + v.NomeVariavel.toText());
-            if (!isBlank(t.source)) column.write(LinhaPlanilha++, kSourceLabel + t.source);
-            if (!isBlank(t.note)) column.write(LinhaPlanilha++, kNoteLabel + t.note);
-            if (!isBlank(t.definition)) column.write(LinhaPlanilha++, "Definicao: " + t.definition);
-        }
+    for (const std::vector<std::string>& block :
+         selectedVariableNotes(state.variables.VetorVariavel(), sources, notes, definitions, kDefinitionLabel)) {
+        for (const std::string& line : block) column.write(LinhaPlanilha++, line);
         LinhaPlanilha += 1;
     }
     LinhaPlanilha += 2;

@@ -20,6 +20,6 @@ int PreencherPlanilha(SheetSink& sheet, int tab, const Grid& grid, const RunStat
 // text and an empty row after each selected variable, then "Convenções:" and the legend. Reads the notes
 // tables from the data file again. Throws jet::Error when they cannot be read. Rows past the sheet's last
 // go on, in order, in a second worksheet.
-void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, RunState& state);
+void EscreverNotasPlanilha(SheetSink& sheet, int LinhaPlanilha, const RunState& state);
 
 }  // namespace quelva

@@ -17,32 +17,28 @@ RecordsetData& Recordset::data() const {
     return *d_;
 }
 
-bool Recordset::eof() const { auto& d = data(); return d.pos >= d.rows; }
+bool Recordset::eof() const { return pos_ >= data().rows; }
 
 void Recordset::moveFirst() {
     auto& d = data();
     if (d.rows == 0) throw Error(kNoCurrentRecord);
-    d.pos = 0;
+    pos_ = 0;
 }
 
 void Recordset::moveLast() {
     auto& d = data();
     if (d.rows == 0) throw Error(kNoCurrentRecord);
-    d.pos = d.rows - 1;
+    pos_ = d.rows - 1;
 }
 
 void Recordset::moveNext() {
-    auto& d = data();
-    if (d.pos >= d.rows) throw Error(kNoCurrentRecord);
-    ++d.pos;
+    if (pos_ >= data().rows) throw Error(kNoCurrentRecord);
+    ++pos_;
 }
 
 int Recordset::recordCount() const { return data().rows; }
 
-int Recordset::absolutePosition() const {
-    auto& d = data();
-    return d.pos < d.rows ? d.pos : -1;
-}
+int Recordset::absolutePosition() const { return pos_ < data().rows ? pos_ : -1; }
 
 int Recordset::fieldCount() const { return data().columns(); }
 
@@ -55,8 +51,8 @@ std::string Recordset::fieldName(int i) const {
 const Value& Recordset::field(int i) const {
     auto& d = data();
     if (i < 0 || i >= d.columns()) throw Error("O campo número " + std::to_string(i) + " não existe no recordset.");
-    if (d.pos >= d.rows) throw Error(kNoCurrentRecord);
-    return d.cell(d.pos, i);
+    if (pos_ >= d.rows) throw Error(kNoCurrentRecord);
+    return d.cell(pos_, i);
 }
 
 const Value& Recordset::value(int row, int i) const {
@@ -76,11 +72,14 @@ const Value& Recordset::field(const std::string& name) const {
 void Recordset::findFirst(const std::string& criterion) {
     auto& d = data();
     int row = findRow(d, criterion);
-    d.noMatch = row < 0;
-    if (row >= 0) d.pos = row;
+    noMatch_ = row < 0;
+    if (row >= 0) pos_ = row;
 }
 
-bool Recordset::noMatch() const { return data().noMatch; }
+bool Recordset::noMatch() const {
+    data();  // an error on a closed recordset, as every other reading
+    return noMatch_;
+}
 
 void Recordset::close() {
     auto& d = data();

@@ -10,7 +10,8 @@ namespace jet {
 struct RecordsetData;
 
 // The rows of one statement, held in memory, with a current row as DAO's recordsets have.
-// Copies share the same rows and the same current row, as two references to one DAO object do.
+// Copies share the rows, which never change, and each has a current row of its own: a copy starts where its
+// original stood, and moving one never moves another. Closing closes the rows for every copy.
 class Recordset {
 public:
     Recordset();
@@ -42,6 +43,8 @@ private:
     explicit Recordset(std::shared_ptr<RecordsetData> d) : d_(std::move(d)) {}
     RecordsetData& data() const;
     std::shared_ptr<RecordsetData> d_;
+    int pos_ = 0;  // the current row; the row count when past the last
+    bool noMatch_ = false;
 };
 
 }  // namespace jet

@@ -18,6 +18,8 @@ struct ColumnIndex {
     bool hasTexts = false, hasNumbers = false;
 };
 
+// The rows of one statement, shared by every copy of its recordset and never changed after they are read;
+// what else it holds is look-up caches. Each recordset keeps its own current row.
 struct RecordsetData {
     std::shared_ptr<Database> database;
     std::string statement;
@@ -25,9 +27,7 @@ struct RecordsetData {
     std::vector<std::string> foldedNames;  // for look-up in any case
     CellStore cells;  // row after row
     int rows = 0;
-    int pos = 0;  // the current row; rows when past the last
     bool open = true;
-    bool noMatch = false;
     std::unordered_map<int, ColumnIndex> indexes;
     std::string scratchTable;  // where the rows were copied for finds that need SQL; empty until then
     std::string scratchKey;    // that table's row number, named apart from every field

@@ -19,11 +19,10 @@ constexpr int kTwipsPerLine = 240;
 const char* kRepetitionLabel = " - Órgão ";
 
 // The `nameField` of the first row whose `codeField` is `code`; false without one.
-bool lookUp(jet::Recordset& rs, const char* codeField, const std::string& code, const char* nameField, QString& name) {
-    rs.findFirst(std::string(codeField) + " = " + jet::quoteText(code));
-    if (rs.noMatch()) return false;
-    name = QString::fromStdString(rs.field(nameField).toText());
-    return true;
+bool lookUp(const jet::Recordset& rs, const char* codeField, const std::string& code, const char* nameField, QString& name) {
+    const std::optional<std::string> found = fieldOfFirstMatch(rs, std::string(codeField) + " = " + jet::quoteText(code), nameField);
+    if (found) name = QString::fromStdString(*found);
+    return found.has_value();
 }
 
 }  // namespace
@@ -34,7 +33,7 @@ QColor valueColour() { return QApplication::palette().color(QPalette::Highlighte
 
 bool belongsToM1(std::string_view name) { return name.starts_with("M1"); }
 
-QString TituloColuna(CatalogueTables& cd, const std::string& nome) {
+QString TituloColuna(const CatalogueTables& cd, const std::string& nome) {
     QString title;
     if (!belongsToM1(nome)) {
         if (lookUp(cd.RsCdVar, "CodVariavel", nome, "NomeVariavel", title)) return title;
@@ -47,7 +46,7 @@ QString TituloColuna(CatalogueTables& cd, const std::string& nome) {
     return title + QString::fromUtf8(kRepetitionLabel) + QString::fromStdString(nome.substr(nome.size() - 1));
 }
 
-std::vector<QString> fieldTitles(CatalogueTables& cd, const jet::Recordset& rs) {
+std::vector<QString> fieldTitles(const CatalogueTables& cd, const jet::Recordset& rs) {
     std::vector<QString> titles(static_cast<std::size_t>(rs.fieldCount()));
     for (int i = 1; i < rs.fieldCount(); ++i) titles[static_cast<std::size_t>(i)] = TituloColuna(cd, rs.fieldName(i));
     return titles;

@@ -25,10 +25,10 @@ bool belongsToM1(std::string_view name);
 // The title of the result field `nome`: its CD_VAR name, else its CD_SUBVAR name; for the M1 group, the
 // CD_VARM1 name of its first seven characters in capitals, " - Órgão " and its repetition number. A field
 // found in no catalogue table is titled with its own name. Needs the catalogue recordsets open.
-QString TituloColuna(CatalogueTables& cd, const std::string& nome);
+QString TituloColuna(const CatalogueTables& cd, const std::string& nome);
 
 // The titles of the fields 0..F-1 of `rs` (field 0 included, though no layout shows it), looked up once.
-std::vector<QString> fieldTitles(CatalogueTables& cd, const jet::Recordset& rs);
+std::vector<QString> fieldTitles(const CatalogueTables& cd, const jet::Recordset& rs);
 
 // The repetition number of an M1 field: the value of the last character of its name.
 int repetitionNumber(const std::string& name);

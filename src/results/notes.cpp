@@ -9,6 +9,7 @@ namespace {
 
 const char* kDefinitionLabel = "Definição: ";
 const char* kLineBreak = "\r\n";
+const char* kBlockBreak = "\r\n\r\n";
 
 const char* const kConventionLines[] = {
     "NR   -  Município não respondeu",
@@ -19,19 +20,16 @@ const char* const kConventionLines[] = {
 
 }  // namespace
 
-QString MontarNotas(RunState& state) {
-    CatalogueTables& cd = state.catalogueTables;
-    const QString lineBreak = QString::fromUtf8(kLineBreak);
+QString MontarNotas(const RunState& state) {
+    const CatalogueTables& cd = state.result.catalogueTables();
     QString notes;
-    for (const SurveyVariable& v : state.VetorVariavel) {
-        if (!v.isSelected()) continue;
-        const VariableTexts t = variableTexts(cd.RsCdFontes, cd.RsCdNotas, cd.RsCdDefinicoes, v);
-        if (isBlank(t.source) && isBlank(t.note) && isBlank(t.definition)) continue;
-        const QString name = QString::fromUtf8(kVariableLabel) + QString::fromStdString(v.NomeVariavel.toText());
-        notes += notes.isEmpty() ? name : lineBreak + lineBreak + name;
-        if (!isBlank(t.source)) notes += lineBreak + QString::fromUtf8(kSourceLabel) + QString::fromStdString(t.source);
-        if (!isBlank(t.note)) notes += lineBreak + QString::fromUtf8(kNoteLabel) + QString::fromStdString(t.note);
-        if (!isBlank(t.definition)) notes += lineBreak + QString::fromUtf8(kDefinitionLabel) + QString::fromStdString(t.definition);
+    for (const std::vector<std::string>& block :
+         selectedVariableNotes(state.variables.VetorVariavel(), cd.RsCdFontes, cd.RsCdNotas, cd.RsCdDefinicoes, kDefinitionLabel)) {
+        for (std::size_t i = 0; i < block.size(); ++i) {
+            // Lines of a block apart by one break, blocks by an empty line.
+            if (!notes.isEmpty()) notes += QString::fromUtf8(i > 0 ? kLineBreak : kBlockBreak);
+            notes += QString::fromStdString(block[i]);
+        }
     }
     return notes;
 }

@@ -8,7 +8,7 @@ struct RunState;
 // The notes of a run: one block per selected variable with a source, a note or a definition, in the order of
 // the variable table, blocks apart by one empty line, lines joined by CR LF, no break after the last. Needs
 // the catalogue recordsets open. A source or note code with no catalogue row gives no line.
-QString MontarNotas(RunState& state);
+QString MontarNotas(const RunState& state);
 
 // The conventions legend: the codes the value cells may hold, four lines joined by CR LF.
 QString conventionsText();

@@ -48,8 +48,8 @@ QString forTextBox(const QString& s) {
 
 }  // namespace
 
-ResultPanel::ResultPanel(QGroupBox* frame, RunState& state, ErrorPolicy& policy)
-    : QObject(frame), FraRes(frame), state_(state), policy_(policy) {
+ResultPanel::ResultPanel(QGroupBox* frame, const RunState& state, LastResult& result, ErrorPolicy& policy)
+    : QObject(frame), FraRes(frame), state_(state), result_(result), policy_(policy) {
     QStringList tabs;
     for (const char* a : kLayoutNames) tabs << QString::fromUtf8(a);
     FraRes_SSTab1 = new TabbedFrame(tabs, FraRes);
@@ -104,28 +104,28 @@ ResultPanel::ResultPanel(QGroupBox* frame, RunState& state, ErrorPolicy& policy)
 bool ResultPanel::run(const std::function<void(bool)>& showMessage) {
     Dialogs& dialogs = policy_.dialogs();
     QWidget* window = FraRes->window();
-    clearResult(state_);
+    result_.clear();
     if (!ValidarSelecao(state_, dialogs, window)) return false;
     showMessage(true);
-    AbrirTabelasCD(state_.catalogueTables, state_.database);
+    result_.AbrirTabelasCD(state_.session.database());
     std::optional<ResultOutcome> outcome = MontarConsulta(state_);
     if (!outcome) {
-        FecharTabelasCD(state_.catalogueTables);
+        result_.FecharTabelasCD();
         showMessage(false);
         dialogs.message(window, QString::fromUtf8(kSelectionTooLarge) + "\r\n\r\n" + QString::fromUtf8(kSmallerQueries),
                           Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return false;
     }
-    commitResult(state_, std::move(*outcome));
+    commitResult(result_, std::move(*outcome));
     // One reading of the result for the three layouts, which then answer their cells from it.
-    const std::shared_ptr<const ResultRows> result = readResult(state_);
+    const std::shared_ptr<const ResultRows> result = readResult(state_, result_);
     MontarFormato1(result, *grids_[0]);
     MontarFormato2(result, *grids_[1]);
     MontarFormato3(result, *grids_[2], pixelsToTwips(FraRes_MSFlexGrid[2]->width(), FraRes_MSFlexGrid[2]->logicalDpiX()));
     notes_ = MontarNotas(state_);
     FraRes_TxtNotas->setPlainText(forTextBox(notes_));
-    FecharTabelasCD(state_.catalogueTables);
-    if (!state_.HaResultado) {
+    result_.FecharTabelasCD();
+    if (!result_.HaResultado()) {
         showMessage(false);
         dialogs.message(window, QString::fromUtf8(kNoData), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return false;

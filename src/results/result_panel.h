@@ -15,6 +15,7 @@ class ErrorPolicy;
 class Grid;
 class TabbedFrame;
 class GridTableView;
+class LastResult;
 struct RunState;
 
 // The result panel: the three layouts of the last run on three tabs, each under its title and subtitle, the
@@ -22,7 +23,8 @@ struct RunState;
 class ResultPanel : public QObject {
     Q_OBJECT
 public:
-    ResultPanel(QGroupBox* FraRes, RunState& state, ErrorPolicy& policy);
+    // The panel owns the last result and reads the rest of the state.
+    ResultPanel(QGroupBox* FraRes, const RunState& state, LastResult& result, ErrorPolicy& policy);
 
     // The result run, up to showing the panel: validation, the statement, the three layouts and the notes.
     // `showMessage` shows (true) or hides (false) the window's message frame. True when there are rows to show:
@@ -64,7 +66,8 @@ public:
 private:
     void showGroup(int i, bool visible);
 
-    RunState& state_;
+    const RunState& state_;
+    LastResult& result_;
     ErrorPolicy& policy_;
     std::array<Grid*, 3> grids_{};
     QString notes_;

@@ -33,8 +33,8 @@ QString text(const jet::Value& v) { return QString::fromStdString(v.toText()); }
 
 bool ValidarSelecao(const RunState& state, Dialogs& dialogs, QWidget* parent) {
     bool locality = false, variable = false;
-    for (bool ticked : state.VetorLocalidade) locality = locality || ticked;
-    for (const SurveyVariable& v : state.VetorVariavel) variable = variable || v.isSelected();
+    for (bool ticked : state.localities.VetorLocalidade()) locality = locality || ticked;
+    for (const SurveyVariable& v : state.variables.VetorVariavel()) variable = variable || v.isSelected();
     const char* missing = !locality && !variable ? kBothMissing : !locality ? kLocalityMissing : !variable ? kVariableMissing : nullptr;
     if (!missing) return true;
     dialogs.message(parent, QString::fromUtf8(missing), Dialogs::Icon::Information, Dialogs::Buttons::Ok, QString());
@@ -52,7 +52,7 @@ std::optional<ResultOutcome> assembleQuery(const RunState& state) {
     ResultOutcome outcome;
     QString L;
     for (int c = 0; c <= kMaxAreaCode; ++c) {
-        if (!state.VetorLocalidade[static_cast<std::size_t>(c)]) continue;
+        if (!state.localities.isMarked(c)) continue;
         L += (trimBlanks(L).isEmpty() ? QStringLiteral("TK.Cod_Mun=") : QStringLiteral(" or TK.Cod_Mun=")) + QString::number(c);
         if (L.size() > kMaxStatementLength) return std::nullopt;
     }
@@ -60,7 +60,7 @@ std::optional<ResultOutcome> assembleQuery(const RunState& state) {
     if (L.size() > kMaxStatementLength) return std::nullopt;
 
     QString F;
-    for (const SurveyVariable& v : state.VetorVariavel) {
+    for (const SurveyVariable& v : state.variables.VetorVariavel()) {
         if (!v.isSelected() || belongsToM1(v.CodVariavel.toText())) continue;
         outcome.HaResultado = true;
         F += (F.isEmpty() ? QString() : QStringLiteral(", ")) + text(v.NomeTabela) + "." + text(v.CodVariavel);
@@ -68,8 +68,8 @@ std::optional<ResultOutcome> assembleQuery(const RunState& state) {
 
     // Entry 28 of the marks is neither cleared here nor ever given a column.
     std::array<bool, kM1Marks>& marks = outcome.MarcaM1;
-    marks[kM1Marks - 1] = state.MarcaM1[kM1Marks - 1];
-    for (const SurveyVariable& v : state.VetorVariavel) {
+    marks[kM1Marks - 1] = state.result.MarcaM1()[kM1Marks - 1];
+    for (const SurveyVariable& v : state.variables.VetorVariavel()) {
         const std::string code = v.CodVariavel.toText();
         if (!v.isSelected() || !belongsToM1(code)) continue;
         outcome.HaResultado = true;
@@ -90,7 +90,7 @@ std::optional<ResultOutcome> assembleQuery(const RunState& state) {
 
     QString S = "Select " + F + " " + QString::fromUtf8(kTables) + "WHERE " + L + " and ";
     for (const char* j : kJoins) S += QString::fromUtf8(j);
-    if (!trimBlanks(state.ExpressaoCriterio).isEmpty()) S += " and (" + state.ExpressaoCriterio + ")";
+    if (!trimBlanks(state.criteria.ExpressaoCriterio()).isEmpty()) S += " and (" + state.criteria.ExpressaoCriterio() + ")";
     S += QString::fromUtf8(kOrder);
     if (S.size() > kMaxStatementLength) return std::nullopt;
     outcome.statement = std::move(S);
@@ -99,7 +99,7 @@ std::optional<ResultOutcome> assembleQuery(const RunState& state) {
 
 std::optional<jet::Recordset> openResult(const RunState& state, const QString& statement) {
     try {
-        jet::Recordset rs = state.catalogueTables.DbCatalogo.openRecordset(statement.toStdString());
+        jet::Recordset rs = state.result.catalogueTables().DbCatalogo.openRecordset(statement.toStdString());
         if (rs.recordCount() > 0) rs.moveLast();
         return rs;
     } catch (const jet::Error& e) {
@@ -117,13 +117,8 @@ std::optional<ResultOutcome> MontarConsulta(const RunState& state) {
     return outcome;
 }
 
-void commitResult(RunState& state, ResultOutcome outcome) {
-    state.RsResultado = std::move(outcome.rows);
-    state.HaResultado = outcome.HaResultado;
-    state.MarcaM1 = outcome.MarcaM1;
-    state.QtdM1 = outcome.QtdM1;
+void commitResult(LastResult& result, ResultOutcome outcome) {
+    result.commit(std::move(outcome.rows), outcome.HaResultado, outcome.MarcaM1, outcome.QtdM1);
 }
-
-void clearResult(RunState& state) { state.HaResultado = false; }
 
 }  // namespace quelva

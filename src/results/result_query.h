@@ -12,6 +12,7 @@ class QWidget;
 namespace quelva {
 
 class Dialogs;
+class LastResult;
 struct RunState;
 
 // True when at least one locality and one variable are selected; otherwise shows which is missing and
@@ -47,10 +48,8 @@ std::optional<jet::Recordset> openResult(const RunState& state, const QString& s
 // catalogue open; changes nothing: the caller commits a successful outcome with commitResult.
 std::optional<ResultOutcome> MontarConsulta(const RunState& state);
 
-// The only writers of the last result (RsResultado, HaResultado, MarcaM1, QtdM1). A successful run replaces
-// all four; a run that starts, or a layout that finds the rows empty, only says there is no result, so a
-// failed run keeps the rows and marks of the one before.
-void commitResult(RunState& state, ResultOutcome outcome);
-void clearResult(RunState& state);
+// A successful run replaces all four of the last result; a run that starts, or a layout that finds the rows
+// empty, only clears it (LastResult::clear), so a failed run keeps the rows and marks of the one before.
+void commitResult(LastResult& result, ResultOutcome outcome);
 
 }  // namespace quelva

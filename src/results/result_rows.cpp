@@ -11,10 +11,10 @@
 
 namespace quelva {
 
-ResultRows::ResultRows(RunState& state) : rs_(state.RsResultado) {
+ResultRows::ResultRows(const RunState& state) : rs_(state.result.RsResultado()) {
     records_ = rs_.recordCount();
     fields_ = rs_.fieldCount();
-    titles_ = fieldTitles(state.catalogueTables, rs_);
+    titles_ = fieldTitles(state.result.catalogueTables(), rs_);
     std::vector<std::string> names;
     std::vector<char> nameColumn;
     for (int i = 0; i < fields_; ++i) {
@@ -30,7 +30,7 @@ ResultRows::ResultRows(RunState& state) : rs_(state.RsResultado) {
     RepetitionCount repetitions;
     rs_.moveFirst();
     for (int p = 0; !rs_.eof(); ++p, rs_.moveNext()) {
-        places_.push_back(QString::fromStdString(BuscarDescricao(state.catalogueTables, rs_.field(0), "LOCALIDADE")));
+        places_.push_back(QString::fromStdString(BuscarDescricao(state.result.catalogueTables(), rs_.field(0), "LOCALIDADE")));
         for (int i = 1; i < fields_; ++i) {
             const std::string text = rs_.field(i).toText();
             const std::string_view value = trimBlanks(std::string_view(text));
@@ -42,14 +42,14 @@ ResultRows::ResultRows(RunState& state) : rs_(state.RsResultado) {
             if (dash && nameColumn[static_cast<std::size_t>(i)] && i > firstM1 && cut == fields_) cut = i;
         }
     }
-    tableFields_ = fields_ - repetitions.dropped(state.QtdM1);
+    tableFields_ = fields_ - repetitions.dropped(state.result.QtdM1());
 }
 
 QString ResultRows::value(int record, int field) const { return cellText(rs_.value(record, field)); }
 
-std::shared_ptr<const ResultRows> readResult(RunState& state) {
-    if (state.RsResultado.recordCount() == 0) {
-        clearResult(state);
+std::shared_ptr<const ResultRows> readResult(const RunState& state, LastResult& result) {
+    if (result.RsResultado().recordCount() == 0) {
+        result.clear();
         return nullptr;
     }
     return std::make_shared<const ResultRows>(state);

@@ -8,6 +8,7 @@
 
 namespace quelva {
 
+class LastResult;
 struct RunState;
 
 // One result as the three layouts read it: its rows, kept as the engine holds them, and what every layout
@@ -16,8 +17,8 @@ struct RunState;
 // heights, which follow the longest text of a row.
 class ResultRows {
 public:
-    // Reads RsResultado from its first record and leaves it past its last one. Needs the catalogue open.
-    explicit ResultRows(RunState& state);
+    // Reads RsResultado from its first record, on a cursor of its own. Needs the catalogue open.
+    explicit ResultRows(const RunState& state);
 
     int records() const { return records_; }
     int fields() const { return fields_; }
@@ -49,6 +50,6 @@ private:
 };
 
 // The rows of the last result; null, with HaResultado false, when it has none.
-std::shared_ptr<const ResultRows> readResult(RunState& state);
+std::shared_ptr<const ResultRows> readResult(const RunState& state, LastResult& result);
 
 }  // namespace quelva

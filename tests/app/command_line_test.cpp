@@ -68,8 +68,8 @@ TEST(StartUpInAFolder, TheSurveyAndTheRecordFilesComeFromTheFolder) {
     std::string dataFile;
     int localities = 0;
     const int status = runInFolder(folder.path(), dialogs, [&](quelva::FrmQuelva& window) {
-        dataFile = window.state().database.filePath();
-        for (const QString& name : window.state().VetorNomeLocalidade) localities += name.isEmpty() ? 0 : 1;
+        dataFile = window.state().session.database().filePath();
+        for (const QString& name : window.state().session.VetorNomeLocalidade()) localities += name.isEmpty() ? 0 : 1;
         window.MnuFichaTecnica->trigger();  // missing from the folder: said, and no window opens
     });
     EXPECT_EQ(status, 0);

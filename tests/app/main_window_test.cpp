@@ -77,23 +77,24 @@ TEST(FrmQuelva, StartUpShowsTheLogoAndFillsNamesAndTitles) {
     ASSERT_TRUE(t.start());
     EXPECT_EQ(t.visiblePanel(), "FraLog");
     EXPECT_FALSE(t.window->FraRes_Mensagem->isVisibleTo(t.window.get()));
-    EXPECT_TRUE(t.state->VetorVariavel[0].CodVariavel.toText() == "K001");
-    EXPECT_EQ(t.state->TituloResultado, "Lumbra 1999");
-    EXPECT_EQ(t.state->SubTituloResultado, "Tarsenal");
-    EXPECT_EQ(t.state->NoDestacadoVar, -1);
-    EXPECT_EQ(t.state->NoDestacadoPal, -1);
+    EXPECT_TRUE(t.state->variables.VetorVariavel()[0].CodVariavel.toText() == "K001");
+    EXPECT_EQ(t.state->session.TituloResultado(), "Lumbra 1999");
+    EXPECT_EQ(t.state->session.SubTituloResultado(), "Tarsenal");
+    EXPECT_EQ(t.state->NoDestacadoVar.index(), -1);
+    EXPECT_EQ(t.state->NoDestacadoPal.index(), -1);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(t.window->resultPanel->FraRes_LblTituloGrid[i]->text(), "Lumbra 1999");
         EXPECT_EQ(t.window->resultPanel->FraRes_LblSubTituloGrid[i]->text(), "Tarsenal");
         EXPECT_FALSE(t.window->resultPanel->FraRes_MSFlexGrid[i]->isVisibleTo(t.window.get()));
     }
     // CD_AREA's row of code 0 replaces the state total's name, since the rows are copied after it is set.
-    EXPECT_EQ(t.state->VetorNomeLocalidade[0], "Total do Estado");
-    EXPECT_EQ(t.state->VetorNomeLocalidade[681], "RA de Potipecatu-Mirim");
-    EXPECT_EQ(t.state->VetorNomeLocalidade[850], "");
-    EXPECT_TRUE(t.state->RsBuscaMunicipio.isOpen());
-    EXPECT_EQ(t.state->RsArea.absolutePosition(), 0);  // moved back to its first row
-    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
+    const quelva::Session& session = t.state->session;
+    EXPECT_EQ(session.VetorNomeLocalidade()[0], "Total do Estado");
+    EXPECT_EQ(session.VetorNomeLocalidade()[681], "RA de Potipecatu-Mirim");
+    EXPECT_EQ(session.VetorNomeLocalidade()[850], "");
+    EXPECT_TRUE(session.RsBuscaMunicipio().isOpen());
+    EXPECT_EQ(session.RsArea().absolutePosition(), 0);  // reading the names moved no one's current row
+    EXPECT_TRUE(t.state->criteria.ExpressaoCriterio().isEmpty());
     EXPECT_FALSE(t.endedWith.has_value());
     EXPECT_TRUE(t.dialogs.messages().empty());
 }
@@ -102,7 +103,7 @@ TEST(FrmQuelva, StateTotalKeepsItsNameWithoutARowOfCodeZero) {
     TestWindow t;
     testing_support::makeDatabase(t.folder.file("Quelva.mdb"), "DELETE FROM CD_AREA WHERE COD_AREA_NORVA = 0");
     ASSERT_TRUE(t.start());
-    EXPECT_EQ(t.state->VetorNomeLocalidade[0], "Totais para o Estado de São Paulo");
+    EXPECT_EQ(t.state->session.VetorNomeLocalidade()[0], "Totais para o Estado de São Paulo");
 }
 
 TEST(FrmQuelva, MostrarPainelByKeyword) {
@@ -264,13 +265,13 @@ TEST(FrmQuelva, AMissingRecordFileIsSaidAndTheLogoComesBack) {
 TEST(FrmQuelva, ActivationAfterAWindowKeepsTheSelections) {
     TestWindow t;
     ASSERT_TRUE(t.start());
-    t.state->VetorLocalidade[5] = true;
-    t.state->VetorVariavel[2].Selecionada = jet::Value::boolean(true);
-    t.state->ExpressaoCriterio = " [tabcri].[cri_K002]>1 ";
+    t.state->localities.setMark(5, true);
+    t.state->variables.setMark(2, true);
+    t.state->criteria.append(" [tabcri].[cri_K002]>1 ");
     openAndClose(t, t.window->MnuSobre);
-    EXPECT_TRUE(t.state->VetorLocalidade[5]);
-    EXPECT_TRUE(t.state->VetorVariavel[2].isSelected());
-    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_K002]>1 ");  // cleared at the first activation only
+    EXPECT_TRUE(t.state->localities.isMarked(5));
+    EXPECT_TRUE(t.state->variables.VetorVariavel()[2].isSelected());
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), " [tabcri].[cri_K002]>1 ");  // cleared at the first activation only
 }
 
 TEST(FrmQuelva, TheLogoFillsItsPanel) {
@@ -278,29 +279,6 @@ TEST(FrmQuelva, TheLogoFillsItsPanel) {
     ASSERT_TRUE(t.start());
     EXPECT_EQ(t.window->FraLog_ImgLogo->geometry().size(), t.window->FraLog->size());
     EXPECT_EQ(t.window->controls["FraLog"].Height, t.window->measures.AlturaTela - 500);
-}
-
-}  // namespace
-
-namespace {
-
-TEST(RunState, TheAreaRecordsetIsReplacedOnTheSessionConnection) {
-    TestWindow t;
-    ASSERT_TRUE(t.start());
-    quelva::reopenAreaRecordset(*t.state, "select * from cd_Area where mun > 0 order by descricao");
-    ASSERT_TRUE(t.state->RsArea.isOpen());
-    ASSERT_FALSE(t.state->RsArea.eof());
-    EXPECT_GT(t.state->RsArea.field("mun").toInteger(), 0);
-    EXPECT_THROW(quelva::reopenAreaRecordset(*t.state, "select * from TabelaQueNaoExiste"), jet::Error);
-}
-
-TEST(RunState, LocalityNamesAreReadAgainFromTheAreaRecordset) {
-    TestWindow t;
-    ASSERT_TRUE(t.start());
-    t.state->VetorNomeLocalidade[681].clear();
-    quelva::fillLocalityNames(*t.state);
-    EXPECT_EQ(t.state->VetorNomeLocalidade[681], "RA de Potipecatu-Mirim");
-    EXPECT_EQ(t.state->RsArea.absolutePosition(), 0);
 }
 
 }  // namespace

@@ -31,13 +31,12 @@ struct ExportFixture {
     ExportFixture() {
         std::filesystem::copy_file(std::string(QUELVA_SMALL_SAMPLE) + "/Quelva.mdb", folder.file("Quelva.mdb"));
         state = std::make_unique<quelva::RunState>(QString::fromStdString(folder.path()));
-        quelva::CarregarVetorVariavel(state->VetorVariavel, state->database);
-        state->TituloResultado = "Lumbra 1999";
-        state->SubTituloResultado = "Tarsenal";
+        state->variables.load(state->session.database());
+        state->session.setStartUpTitles();
     }
     void select(const char* code) {
-        for (auto& v : state->VetorVariavel)
-            if (v.CodVariavel.toText() == code) v.Selecionada = jet::Value::boolean(true);
+        for (int i = 0; i < quelva::kMaxVariables; ++i)
+            if (state->variables.VetorVariavel()[static_cast<std::size_t>(i)].CodVariavel.toText() == code) state->variables.setMark(i, true);
     }
     void save(int tab) {
         quelva::SalvarExcel({*state, dialogs, nullptr, tab, grid, [this](bool v) { messageFrames += v ? 1 : 0; }});

@@ -151,11 +151,16 @@ TEST_F(RecordsetTest, AFailedCopyForFindFirstIsAnErrorNotAnAnswer) {
     EXPECT_FALSE(rs.noMatch());
 }
 
-TEST_F(RecordsetTest, CopiesShareTheCurrentRowAndCloseEndsUse) {
+TEST_F(RecordsetTest, EachCopyHasItsOwnCurrentRowAndCloseEndsUse) {
     jet::Recordset rs = db_.openRecordset("select * from A");
+    rs.moveNext();
     jet::Recordset same = rs;
+    EXPECT_EQ(same.absolutePosition(), 1);  // a copy starts where its original stands
     same.moveLast();
-    EXPECT_EQ(rs.absolutePosition(), 3);
+    same.findFirst("cod = -1");
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    EXPECT_FALSE(rs.noMatch());
+    EXPECT_TRUE(same.noMatch());
     rs.close();
     EXPECT_FALSE(same.isOpen());
     EXPECT_THROW(same.eof(), jet::Error);

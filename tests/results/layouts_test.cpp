@@ -24,15 +24,15 @@ class Layouts : public ::testing::Test {
 protected:
     // Runs the statement of the current selection and fills the three grids.
     void runAndLayOut(int width3 = 8000) {
-        quelva::AbrirTabelasCD(e().catalogueTables, e().database);
+        e().result.AbrirTabelasCD(e().session.database());
         std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(e());
         ASSERT_TRUE(outcome);
-        quelva::commitResult(e(), std::move(*outcome));
-        const std::shared_ptr<const quelva::ResultRows> rows = quelva::readResult(e());
+        quelva::commitResult((e()).result, std::move(*outcome));
+        const std::shared_ptr<const quelva::ResultRows> rows = quelva::readResult(e(), (e()).result);
         quelva::MontarFormato1(rows, g1);
         quelva::MontarFormato2(rows, g2);
         quelva::MontarFormato3(rows, g3, width3);
-        quelva::FecharTabelasCD(e().catalogueTables);
+        e().result.FecharTabelasCD();
     }
     quelva::RunState& e() { return *t.state; }
     static QStringList rowTexts(const Grid& g, int l) {
@@ -140,7 +140,7 @@ TEST_F(Layouts, M1RepetitionsPastTheLastWithDataAreDroppedInFormats1And2) {
     t.select({"M1_1003"});
     runAndLayOut();
     // QtdM1 = 2 (name and sub-variable 3), K = 3: 1 + 3 x 2 columns.
-    EXPECT_EQ(e().QtdM1, 2);
+    EXPECT_EQ(e().result.QtdM1(), 2);
     EXPECT_EQ(rowTexts(g1, 0), QStringList({"Município", "Nome do conselho - Órgão 1", "Tem sede - Órgão 1",
                                          "Nome do conselho - Órgão 2", "Tem sede - Órgão 2", "Nome do conselho - Órgão 3",
                                          "Tem sede - Órgão 3"}));
@@ -157,7 +157,7 @@ TEST_F(Layouts, AllM1ValuesDashKeepOneRepetition) {
     t.tickLocalities({5});
     t.select({"M1_1003", "M1_1012", "X2"});
     runAndLayOut();
-    EXPECT_EQ(e().QtdM1, 3);
+    EXPECT_EQ(e().result.QtdM1(), 3);
     EXPECT_EQ(rowTexts(g1, 0), QStringList({"Município", "Creches", "Nome do conselho - Órgão 1", "Tem sede - Órgão 1",
                                          "Reuniões - Órgão 1"}));
     EXPECT_EQ(rowTexts(g1, 1), QStringList({"Beta", "50", "-", "-", "-"}));  // " - " trimmed
@@ -185,11 +185,11 @@ TEST_F(Layouts, AnEmptyResultKeepsThePreviousGrids) {
     t.select({"X2"});
     runAndLayOut();
     const QStringList before1 = rowTexts(g1, 1), before2 = rowTexts(g2, 1), before3 = columnTexts(g3, 0);
-    e().HaResultado = true;
-    e().ExpressaoCriterio = "[tabcri].[cri_X2] > 1000";
+    e().criteria.clear();
+    e().criteria.append("[tabcri].[cri_X2] > 1000");
     t.select({"X1"});
     runAndLayOut();
-    EXPECT_FALSE(e().HaResultado);
+    EXPECT_FALSE(e().result.HaResultado());
     EXPECT_EQ(g1.columns(), 2);
     EXPECT_EQ(rowTexts(g1, 1), before1);
     EXPECT_EQ(rowTexts(g2, 1), before2);
@@ -232,8 +232,8 @@ TEST(CellRules, TextLengthsAreCountedAsTheGridCountsThem) {
 
 TEST(TituloColuna, CatalogueNamesSubVariablesM1AndUnknownFields) {
     ResultState t;
-    quelva::CatalogueTables& cd = t.state->catalogueTables;
-    quelva::AbrirTabelasCD(cd, t.state->database);
+    quelva::CatalogueTables cd;
+    quelva::AbrirTabelasCD(cd, t.state->session.database());
     EXPECT_EQ(quelva::TituloColuna(cd, "X2"), "Creches");
     EXPECT_EQ(quelva::TituloColuna(cd, "X1A"), "Escolas públicas");
     EXPECT_EQ(quelva::TituloColuna(cd, "M1_Nome_7"), "Nome do conselho - Órgão 7");

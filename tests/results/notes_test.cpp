@@ -11,9 +11,9 @@ namespace {
 using testing_support::ResultState;
 
 QString notesOf(ResultState& t) {
-    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
+    t.state->result.AbrirTabelasCD(t.state->session.database());
     QString n = quelva::MontarNotas(*t.state);
-    quelva::FecharTabelasCD(t.state->catalogueTables);
+    t.state->result.FecharTabelasCD();
     return n;
 }
 

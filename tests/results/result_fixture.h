@@ -9,6 +9,7 @@
 
 #include "survey_database.h"
 #include "run_state.h"
+#include "variable_marks.h"
 #include "fixture.h"
 #include "catalogue_tables.h"
 #include "variable_table.h"
@@ -86,27 +87,27 @@ inline std::string testSurvey() {
     return s;
 }
 
-// The state of a run over that survey, the variable table loaded and nothing selected.
+// The state of a run over that survey (and `changes` to it), the variable table loaded and nothing selected.
 struct ResultState {
     TempDir folder;
     std::unique_ptr<quelva::RunState> state;
 
-    ResultState() {
-        makeDatabase(folder.file("Quelva.mdb"), testSurvey());
+    explicit ResultState(const std::string& changes = std::string()) {
+        makeDatabase(folder.file("Quelva.mdb"), testSurvey() + changes);
         state = std::make_unique<quelva::RunState>(QString::fromStdString(folder.path()));
-        quelva::CarregarVetorVariavel(state->VetorVariavel, state->database);
+        state->variables.load(state->session.database());
     }
 
     void select(std::initializer_list<const char*> codes) {
-        for (const char* c : codes) {
-            bool found = false;
-            for (auto& v : state->VetorVariavel)
-                if (v.CodVariavel.toText() == c) v.Selecionada = jet::Value::boolean(found = true);
-            EXPECT_TRUE(found) << c;
-        }
+        for (const char* c : codes) EXPECT_TRUE(markCode(state->variables, c)) << c;
+    }
+    // Only the variable of `code` selected.
+    void selectOnly(const char* code) {
+        for (int i = 0; i < quelva::kMaxVariables; ++i) state->variables.setMark(i, false);
+        select({code});
     }
     void tickLocalities(std::initializer_list<int> codes) {
-        for (int c : codes) state->VetorLocalidade[static_cast<std::size_t>(c)] = true;
+        for (int c : codes) state->localities.setMark(c, true);
     }
 };
 

@@ -21,6 +21,7 @@
 #include "result_panel.h"
 #include "tabbed_frame.h"
 #include "twips.h"
+#include "variable_marks.h"
 
 namespace {
 
@@ -35,11 +36,10 @@ protected:
     }
     // Localities 1 and 5 (in every table) and two variables of TK.
     void selectSome() {
-        t.state->VetorLocalidade[1] = t.state->VetorLocalidade[5] = true;
-        for (auto& v : t.state->VetorVariavel) {
-            const std::string c = v.CodVariavel.toText();
-            if (c == "K001" || c == "K002") v.Selecionada = jet::Value::boolean(true);
-        }
+        t.state->localities.setMark(1, true);
+        t.state->localities.setMark(5, true);
+        testing_support::markCode(t.state->variables, "K001");
+        testing_support::markCode(t.state->variables, "K002");
     }
     // "Ver resultado" as the user chooses it, from another panel.
     void showResult() {
@@ -137,16 +137,18 @@ TEST_F(ResultPanelTest, ARefusedOrTooLargeStatementKeepsThePreviousResult) {
     showResult();
     const QString before = p->grade(0).text(1, 1);
     const int columns = p->grade(0).columns();
-    const int rowsBefore = t.state->RsResultado.recordCount();
-    const auto marksBefore = t.state->MarcaM1;
-    const int columnsPerRepetitionBefore = t.state->QtdM1;
+    const int rowsBefore = t.state->result.RsResultado().recordCount();
+    const auto marksBefore = t.state->result.MarcaM1();
+    const int columnsPerRepetitionBefore = t.state->result.QtdM1();
     const QString warning = "Seleção muito grande !!\r\n\r\nFaça consultas menores.";
 
-    t.state->ExpressaoCriterio = "[tabcri].[naoexiste] > 1";
+    t.state->criteria.clear();
+    t.state->criteria.append("[tabcri].[naoexiste] > 1");
     testing::internal::CaptureStderr();
     showResult();
     EXPECT_NE(testing::internal::GetCapturedStderr().find("naoexiste"), std::string::npos);
-    t.state->ExpressaoCriterio = QString(20000, u'1');
+    t.state->criteria.clear();
+    t.state->criteria.append(QString(20000, u'1'));
     showResult();
     ASSERT_EQ(t.dialogs.messages().size(), 2u);
     for (const auto& m : t.dialogs.messages()) {
@@ -158,12 +160,12 @@ TEST_F(ResultPanelTest, ARefusedOrTooLargeStatementKeepsThePreviousResult) {
     EXPECT_FALSE(visible(t.window->FraRes_Mensagem));
     EXPECT_EQ(p->grade(0).text(1, 1), before);
     EXPECT_EQ(p->grade(0).columns(), columns);
-    EXPECT_EQ(t.state->RsResultado.recordCount(), rowsBefore);
+    EXPECT_EQ(t.state->result.RsResultado().recordCount(), rowsBefore);
     // The failed run said only that there is no result; the last one's rows and marks stay.
-    EXPECT_FALSE(t.state->HaResultado);
-    EXPECT_EQ(t.state->MarcaM1, marksBefore);
-    EXPECT_EQ(t.state->QtdM1, columnsPerRepetitionBefore);
-    EXPECT_FALSE(t.state->catalogueTables.DbCatalogo.isOpen());
+    EXPECT_FALSE(t.state->result.HaResultado());
+    EXPECT_EQ(t.state->result.MarcaM1(), marksBefore);
+    EXPECT_EQ(t.state->result.QtdM1(), columnsPerRepetitionBefore);
+    EXPECT_FALSE(t.state->result.catalogueTables().DbCatalogo.isOpen());
     EXPECT_FALSE(t.endedWith);
 }
 
@@ -171,16 +173,19 @@ TEST_F(ResultPanelTest, NoRowsSaysSoAndKeepsTheGridsButNotTheNotes) {
     selectSome();
     showResult();
     const QString before = p->grade(2).text(0, 0);
-    for (auto& v : t.state->VetorVariavel) v.Selecionada = jet::Value::boolean(v.CodVariavel.toText() == "K003");
-    t.state->ExpressaoCriterio = "1 = 0";
+    testing_support::markCode(t.state->variables, "K001", false);
+    testing_support::markCode(t.state->variables, "K002", false);
+    testing_support::markCode(t.state->variables, "K003");
+    t.state->criteria.clear();
+    t.state->criteria.append("1 = 0");
     showResult();
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_EQ(t.dialogs.messages()[0].text, "Nenhum dado recuperado/satisfaz o(s) critério(s).");
     EXPECT_EQ(t.dialogs.messages()[0].icon, quelva::Dialogs::Icon::Critical);
     EXPECT_EQ(t.visiblePanel(), "FraVar");
-    EXPECT_FALSE(t.state->HaResultado);
+    EXPECT_FALSE(t.state->result.HaResultado());
     EXPECT_EQ(p->grade(2).text(0, 0), before);
-    EXPECT_TRUE(p->notesText().startsWith("Variável: " + QString::fromStdString(t.state->VetorVariavel[2].NomeVariavel.toText())))
+    EXPECT_TRUE(p->notesText().startsWith("Variável: " + QString::fromStdString(t.state->variables.VetorVariavel()[2].NomeVariavel.toText())))
         << p->notesText().toStdString();
     EXPECT_EQ(p->FraRes_TxtNotas->toPlainText(), QString(p->notesText()).replace("\r\n", "\n"));
 }

@@ -26,7 +26,7 @@ TEST(ValidarSelecao, SaysWhatIsMissing) {
     EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
     t.tickLocalities({0});
     EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
-    t.state->VetorLocalidade[0] = false;
+    t.state->localities.setMark(0, false);
     t.select({"M1_1028"});
     EXPECT_FALSE(quelva::ValidarSelecao(*t.state, dialogs, nullptr));
     ASSERT_EQ(dialogs.messages().size(), 3u);
@@ -59,10 +59,12 @@ TEST(MontarConsulta, TheStatementByteForByteWithAndWithoutCriteria) {
     EXPECT_TRUE(outcome.HaResultado);
     EXPECT_EQ(outcome.QtdM1, 0);
 
-    t.state->ExpressaoCriterio = "   ";
+    t.state->criteria.clear();
+    t.state->criteria.append("   ");
     EXPECT_EQ(assembled(t).statement.toStdString(),
               std::string("Select TK.Cod_Mun, TA.X1, TK.X2") + kJoins + " Order By municipios.DESCRICAO");
-    t.state->ExpressaoCriterio = " [tabcri].[cri_X2] > 60 Or [tabcri].[cri_X2] < 0";
+    t.state->criteria.clear();
+    t.state->criteria.append(" [tabcri].[cri_X2] > 60 Or [tabcri].[cri_X2] < 0");
     EXPECT_EQ(assembled(t).statement.toStdString(),
               std::string("Select TK.Cod_Mun, TA.X1, TK.X2") + kJoins +
                   " and ( [tabcri].[cri_X2] > 60 Or [tabcri].[cri_X2] < 0) Order By municipios.DESCRICAO");
@@ -91,8 +93,8 @@ TEST(MontarConsulta, TheM1BlockAfterTheOrdinaryFields) {
     EXPECT_FALSE(outcome.statement.contains("28"));
     EXPECT_TRUE(outcome.MarcaM1[28]);
     EXPECT_EQ(outcome.QtdM1, 3);
-    quelva::commitResult(*t.state, std::move(outcome));
-    for (auto& v : t.state->VetorVariavel) v.Selecionada = jet::Value::boolean(v.CodVariavel.toText() == "X1");
+    quelva::commitResult((*t.state).result, std::move(outcome));
+    t.selectOnly("X1");
     outcome = assembled(t);
     EXPECT_TRUE(outcome.statement.startsWith("Select TK.Cod_Mun, TA.X1 From"));
     EXPECT_EQ(outcome.QtdM1, 0);
@@ -104,19 +106,23 @@ TEST(MontarConsulta, AStatementOfTwentyThousandCharactersAndNotOneMore) {
     ResultState t;
     t.tickLocalities({5});
     t.select({"X1"});
-    t.state->ExpressaoCriterio = "1=1";
+    t.state->criteria.clear();
+    t.state->criteria.append("1=1");
     const qsizetype base = assembled(t).statement.size();
-    t.state->ExpressaoCriterio = "1=1" + QString(20000 - base, u' ');
+    t.state->criteria.clear();
+    t.state->criteria.append("1=1" + QString(20000 - base, u' '));
     EXPECT_EQ(assembled(t).statement.size(), 20000);
-    t.state->ExpressaoCriterio += " ";
+    t.state->criteria.append(" ");
     EXPECT_FALSE(quelva::assembleQuery(*t.state));
 }
 
+// The first variable renamed into the M1 group, with a sub-variable number past the group's marks.
+const char* const kSubVariable29 = ";UPDATE CD_VAR SET CodVariavel = 'M1_1029' WHERE NumSeq = 1;";
+
 TEST(MontarConsulta, ASubVariableNumberPastTheMarksFails) {
-    ResultState t;
+    ResultState t(kSubVariable29);
     t.tickLocalities({5});
-    t.state->VetorVariavel[0].CodVariavel = jet::Value::text("M1_1029");
-    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
+    t.state->variables.setMark(0, true);
     EXPECT_FALSE(quelva::assembleQuery(*t.state));
     EXPECT_EQ(quelva::subVariableNumber("M1_10AB"), 0);
     EXPECT_EQ(quelva::subVariableNumber("M1_NOME"), 0);
@@ -130,7 +136,7 @@ TEST(OpenResult, RowsInNameOrderOnlyForLocalitiesInEveryTable) {
     ResultState t;
     t.tickLocalities({5, 12, 20, 30});
     t.select({"X2"});
-    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
+    t.state->result.AbrirTabelasCD(t.state->session.database());
     std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(*t.state);
     ASSERT_TRUE(outcome);
     jet::Recordset& rs = outcome->rows;
@@ -140,7 +146,8 @@ TEST(OpenResult, RowsInNameOrderOnlyForLocalitiesInEveryTable) {
     for (rs.moveFirst(); !rs.eof(); rs.moveNext()) order += rs.field("Cod_Mun").toText() + " " + rs.field("X2").toText() + ";";
     EXPECT_EQ(order, "12 120;5 50;20 200;");
 
-    t.state->ExpressaoCriterio = "[tabcri].[cri_X2] > 100";
+    t.state->criteria.clear();
+    t.state->criteria.append("[tabcri].[cri_X2] > 100");
     outcome = quelva::MontarConsulta(*t.state);
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->rows.recordCount(), 2);
@@ -148,7 +155,7 @@ TEST(OpenResult, RowsInNameOrderOnlyForLocalitiesInEveryTable) {
 
 TEST(OpenResult, ARefusedStatementGivesNothingAndTellsTheErrorStream) {
     ResultState t;
-    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
+    t.state->result.AbrirTabelasCD(t.state->session.database());
     testing::internal::CaptureStderr();
     EXPECT_FALSE(quelva::openResult(*t.state, "Select TK.Cod_Mun, TK.NaoExiste From TK"));
     const std::string error = testing::internal::GetCapturedStderr();
@@ -165,20 +172,20 @@ struct LastResult {
     bool operator==(const LastResult&) const = default;
 };
 LastResult lastResult(const quelva::RunState& s) {
-    if (!s.RsResultado.isOpen()) return {-1, std::string(), s.HaResultado, s.MarcaM1, s.QtdM1};
-    return {s.RsResultado.recordCount(), s.RsResultado.fieldCount() > 1 ? s.RsResultado.fieldName(1) : std::string(), s.HaResultado,
-            s.MarcaM1, s.QtdM1};
+    if (!s.result.RsResultado().isOpen()) return {-1, std::string(), s.result.HaResultado(), s.result.MarcaM1(), s.result.QtdM1()};
+    return {s.result.RsResultado().recordCount(), s.result.RsResultado().fieldCount() > 1 ? s.result.RsResultado().fieldName(1) : std::string(), s.result.HaResultado(),
+            s.result.MarcaM1(), s.result.QtdM1()};
 }
 
 TEST(CommitResult, OnlyASuccessfulRunReplacesTheLastResult) {
-    ResultState t;
+    ResultState t(kSubVariable29);
     t.tickLocalities({5, 12});
     t.select({"X2", "M1_1003"});
-    quelva::AbrirTabelasCD(t.state->catalogueTables, t.state->database);
+    t.state->result.AbrirTabelasCD(t.state->session.database());
     std::optional<quelva::ResultOutcome> outcome = quelva::MontarConsulta(*t.state);
     ASSERT_TRUE(outcome);
     const LastResult empty = lastResult(*t.state);
-    quelva::commitResult(*t.state, std::move(*outcome));
+    quelva::commitResult((*t.state).result, std::move(*outcome));
     const LastResult first = lastResult(*t.state);
     EXPECT_NE(first, empty);
     EXPECT_EQ(first.records, 2);
@@ -187,33 +194,34 @@ TEST(CommitResult, OnlyASuccessfulRunReplacesTheLastResult) {
     EXPECT_EQ(first.QtdM1, 2);
 
     // Failures in assembly and in the engine change nothing, though the marks they met differ.
-    t.state->VetorVariavel[0].CodVariavel = jet::Value::text("M1_1029");
-    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
+    t.state->variables.setMark(0, true);
     EXPECT_FALSE(quelva::MontarConsulta(*t.state));
     EXPECT_EQ(lastResult(*t.state), first);
-    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(false);
-    t.state->ExpressaoCriterio = "[tabcri].[naoexiste] > 1";
+    t.state->variables.setMark(0, false);
+    t.state->criteria.clear();
+    t.state->criteria.append("[tabcri].[naoexiste] > 1");
     testing::internal::CaptureStderr();
     EXPECT_FALSE(quelva::MontarConsulta(*t.state));
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(lastResult(*t.state), first);
 
     // A run that starts only says there is no result: the rows and marks stay until a run succeeds.
-    quelva::clearResult(*t.state);
+    (*t.state).result.clear();
     LastResult cleared = first;
     cleared.HaResultado = false;
     EXPECT_EQ(lastResult(*t.state), cleared);
 
     // A run without rows is committed, and the layouts then find it empty.
-    t.state->ExpressaoCriterio = "1 = 0";
+    t.state->criteria.clear();
+    t.state->criteria.append("1 = 0");
     outcome = quelva::MontarConsulta(*t.state);
     ASSERT_TRUE(outcome);
-    quelva::commitResult(*t.state, std::move(*outcome));
-    EXPECT_EQ(t.state->RsResultado.recordCount(), 0);
-    EXPECT_TRUE(t.state->HaResultado);
-    EXPECT_EQ(quelva::readResult(*t.state), nullptr);
-    EXPECT_FALSE(t.state->HaResultado);
-    EXPECT_EQ(t.state->QtdM1, 2);
+    quelva::commitResult((*t.state).result, std::move(*outcome));
+    EXPECT_EQ(t.state->result.RsResultado().recordCount(), 0);
+    EXPECT_TRUE(t.state->result.HaResultado());
+    EXPECT_EQ(quelva::readResult(*t.state, (*t.state).result), nullptr);
+    EXPECT_FALSE(t.state->result.HaResultado());
+    EXPECT_EQ(t.state->result.QtdM1(), 2);
 }
 
 }  // namespace

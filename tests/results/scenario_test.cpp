@@ -109,7 +109,7 @@ TEST(ResultScenario, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout)
     c->FraCri_CmbOperador->setCurrentIndex(c->FraCri_CmbOperador->findText(">="));
     QTest::keyClicks(c->FraCri_TxtValor, "0");
     QTest::mouseClick(c->FraCri_CmdAdicionaCri, Qt::LeftButton);
-    ASSERT_TRUE(t.state->ExpressaoCriterio.contains("cri_K002")) << t.state->ExpressaoCriterio.toStdString();
+    ASSERT_TRUE(t.state->criteria.ExpressaoCriterio().contains("cri_K002")) << t.state->criteria.ExpressaoCriterio().toStdString();
 
     t.window->MnuVerResultado->trigger();
     ASSERT_TRUE(t.dialogs.messages().empty()) << t.dialogs.messages()[0].text.toStdString();
@@ -120,15 +120,15 @@ TEST(ResultScenario, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout)
     EXPECT_TRUE(statement.startsWith("Select TK.Cod_Mun, TK.K001, TK.K002, TJ.J001 From")) << statement.toStdString();
     EXPECT_TRUE(statement.contains("(TK.Cod_Mun=1 or TK.Cod_Mun=5 or TK.Cod_Mun=26 or TK.Cod_Mun=61 or TK.Cod_Mun=98 or "
                                    "TK.Cod_Mun=304)"));
-    EXPECT_TRUE(statement.contains(" and (" + t.state->ExpressaoCriterio + ") Order By"));
-    jet::Recordset rs = t.state->database.open().openRecordset(statement.toStdString());
+    EXPECT_TRUE(statement.contains(" and (" + t.state->criteria.ExpressaoCriterio() + ") Order By"));
+    jet::Recordset rs = t.state->session.database().open().openRecordset(statement.toStdString());
     const quelva::Grid& g = t.window->resultPanel->grade(0);
     ASSERT_GT(rs.recordCount(), 0);
     ASSERT_EQ(g.rows(), rs.recordCount() + 1);
     ASSERT_EQ(g.columns(), rs.fieldCount());
     int p = 1;
     for (rs.moveFirst(); !rs.eof(); rs.moveNext(), ++p) {
-        EXPECT_EQ(g.text(p, 0), t.state->VetorNomeLocalidade[static_cast<std::size_t>(rs.field(0).toInteger())]);
+        EXPECT_EQ(g.text(p, 0), t.state->session.VetorNomeLocalidade()[static_cast<std::size_t>(rs.field(0).toInteger())]);
         EXPECT_NE(rs.field(0).toInteger(), 304);  // it has no row in TJ
         for (int i = 1; i < rs.fieldCount(); ++i)
             EXPECT_EQ(g.text(p, i), QString::fromStdString(rs.field(i).toText()).trimmed()) << p << "," << i;
@@ -163,9 +163,9 @@ TEST(ResultScenario, NumbersOfANumericColumnShowWithTheDecimalCommaAndAreSavedAs
     const quelva::Grid &g1 = panel.grade(0), &g2 = panel.grade(1), &g3 = panel.grade(2);
     ASSERT_EQ(g1.rows(), 5);
     ASSERT_EQ(g1.columns(), 3);
-    jet::Recordset rs = t.state->database.open().openRecordset("Select Cod_Mun, K001 From TK Where Cod_Mun In (1, 5, 26, 61)");
+    jet::Recordset rs = t.state->session.database().open().openRecordset("Select Cod_Mun, K001 From TK Where Cod_Mun In (1, 5, 26, 61)");
     std::map<QString, int> codeOfName;
-    for (const auto& [code, text] : expected) codeOfName[t.state->VetorNomeLocalidade[static_cast<std::size_t>(code)]] = code;
+    for (const auto& [code, text] : expected) codeOfName[t.state->session.VetorNomeLocalidade()[static_cast<std::size_t>(code)]] = code;
     QStringList format3Texts;
     for (int l = 0; l < g3.rows(); ++l) format3Texts << g3.text(l, 1);
     for (int l = 1; l < g1.rows(); ++l) {
@@ -199,11 +199,12 @@ TEST(ResultScenario, TheFormato2OfEveryMunicipalityIsSavedAsXlsx) {
     window.Form_Activate();
     window.show();
     int variables = 0;
-    for (auto& v : state.VetorVariavel)
-        if (variables < 6 && !v.CodVariavel.isNull() && v.CodVariavel.toText().rfind("M1_", 0) != 0) {
-            v.Selecionada = jet::Value::boolean(true);
-            ++variables;
-        }
+    for (int i = 0; i < quelva::kMaxVariables && variables < 6; ++i) {
+        const jet::Value& code = state.variables.VetorVariavel()[static_cast<std::size_t>(i)].CodVariavel;
+        if (code.isNull() || code.toText().rfind("M1_", 0) == 0) continue;
+        state.variables.setMark(i, true);
+        ++variables;
+    }
     window.MnuLocalidades->trigger();
     QTest::mouseClick(window.localitiesPanel->FraLoc_cmdmarcartodas, Qt::LeftButton);
     window.MnuVerResultado->trigger();

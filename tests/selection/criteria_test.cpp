@@ -95,7 +95,7 @@ TEST_F(Criteria, PreparationFillsTheListsAndStartsWithNoCriterion) {
     EXPECT_TRUE(p->FraCri_CmbConector->isHidden());
     EXPECT_TRUE(p->FraCri_LblTit[3]->isHidden());
     EXPECT_EQ(p->criteriaGrid->rows(), 1);
-    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
+    EXPECT_TRUE(t.state->criteria.ExpressaoCriterio().isEmpty());
 }
 
 TEST_F(Criteria, TheVisibleColumnsFillTheGridAndTheCodeLiesBeyondIt) {
@@ -115,7 +115,7 @@ TEST_F(Criteria, TheVisibleColumnsFillTheGridAndTheCodeLiesBeyondIt) {
 TEST_F(Criteria, FirstCriterionIsExactlyOnePieceWithoutConnector) {
     criterion("K002", ">", "100");
     add();
-    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_K002]>100 ");
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), " [tabcri].[cri_K002]>100 ");
     ASSERT_EQ(p->criteriaGrid->rows(), 2);
     EXPECT_EQ(row(1), QStringList({"", QString::fromUtf8(kNameOfK002), ">", "100", "K002"}));
     EXPECT_TRUE(connectorVisible());
@@ -129,22 +129,22 @@ TEST_F(Criteria, FirstCriterionIsExactlyOnePieceWithoutConnector) {
 TEST_F(Criteria, LaterCriteriaNeedAConnectorAndJoinWithOrAndAnd) {
     criterion("K002", ">", "100");
     add();
-    const QString first = t.state->ExpressaoCriterio;
+    const QString first = t.state->criteria.ExpressaoCriterio();
 
     criterion("G003", "=", "1");
     EXPECT_FALSE(p->FraCri_CmdAdicionaCri->isEnabled());
     add();  // a click on the disabled button does nothing
-    EXPECT_EQ(t.state->ExpressaoCriterio, first);
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), first);
     EXPECT_EQ(p->criteriaGrid->rows(), 2);
 
     choose(p->FraCri_CmbConector, " OU ");
     add();
-    EXPECT_EQ(t.state->ExpressaoCriterio, first + " or  [tabcri].[cri_G003]=1 ");
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), first + " or  [tabcri].[cri_G003]=1 ");
     EXPECT_EQ(row(2).at(0), " OU ");
 
     criterion("M003", "<=", "7", " E ");
     add();
-    EXPECT_EQ(t.state->ExpressaoCriterio, first + " or  [tabcri].[cri_G003]=1  and  [tabcri].[cri_M003]<=7 ");
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), first + " or  [tabcri].[cri_G003]=1  and  [tabcri].[cri_M003]<=7 ");
     EXPECT_EQ(row(3), QStringList({" E ", "Número de cadastro imobiliário em 1998", "<=", "7", "M003"}));
 }
 
@@ -163,7 +163,7 @@ TEST_F(Criteria, ButtonRuleBeforeAndAfterTheFirstCriterion) {
 
     criterion("J002", "<>", "3");
     add();
-    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_J002]<>3 ");
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), " [tabcri].[cri_J002]<>3 ");
     // One criterion, empty inputs, no connector chosen: only "Limpar todos os Critérios".
     EXPECT_EQ(buttons(), (ButtonStates{false, false, true}));
     choose(p->FraCri_CmbConector, " E ");
@@ -216,18 +216,18 @@ TEST_F(Criteria, PastedOrDroppedNonDigitsNeverReachTheExpression) {
         EXPECT_FALSE(p->FraCri_CmdAdicionaCri->isEnabled()) << pasted.toStdString();
         add();
     }
-    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
+    EXPECT_TRUE(t.state->criteria.ExpressaoCriterio().isEmpty());
     EXPECT_EQ(p->criteriaGrid->rows(), 1);
     // The handler itself refuses what the button refuses.
     value->setText("1 or 1=1");
     p->FraCri_cmdadicionacri_Click();
-    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
+    EXPECT_TRUE(t.state->criteria.ExpressaoCriterio().isEmpty());
 
     value->clear();
     QApplication::clipboard()->setText("042");
     value->paste();
     add();
-    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_K002]>042 ");
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), " [tabcri].[cri_K002]>042 ");
 }
 
 TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
@@ -235,7 +235,7 @@ TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
     add();
     criterion("G003", "=", "1", " OU ");
     add();
-    const QString expression = t.state->ExpressaoCriterio;
+    const QString expression = t.state->criteria.ExpressaoCriterio();
 
     clearAll(Dialogs::Answer::No);
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
@@ -245,13 +245,13 @@ TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
     EXPECT_EQ(m.icon, Dialogs::Icon::Exclamation);
     EXPECT_EQ(m.buttons, Dialogs::Buttons::YesNo);
     EXPECT_TRUE(m.defaultNo);
-    EXPECT_EQ(t.state->ExpressaoCriterio, expression);
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), expression);
     EXPECT_EQ(p->criteriaGrid->rows(), 3);
     EXPECT_TRUE(connectorVisible());
 
     choose(p->FraCri_CmbConector, " OU ");  // chosen, then left behind by the clearing
     clearAll(Dialogs::Answer::Yes);
-    EXPECT_TRUE(t.state->ExpressaoCriterio.isEmpty());
+    EXPECT_TRUE(t.state->criteria.ExpressaoCriterio().isEmpty());
     ASSERT_EQ(p->criteriaGrid->rows(), 1);
     EXPECT_EQ(p->criteriaGrid->text(0, 0), "E / Ou");
     EXPECT_TRUE(p->FraCri_CmbConector->isHidden());
@@ -260,7 +260,7 @@ TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
 
     criterion("J002", "<", "4");
     add();
-    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_J002]<4 ");
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), " [tabcri].[cri_J002]<4 ");
     EXPECT_EQ(row(1).at(0), "");
     EXPECT_EQ(t.dialogs.answersLeft(), 0u);
 }
@@ -268,7 +268,7 @@ TEST_F(Criteria, ClearAllAsksNoKeepsYesReturnsToNoCriterion) {
 TEST_F(Criteria, AnInformationWindowVisitedKeepsListsAndCriteria) {
     criterion("K002", ">", "100");
     add();
-    const QString expression = t.state->ExpressaoCriterio;
+    const QString expression = t.state->criteria.ExpressaoCriterio();
     QTimer::singleShot(0, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
@@ -277,7 +277,7 @@ TEST_F(Criteria, AnInformationWindowVisitedKeepsListsAndCriteria) {
     EXPECT_EQ(p->FraCri_CmbOperador->count(), 6);
     EXPECT_EQ(p->FraCri_CmbConector->count(), 2);
     EXPECT_EQ(p->FraCri_DbCmbVar->count(), kCriterionVariableCount);
-    EXPECT_EQ(t.state->ExpressaoCriterio, expression);
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), expression);
     EXPECT_EQ(p->criteriaGrid->rows(), 2);
     EXPECT_TRUE(connectorVisible());
 }
@@ -286,16 +286,16 @@ TEST_F(Criteria, ACodeLongerThanTwentyCharactersIsCutAndTheQueryThenFails) {
     criterion("G_TOTAL_INFORMADO_PE", ">", "0");
     EXPECT_EQ(p->FraCri_DbCmbVar->currentText(), QString::fromUtf8(kLongCodeName));
     add();
-    EXPECT_EQ(t.state->ExpressaoCriterio, " [tabcri].[cri_G_TOTAL_INFORMADO_PE]>0 ");
+    EXPECT_EQ(t.state->criteria.ExpressaoCriterio(), " [tabcri].[cri_G_TOTAL_INFORMADO_PE]>0 ");
     EXPECT_EQ(row(1).at(4), "G_TOTAL_INFORMADO_PE");
-    jet::Connection db = t.state->database.open();
+    jet::Connection db = t.state->session.database().open();
     EXPECT_THROW(db.openRecordset("Select TK.Cod_Mun From TK, TABCRI WHERE TK.Cod_Mun=tabcri.Cod_Mun and (" +
-                                  t.state->ExpressaoCriterio.toStdString() + ")"),
+                                  t.state->criteria.ExpressaoCriterio().toStdString() + ")"),
                  jet::Error);
 }
 
 TEST_F(Criteria, TheExpressionRunsOnTheSampleAsTheResultRunPutsIt) {
-    jet::Connection db = t.state->database.open();
+    jet::Connection db = t.state->session.database().open();
     const std::int64_t largest = db.openRecordset("Select max(cri_K002) From TABCRI").field(0).toInteger();
     const std::int64_t noCriterion =
         db.openRecordset("Select TK.Cod_Mun From TK, TABCRI WHERE TK.Cod_Mun=tabcri.Cod_Mun").recordCount();
@@ -303,7 +303,7 @@ TEST_F(Criteria, TheExpressionRunsOnTheSampleAsTheResultRunPutsIt) {
     // The shape of the result run's statement: its joins, then the expression in parentheses.
     auto rows = [&] {
         const std::string sql = "Select TK.Cod_Mun, TABCRI.cri_K002 From TK, TABCRI WHERE TK.Cod_Mun=tabcri.Cod_Mun and (" +
-                                t.state->ExpressaoCriterio.toStdString() + ") Order By TK.Cod_Mun";
+                                t.state->criteria.ExpressaoCriterio().toStdString() + ") Order By TK.Cod_Mun";
         return db.openRecordset(sql);
     };
     criterion("K002", "=", QString::number(largest));

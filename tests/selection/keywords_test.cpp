@@ -89,7 +89,7 @@ TEST_F(Keywords, KeywordTreeAndItsVariables) {
     chooseKeyword("RADIO");
     // RADIO also finds the variables whose keyword text holds RADIODIFUSAO.
     EXPECT_EQ(keys(), QStringList({"T2", "ST2", "T8", "ST6"}));
-    EXPECT_EQ(t.state->NoDestacadoPal, -1);
+    EXPECT_EQ(t.state->NoDestacadoPal.index(), -1);
     clickKeywordNode("ST6");
     EXPECT_EQ(texts(p->FraPal_LstCodVariavel), QStringList({"D003", "G_TOTAL_INFORMADO_PELA_PREFEITURA", "G002"}));
     EXPECT_EQ(p->FraPal_LstNomeVariavel->currentRow(), -1);
@@ -127,7 +127,7 @@ TEST_F(Keywords, TicksHereShowInTheVariablesPanelAndBack) {
     clickKeywordNode("ST6");
     p->FraPal_LstNomeVariavel->setCurrentRow(1);
     QTest::keyClick(p->FraPal_LstNomeVariavel, Qt::Key_Space);
-    EXPECT_TRUE(t.state->VetorVariavel[35].isSelected());  // G_TOTAL_... is NumSeq 36
+    EXPECT_TRUE(t.state->variables.VetorVariavel()[35].isSelected());  // G_TOTAL_... is NumSeq 36
 
     t.window->MnuVariaveis->trigger();
     auto* v = t.window->variablesPanel;
@@ -141,10 +141,10 @@ TEST_F(Keywords, TicksHereShowInTheVariablesPanelAndBack) {
     EXPECT_EQ(p->FraPal_LstNomeVariavel->item(1)->checkState(), Qt::Unchecked);
     EXPECT_TRUE(texts(p->FraPal_LstPalavraChave).contains("RADIO"));  // the panel kept its content
     QTest::mouseClick(p->FraPal_CmdMarcarTodas, Qt::LeftButton);
-    EXPECT_TRUE(t.state->VetorVariavel[34].isSelected());
-    EXPECT_TRUE(t.state->VetorVariavel[36].isSelected());
+    EXPECT_TRUE(t.state->variables.VetorVariavel()[34].isSelected());
+    EXPECT_TRUE(t.state->variables.VetorVariavel()[36].isSelected());
     QTest::mouseClick(p->FraPal_CmdDesmarcarTodas, Qt::LeftButton);
-    EXPECT_FALSE(t.state->VetorVariavel[34].isSelected());
+    EXPECT_FALSE(t.state->variables.VetorVariavel()[34].isSelected());
 }
 
 // ---- the definition box ----
@@ -189,13 +189,13 @@ TEST(Definition, LastDefinitionRowNoDefinitionAndQuotedCodes) {
         "INSERT INTO CD_DEFINICOES VALUES ('X''1', 'Primeira'), ('X''1', 'Segunda');"
         "DELETE FROM CD_DEFINICOES WHERE CodVariavel = 'S003'");
     ASSERT_TRUE(t.start());
-    quelva::Ger_MostrarDescricaoVariavel(t.state->database, t.dialogs, nullptr, "X'1");
+    quelva::Ger_MostrarDescricaoVariavel(t.state->session.database(), t.dialogs, nullptr, "X'1");
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_TRUE(t.dialogs.messages()[0].text.endsWith("Definição: Segunda"));
     EXPECT_TRUE(t.dialogs.messages()[0].text.contains("Variável: Com aspas"));
-    quelva::Ger_MostrarDescricaoVariavel(t.state->database, t.dialogs, nullptr, "S003");
+    quelva::Ger_MostrarDescricaoVariavel(t.state->session.database(), t.dialogs, nullptr, "S003");
     EXPECT_EQ(t.dialogs.messages().size(), 1u);  // no definition: nothing at all
-    quelva::Ger_MostrarDescricaoVariavel(t.state->database, t.dialogs, nullptr, "NADA");
+    quelva::Ger_MostrarDescricaoVariavel(t.state->session.database(), t.dialogs, nullptr, "NADA");
     EXPECT_EQ(t.dialogs.messages().size(), 1u);
 }
 

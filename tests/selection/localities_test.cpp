@@ -59,7 +59,8 @@ protected:
         return 0;
     }
     bool ticked(int code) { return list->item(row(code))->checkState() == Qt::Checked; }
-    bool& selected(int code) { return t.state->VetorLocalidade[static_cast<std::size_t>(code)]; }
+    bool selected(int code) const { return t.state->localities.isMarked(code); }
+    void select(int code, bool marked) { t.state->localities.setMark(code, marked); }
     // Ticks or clears the entry of `code` as the user does with the keyboard: it becomes current, the space
     // bar toggles its check box.
     void toggle(int code) {
@@ -135,8 +136,8 @@ TEST_F(Localities, TheListShowsNamesOnlyAndDoesNotScrollSidewaysToTheCode) {
 
 TEST_F(Localities, StartUpTicksWhatTheTableAlreadyHolds) {
     TestWindow other;
-    other.state->VetorLocalidade[5] = true;
-    other.state->VetorLocalidade[802] = true;
+    other.state->localities.setMark(5, true);
+    other.state->localities.setMark(802, true);
     ASSERT_TRUE(other.start());
     auto* l = other.window->localitiesPanel->FraLoc_LstMunSelec;
     int tickedCount = 0;
@@ -147,22 +148,6 @@ TEST_F(Localities, StartUpTicksWhatTheTableAlreadyHolds) {
         EXPECT_TRUE(c == 5 || c == 802) << c;
     }
     EXPECT_EQ(tickedCount, 2);
-}
-
-TEST(LocalityMarks, OnlyACodeOfTheTableIsWritten) {
-    quelva::RunState state{QString()};
-    quelva::setLocalityMark(state, 0, true);
-    quelva::setLocalityMark(state, quelva::kMaxAreaCode, true);
-    EXPECT_TRUE(state.VetorLocalidade.front());
-    EXPECT_TRUE(state.VetorLocalidade.back());
-    quelva::setLocalityMark(state, 0, false);
-    EXPECT_FALSE(state.VetorLocalidade.front());
-    // Codes beyond either end (a damaged entry text) change nothing and do not write past the table.
-    quelva::setLocalityMark(state, -1, true);
-    quelva::setLocalityMark(state, quelva::kMaxAreaCode + 1, true);
-    int selected = 0;
-    for (bool b : state.VetorLocalidade) selected += b;
-    EXPECT_EQ(selected, 1);
 }
 
 TEST(LocalitiesLoading, ACodeOutsideTheTablesOrNoneStopsStartUpWithItsMessage) {
@@ -282,8 +267,8 @@ TEST_F(Localities, AMouseClickOnACheckBoxTicksAndRecordsIt) {
 }
 
 TEST_F(Localities, MarkAllSelectsBothFamiliesWithoutAQuestionUnmarkAllTouchesOnlyListedCodes) {
-    selected(0) = true;  // not listed: neither button touches it
-    selected(850) = true;
+    select(0, true);  // not listed: neither button touches it
+    select(850, true);
     QTest::mouseClick(p->FraLoc_cmdmarcartodas, Qt::LeftButton);
     EXPECT_TRUE(t.dialogs.messages().empty());
     EXPECT_EQ(allTicked(), list->count());
@@ -294,7 +279,7 @@ TEST_F(Localities, MarkAllSelectsBothFamiliesWithoutAQuestionUnmarkAllTouchesOnl
     QTest::mouseClick(p->FraLoc_cmddesmarcartodas, Qt::LeftButton);
     EXPECT_EQ(allTicked(), 0);
     int selectedCount = 0;
-    for (bool s : t.state->VetorLocalidade) selectedCount += s;
+    for (bool s : t.state->localities.VetorLocalidade()) selectedCount += s;
     EXPECT_EQ(selectedCount, 2);
     EXPECT_TRUE(selected(0));
     EXPECT_TRUE(selected(850));
@@ -397,8 +382,8 @@ TEST_F(Localities, ReopeningReappliesTheTableOpeningItWhileShownChangesNothing) 
     typeText("boi");
     const int current = list->currentRow();
     // The review panel changes the table meanwhile.
-    selected(5) = false;
-    selected(212) = true;
+    select(5, false);
+    select(212, true);
     t.window->MnuLocalidades->trigger();  // already shown
     EXPECT_TRUE(ticked(5));
     EXPECT_FALSE(ticked(212));
@@ -417,7 +402,7 @@ TEST_F(Localities, TheReviewPanelsUnmarkAllShowsEveryEntryClearedOnReopening) {
     t.window->MnuVerSelecoes->trigger();
     ASSERT_EQ(t.visiblePanel(), "FraSel");
     QTest::mouseClick(t.window->reviewPanel->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
-    for (bool s : t.state->VetorLocalidade) ASSERT_FALSE(s);
+    for (bool s : t.state->localities.VetorLocalidade()) ASSERT_FALSE(s);
     EXPECT_EQ(allTicked(), 0);  // it ran the Localities panel's own "&Desmarcar todas"
     t.window->MnuLocalidades->trigger();
     EXPECT_EQ(allTicked(), 0);

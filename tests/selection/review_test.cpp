@@ -22,7 +22,7 @@ class Review : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(t.start()); }
     void select(std::initializer_list<int> codes) {
-        for (int c : codes) t.state->VetorLocalidade[static_cast<std::size_t>(c)] = true;
+        for (int c : codes) t.state->localities.setMark(c, true);
     }
     void openPanel() {
         t.window->MnuVerSelecoes->trigger();
@@ -98,7 +98,7 @@ TEST_F(Review, LinesFollowTheOrderOfTheFamilySelectedStateTotalFirst) {
     EXPECT_EQ(visible(2), QString(9, ' ') + "Santa Isabel");
 
     // No group: municipalities by name.
-    t.state->VetorLocalidade = {};
+    for (int c = 0; c <= quelva::kMaxAreaCode; ++c) t.state->localities.setMark(c, false);
     select({5, 420, 1});
     t.window->MnuVariaveis->trigger();
     openPanel();
@@ -121,26 +121,26 @@ TEST_F(Review, RaRgGroupsInBothBandsAndACodeOutsideThemTakingThePreviousIndent) 
 
 TEST_F(Review, UntickingWritesAtOnceAndTickingAgainSelectsAgain) {
     select({5, 622});
-    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
-    t.state->VetorVariavel[3].Selecionada = jet::Value::boolean(true);
+    t.state->variables.setMark(0, true);
+    t.state->variables.setMark(3, true);
     openPanel();
     auto* names = p->FraSel_FraVar_LstNomeVariavel;
     ASSERT_EQ(names->count(), 2);
     EXPECT_EQ(names->item(0)->checkState(), Qt::Checked);
-    EXPECT_EQ(p->FraSel_FraVar_LstCodVariavel->item(1)->text(), QString::fromStdString(t.state->VetorVariavel[3].CodVariavel.toText()));
+    EXPECT_EQ(p->FraSel_FraVar_LstCodVariavel->item(1)->text(), QString::fromStdString(t.state->variables.VetorVariavel()[3].CodVariavel.toText()));
 
     names->setCurrentRow(1);
     QTest::keyClick(names, Qt::Key_Space);
-    EXPECT_FALSE(t.state->VetorVariavel[3].isSelected());
+    EXPECT_FALSE(t.state->variables.VetorVariavel()[3].isSelected());
     QTest::keyClick(names, Qt::Key_Space);
-    EXPECT_TRUE(t.state->VetorVariavel[3].isSelected());
+    EXPECT_TRUE(t.state->variables.VetorVariavel()[3].isSelected());
 
     // A mouse click on a locality's check box.
     const QRect r = list()->visualItemRect(list()->item(0));
     QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, QPoint(r.left() + 8, r.center().y()));
     const int code = quelva::codeOfLocalityEntry(entryOf(0));
     EXPECT_EQ(list()->item(0)->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(t.state->VetorLocalidade[static_cast<std::size_t>(code)]);
+    EXPECT_FALSE(t.state->localities.isMarked(code));
     EXPECT_EQ(list()->count(), 2);  // entries stay while the panel is shown
 
     // Reopened: the unticked items are gone.
@@ -151,14 +151,14 @@ TEST_F(Review, UntickingWritesAtOnceAndTickingAgainSelectsAgain) {
 
 TEST_F(Review, UnmarkAllButtonsLeaveTheEntriesUnticked) {
     select({5, 622});
-    t.state->VetorVariavel[0].Selecionada = jet::Value::boolean(true);
+    t.state->variables.setMark(0, true);
     openPanel();
     QTest::mouseClick(p->FraSel_FraVar_CmdDesmarcarTodas, Qt::LeftButton);
-    EXPECT_FALSE(t.state->VetorVariavel[0].isSelected());
+    EXPECT_FALSE(t.state->variables.VetorVariavel()[0].isSelected());
     EXPECT_EQ(p->FraSel_FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Unchecked);
 
     QTest::mouseClick(p->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
-    for (bool isTicked : t.state->VetorLocalidade) EXPECT_FALSE(isTicked);
+    for (bool isTicked : t.state->localities.VetorLocalidade()) EXPECT_FALSE(isTicked);
     ASSERT_EQ(list()->count(), 2);
     EXPECT_EQ(list()->item(1)->checkState(), Qt::Unchecked);
     EXPECT_EQ(list()->currentRow(), -1);
@@ -220,9 +220,9 @@ TEST_F(Review, TheLocalitiesUnmarkAllLeavesNothingSelectedListedHereOrNot) {
     select({5});
     openPanel();
     // Selected after the list was built: not listed here, yet unmarked too.
-    t.state->VetorLocalidade[622] = true;
+    t.state->localities.setMark(622, true);
     QTest::mouseClick(p->FraSel_Fraloc_Cmddesmarcartodas, Qt::LeftButton);
-    for (std::size_t c = 0; c < t.state->VetorLocalidade.size(); ++c) EXPECT_FALSE(t.state->VetorLocalidade[c]) << c;
+    for (std::size_t c = 0; c < t.state->localities.VetorLocalidade().size(); ++c) EXPECT_FALSE(t.state->localities.VetorLocalidade()[c]) << c;
 }
 
 TEST_F(Review, MarkingEveryLocalityThenReviewingEndsTheProgram) {

@@ -26,7 +26,7 @@ protected:
     }
     void clickNode(const QString& key) { ASSERT_TRUE(testing_support::clickNode(p->FraVar_TrwTemas, key)) << key.toStdString(); }
     bool selected(const char* code) {
-        for (const auto& v : t.state->VetorVariavel)
+        for (const auto& v : t.state->variables.VetorVariavel())
             if (v.CodVariavel.toText() == code) return v.isSelected();
         ADD_FAILURE() << "no variable " << code;
         return false;
@@ -62,7 +62,7 @@ TEST_F(Variables, SubthemeClickListsItsVariablesThemeClickEmptiesTheLists) {
     EXPECT_EQ(p->FraVar_LstNomeVariavel->currentRow(), -1);
     EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.window.get()));
     EXPECT_TRUE(p->FraVar_TrwTemas->node(3)->font(0).bold());
-    EXPECT_EQ(t.state->NoDestacadoVar, 3);
+    EXPECT_EQ(t.state->NoDestacadoVar.index(), 3);
 
     clickNode("T2");
     EXPECT_EQ(p->FraVar_LstNomeVariavel->count(), 0);
@@ -116,7 +116,7 @@ TEST_F(Variables, MarkAndUnmarkAllTouchOnlyTheListedVariables) {
     EXPECT_EQ(p->FraVar_LstNomeVariavel->currentRow(), -1);
     EXPECT_TRUE(p->FraVar_LstNomeVariavel->isVisibleTo(t.window.get()));
     int selectedCount = 0;
-    for (const auto& v : t.state->VetorVariavel) selectedCount += v.isSelected();
+    for (const auto& v : t.state->variables.VetorVariavel()) selectedCount += v.isSelected();
     EXPECT_EQ(selectedCount, 8);
 
     QTest::mouseClick(p->FraVar_CmdDesmarcarTodas, Qt::LeftButton);
@@ -131,7 +131,7 @@ TEST_F(Variables, MarkAllOnAnEmptyListChangesNothing) {
     clickNode("T5");
     QTest::mouseClick(p->FraVar_CmdMarcarTodas, Qt::LeftButton);
     QTest::mouseClick(p->FraVar_CmdDesmarcarTodas, Qt::LeftButton);
-    for (const auto& v : t.state->VetorVariavel) EXPECT_FALSE(v.isSelected());
+    for (const auto& v : t.state->variables.VetorVariavel()) EXPECT_FALSE(v.isSelected());
 }
 
 TEST_F(Variables, ArrowKeysInTheTreeRefillTheList) {
@@ -141,7 +141,7 @@ TEST_F(Variables, ArrowKeysInTheTreeRefillTheList) {
     QTest::keyClick(p->FraVar_TrwTemas, Qt::Key_Down);
     EXPECT_EQ(p->FraVar_TrwTemas->key(p->FraVar_TrwTemas->currentItem()), "ST2");
     EXPECT_EQ(p->FraVar_LstCodVariavel->item(0)->text(), "M003");
-    EXPECT_EQ(t.state->NoDestacadoVar, 3);
+    EXPECT_EQ(t.state->NoDestacadoVar.index(), 3);
     QTest::keyClick(p->FraVar_TrwTemas, Qt::Key_Up);
     EXPECT_EQ(p->FraVar_LstCodVariavel->item(0)->text(), "K001");
 }
@@ -153,13 +153,13 @@ TEST_F(Variables, ReopeningFromTheMenuShowsMarksChangedElsewhere) {
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Checked);
     t.window->MnuCriterios->trigger();
     // Another panel unticks it in the table.
-    for (auto& v : t.state->VetorVariavel)
-        if (v.CodVariavel.toText() == "M003") v.Selecionada = jet::Value::boolean(false);
+    for (int i = 0; i < quelva::kMaxVariables; ++i)
+        if (t.state->variables.VetorVariavel()[static_cast<std::size_t>(i)].CodVariavel.toText() == "M003") t.state->variables.setMark(i, false);
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Checked);
     t.window->MnuVariaveis->trigger();
     EXPECT_EQ(p->FraVar_LstNomeVariavel->item(0)->checkState(), Qt::Unchecked);
     EXPECT_FALSE(selected("M003"));
-    EXPECT_EQ(t.state->NoDestacadoVar, 3);  // the tree and the bold node stay
+    EXPECT_EQ(t.state->NoDestacadoVar.index(), 3);  // the tree and the bold node stay
 }
 
 }  // namespace

@@ -16,10 +16,13 @@
 
 namespace {
 
-void selectSample(quelva::FrmQuelva& window, quelva::RunState& state) {
-    const auto subtheme = state.VetorVariavel[0].CodSubTema;
-    for (auto& v : state.VetorVariavel)
-        if (!v.CodSubTema.isNull() && v.CodSubTema.toText() == subtheme.toText()) v.Selecionada = jet::Value::boolean(true);
+void selectSample(quelva::FrmQuelva& window, quelva::VariableSelection& variables) {
+    const quelva::VetorVariavel& table = variables.VetorVariavel();
+    const auto subtheme = table[0].CodSubTema;
+    for (int i = 0; i < quelva::kMaxVariables; ++i) {
+        const jet::Value& code = table[static_cast<std::size_t>(i)].CodSubTema;
+        if (!code.isNull() && code.toText() == subtheme.toText()) variables.setMark(i, true);
+    }
     window.MnuLocalidades->trigger();
     QListWidget* list = window.localitiesPanel->FraLoc_LstMunSelec;
     for (int i = 0; i < std::min(10, list->count()); ++i) {
@@ -41,7 +44,7 @@ int main(int argc, char** argv) {
     const bool showResult = argc == 3;
     quelva::QtDialogs dialogs;
     return quelva::runQuelva(QCoreApplication::applicationDirPath(), dialogs, [&](quelva::FrmQuelva& window) {
-        if (showResult) selectSample(window, window.state());
+        if (showResult) selectSample(window, window.state().variables);
         // Let the window be laid out and painted before it is pictured.
         QTimer::singleShot(1500, &window, [&window, output] {
             const bool ok = window.grab().save(output);

@@ -48,7 +48,7 @@ private:
 
 }  // namespace
 
-void Ger_MostrarDescricaoVariavel(SurveyDatabase& database, Dialogs& dialogs, QWidget* parent, const QString& code) {
+void Ger_MostrarDescricaoVariavel(const SurveyDatabase& database, Dialogs& dialogs, QWidget* parent, const QString& code) {
     jet::Connection db = database.open();
     jet::Recordset var = db.openRecordset("Select * From CD_VAR Where CodVariavel = " + quotedText(code));
     if (var.recordCount() == 0) return;  // a code the catalogue does not know: nothing to describe
@@ -69,7 +69,7 @@ void Ger_MostrarDescricaoVariavel(SurveyDatabase& database, Dialogs& dialogs, QW
     }
 }
 
-void showDefinitionOfCurrentEntry(SurveyDatabase& database, Dialogs& dialogs, QWidget* parent, QListWidget& codes, QListWidget& names) {
+void showDefinitionOfCurrentEntry(const SurveyDatabase& database, Dialogs& dialogs, QWidget* parent, QListWidget& codes, QListWidget& names) {
     const int i = names.currentRow();
     if (i < 0 || i >= codes.count()) {
         dialogs.message(parent, QString::fromUtf8(kChooseAVariable), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());

@@ -5,7 +5,8 @@
 
 #include "wait_cursor.h"
 #include "error_policy.h"
-#include "run_state.h"
+#include "survey_database.h"
+#include "variable_selection.h"
 #include "variable_definition.h"
 
 namespace quelva {
@@ -20,7 +21,7 @@ void VariableListPair::buildIndex() {
     // VetorVariavel's codes never change after loading: one pass gives every look-up of the run, the same
     // answer as scanning positions 0 to 705 in order (the first match wins, empty codes match nothing).
     for (int p = kMaxVariables - 1; p >= 0; --p) {
-        const jet::Value& c = state_.VetorVariavel[static_cast<std::size_t>(p)].CodVariavel;
+        const jet::Value& c = variables_.VetorVariavel()[static_cast<std::size_t>(p)].CodVariavel;
         if (c.isNull()) continue;
         QString text = QString::fromStdString(c.toText());
         if (!text.isEmpty()) positions_.insert(text, p);
@@ -34,23 +35,22 @@ int VariableListPair::positionOfCode(const QString& code) {
 }
 
 void VariableListPair::Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names) {
-    state_.SincronizarMarcas = false;
+    variables_.setSincronizarMarcas(false);
     for (int i = 0; i < codes.count(); ++i) {
         int p = positionOfCode(codes.item(i)->text());
         if (p < 0 || i >= names.count()) continue;
-        const bool marked = state_.VetorVariavel[static_cast<std::size_t>(p)].isSelected();
+        const bool marked = variables_.VetorVariavel()[static_cast<std::size_t>(p)].isSelected();
         names.item(i)->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
     }
-    state_.SincronizarMarcas = true;
+    variables_.setSincronizarMarcas(true);
 }
 
 void VariableListPair::Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names) {
     const int i = names.currentRow();
-    if (i < 0 || !state_.SincronizarMarcas || i >= codes.count()) return;
+    if (i < 0 || !variables_.SincronizarMarcas() || i >= codes.count()) return;
     int p = positionOfCode(codes.item(i)->text());
     if (p < 0) return;
-    state_.VetorVariavel[static_cast<std::size_t>(p)].Selecionada =
-        jet::Value::boolean(names.item(i)->checkState() == Qt::Checked);
+    variables_.setMark(p, names.item(i)->checkState() == Qt::Checked);
 }
 
 namespace {
@@ -63,9 +63,9 @@ QPushButton* newButton(QWidget* parent, const QString& name, const char* text) {
 
 }  // namespace
 
-VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state,
-                                   ErrorPolicy& policy)
-    : QObject(parent), options_(options), state_(state), policy_(policy) {
+VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Options options, const SurveyDatabase& database,
+                                   VariableSelection& variables, ErrorPolicy& policy)
+    : QObject(parent), options_(options), database_(database), variables_(variables), policy_(policy) {
     codes = new QListWidget(parent);
     codes->setObjectName(prefix + "LstCodVariavel");
     codes->hide();
@@ -86,7 +86,7 @@ VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Optio
 
 void VariableListPair::recordChanges() {
     policy_.connect(names, &QListWidget::itemChanged, names, [this](QListWidgetItem* item) {
-        if (!state_.SincronizarMarcas) return;
+        if (!variables_.SincronizarMarcas()) return;
         // A click on a check box makes its entry the current one, whose mark is then recorded.
         if (names->currentItem() != item) {
             const QSignalBlocker b(names);
@@ -121,11 +121,11 @@ void VariableListPair::unmarkAll() {
 }
 
 void VariableListPair::showDefinition() {
-    showDefinitionOfCurrentEntry(state_.database, policy_.dialogs(), definitionButton, *codes, *names);
+    showDefinitionOfCurrentEntry(database_, policy_.dialogs(), definitionButton, *codes, *names);
 }
 
 void VariableListPair::clear(bool writeThroughOff) {
-    if (writeThroughOff) state_.SincronizarMarcas = false;
+    if (writeThroughOff) variables_.setSincronizarMarcas(false);
     codes->clear();
     names->clear();
 }

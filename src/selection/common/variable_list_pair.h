@@ -10,7 +10,8 @@ class QWidget;
 namespace quelva {
 
 class ErrorPolicy;
-struct RunState;
+class SurveyDatabase;
+class VariableSelection;
 
 // Texts of every panel that lists variables.
 extern const char* const kVariableListTip;
@@ -35,7 +36,8 @@ public:
         bool hideWhileUnmarking = true;
     };
 
-    VariableListPair(QWidget* parent, const QString& prefix, Options options, RunState& state, ErrorPolicy& policy);
+    VariableListPair(QWidget* parent, const QString& prefix, Options options, const SurveyDatabase& database,
+                     VariableSelection& variables, ErrorPolicy& policy);
 
     QListWidget* names = nullptr;
     QListWidget* codes = nullptr;
@@ -79,7 +81,8 @@ private:
     void buildIndex();
 
     Options options_;
-    RunState& state_;
+    const SurveyDatabase& database_;
+    VariableSelection& variables_;
     ErrorPolicy& policy_;
     QHash<QString, int> positions_;
     bool indexed_ = false;

@@ -88,8 +88,8 @@ int mdl_verifica_numero(int KeyAscii, int /*length*/) {
     return KeyAscii >= '0' && KeyAscii <= '9' ? KeyAscii : 0;
 }
 
-CriteriaPanel::CriteriaPanel(QGroupBox* FraCri, RunState& state, ErrorPolicy& policy)
-    : QObject(FraCri), frame_(FraCri), state_(state), policy_(policy) {
+CriteriaPanel::CriteriaPanel(QGroupBox* FraCri, const RunState& state, CriteriaExpression& criteria, ErrorPolicy& policy)
+    : QObject(FraCri), frame_(FraCri), state_(state), criteria_(criteria), policy_(policy) {
     FraCri_FraCriTop = new QGroupBox(frame_);
     FraCri_FraCriTop->setObjectName("FraCri_FraCriTop");
     for (int i = 0; i < 4; ++i) {
@@ -146,14 +146,14 @@ void CriteriaPanel::prepareControls() {
         FraCri_CmbConector->setCurrentIndex(-1);
     }
     writeGridHeader();
-    state_.ExpressaoCriterio.clear();
+    criteria_.clear();
 }
 
 // One entry per row, in the order the engine returns them: the name shown, the first column as the value.
 void CriteriaPanel::loadVariableList() {
     std::string sql;
     for (const char* part : kVariableListSql) sql += part;
-    jet::Connection db = state_.database.open();
+    jet::Connection db = state_.session.database().open();
     jet::Recordset rs = db.openRecordset(sql);
     const QSignalBlocker blocker(FraCri_DbCmbVar);
     FraCri_DbCmbVar->hide();
@@ -235,9 +235,9 @@ void CriteriaPanel::FraCri_cmdadicionacri_Click() {
     FraCri_CmbConector->show();
     FraCri_LblTit[kConnectorLabel]->show();
 
-    QString& expression = state_.ExpressaoCriterio;
-    if (!expression.isEmpty()) expression += QLatin1String(FraCri_CmbConector->currentIndex() == 0 ? kAndPiece : kOrPiece);
-    expression += QStringLiteral(" [tabcri].[cri_") + code + QStringLiteral("]") + op + value + QStringLiteral(" ");
+    if (!criteria_.ExpressaoCriterio().isEmpty())
+        criteria_.append(QLatin1String(FraCri_CmbConector->currentIndex() == 0 ? kAndPiece : kOrPiece));
+    criteria_.append(QStringLiteral(" [tabcri].[cri_") + code + QStringLiteral("]") + op + value + QStringLiteral(" "));
 
     FraCri_cmdlimpacri_Click();
 }
@@ -253,7 +253,7 @@ void CriteriaPanel::FraCri_cmdlimpatodoscri_Click() {
     const auto answer = policy_.dialogs().message(frame_, QString::fromUtf8(kClearAllQuestion), Dialogs::Icon::Exclamation,
                                                         Dialogs::Buttons::YesNo, QString::fromUtf8(kClearAllTitle), true);
     if (answer != Dialogs::Answer::Yes) return;
-    state_.ExpressaoCriterio.clear();
+    criteria_.clear();
     criteriaGrid->setSize(1, kColumnCount);
     FraCri_LblTit[kConnectorLabel]->hide();
     FraCri_CmbConector->hide();

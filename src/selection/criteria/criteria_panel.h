@@ -14,6 +14,7 @@ namespace quelva {
 class ErrorPolicy;
 class Grid;
 class GridTableView;
+class CriteriaExpression;
 struct RunState;
 
 // The character typed into the criterion value: backspace (8) and the digits pass, any other key code comes
@@ -26,7 +27,8 @@ int mdl_verifica_numero(int KeyAscii, int length);
 class CriteriaPanel : public QObject {
     Q_OBJECT
 public:
-    CriteriaPanel(QGroupBox* FraCri, RunState& state, ErrorPolicy& policy);
+    // The panel owns the criteria expression and reads the rest of the state.
+    CriteriaPanel(QGroupBox* FraCri, const RunState& state, CriteriaExpression& criteria, ErrorPolicy& policy);
 
     // At the first activation of the window only: fills the variable list from the data file and the operator
     // and connector lists, writes the grid's header and empties ExpressaoCriterio. Throws jet::Error.
@@ -65,7 +67,8 @@ private:
     bool connectorOk() const;
 
     QGroupBox* frame_;
-    RunState& state_;
+    const RunState& state_;
+    CriteriaExpression& criteria_;
     ErrorPolicy& policy_;
 };
 

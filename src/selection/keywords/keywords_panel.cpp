@@ -42,8 +42,9 @@ QStringList keywordsOfLetter(const QString& keywordText, const QString& letter) 
     return result;
 }
 
-KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, RunState& state, ErrorPolicy& policy)
-    : QObject(FraPal), frame_(FraPal), state_(state), policy_(policy), dialogs_(policy.dialogs()) {
+KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, const RunState& state, VariableSelection& variables,
+                             HighlightedNode& NoDestacadoPal, ErrorPolicy& policy)
+    : QObject(FraPal), frame_(FraPal), state_(state), NoDestacadoPal_(NoDestacadoPal), policy_(policy), dialogs_(policy.dialogs()) {
     FraPal_LblTitulo = new QLabel(QString::fromUtf8(kKeywordsTitle), frame_);
     FraPal_LblTitulo->setObjectName("FraPal_LblTitulo");
     FraPal_LblTitulo->setAlignment(Qt::AlignCenter);
@@ -62,7 +63,7 @@ KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, RunState& state, ErrorPolicy& po
     FraPal_TrwTema = new ThemeTree(frame_);
     FraPal_TrwTema->setObjectName("FraPal_TrwTema");
     // "&Desmarcar todas" leaves the list on screen here, unlike the Variables panel.
-    pair_ = new VariableListPair(frame_, QStringLiteral("FraPal_"), {.hideWhileUnmarking = false}, state_, policy);
+    pair_ = new VariableListPair(frame_, QStringLiteral("FraPal_"), {.hideWhileUnmarking = false}, state_.session.database(), variables, policy);
     FraPal_LstNomeVariavel = pair_->names;
     FraPal_LstCodVariavel = pair_->codes;
     FraPal_CmdMarcarTodas = pair_->markAllButton;
@@ -94,7 +95,7 @@ void KeywordsPanel::FraPal_LblLetra_Click(int index) {
     WaitCursor busy(FraPal_LblLetra[static_cast<std::size_t>(index)]);
     jet::Recordset rs;
     {
-        jet::Connection db = state_.database.open();
+        jet::Connection db = state_.session.database().open();
         const std::string l = L.toStdString();
         rs = db.openRecordset(std::string("Select [Palavra-Chave] From CD_VAR ") + "Where ucase(left(trim([Palavra-Chave]),1)) = '" +
                               l + "' or " + "ucase([Palavra-Chave]) Like '*;" + l + "*' Order By NumSeq");
@@ -121,12 +122,12 @@ void KeywordsPanel::FraPal_LstPalavraChave_Click() {
     QListWidgetItem* current = FraPal_LstPalavraChave->currentItem();
     if (!current) return;
     const QString K = current->text();
-    state_.NoDestacadoPal = -1;
+    NoDestacadoPal_.set(-1);
     FraPal_TrwTema->clearNodes();
     WaitCursor busy(FraPal_LstPalavraChave);
     jet::Recordset rs;
     {
-        jet::Connection db = state_.database.open();
+        jet::Connection db = state_.session.database().open();
         rs = db.openRecordset(std::string("Select V.NumSeq, V.CodTema, T.NomeTema, V.CodSubTema, S.NomeSubTema ") +
                               "From CD_VAR V, CD_TEMA T, CD_SUBTEMA S " +
                               "Where V.CodTema = T.CodTema And V.CodSubTema = S.CodSubTema And " +
@@ -149,14 +150,14 @@ void KeywordsPanel::FraPal_TrwTema_Click() {
     WaitCursor busy(FraPal_TrwTema);
     FraPal_LstNomeVariavel->hide();
     pair_->clear();
-    state_.NoDestacadoPal = FraPal_TrwTema->highlightSelected(state_.NoDestacadoPal);
+    NoDestacadoPal_.set(FraPal_TrwTema->highlightSelected(NoDestacadoPal_.index()));
     const QString key = FraPal_TrwTema->key(FraPal_TrwTema->currentItem());
     QListWidgetItem* keyword = FraPal_LstPalavraChave->currentItem();
     if (key.startsWith(QLatin1String("ST")) && keyword) {
         bool isNumber = false;
         const long long subtheme = key.mid(2).toLongLong(&isNumber);
         if (isNumber) {
-            jet::Connection db = state_.database.open();
+            jet::Connection db = state_.session.database().open();
             jet::Recordset rs = db.openRecordset(std::string("Select * ") + "From CD_VAR " + "Where Ucase([Palavra-Chave]) Like " +
                                                  "'*" + likeText(keyword->text().toUpper()) + "*' And " + "CodSubTema = " +
                                                  std::to_string(subtheme) + " " + "Order By NumSeq");

@@ -15,6 +15,8 @@ class ThemeTree;
 class Dialogs;
 class ErrorPolicy;
 class VariableListPair;
+class HighlightedNode;
+class VariableSelection;
 struct RunState;
 
 // The keywords of one CD_VAR keyword text that begin with `letter`, in order, as the text holds them: pieces
@@ -26,7 +28,9 @@ QStringList keywordsOfLetter(const QString& keywordText, const QString& letter);
 class KeywordsPanel : public QObject {
     Q_OBJECT
 public:
-    KeywordsPanel(QGroupBox* FraPal, RunState& state, ErrorPolicy& policy);
+    // The panel owns, through its list pair, the variable marks, and NoDestacadoPal; it reads the rest.
+    KeywordsPanel(QGroupBox* FraPal, const RunState& state, VariableSelection& variables, HighlightedNode& NoDestacadoPal,
+                  ErrorPolicy& policy);
 
     void FraPal_LblLetra_Click(int index);
     void FraPal_LstPalavraChave_Click();
@@ -48,7 +52,8 @@ protected:
 
 private:
     QGroupBox* frame_;
-    RunState& state_;
+    const RunState& state_;
+    HighlightedNode& NoDestacadoPal_;
     ErrorPolicy& policy_;
     Dialogs& dialogs_;
     VariableListPair* pair_ = nullptr;

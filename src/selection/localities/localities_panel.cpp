@@ -14,7 +14,6 @@
 #include "error_policy.h"
 #include "run_state.h"
 #include "locality_entry.h"
-#include "locality_selection.h"
 #include "region_groups.h"
 #include "sql_quoting.h"
 #include "variable_list_pair.h"
@@ -36,8 +35,8 @@ bool searchCharacterAccepted(int code) {
 
 }  // namespace
 
-LocalitiesPanel::LocalitiesPanel(QGroupBox* FraLoc, RunState& state, ErrorPolicy& policy)
-    : QObject(FraLoc), frame_(FraLoc), state_(state), policy_(policy) {
+LocalitiesPanel::LocalitiesPanel(QGroupBox* FraLoc, const RunState& state, LocalitySelection& selection, ErrorPolicy& policy)
+    : QObject(FraLoc), frame_(FraLoc), state_(state), selection_(selection), policy_(policy) {
     const QString prompt = QString::fromUtf8(kFindMunicipality);
     FraLoc_lblprocmun = new QLabel(prompt, frame_);
     FraLoc_lblprocmun->setObjectName("FraLoc_lblprocmun");
@@ -66,7 +65,7 @@ LocalitiesPanel::LocalitiesPanel(QGroupBox* FraLoc, RunState& state, ErrorPolicy
 
 void LocalitiesPanel::FraLoc_CarregarLocalidades() {
     WaitCursor busy(frame_->window());
-    jet::Connection db = state_.database.open();
+    jet::Connection db = state_.session.database().open();
     QListWidget* list = FraLoc_LstMunSelec;
     list->hide();
     list->clear();
@@ -100,7 +99,7 @@ void LocalitiesPanel::applyMarks() {
         QListWidgetItem* item = list->item(i);
         const int code = entryCode(i);
         if (code < 0) continue;
-        const Qt::CheckState mark = state_.VetorLocalidade[static_cast<std::size_t>(code)] ? Qt::Checked : Qt::Unchecked;
+        const Qt::CheckState mark = selection_.isMarked(code) ? Qt::Checked : Qt::Unchecked;
         if (item->checkState() != mark) item->setCheckState(mark);
     }
 }
@@ -120,7 +119,7 @@ void LocalitiesPanel::markEveryEntry(bool marked) {
     for (int i = 0; i < list->count(); ++i) {
         setMark(i, marked);
         const int code = entryCode(i);
-        if (code >= 0) setLocalityMark(state_, code, marked);
+        if (code >= 0) selection_.setMark(code, marked);
     }
     list->setCurrentRow(-1);
 }
@@ -145,7 +144,7 @@ void LocalitiesPanel::FraLoc_txtprocmun_KeyPress(int& KeyAscii) {
 
 void LocalitiesPanel::FraLoc_txtprocmun_KeyUp() {
     const QString T = trimBlanks(FraLoc_txtprocmun->text().toUpper());
-    jet::Recordset& rs = state_.RsBuscaMunicipio;
+    jet::Recordset rs = state_.session.RsBuscaMunicipio();
     // The typed text matches itself: a quote or one of Like's wildcards pasted into the box neither breaks
     // the criterion nor widens it.
     rs.findFirst("desc like '" + likeText(T) + "*'");
@@ -162,23 +161,22 @@ void LocalitiesPanel::FraLoc_LstMunSelec_Click() {
     QListWidgetItem* item = FraLoc_LstMunSelec->item(i);
     const int code = entryCode(i);
     if (code < 0) return;
-    if (item->checkState() != Qt::Checked) setLocalityMark(state_, code, false);
+    if (item->checkState() != Qt::Checked) selection_.setMark(code, false);
     else if (regionFamily(code)) tickRegionGroup(i, code);
-    else setLocalityMark(state_, code, true);
+    else selection_.setMark(code, true);
 }
 
 void LocalitiesPanel::tickRegionGroup(int i, int code) {
-    LocalityMarks& marks = state_.VetorLocalidade;
     const RegionFamily family = *regionFamily(code);
     const RegionFamily other = otherFamily(family);
-    const bool switchFamily = familySelected(marks, other);
+    const bool switchFamily = selection_.familySelected(other);
     if (switchFamily && policy_.dialogs().message(frame_->window(), switchFamilyQuestion(family), Dialogs::Icon::Exclamation,
                                                 Dialogs::Buttons::YesNo, switchFamilyTitle(), true) != Dialogs::Answer::Yes) {
         setMark(i, false);  // the earlier selection stays, the new tick is withdrawn
         return;
     }
-    if (switchFamily) clearFamily(marks, other);
-    setLocalityMark(state_, code, true);
+    if (switchFamily) selection_.clearFamily(other);
+    selection_.setMark(code, true);
     // The cancelled family's check boxes are cleared at once: the list never shows a tick that the selection
     // does not hold.
     if (switchFamily) applyMarks();

@@ -10,6 +10,7 @@ class QPushButton;
 namespace quelva {
 
 class ErrorPolicy;
+class LocalitySelection;
 struct RunState;
 
 // The Localities panel: every locality of the catalogue in one check-box list, a box that finds a
@@ -18,7 +19,8 @@ struct RunState;
 class LocalitiesPanel : public QObject {
     Q_OBJECT
 public:
-    LocalitiesPanel(QGroupBox* FraLoc, RunState& state, ErrorPolicy& policy);
+    // The panel owns the locality selection and reads the rest of the state.
+    LocalitiesPanel(QGroupBox* FraLoc, const RunState& state, LocalitySelection& selection, ErrorPolicy& policy);
 
     // Fills the list once, at start-up, on a connection of its own. Throws jet::Error.
     void FraLoc_CarregarLocalidades();
@@ -56,7 +58,8 @@ private:
     void tickRegionGroup(int i, int code);
 
     QGroupBox* frame_;
-    RunState& state_;
+    const RunState& state_;
+    LocalitySelection& selection_;
     ErrorPolicy& policy_;
 };
 

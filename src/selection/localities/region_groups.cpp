@@ -1,7 +1,5 @@
 #include "region_groups.h"
 
-#include <span>
-
 namespace quelva {
 
 namespace {
@@ -20,34 +18,7 @@ const char* const kDradsQuestion =
     "Deseja CONFIMAR a seleção da DRAD e \r\n"
     "cancelar a seleção de RA/RG ? ";
 
-std::span<const AreaBand> selectionBands(RegionFamily family) {
-    if (family == RegionFamily::RaRg) return kRaRgSelectionBands;
-    return {&kDradsBand, 1};
-}
-
 }  // namespace
-
-std::optional<RegionFamily> regionFamily(int code) {
-    if (kRaRgBand.contains(code)) return RegionFamily::RaRg;
-    if (kDradsBand.contains(code)) return RegionFamily::Drads;
-    return std::nullopt;
-}
-
-bool familySelected(const LocalityMarks& marks, RegionFamily family) {
-    for (const AreaBand& b : selectionBands(family))
-        for (int c = b.first; c <= b.last; ++c)
-            if (marks[static_cast<std::size_t>(c)]) return true;
-    return false;
-}
-
-void clearFamily(LocalityMarks& marks, RegionFamily family) {
-    for (const AreaBand& b : selectionBands(family))
-        for (int c = b.first; c <= b.last; ++c) marks[static_cast<std::size_t>(c)] = false;
-}
-
-RegionFamily otherFamily(RegionFamily family) {
-    return family == RegionFamily::RaRg ? RegionFamily::Drads : RegionFamily::RaRg;
-}
 
 QString switchFamilyQuestion(RegionFamily family) {
     return QString::fromUtf8(family == RegionFamily::RaRg ? kRaRgQuestion : kDradsQuestion);

@@ -11,7 +11,6 @@
 #include "run_state.h"
 #include "fixed_font.h"
 #include "locality_entry.h"
-#include "locality_selection.h"
 #include "variable_list_pair.h"
 
 namespace quelva {
@@ -26,12 +25,6 @@ const char* const kGroupPrefix = "Totais da ";
 const char* const kRaRgSql = "select * from cd_Area where munseqrarg > 0 order by munseqrarg";
 const char* const kDradsSql = "select * from cd_Area where munseqdrads > 0 order by munseqdrads";
 const char* const kMunicipalitiesSql = "select * from cd_Area where mun > 0 order by descricao";
-
-bool anySelected(const RunState& e, AreaBand band) {
-    for (int c = band.first; c <= band.last; ++c)
-        if (e.VetorLocalidade[static_cast<std::size_t>(c)]) return true;
-    return false;
-}
 
 // The indent a code sets, or -1 for a code that keeps the previous line's.
 int indentOfCode(int code) {
@@ -52,12 +45,14 @@ QString reviewLineOfLocality(int code, const QString& name, int& indent) {
     return localityEntryText(QString(indent, QLatin1Char(' ')) + prefix + name, code);
 }
 
-ReviewPanel::ReviewPanel(QGroupBox* FraSel, RunState& state, ErrorPolicy& policy,
-                               std::function<void()> unmarkLocalities)
-    : QObject(FraSel), frame_(FraSel), state_(state), policy_(policy), unmarkLocalities_(std::move(unmarkLocalities)) {
+ReviewPanel::ReviewPanel(QGroupBox* FraSel, const RunState& state, VariableSelection& variables, LocalitySelection& localities,
+                         Session& session, ErrorPolicy& policy, std::function<void()> unmarkLocalities)
+    : QObject(FraSel), frame_(FraSel), state_(state), localities_(localities), session_(session), policy_(policy),
+      unmarkLocalities_(std::move(unmarkLocalities)) {
     FraSel_FraVar = new QGroupBox(QString::fromUtf8(kVariablesTitle), frame_);
     FraSel_FraVar->setObjectName("FraSel_FraVar");
-    pair_ = new VariableListPair(FraSel_FraVar, QStringLiteral("FraSel_FraVar_"), {.hasMarkAll = false}, state_, policy);
+    pair_ = new VariableListPair(FraSel_FraVar, QStringLiteral("FraSel_FraVar_"), {.hasMarkAll = false}, state_.session.database(), variables,
+                                 policy);
     FraSel_FraVar_LstNomeVariavel = pair_->names;
     FraSel_FraVar_LstCodVariavel = pair_->codes;
     FraSel_FraVar_CmdDesmarcarTodas = pair_->unmarkAllButton;
@@ -88,7 +83,7 @@ ReviewPanel::ReviewPanel(QGroupBox* FraSel, RunState& state, ErrorPolicy& policy
 
 void ReviewPanel::CarregarVariaveisSelecionadas() {
     pair_->clear(true);
-    for (const SurveyVariable& v : state_.VetorVariavel) {
+    for (const SurveyVariable& v : state_.variables.VetorVariavel()) {
         if (!v.isSelected()) continue;
         pair_->append(QString::fromStdString(v.CodVariavel.toText()), QString::fromStdString(v.NomeVariavel.toText()));
     }
@@ -101,25 +96,25 @@ bool ReviewPanel::CarregarLocalidadesSelecionadas() {
     filling_ = true;
     list->clear();
     list->hide();
-    const bool raRg = anySelected(state_, kRaRgCheckBands[0]) || anySelected(state_, kRaRgCheckBands[1]);
-    const bool drads = anySelected(state_, kDradsBand);
+    const LocalitySelection& marks = state_.localities;
+    const bool raRg = marks.anySelected(kRaRgCheckBands[0]) || marks.anySelected(kRaRgCheckBands[1]);
+    const bool drads = marks.anySelected(kDradsBand);
     if (raRg && drads) {
         filling_ = false;
         policy_.dialogs().message(frame_, QString::fromUtf8(kMixedFamiliesError), Dialogs::Icon::NoIcon, Dialogs::Buttons::Ok, QString());
         policy_.endProgram(1);
         return false;
     }
-    reopenAreaRecordset(state_, raRg ? kRaRgSql : drads ? kDradsSql : kMunicipalitiesSql);
+    session_.reopenAreaRecordset(raRg ? kRaRgSql : drads ? kDradsSql : kMunicipalitiesSql);
     int indent = 0;  // no indent before the first line that sets one
-    if (state_.VetorLocalidade[0])
-        appendLocality(reviewLineOfLocality(0, state_.VetorNomeLocalidade[0], indent), state_.VetorNomeLocalidade[0]);
-    for (jet::Recordset& rs = state_.RsArea; !rs.eof(); rs.moveNext()) {
+    const Session::LocalityNames& names = state_.session.VetorNomeLocalidade();
+    if (marks.isMarked(0)) appendLocality(reviewLineOfLocality(0, names[0], indent), names[0]);
+    for (jet::Recordset rs = state_.session.RsArea(); !rs.eof(); rs.moveNext()) {
         const std::int64_t code = rs.field("COD_AREA_NORVA").toInteger();
-        if (code < 0 || code > kMaxAreaCode || !state_.VetorLocalidade[static_cast<std::size_t>(code)]) continue;
-        const QString& name = state_.VetorNomeLocalidade[static_cast<std::size_t>(code)];
+        if (code < 0 || code > kMaxAreaCode || !marks.isMarked(static_cast<int>(code))) continue;
+        const QString& name = names[static_cast<std::size_t>(code)];
         appendLocality(reviewLineOfLocality(static_cast<int>(code), name, indent), name);
     }
-    state_.RsArea.moveFirst();
     list->setCurrentRow(-1);
     list->show();
     filling_ = false;
@@ -139,7 +134,7 @@ void ReviewPanel::FraSel_Fraloc_Lstlocalidade_Click() {
 }
 
 void ReviewPanel::recordLocality(QListWidgetItem* item) {
-    setLocalityMark(state_, codeOfLocalityEntry(entryOfLocalityItem(item)), item->checkState() == Qt::Checked);
+    localities_.setMark(codeOfLocalityEntry(entryOfLocalityItem(item)), item->checkState() == Qt::Checked);
 }
 
 void ReviewPanel::FraSel_Fraloc_Cmddesmarcartodas_Click() {

@@ -12,6 +12,9 @@ namespace quelva {
 
 class ErrorPolicy;
 class VariableListPair;
+class LocalitySelection;
+class Session;
+class VariableSelection;
 struct RunState;
 
 // The review's line for a selected locality: indent and prefix by the kind of the code, the name, 300 blanks,
@@ -25,8 +28,10 @@ class ReviewPanel : public QObject {
     Q_OBJECT
 public:
     // `unmarkLocalities` is the Localities panel's "&Desmarcar todas", which this panel's own runs first.
-    ReviewPanel(QGroupBox* FraSel, RunState& state, ErrorPolicy& policy,
-                   std::function<void()> unmarkLocalities);
+    // What the panel takes out of the selection it writes through the variable and locality selections, and it
+    // reopens RsArea over the localities it lists; it reads the rest of the state.
+    ReviewPanel(QGroupBox* FraSel, const RunState& state, VariableSelection& variables, LocalitySelection& localities,
+                Session& session, ErrorPolicy& policy, std::function<void()> unmarkLocalities);
 
     void CarregarVariaveisSelecionadas();
     // False when the selection mixes both families of region groups: the program has then been ended.
@@ -49,7 +54,9 @@ private:
     void recordLocality(QListWidgetItem* item);
 
     QGroupBox* frame_;
-    RunState& state_;
+    const RunState& state_;
+    LocalitySelection& localities_;
+    Session& session_;
     ErrorPolicy& policy_;
     std::function<void()> unmarkLocalities_;
     VariableListPair* pair_ = nullptr;

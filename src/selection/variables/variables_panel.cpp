@@ -25,8 +25,9 @@ const char* const kThemeTreeSql[] = {
 
 }  // namespace
 
-VariablesPanel::VariablesPanel(QGroupBox* FraVar, RunState& state, ErrorPolicy& policy)
-    : QObject(FraVar), frame_(FraVar), state_(state) {
+VariablesPanel::VariablesPanel(QGroupBox* FraVar, const RunState& state, VariableSelection& variables,
+                               HighlightedNode& NoDestacadoVar, ErrorPolicy& policy)
+    : QObject(FraVar), frame_(FraVar), state_(state), NoDestacadoVar_(NoDestacadoVar) {
     const char* captions[2] = {"Temas", "Variáveis"};
     for (int i = 0; i < 2; ++i) {
         FraVar_LblTitulo[i] = new QLabel(QString::fromUtf8(captions[i]), frame_);
@@ -34,7 +35,7 @@ VariablesPanel::VariablesPanel(QGroupBox* FraVar, RunState& state, ErrorPolicy& 
     }
     FraVar_TrwTemas = new ThemeTree(frame_);
     FraVar_TrwTemas->setObjectName("FraVar_TrwTemas");
-    pair_ = new VariableListPair(frame_, QStringLiteral("FraVar_"), {}, state_, policy);
+    pair_ = new VariableListPair(frame_, QStringLiteral("FraVar_"), {}, state_.session.database(), variables, policy);
     FraVar_LstNomeVariavel = pair_->names;
     FraVar_LstCodVariavel = pair_->codes;
     FraVar_CmdMarcarTodas = pair_->markAllButton;
@@ -47,7 +48,7 @@ VariablesPanel::VariablesPanel(QGroupBox* FraVar, RunState& state, ErrorPolicy& 
 }
 
 void VariablesPanel::CarregarArvoreTemas() {
-    jet::Connection db = state_.database.open();
+    jet::Connection db = state_.session.database().open();
     std::string sql;
     for (const char* part : kThemeTreeSql) sql += part;
     jet::Recordset rs = db.openRecordset(sql);
@@ -60,11 +61,11 @@ void VariablesPanel::FraVar_TrwTemas_Click() {
     WaitCursor busy(FraVar_TrwTemas);
     FraVar_LstNomeVariavel->hide();
     pair_->clear();
-    state_.NoDestacadoVar = FraVar_TrwTemas->highlightSelected(state_.NoDestacadoVar);
+    NoDestacadoVar_.set(FraVar_TrwTemas->highlightSelected(NoDestacadoVar_.index()));
     const QString key = FraVar_TrwTemas->key(FraVar_TrwTemas->currentItem());
     if (key.startsWith(QLatin1String("ST"))) {
         const std::string subtheme = key.mid(2).toStdString();
-        for (const SurveyVariable& v : state_.VetorVariavel) {
+        for (const SurveyVariable& v : state_.variables.VetorVariavel()) {
             if (v.CodSubTema.isNull() || v.CodSubTema.toText() != subtheme) continue;
             pair_->append(QString::fromStdString(v.CodVariavel.toText()), QString::fromStdString(v.NomeVariavel.toText()));
         }

@@ -11,13 +11,17 @@ namespace quelva {
 class ThemeTree;
 class ErrorPolicy;
 class VariableListPair;
+class HighlightedNode;
+class VariableSelection;
 struct RunState;
 
 // The Variables panel: the theme tree and, under it, the variables of the chosen subtheme with check boxes.
 class VariablesPanel : public QObject {
     Q_OBJECT
 public:
-    VariablesPanel(QGroupBox* FraVar, RunState& state, ErrorPolicy& policy);
+    // The panel owns, through its list pair, the variable marks, and NoDestacadoVar; it reads the rest.
+    VariablesPanel(QGroupBox* FraVar, const RunState& state, VariableSelection& variables, HighlightedNode& NoDestacadoVar,
+                   ErrorPolicy& policy);
 
     // Builds the theme tree once, at start-up. Throws jet::Error.
     void CarregarArvoreTemas();
@@ -37,7 +41,8 @@ public:
 
 private:
     QGroupBox* frame_;
-    RunState& state_;
+    const RunState& state_;
+    HighlightedNode& NoDestacadoVar_;
     VariableListPair* pair_ = nullptr;
 };
 
