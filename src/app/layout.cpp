@@ -141,6 +141,20 @@ void AjustarJanelaPrincipal(ControlLayout& c, ScreenMeasures& m, int maximisedWi
     PosicionarControle(c["FraLog_ImgLogo"], 0, 0, c["FraLog"].Width, c["FraLog"].Height);
 }
 
+void ScreenLayout::recompute(int maximisedWidth, int maximisedHeight) {
+    ScreenMeasures& m = measures_;
+    ControlLayout& c = controls_;
+    m.AlturaBotao = 400;
+    AjustarJanelaPrincipal(c, m, maximisedWidth, maximisedHeight);
+    PosicionarLinhaMenu(c, m);
+    AjustarFraVar(c, m);
+    AjustarFraLoc(c, m);
+    AjustarFraCri(c, m);
+    AjustarFraPal(c, m);
+    AjustarFraSel(c, m);
+    AjustarFraRes(c, m);
+}
+
 void PosicionarLinhaMenu(ControlLayout& c, const ScreenMeasures& m) {
     ControlGeometry& l = c["LinMenu"];
     l.Left = 0;

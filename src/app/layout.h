@@ -26,13 +26,13 @@ private:
     std::map<std::string, ControlGeometry> g_;
 };
 
-// The layout measures, recomputed at every activation.
+// The layout measures: AlturaBotao set by activation, the others by AjustarJanelaPrincipal.
 struct ScreenMeasures {
     int LarguraTela = 0;
     int AlturaTela = 0;
-    int MargemHorizontal = 100;
-    int MargemVertical = 100;
-    int AlturaBotao = 400;
+    int MargemHorizontal = 0;
+    int MargemVertical = 0;
+    int AlturaBotao = 0;
 };
 
 // Sets Top and Left; the width and height only when 1 or more (0 or less leaves them unchanged).
@@ -52,6 +52,21 @@ void AjustarFraCri(ControlLayout& c, const ScreenMeasures& m);
 void AjustarFraPal(ControlLayout& c, const ScreenMeasures& m);
 void AjustarFraSel(ControlLayout& c, const ScreenMeasures& m);
 void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m);
+
+// The window's layout measures and every control's geometry, recomputed at each activation; the window
+// owns it and everyone else reads it.
+class ScreenLayout {
+public:
+    // Activation's layout for a screen whose maximised window measures that many twips: AlturaBotao, the
+    // window and its logo, the menu line, then each panel.
+    void recompute(int maximisedWidth, int maximisedHeight);
+    const ScreenMeasures& measures() const { return measures_; }
+    const ControlLayout& controls() const { return controls_; }
+
+private:
+    ScreenMeasures measures_;
+    ControlLayout controls_;
+};
 
 // The panel a control belongs to: its name up to the first "_" ("FraSel" for "FraSel_FraVar_LstNomeVariavel");
 // the whole name for a panel itself or a control of the window.

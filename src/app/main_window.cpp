@@ -169,21 +169,11 @@ void FrmQuelva::Form_Load() {
 }
 
 void FrmQuelva::Form_Activate() {
-    ScreenMeasures& m = measures;
-    ControlLayout& c = controls;
-    m.AlturaBotao = 400;
     QScreen* display = screen() ? screen() : QGuiApplication::primaryScreen();
     const QRect available = display->availableGeometry();
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
-    AjustarJanelaPrincipal(c, m, pixelsToTwips(available.width(), dpiX), pixelsToTwips(available.height(), dpiY));
-    PosicionarLinhaMenu(c, m);
-    AjustarFraVar(c, m);
-    AjustarFraLoc(c, m);
-    AjustarFraCri(c, m);
-    AjustarFraPal(c, m);
-    AjustarFraSel(c, m);
+    layout_.recompute(pixelsToTwips(available.width(), dpiX), pixelsToTwips(available.height(), dpiY));
     resultPanel->hideGroups();
-    AjustarFraRes(c, m);
     applyLayout();
     FraLog->show();
     state_.session.open();
@@ -196,7 +186,7 @@ void FrmQuelva::Form_Activate() {
 void FrmQuelva::applyLayout() {
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
     auto px = [&](int twips, double dpi) { return twipsToPixels(twips, dpi); };
-    for (const auto& [name, g] : controls.all()) {
+    for (const auto& [name, g] : layout_.controls().all()) {
         if (!builtPanels_.count(panelOfControl(name))) continue;
         if (name == "FrmQuelva") {
             // The measures are of the outer window; the toolkit sizes the inside.

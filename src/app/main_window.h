@@ -114,8 +114,8 @@ public:
     const std::array<QGroupBox*, kPanelCount>& panels() const { return panels_; }
 
     // The screen layout in twips: the measures and every control's geometry, recomputed at each activation.
-    ScreenMeasures measures;
-    ControlLayout controls;
+    const ScreenMeasures& measures() const { return layout_.measures(); }
+    const ControlLayout& controls() const { return layout_.controls(); }
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -132,6 +132,7 @@ private:
     std::array<QGroupBox*, kPanelCount> panels_{};
     // Panels whose contents exist: every control the layout names in them must be there.
     std::set<std::string> builtPanels_;
+    ScreenLayout layout_;
     bool firstActivation_ = true;
 };
 

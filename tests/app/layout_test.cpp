@@ -12,15 +12,10 @@ struct Screen {
     ControlLayout c;
     ScreenMeasures m;
     Screen(int w, int h) {
-        m.AlturaBotao = 400;
-        AjustarJanelaPrincipal(c, m, w, h);
-        PosicionarLinhaMenu(c, m);
-        AjustarFraVar(c, m);
-        AjustarFraLoc(c, m);
-        AjustarFraCri(c, m);
-        AjustarFraPal(c, m);
-        AjustarFraSel(c, m);
-        AjustarFraRes(c, m);
+        ScreenLayout layout;
+        layout.recompute(w, h);
+        c = layout.controls();
+        m = layout.measures();
     }
 };
 
@@ -95,9 +90,7 @@ TEST(Layout, VariablesPanel) {
 
 TEST(Layout, LettersOfTheKeywordPanelAreCentredOnTheWindow) {
     ControlLayout c;
-    ScreenMeasures m;
-    m.LarguraTela = 12000;
-    m.AlturaTela = 9000;
+    ScreenMeasures m{.LarguraTela = 12000, .AlturaTela = 9000, .MargemHorizontal = 100, .MargemVertical = 100, .AlturaBotao = 400};
     AjustarFraPal(c, m);
     EXPECT_EQ(c[letterName(0)].Left, 2152);  // (12000 - 7695) / 2 rounded down
     EXPECT_EQ(c[letterName(25)].Left, 9652);

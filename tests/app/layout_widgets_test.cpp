@@ -48,7 +48,7 @@ TEST(LayoutOnWidgets, AControlMissingFromABuiltPanelStopsTheLayout) {
     TestWindow t;
     ASSERT_TRUE(t.start());
     int checked = 0;
-    for (const auto& [name, g] : t.window->controls.all()) {
+    for (const auto& [name, g] : t.window->controls().all()) {
         const std::string panel = quelva::panelOfControl(name);
         if (name == panel || !t.window->builtPanels().count(panel)) continue;
         auto* w = t.window->findChild<QWidget*>(QString::fromStdString(name));

@@ -107,7 +107,7 @@ TEST_F(Criteria, TheVisibleColumnsFillTheGridAndTheCodeLiesBeyondIt) {
         visibleWidth += g.columnWidth(c);
     }
     // The name takes whatever the connector, operator and value leave of the grid's design width.
-    EXPECT_EQ(visibleWidth, t.window->controls["FraCri_GrdCri"].Width);
+    EXPECT_EQ(visibleWidth, t.window->controls().at("FraCri_GrdCri").Width);
     // The code's column starts where the grid's visible width ends.
     EXPECT_GE(p->FraCri_GrdCri->columnViewportPosition(4), p->FraCri_GrdCri->viewport()->width());
 }
@@ -350,7 +350,7 @@ TEST_F(Criteria, TypingInTheClosedListChoosesTheFirstNameBeginningWithTheLetters
 
 TEST_F(Criteria, EveryControlTheLayoutNamesExistsAndSitsWhollyInsideItsFrame) {
     int seen = 0;
-    for (const auto& [name, g] : t.window->controls.all()) {
+    for (const auto& [name, g] : t.window->controls().all()) {
         if (quelva::panelOfControl(name) != "FraCri" || name == "FraCri") continue;
         QWidget* w = t.window->findChild<QWidget*>(QString::fromStdString(name));
         ASSERT_NE(w, nullptr) << name;
