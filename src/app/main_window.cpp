@@ -14,6 +14,7 @@
 #include "error.h"
 #include "error_policy.h"
 #include "run_state.h"
+#include "shown_message.h"
 #include "frm_apresentacao.h"
 #include "frm_ficha_institucional.h"
 #include "frm_ficha_tecnica.h"
@@ -284,13 +285,10 @@ void FrmQuelva::MnuVerSelecoes_Click() {
 }
 
 void FrmQuelva::MnuVerResultado_Click() {
-    // The message frame is hidden again however the run ends.
-    struct MessageHider {
-        FrmQuelva* owner;
-        ~MessageHider() { owner->showMessage(false); }
-    } hider{this};
     if (FraRes->isVisibleTo(this)) return;
-    if (resultPanel->run([this](bool visible) { showMessage(visible); })) MostrarPainel(QStringLiteral("VERRESULTADO"));
+    // Shown by the run while it works, and hidden once the panel is shown, or however the run ends.
+    ShownMessage message([this](bool visible) { showMessage(visible); });
+    if (resultPanel->run(message)) MostrarPainel(QStringLiteral("VERRESULTADO"));
 }
 
 void FrmQuelva::MnuFichaInstitucional_Click() { MostrarPainel(QStringLiteral("FICHAINSTITUCIONAL")); }

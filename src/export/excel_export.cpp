@@ -9,6 +9,7 @@
 #include "csv_sink.h"
 #include "dialogs.h"
 #include "run_state.h"
+#include "shown_message.h"
 #include "file_types.h"
 #include "grid.h"
 #include "worksheet.h"
@@ -32,18 +33,6 @@ void warnLimit(const ExportRequest& e, const char* limit) {
     e.dialogs.message(e.parent, QString::fromUtf8(kCannotSave) + QString::fromUtf8(kLimitSeparator) + QString::fromUtf8(limit),
                        Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
 }
-
-// The message frame shown while the export works, hidden however it ends.
-class MessageShown {
-public:
-    explicit MessageShown(const std::function<void(bool)>& f) : f_(f) { if (f_) f_(true); }
-    ~MessageShown() { if (f_) f_(false); }
-    MessageShown(const MessageShown&) = delete;
-    MessageShown& operator=(const MessageShown&) = delete;
-
-private:
-    const std::function<void(bool)>& f_;
-};
 
 std::unique_ptr<SheetSink> openSink(FileType type, const std::string& file) {
     switch (type) {
@@ -74,7 +63,8 @@ void SalvarExcel(const ExportRequest& e) {
 
     QString failure;
     {
-        MessageShown message(e.showMessage);
+        ShownMessage message(e.showMessage);
+        message.show();
         WaitCursor waitCursor;
         try {
             const std::unique_ptr<SheetSink> sheet = openSink(target.type, file.toStdString());

@@ -25,6 +25,14 @@ bool lookUp(const jet::Recordset& rs, const char* codeField, const std::string& 
     return found.has_value();
 }
 
+// The first seven characters of a field's name in capitals: what names an M1 field's group ("M1_1012",
+// "M1_NOME"). Field names are ASCII.
+std::string m1Key(const std::string& name) {
+    std::string key = name.substr(0, 7);
+    for (char& c : key) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return key;
+}
+
 }  // namespace
 
 QColor localityColour() { return QColor(128, 128, 255); }
@@ -40,9 +48,7 @@ QString TituloColuna(const CatalogueTables& cd, const std::string& nome) {
         if (lookUp(cd.RsCdSubVar, "CodSubVar", nome, "NomeSubVar", title)) return title;
         return QString::fromStdString(nome);
     }
-    std::string key = nome.substr(0, 7);
-    for (char& c : key) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    if (!lookUp(cd.RsCdVarM1, "CodVariavel", key, "NomeVariavel", title)) return QString::fromStdString(nome);
+    if (!lookUp(cd.RsCdVarM1, "CodVariavel", m1Key(nome), "NomeVariavel", title)) return QString::fromStdString(nome);
     return title + QString::fromUtf8(kRepetitionLabel) + QString::fromStdString(nome.substr(nome.size() - 1));
 }
 
@@ -79,7 +85,7 @@ QString cellText(const jet::Value& v) {
 }
 
 bool isM1NameColumn(const std::string& name) {
-    return QString::fromStdString(name.substr(0, 7)).toUpper() == u"M1_NOME";
+    return m1Key(name) == "M1_NOME";
 }
 
 void RepetitionCount::see(const std::string& name, bool dash) {

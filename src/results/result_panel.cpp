@@ -8,6 +8,7 @@
 #include "dialogs.h"
 #include "error_policy.h"
 #include "run_state.h"
+#include "shown_message.h"
 #include "fixed_font.h"
 #include "result_formats.h"
 #include "layouts.h"
@@ -101,17 +102,17 @@ ResultPanel::ResultPanel(QGroupBox* frame, const RunState& state, LastResult& re
     policy_.connect(FraRes_CmdSalvar, &QPushButton::clicked, this, [this] { FraRes_CmdSalvar_Click(); });
 }
 
-bool ResultPanel::run(const std::function<void(bool)>& showMessage) {
+bool ResultPanel::run(ShownMessage& message) {
     Dialogs& dialogs = policy_.dialogs();
     QWidget* window = FraRes->window();
     result_.clear();
     if (!ValidarSelecao(state_, dialogs, window)) return false;
-    showMessage(true);
+    message.show();
     result_.AbrirTabelasCD(state_.session.database());
     std::optional<ResultOutcome> outcome = MontarConsulta(state_);
     if (!outcome) {
         result_.FecharTabelasCD();
-        showMessage(false);
+        message.hide();
         dialogs.message(window, QString::fromUtf8(kSelectionTooLarge) + "\r\n\r\n" + QString::fromUtf8(kSmallerQueries),
                           Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return false;
@@ -126,7 +127,7 @@ bool ResultPanel::run(const std::function<void(bool)>& showMessage) {
     FraRes_TxtNotas->setPlainText(forTextBox(notes_));
     result_.FecharTabelasCD();
     if (!result_.HaResultado()) {
-        showMessage(false);
+        message.hide();
         dialogs.message(window, QString::fromUtf8(kNoData), Dialogs::Icon::Critical, Dialogs::Buttons::Ok, QString());
         return false;
     }

@@ -16,6 +16,7 @@ class Grid;
 class TabbedFrame;
 class GridTableView;
 class LastResult;
+class ShownMessage;
 struct RunState;
 
 // The result panel: the three layouts of the last run on three tabs, each under its title and subtitle, the
@@ -27,9 +28,9 @@ public:
     ResultPanel(QGroupBox* FraRes, const RunState& state, LastResult& result, ErrorPolicy& policy);
 
     // The result run, up to showing the panel: validation, the statement, the three layouts and the notes.
-    // `showMessage` shows (true) or hides (false) the window's message frame. True when there are rows to show:
+    // `message` is shown while it works and hidden before any message to the user. True when there are rows to show:
     // the first tab is then selected with its group visible, and the caller shows the panel.
-    bool run(const std::function<void(bool)>& showMessage);
+    bool run(ShownMessage& message);
 
     void FraRes_SSTab1_Click(int previous);
     void FraRes_CmdConvencoes_Click();

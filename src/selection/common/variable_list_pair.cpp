@@ -6,6 +6,7 @@
 #include "wait_cursor.h"
 #include "error_policy.h"
 #include "survey_database.h"
+#include "ticked_entry.h"
 #include "variable_selection.h"
 #include "variable_definition.h"
 
@@ -85,15 +86,8 @@ VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Optio
 }
 
 void VariableListPair::recordChanges() {
-    policy_.connect(names, &QListWidget::itemChanged, names, [this](QListWidgetItem* item) {
-        if (!variables_.SincronizarMarcas()) return;
-        // A click on a check box makes its entry the current one, whose mark is then recorded.
-        if (names->currentItem() != item) {
-            const QSignalBlocker b(names);
-            names->setCurrentItem(item);
-        }
-        Ger_AtualizarVetorVariavel(*codes, *names);
-    });
+    recordTicksAsClicks(names, names, policy_, [this] { return variables_.SincronizarMarcas(); },
+                        [this] { Ger_AtualizarVetorVariavel(*codes, *names); });
     policy_.connect(names, &QListWidget::currentRowChanged, names,
                     [this](int) { Ger_AtualizarVetorVariavel(*codes, *names); });
 }

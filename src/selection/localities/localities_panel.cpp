@@ -16,6 +16,7 @@
 #include "locality_entry.h"
 #include "region_groups.h"
 #include "sql_quoting.h"
+#include "ticked_entry.h"
 #include "variable_list_pair.h"
 #include "windows1252.h"
 
@@ -53,14 +54,7 @@ LocalitiesPanel::LocalitiesPanel(QGroupBox* FraLoc, const RunState& state, Local
     FraLoc_txtprocmun->installEventFilter(this);
     policy_.connect(FraLoc_cmdmarcartodas, &QPushButton::clicked, this, [this] { FraLoc_CmdMarcarTodas_Click(); });
     policy_.connect(FraLoc_cmddesmarcartodas, &QPushButton::clicked, this, [this] { FraLoc_CmdDesmarcarTodas_Click(); });
-    policy_.connect(FraLoc_LstMunSelec, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        // A click on a check box makes its entry the current one, whose mark is then recorded.
-        if (FraLoc_LstMunSelec->currentItem() != item) {
-            const QSignalBlocker b(FraLoc_LstMunSelec);
-            FraLoc_LstMunSelec->setCurrentItem(item);
-        }
-        FraLoc_LstMunSelec_Click();
-    });
+    recordTicksAsClicks(FraLoc_LstMunSelec, this, policy_, [] { return true; }, [this] { FraLoc_LstMunSelec_Click(); });
 }
 
 void LocalitiesPanel::FraLoc_CarregarLocalidades() {

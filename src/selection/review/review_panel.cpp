@@ -11,6 +11,7 @@
 #include "run_state.h"
 #include "fixed_font.h"
 #include "locality_entry.h"
+#include "ticked_entry.h"
 #include "variable_list_pair.h"
 
 namespace quelva {
@@ -66,15 +67,8 @@ ReviewPanel::ReviewPanel(QGroupBox* FraSel, const RunState& state, VariableSelec
     FraSel_Fraloc_Cmddesmarcartodas = new QPushButton(QString::fromUtf8(kUnmarkAllCaption), FraSel_Fraloc);
     FraSel_Fraloc_Cmddesmarcartodas->setObjectName("FraSel_Fraloc_Cmddesmarcartodas");
 
-    policy_.connect(FraSel_Fraloc_Lstlocalidade, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        if (filling_) return;
-        // A click on a check box makes its entry the current one, whose mark is then recorded.
-        if (FraSel_Fraloc_Lstlocalidade->currentItem() != item) {
-            const QSignalBlocker b(FraSel_Fraloc_Lstlocalidade);
-            FraSel_Fraloc_Lstlocalidade->setCurrentItem(item);
-        }
-        FraSel_Fraloc_Lstlocalidade_Click();
-    });
+    recordTicksAsClicks(FraSel_Fraloc_Lstlocalidade, this, policy_, [this] { return !filling_; },
+                        [this] { FraSel_Fraloc_Lstlocalidade_Click(); });
     policy_.connect(FraSel_Fraloc_Lstlocalidade, &QListWidget::currentRowChanged, this, [this] {
         if (!filling_) FraSel_Fraloc_Lstlocalidade_Click();
     });
