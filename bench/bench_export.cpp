@@ -120,7 +120,7 @@ void copyRow(const quelva::Grid& from, int l, quelva::Grid& to, int targetRow) {
 
 // Formato 2 of every locality and `total` variables, from runs of at most 250 variables each.
 void stackedFormato2(bench::SampleWindow& a, int total, quelva::Grid& g) {
-    const quelva::Grid& r = a.window.resultPanel->grade(1);
+    const quelva::Grid& r = a.window.resultPanel->grid(1);
     for (int from = 0; from < total; from += 250) {
         selectRange(a.state, from, std::min(250, total - from));
         a.window.MnuVariaveis_Click();  // a result is asked for from another panel
@@ -176,7 +176,7 @@ int main(int argc, char** argv) {
     selectRange(e, 0, 254);
     sample.window.MnuVerResultado_Click();
     {
-        const quelva::Grid& g = p->grade(0);
+        const quelva::Grid& g = p->grid(0);
         const QString xls = dir.filePath("formato1.xls");
         const std::string xlsx = dir.filePath("formato1.xlsx").toStdString();
         const auto [ours, oursCpu] = medians(5, saveTab(0, xls));

@@ -123,8 +123,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "o painel de resultado não apareceu\n");
         return 1;
     }
-    const quelva::Grid& g1 = p.grade(0);
-    const quelva::Grid& g3 = p.grade(2);
+    const quelva::Grid& g1 = p.grid(0);
+    const quelva::Grid& g3 = p.grid(2);
     std::printf("{\"bench\":\"result_run\",\"localities\":%d,\"variables\":%d,\"statement_chars\":%lld,\"rows\":%d,"
                 "\"grid1\":[%d,%d],\"grid3_rows\":%d,\"ms\":%.1f,\"cpu_ms\":%.1f,\"goal_ms\":350,\"peak_rss_mb\":%.1f,"
                 "\"goal_mb\":150}\n",

@@ -167,44 +167,44 @@ void AjustarFraVar(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     for (const char* b : {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"})
         c[b].Height = m.AlturaBotao;
-    ControlGeometry& fra = c["FraVar"];
-    placePanel(fra, m, 8);
+    ControlGeometry& panel = c["FraVar"];
+    placePanel(panel, m, 8);
     ControlGeometry& title0 = c[variableTitleName(0)];
     PosicionarControle(title0, 2 * mv, mh, 0, 0);
     ControlGeometry& tree = c["FraVar_TrwTemas"];
-    PosicionarControle(tree, title0.bottom(), mh, fra.Width - 2 * mh, roundHalfEven(fra.Height / 2.5));
+    PosicionarControle(tree, title0.bottom(), mh, panel.Width - 2 * mh, roundHalfEven(panel.Height / 2.5));
     ControlGeometry& title1 = c[variableTitleName(1)];
     PosicionarControle(title1, tree.bottom() + mv, mh, 0, 0);
     ControlGeometry& names = c["FraVar_LstNomeVariavel"];
     PosicionarControle(names, title1.bottom(), mh, tree.Width, tree.Height - 2 * mv);
     placeCodeList(c["FraVar_LstCodVariavel"], names);
     centreButtons(c, {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"}, names.bottom() + 3 * mv, 0,
-                  fra.Width, 4);
+                  panel.Width, 4);
 }
 
 void AjustarFraLoc(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
-    ControlGeometry& fra = c["FraLoc"];
-    placePanel(fra, m, 9);
+    ControlGeometry& panel = c["FraLoc"];
+    placePanel(panel, m, 9);
     ControlGeometry& label = c["FraLoc_lblprocmun"];
-    PosicionarControle(label, 3 * mv, mh, fra.Width - 3 * mh, 0);
+    PosicionarControle(label, 3 * mv, mh, panel.Width - 3 * mh, 0);
     ControlGeometry& text = c["FraLoc_txtprocmun"];
-    PosicionarControle(text, label.bottom() + 3 * mv, roundHalfEven((fra.Width - text.Width) / 2.0), 0, 0);
+    PosicionarControle(text, label.bottom() + 3 * mv, roundHalfEven((panel.Width - text.Width) / 2.0), 0, 0);
     ControlGeometry& list = c["FraLoc_LstMunSelec"];
-    PosicionarControle(list, label.bottom() + text.Height + 5 * mv, text.Left, 0, roundHalfEven(fra.Height / 1.7));
+    PosicionarControle(list, label.bottom() + text.Height + 5 * mv, text.Left, 0, roundHalfEven(panel.Height / 1.7));
     ControlGeometry& markAll = c["FraLoc_cmdmarcartodas"];
     ControlGeometry& unmarkAll = c["FraLoc_cmddesmarcartodas"];
     markAll.Height = m.AlturaBotao;
     unmarkAll.Height = m.AlturaBotao;
-    centreButtons(c, {"FraLoc_cmdmarcartodas", "FraLoc_cmddesmarcartodas"}, list.bottom() + 3 * mv, 0, fra.Width, 3);
+    centreButtons(c, {"FraLoc_cmdmarcartodas", "FraLoc_cmddesmarcartodas"}, list.bottom() + 3 * mv, 0, panel.Width, 3);
 }
 
 void AjustarFraCri(ControlLayout& c, const ScreenMeasures& m) { placePanel(c["FraCri"], m, 9); }
 
 void AjustarFraPal(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical, W = m.LarguraTela;
-    ControlGeometry& fra = c["FraPal"];
-    placePanel(fra, m, 9);
+    ControlGeometry& panel = c["FraPal"];
+    placePanel(panel, m, 9);
     ControlGeometry& title = c["FraPal_LblTitulo"];
     PosicionarControle(title, 2 * mv, roundDown((W - title.Width) / 2.0), 0, 0);
     const int start = roundDown((W - (c[letterName(0)].Width + 7500)) / 2.0);
@@ -216,33 +216,33 @@ void AjustarFraPal(ControlLayout& c, const ScreenMeasures& m) {
     const ControlGeometry& letter0 = c[letterName(0)];
     ControlGeometry& keywords = c["FraPal_LstPalavraChave"];
     const int keywordsTop = letter0.bottom() + 2 * mv;
-    PosicionarControle(keywords, keywordsTop, mh, roundHalfEven(fra.Width / 4.0), roundHalfEven((fra.Height - keywordsTop) / 2.0));
+    PosicionarControle(keywords, keywordsTop, mh, roundHalfEven(panel.Width / 4.0), roundHalfEven((panel.Height - keywordsTop) / 2.0));
     ControlGeometry& tree = c["FraPal_TrwTema"];
-    PosicionarControle(tree, keywords.Top, keywords.right() + mh, fra.Width - keywords.right() - 2 * mh, keywords.Height);
+    PosicionarControle(tree, keywords.Top, keywords.right() + mh, panel.Width - keywords.right() - 2 * mh, keywords.Height);
     ControlGeometry& names = c["FraPal_LstNomeVariavel"];
-    PosicionarControle(names, keywords.bottom() + mv, keywords.Left, fra.Width - 2 * mh,
-                       fra.Height - title.Height - letter0.Height - keywords.Height - 6 * mv -
+    PosicionarControle(names, keywords.bottom() + mv, keywords.Left, panel.Width - 2 * mh,
+                       panel.Height - title.Height - letter0.Height - keywords.Height - 6 * mv -
                            c["FraPal_CmdDesmarcarTodas"].Height);
     placeCodeList(c["FraPal_LstCodVariavel"], names);
     centreButtons(c, {"FraPal_CmdMarcarTodas", "FraPal_CmdDesmarcarTodas", "FraPal_CmdMostrarDefinicao"}, names.bottom() + mv,
-                  names.Left, fra.Width - names.Left, 4);
+                  names.Left, panel.Width - names.Left, 4);
 }
 
 void AjustarFraSel(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
     for (const char* b : {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao", "FraSel_Fraloc_Cmddesmarcartodas"})
         c[b].Height = m.AlturaBotao;
-    ControlGeometry& fra = c["FraSel"];
-    placePanel(fra, m, 9);
+    ControlGeometry& panel = c["FraSel"];
+    placePanel(panel, m, 9);
     ControlGeometry& fraVar = c["FraSel_FraVar"];
-    PosicionarControle(fraVar, 3 * mv, mh + fra.Left, fra.Width - 4 * fra.Left, roundHalfEven(fra.Height / 2.0));
+    PosicionarControle(fraVar, 3 * mv, mh + panel.Left, panel.Width - 4 * panel.Left, roundHalfEven(panel.Height / 2.0));
     ControlGeometry& unmarkVariables = c["FraSel_FraVar_CmdDesmarcarTodas"];
     ControlGeometry& names = c["FraSel_FraVar_LstNomeVariavel"];
     PosicionarControle(names, 3 * mv, fraVar.Left, fraVar.Width - 4 * mh, fraVar.Height - unmarkVariables.Height - 4 * mv);
     placeCodeList(c["FraSel_FraVar_LstCodVariavel"], names);
     centreButtons(c, {"FraSel_FraVar_CmdDesmarcarTodas", "FraSel_FraVar_CmdMostrarDefinicao"}, names.bottom() + mv, 0, fraVar.Width, 3);
     ControlGeometry& fraLoc = c["FraSel_Fraloc"];
-    PosicionarControle(fraLoc, fraVar.bottom() + mv, fraVar.Left, fraVar.Width, fra.Height - fraVar.Top - fraVar.Height - 2 * mv);
+    PosicionarControle(fraLoc, fraVar.bottom() + mv, fraVar.Left, fraVar.Width, panel.Height - fraVar.Top - fraVar.Height - 2 * mv);
     ControlGeometry& unmarkLocalities = c["FraSel_Fraloc_Cmddesmarcartodas"];
     ControlGeometry& list = c["FraSel_Fraloc_Lstlocalidade"];
     PosicionarControle(list, 3 * mv, fraLoc.Left, fraLoc.Width - 4 * mh, fraLoc.Height - unmarkLocalities.Height - 4 * mv);
@@ -251,19 +251,19 @@ void AjustarFraSel(ControlLayout& c, const ScreenMeasures& m) {
 
 void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m) {
     const int mh = m.MargemHorizontal, mv = m.MargemVertical;
-    ControlGeometry& fra = c["FraRes"];
-    placePanel(fra, m, 9);
+    ControlGeometry& panel = c["FraRes"];
+    placePanel(panel, m, 9);
     ControlGeometry& save = c["FraRes_CmdSalvar"];
-    PosicionarControle(save, fra.Height - save.Height - mv, fra.Width - save.Width - 2 * mh, 0, 0);
+    PosicionarControle(save, panel.Height - save.Height - mv, panel.Width - save.Width - 2 * mh, 0, 0);
     ControlGeometry& conventions = c["FraRes_CmdConvencoes"];
-    PosicionarControle(conventions, fra.Height - save.Height - conventions.Height - 2 * mv, save.Left, save.Width, 0);
+    PosicionarControle(conventions, panel.Height - save.Height - conventions.Height - 2 * mv, save.Left, save.Width, 0);
     ControlGeometry& notes = c["FraRes_TxtNotas"];
-    PosicionarControle(notes, conventions.Top, fra.Left + mh, fra.Width - 5 * fra.Left - save.Width,
+    PosicionarControle(notes, conventions.Top, panel.Left + mh, panel.Width - 5 * panel.Left - save.Width,
                        save.Height + conventions.Height + mv);
     ControlGeometry& tabs = c["FraRes_SSTab1"];
-    PosicionarControle(tabs, 2 * mv + fra.Top, fra.Left + mh, fra.Width - 4 * fra.Left, fra.Height - notes.Height - 5 * mv);
+    PosicionarControle(tabs, 2 * mv + panel.Top, panel.Left + mh, panel.Width - 4 * panel.Left, panel.Height - notes.Height - 5 * mv);
     ControlGeometry& title = c["FraRes_LblTituloGrid1"];
-    PosicionarControle(title, 3 * mv + fra.Top, fra.Left + mh, tabs.Width - 2 * tabs.Left, 0);
+    PosicionarControle(title, 3 * mv + panel.Top, panel.Left + mh, tabs.Width - 2 * tabs.Left, 0);
     ControlGeometry& subtitle = c["FraRes_LblSubTituloGrid1"];
     PosicionarControle(subtitle, title.bottom(), title.Left, title.Width, 0);
     ControlGeometry& grid = c["FraRes_MSFlexGrid1"];
@@ -275,9 +275,9 @@ void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m) {
         PosicionarControle(c[std::string("FraRes_MSFlexGrid") + n], grid.Top, grid.Left, grid.Width, grid.Height);
     }
     ControlGeometry& conventionsFrame = c["FraRes_FraConvencoes"];
-    PosicionarControle(conventionsFrame, roundHalfEven((fra.Height - conventionsFrame.Height) / 2.0), roundHalfEven((fra.Width - conventionsFrame.Width) / 2.0), 0, 0);
+    PosicionarControle(conventionsFrame, roundHalfEven((panel.Height - conventionsFrame.Height) / 2.0), roundHalfEven((panel.Width - conventionsFrame.Width) / 2.0), 0, 0);
     ControlGeometry& message = c["FraRes_Mensagem"];
-    PosicionarControle(message, roundHalfEven((fra.Height - message.Height) / 2.0), roundHalfEven((fra.Width - message.Width) / 2.0), 0, 0);
+    PosicionarControle(message, roundHalfEven((panel.Height - message.Height) / 2.0), roundHalfEven((panel.Width - message.Width) / 2.0), 0, 0);
 }
 
 }  // namespace quelva

@@ -71,9 +71,8 @@ FrmQuelva::FrmQuelva(RunState& state, Dialogs& dialogs, std::function<void(int)>
     resultPanel = new ResultPanel(FraRes, reading, state_.result, policy_);
     resultPanel->onSave([this] {
         const int tab = resultPanel->FraRes_SSTab1->Tab();
-        SalvarExcel({state_, dialogs_, this, tab, resultPanel->grade(tab), [this](bool v) { showMessage(v); }});
+        SalvarExcel({state_, dialogs_, this, tab, resultPanel->grid(tab), [this](bool v) { showMessage(v); }});
     });
-    builtPanels_ = {"FrmQuelva", "LinMenu", "FraLog", "FraVar", "FraPal", "FraLoc", "FraSel", "FraCri", "FraRes"};
     createMenu();
 }
 
@@ -81,7 +80,7 @@ FrmQuelva::~FrmQuelva() = default;
 
 void FrmQuelva::createPanels() {
     auto* panelArea = new QWidget(this);
-    panelArea->setObjectName("AreaPaineis");
+    panelArea->setObjectName("PanelArea");
     setCentralWidget(panelArea);
 
     FraLog = newPanel(panelArea, "FraLog", "");
@@ -144,7 +143,7 @@ void FrmQuelva::createMenu() {
     item(MnuVerResultado, "MnuVerResultado", "Ver &resultado", &FrmQuelva::MnuVerResultado_Click);
 
     informationMenu = bar->addMenu(QString::fromUtf8("&Informações"));
-    informationMenu->setObjectName("MnuInformacoesMenu");
+    informationMenu->setObjectName("MnuInformacoesList");
     MnuInformacoes = informationMenu->menuAction();
     MnuInformacoes->setObjectName("MnuInformacoes");
     item(MnuFichaInstitucional, "MnuFichaInstitucional", "Ficha &Institucional", &FrmQuelva::MnuFichaInstitucional_Click);
@@ -188,7 +187,6 @@ void FrmQuelva::applyLayout() {
     const double dpiX = logicalDpiX(), dpiY = logicalDpiY();
     auto px = [&](int twips, double dpi) { return twipsToPixels(twips, dpi); };
     for (const auto& [name, g] : layout_.controls().all()) {
-        if (!builtPanels_.count(panelOfControl(name))) continue;
         if (name == "FrmQuelva") {
             // The measures are of the outer window; the toolkit sizes the inside.
             const QSize frame = frameGeometry().size() - geometry().size();
@@ -255,13 +253,15 @@ void FrmQuelva::MnuApresentacao_Click() { MostrarPainel(QStringLiteral("APRESENT
 
 void FrmQuelva::MnuVariaveis_Click() {
     if (FraVar->isVisibleTo(this)) return;
-    variablesPanel->refreshMarks();
+    variablesPanel->variableList().Ger_AtualizarListaVariavel(*variablesPanel->FraVar_LstCodVariavel,
+                                                              *variablesPanel->FraVar_LstNomeVariavel);
     MostrarPainel(QStringLiteral("VARIAVEIS"));
 }
 
 void FrmQuelva::MnuPalavrasChaves_Click() {
     if (FraPal->isVisibleTo(this)) return;
-    keywordsPanel->refreshMarks();
+    keywordsPanel->variableList().Ger_AtualizarListaVariavel(*keywordsPanel->FraPal_LstCodVariavel,
+                                                             *keywordsPanel->FraPal_LstNomeVariavel);
     MostrarPainel(QStringLiteral("PALAVRASCHAVE"));
 }
 

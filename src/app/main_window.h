@@ -3,7 +3,6 @@
 #include <array>
 #include <functional>
 #include <memory>
-#include <set>
 
 #include "error_policy.h"
 #include "layout.h"
@@ -106,10 +105,6 @@ public:
     CriteriaPanel* criteriaPanel = nullptr;
     LocalitiesPanel* localitiesPanel = nullptr;
 
-    // The panels (and the window's own controls) whose contents exist: every control the layout names in
-    // them must be there.
-    const std::set<std::string>& builtPanels() const { return builtPanels_; }
-
     // The seven panels in the order MostrarPainel hides them.
     const std::array<QGroupBox*, kPanelCount>& panels() const { return panels_; }
 
@@ -130,8 +125,6 @@ private:
     Dialogs& dialogs_;
     ErrorPolicy policy_;
     std::array<QGroupBox*, kPanelCount> panels_{};
-    // Panels whose contents exist: every control the layout names in them must be there.
-    std::set<std::string> builtPanels_;
     ScreenLayout layout_;
     bool firstActivation_ = true;
 };

@@ -55,7 +55,7 @@ ResultPanel::ResultPanel(QGroupBox* frame, const RunState& state, LastResult& re
     for (const char* a : kLayoutNames) tabs << QString::fromUtf8(a);
     FraRes_SSTab1 = new TabbedFrame(tabs, FraRes);
     FraRes_SSTab1->setObjectName(QStringLiteral("FraRes_SSTab1"));
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kLayoutCount; ++i) {
         const QString n = QString::number(i + 1);
         FraRes_LblTituloGrid[i] = new QLabel(FraRes_SSTab1);
         FraRes_LblTituloGrid[i]->setObjectName("FraRes_LblTituloGrid" + n);
@@ -145,14 +145,14 @@ void ResultPanel::showGroup(int i, bool visible) {
 }
 
 void ResultPanel::hideGroups() {
-    for (int i = 0; i < 3; ++i) showGroup(i, false);
+    for (int i = 0; i < kLayoutCount; ++i) showGroup(i, false);
 }
 
 void ResultPanel::FraRes_SSTab1_Click(int) {
     hideGroups();
     const int tab = FraRes_SSTab1->Tab();
-    if (tab >= 0 && tab < 3) showGroup(tab, true);
-    for (int i = 0; i < 3; ++i) {
+    if (tab >= 0 && tab < kLayoutCount) showGroup(tab, true);
+    for (int i = 0; i < kLayoutCount; ++i) {
         FraRes_LblTituloGrid[i]->repaint();
         FraRes_LblSubTituloGrid[i]->repaint();
         FraRes_MSFlexGrid[i]->repaint();
@@ -178,7 +178,7 @@ void ResultPanel::PrepararConvencoes() {
 }
 
 void ResultPanel::setTitles(const QString& title, const QString& subtitle) {
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < kLayoutCount; ++i) {
         FraRes_LblTituloGrid[i]->setText(title);
         FraRes_LblSubTituloGrid[i]->setText(subtitle);
     }

@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 
+#include "result_formats.h"
+
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
@@ -46,16 +48,16 @@ public:
     // Hides the title, subtitle and grid of every tab.
     void hideGroups();
 
-    Grid& grade(int i) const { return *grids_[static_cast<std::size_t>(i)]; }
+    Grid& grid(int i) const { return *grids_[static_cast<std::size_t>(i)]; }
     // The notes and the legend as written, lines joined by CR LF.
     const QString& notesText() const { return notes_; }
     const QString& conventions() const { return conventions_; }
 
     QGroupBox* FraRes;
     TabbedFrame* FraRes_SSTab1 = nullptr;
-    std::array<QLabel*, 3> FraRes_LblTituloGrid{};
-    std::array<QLabel*, 3> FraRes_LblSubTituloGrid{};
-    std::array<GridTableView*, 3> FraRes_MSFlexGrid{};
+    std::array<QLabel*, kLayoutCount> FraRes_LblTituloGrid{};
+    std::array<QLabel*, kLayoutCount> FraRes_LblSubTituloGrid{};
+    std::array<GridTableView*, kLayoutCount> FraRes_MSFlexGrid{};
     QPlainTextEdit* FraRes_TxtNotas = nullptr;
     QPushButton* FraRes_CmdSalvar = nullptr;
     QPushButton* FraRes_CmdConvencoes = nullptr;
@@ -70,7 +72,7 @@ private:
     const RunState& state_;
     LastResult& result_;
     ErrorPolicy& policy_;
-    std::array<Grid*, 3> grids_{};
+    std::array<Grid*, kLayoutCount> grids_{};
     QString notes_;
     QString conventions_;
     std::function<void()> save_;

@@ -50,10 +50,10 @@ TEST(LayoutOnWidgets, AControlMissingFromABuiltPanelStopsTheLayout) {
     int checked = 0;
     for (const auto& [name, g] : t.window->controls().all()) {
         const std::string panel = quelva::panelOfControl(name);
-        if (name == panel || !t.window->builtPanels().count(panel)) continue;
+        if (name == panel) continue;
         auto* w = t.window->findChild<QWidget*>(QString::fromStdString(name));
         ASSERT_NE(w, nullptr) << name << " is named by the layout but not built";
-        w->setObjectName("fora");
+        w->setObjectName("elsewhere");
         try {
             t.window->Form_Activate();
             ADD_FAILURE() << "the layout passed over the missing " << name;
@@ -64,7 +64,6 @@ TEST(LayoutOnWidgets, AControlMissingFromABuiltPanelStopsTheLayout) {
         ++checked;
     }
     EXPECT_GE(checked, 5 + 6);  // at least the Localities panel's five and the Variables panel's controls
-    EXPECT_TRUE(t.window->builtPanels().count("FraLoc"));
 }
 
 TEST(LayoutOnWidgets, TheMissingControlIsReportedAndEndsTheProgram) {

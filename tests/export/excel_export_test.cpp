@@ -94,11 +94,11 @@ TEST(SalvarExcel, PastTheLimitsTheDialogOffersXlsxAndXlsIsRefusedWithItsMessages
     const QString xls = quelva::filterOf(quelva::FileType::Xls), xlsx = quelva::filterOf(quelva::FileType::Xlsx);
     // Past the rows' limit, .xls typed though .xlsx was offered.
     e.grid.setSize(65531, 1);
-    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("alto.xls")));
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("tall.xls")));
     e.save(0);
     // .xls chosen in the list for a name typed without an extension.
     e.grid.setSize(1, 256);
-    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("largo")), xls);
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("wide")), xls);
     e.save(1);
     ASSERT_EQ(e.dialogs.saveDialogs().size(), 2u);
     EXPECT_EQ(e.dialogs.saveDialogs()[0].selectedFilterName, xlsx);
@@ -120,7 +120,7 @@ TEST(SalvarExcel, TheLargestGridsWithinTheLimitsAreSavedAsXls) {
     e.grid.setSize(65530, 1);
     e.grid.setText(65529, 0, "último");
     e.grid.setText(0, 0, "1.000");
-    const std::string tall = e.folder.file("alto.xls"), wide = e.folder.file("largo.xls");
+    const std::string tall = e.folder.file("tall.xls"), wide = e.folder.file("wide.xls");
     e.dialogs.chooseFile(QString::fromStdString(tall));
     e.save(0);
     e.grid.setSize(1, 255);

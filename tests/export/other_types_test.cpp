@@ -118,11 +118,11 @@ TEST(XlsxExport, AGridPastTheXlsLimitsIsOfferedAndSavedAsXlsx) {
     e.grid.setSize(65531, 1);
     e.grid.setText(0, 0, "1.000");
     e.grid.setText(65530, 0, "último");
-    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("alto")));  // the type offered
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("tall")));  // the type offered
     e.save(2);
     EXPECT_EQ(e.dialogs.saveDialogs().at(0).selectedFilterName, filterOf(FileType::Xlsx));
     EXPECT_TRUE(e.dialogs.messages().empty());
-    const xls_testing::ReadFile read = xls_testing::readBack(e.folder.file("alto.xlsx"));
+    const xls_testing::ReadFile read = xls_testing::readBack(e.folder.file("tall.xlsx"));
     ASSERT_EQ(read.fault, "");
     ASSERT_EQ(read.sheets.size(), 1u);  // the notes fit below the grid
     const auto& c = read.sheets[0].cells;

@@ -55,7 +55,7 @@ TEST(XlsStringTable, EveryWayARecordBoundaryMeetsAString) {
             book->text(s, 0, 0, std::u16string(8213 - left, u'a'));
             book->text(s, 1, 0, text(9000, wide, 3));  // crosses into the next record, and out of it
             book->text(s, 2, 0, text(5, !wide, 4));
-            paths.push_back(dir.file("limite-" + std::to_string(left) + (wide ? "-largo" : "-estreito") + ".xls"));
+            paths.push_back(dir.file("limit-" + std::to_string(left) + (wide ? "-wide" : "-narrow") + ".xls"));
             book->workbook.save(paths.back());
             books.push_back(std::move(book));
         }

@@ -38,7 +38,7 @@ TEST(XlsWorkbook, TextsAndNumbersReadBackExactlyAndEmptyCellsStayEmpty) {
     for (double n : numbers) book.number(s, row++, 3, n);
     // Far apart, with nothing between them: the reader must find nothing there.
     book.text(s, 300, 200, u"longe");
-    book.saveAndExpectReadBack(dir.file("valores.xls"));
+    book.saveAndExpectReadBack(dir.file("values.xls"));
 }
 
 TEST(XlsWorkbook, OneCellIsAValidWorkbook) {

@@ -209,7 +209,7 @@ def main():
             check_commands(root, a.testdata)
             fbdir = os.path.join(work, "tela")
             os.mkdir(fbdir)
-            png = os.path.join(a.build, "quelva-instalado.png")
+            png = os.path.join(a.build, "quelva-installed.png")
             r = run(["xvfb-run", "-a", "-s", f"-screen 0 1280x1024x24 -fbdir {fbdir}", sys.executable,
                      os.path.abspath(__file__), "--build", a.build, "--version", a.version,
                      "--picture-root", root, "--fbdir", fbdir, "--png", png])

@@ -66,10 +66,10 @@ TEST_F(ResultPanelTest, ARunShowsThePanelOnItsFirstTabAndEachTabItsOwnGroup) {
     EXPECT_FALSE(visible(t.window->FraRes_Mensagem));
     EXPECT_EQ(p->FraRes_SSTab1->Tab(), 0);
     EXPECT_EQ(visibleGroups(), "111 000 000");
-    EXPECT_EQ(p->grade(0).rows(), 3);
-    EXPECT_EQ(p->grade(0).text(0, 0), "Município");
-    EXPECT_EQ(p->grade(1).text(0, 0), "Variáveis");
-    EXPECT_TRUE(p->grade(2).text(0, 0).startsWith("Município: "));
+    EXPECT_EQ(p->grid(0).rows(), 3);
+    EXPECT_EQ(p->grid(0).text(0, 0), "Município");
+    EXPECT_EQ(p->grid(1).text(0, 0), "Variáveis");
+    EXPECT_TRUE(p->grid(2).text(0, 0).startsWith("Município: "));
     EXPECT_EQ(p->FraRes_LblTituloGrid[2]->text(), "Lumbra 1999");
     EXPECT_EQ(p->FraRes_LblSubTituloGrid[2]->text(), "Tarsenal");
 
@@ -135,8 +135,8 @@ TEST_F(ResultPanelTest, ValidationMessagesShowNothing) {
 TEST_F(ResultPanelTest, ARefusedOrTooLargeStatementKeepsThePreviousResult) {
     selectSome();
     showResult();
-    const QString before = p->grade(0).text(1, 1);
-    const int columns = p->grade(0).columns();
+    const QString before = p->grid(0).text(1, 1);
+    const int columns = p->grid(0).columns();
     const int rowsBefore = t.state->result.RsResultado().recordCount();
     const auto marksBefore = t.state->result.MarcaM1();
     const int columnsPerRepetitionBefore = t.state->result.QtdM1();
@@ -158,8 +158,8 @@ TEST_F(ResultPanelTest, ARefusedOrTooLargeStatementKeepsThePreviousResult) {
     }
     EXPECT_EQ(t.visiblePanel(), "FraVar");
     EXPECT_FALSE(visible(t.window->FraRes_Mensagem));
-    EXPECT_EQ(p->grade(0).text(1, 1), before);
-    EXPECT_EQ(p->grade(0).columns(), columns);
+    EXPECT_EQ(p->grid(0).text(1, 1), before);
+    EXPECT_EQ(p->grid(0).columns(), columns);
     EXPECT_EQ(t.state->result.RsResultado().recordCount(), rowsBefore);
     // The failed run said only that there is no result; the last one's rows and marks stay.
     EXPECT_FALSE(t.state->result.HaResultado());
@@ -172,7 +172,7 @@ TEST_F(ResultPanelTest, ARefusedOrTooLargeStatementKeepsThePreviousResult) {
 TEST_F(ResultPanelTest, NoRowsSaysSoAndKeepsTheGridsButNotTheNotes) {
     selectSome();
     showResult();
-    const QString before = p->grade(2).text(0, 0);
+    const QString before = p->grid(2).text(0, 0);
     testing_support::markCode(t.state->variables, "K001", false);
     testing_support::markCode(t.state->variables, "K002", false);
     testing_support::markCode(t.state->variables, "K003");
@@ -184,7 +184,7 @@ TEST_F(ResultPanelTest, NoRowsSaysSoAndKeepsTheGridsButNotTheNotes) {
     EXPECT_EQ(t.dialogs.messages()[0].icon, quelva::Dialogs::Icon::Critical);
     EXPECT_EQ(t.visiblePanel(), "FraVar");
     EXPECT_FALSE(t.state->result.HaResultado());
-    EXPECT_EQ(p->grade(2).text(0, 0), before);
+    EXPECT_EQ(p->grid(2).text(0, 0), before);
     EXPECT_TRUE(p->notesText().startsWith("Variável: " + QString::fromStdString(t.state->variables.VetorVariavel()[2].NomeVariavel.toText())))
         << p->notesText().toStdString();
     EXPECT_EQ(p->FraRes_TxtNotas->toPlainText(), QString(p->notesText()).replace("\r\n", "\n"));
@@ -206,7 +206,7 @@ TEST_F(ResultPanelTest, TheLayoutPlacesEveryControlOfThePanel) {
     selectSome();
     showResult();
     const int width = quelva::pixelsToTwips(p->FraRes_MSFlexGrid[2]->width(), dpi);
-    EXPECT_EQ(p->grade(2).columnWidth(0) + p->grade(2).columnWidth(1) + 400, width);
+    EXPECT_EQ(p->grid(2).columnWidth(0) + p->grid(2).columnWidth(1) + 400, width);
 
     delete p->FraRes_TxtNotas;
     EXPECT_THROW(t.window->Form_Activate(), std::logic_error);
@@ -216,7 +216,7 @@ TEST_F(ResultPanelTest, CtrlCCopiesTheSelectedCellsAsTabSeparatedText) {
     selectSome();
     showResult();
     quelva::GridTableView* v = p->FraRes_MSFlexGrid[0];
-    const quelva::Grid& g = p->grade(0);
+    const quelva::Grid& g = p->grid(0);
     v->selectionModel()->select(QItemSelection(g.index(0, 0), g.index(1, 1)), QItemSelectionModel::Select);
     QTest::keyClick(v, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(),

@@ -122,7 +122,7 @@ TEST(ResultScenario, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout)
                                    "TK.Cod_Mun=304)"));
     EXPECT_TRUE(statement.contains(" and (" + t.state->criteria.ExpressaoCriterio() + ") Order By"));
     jet::Recordset rs = t.state->session.database().open().openRecordset(statement.toStdString());
-    const quelva::Grid& g = t.window->resultPanel->grade(0);
+    const quelva::Grid& g = t.window->resultPanel->grid(0);
     ASSERT_GT(rs.recordCount(), 0);
     ASSERT_EQ(g.rows(), rs.recordCount() + 1);
     ASSERT_EQ(g.columns(), rs.fieldCount());
@@ -160,7 +160,7 @@ TEST(ResultScenario, NumbersOfANumericColumnShowWithTheDecimalCommaAndAreSavedAs
     const std::map<int, QString> expected = {{1, "1234,5"}, {5, "1500000,75"}, {26, "1,234"}, {61, "-0,5"}};
     const std::map<int, double> number = {{1, 1234.5}, {5, 1500000.75}, {26, 1.234}, {61, -0.5}};
     const quelva::ResultPanel& panel = *t.window->resultPanel;
-    const quelva::Grid &g1 = panel.grade(0), &g2 = panel.grade(1), &g3 = panel.grade(2);
+    const quelva::Grid &g1 = panel.grid(0), &g2 = panel.grid(1), &g3 = panel.grid(2);
     ASSERT_EQ(g1.rows(), 5);
     ASSERT_EQ(g1.columns(), 3);
     jet::Recordset rs = t.state->session.database().open().openRecordset("Select Cod_Mun, K001 From TK Where Cod_Mun In (1, 5, 26, 61)");
@@ -211,7 +211,7 @@ TEST(ResultScenario, TheFormato2OfEveryMunicipalityIsSavedAsXlsx) {
     ASSERT_TRUE(dialogs.messages().empty()) << dialogs.messages()[0].text.toStdString();
     quelva::ResultPanel* p = window.resultPanel;
     p->FraRes_SSTab1->setTab(1);
-    const quelva::Grid& g = p->grade(1);
+    const quelva::Grid& g = p->grid(1);
     ASSERT_GT(g.columns(), 255);  // past what an .xls holds
 
     dialogs.chooseFile(QString::fromStdString(folder.file("estado")));

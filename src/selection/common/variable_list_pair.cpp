@@ -141,6 +141,5 @@ void VariableListPair::finishFilling() {
     names->setCurrentRow(-1);
 }
 
-void VariableListPair::refreshMarks() { Ger_AtualizarListaVariavel(*codes, *names); }
 
 }  // namespace quelva

@@ -59,9 +59,6 @@ public:
     void append(const QString& code, const QString& name);
     void finishFilling();
 
-    // Re-applies VetorVariavel to the marks (when the panel is opened from the menu).
-    void refreshMarks();
-
     // Sets the name list's check marks from VetorVariavel, with the write-through off meanwhile.
     void Ger_AtualizarListaVariavel(QListWidget& codes, QListWidget& names);
 

@@ -170,6 +170,5 @@ void KeywordsPanel::FraPal_TrwTema_Click() {
     FraPal_LstNomeVariavel->show();
 }
 
-void KeywordsPanel::refreshMarks() { pair_->refreshMarks(); }
 
 }  // namespace quelva

@@ -35,7 +35,8 @@ public:
     void FraPal_LblLetra_Click(int index);
     void FraPal_LstPalavraChave_Click();
     void FraPal_TrwTema_Click();
-    void refreshMarks();
+    // The list pair of FraPal_LstCodVariavel and FraPal_LstNomeVariavel, with Ger_AtualizarListaVariavel.
+    VariableListPair& variableList() const { return *pair_; }
 
     QLabel* FraPal_LblTitulo = nullptr;
     std::array<QLabel*, 26> FraPal_LblLetra{};

@@ -74,6 +74,5 @@ void VariablesPanel::FraVar_TrwTemas_Click() {
     FraVar_LstNomeVariavel->show();
 }
 
-void VariablesPanel::refreshMarks() { pair_->refreshMarks(); }
 
 }  // namespace quelva

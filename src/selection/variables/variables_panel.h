@@ -28,8 +28,8 @@ public:
 
     void FraVar_TrwTemas_Click();
 
-    // Re-applies VetorVariavel to the list's check marks (when the panel is opened from the menu).
-    void refreshMarks();
+    // The list pair of FraVar_LstCodVariavel and FraVar_LstNomeVariavel, with Ger_AtualizarListaVariavel.
+    VariableListPair& variableList() const { return *pair_; }
 
     QLabel* FraVar_LblTitulo[2] = {};
     ThemeTree* FraVar_TrwTemas = nullptr;
