@@ -1,6 +1,6 @@
 #pragma once
-// Every fixed limit of the program in one place: the survey's table sizes, the longest statement the result
-// run builds, and what the importer may spend on one data file.
+// The survey's and the program's fixed limits: the area codes and their bands, the table sizes, the entries'
+// widths and the longest statement the result run builds. The export's limits are in export_limits.h.
 #include <cstdint>
 
 namespace quelva {
@@ -42,10 +42,6 @@ inline constexpr int kM1Repetitions = 9;
 inline constexpr int kM1Columns = 27;
 // The result run refuses a locality condition or a statement longer than this, in characters.
 inline constexpr int kMaxStatementLength = 20000;
-
-// The largest grid the Excel export writes; the workbook format itself allows a few more.
-inline constexpr int kMaxExportRows = 65530;
-inline constexpr int kMaxExportColumns = 255;
 
 }  // namespace quelva
 

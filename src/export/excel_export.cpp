@@ -13,7 +13,7 @@
 #include "file_types.h"
 #include "grid.h"
 #include "worksheet.h"
-#include "quelva_limits.h"
+#include "export_limits.h"
 #include "xls_sink.h"
 #include "xlsx_sink.h"
 

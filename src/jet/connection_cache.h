@@ -12,7 +12,6 @@ namespace jet {
 class ConnectionCache {
 public:
     Connection open(const std::string& path);
-    void clear() { cached_ = Connection(); }
 
 private:
     struct Stamp {

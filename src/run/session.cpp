@@ -28,7 +28,7 @@ void Session::open() {
 void Session::reopenAreaRecordset(const std::string& jetSql) { RsArea_ = DbSessao_.openRecordset(jetSql); }
 
 void Session::fillLocalityNames() {
-    names_[0] = QString::fromUtf8(kStateTotal);
+    names_[kStateTotalCode] = QString::fromUtf8(kStateTotal);
     jet::Recordset rs = RsArea_;  // a cursor of its own: RsArea stays where it is
     rs.moveFirst();
     for (; !rs.eof(); rs.moveNext()) {

@@ -16,15 +16,9 @@
 #include <string_view>
 #include <vector>
 
-namespace xls {
+#include "export_limits.h"
 
-// BIFF8's own sheet size.
-inline constexpr int kMaxRows = 65536;
-inline constexpr int kMaxColumns = 256;
-// The most characters one cell holds.
-inline constexpr std::size_t kMaxTextLength = 32767;
-// The longest sheet name.
-inline constexpr std::size_t kMaxSheetNameLength = 31;
+namespace xls {
 
 class StringTable;
 

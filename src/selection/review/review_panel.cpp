@@ -39,7 +39,7 @@ int indentOfCode(int code) {
 }  // namespace
 
 QString reviewLineOfLocality(int code, const QString& name, int& indent) {
-    if (code == 0) return localityEntryText(name, 0);
+    if (code == kStateTotalCode) return localityEntryText(name, kStateTotalCode);
     const int own = indentOfCode(code);
     if (own >= 0) indent = own;
     const QString prefix = code >= kRaRgBand.first ? QString::fromUtf8(kGroupPrefix) : QString();
@@ -102,7 +102,8 @@ bool ReviewPanel::CarregarLocalidadesSelecionadas() {
     session_.reopenAreaRecordset(raRg ? kRaRgSql : drads ? kDradsSql : kMunicipalitiesSql);
     int indent = 0;  // no indent before the first line that sets one
     const Session::LocalityNames& names = state_.session.VetorNomeLocalidade();
-    if (marks.isMarked(0)) appendLocality(reviewLineOfLocality(0, names[0], indent), names[0]);
+    if (marks.isMarked(kStateTotalCode))
+        appendLocality(reviewLineOfLocality(kStateTotalCode, names[kStateTotalCode], indent), names[kStateTotalCode]);
     for (jet::Recordset rs = state_.session.RsArea(); !rs.eof(); rs.moveNext()) {
         const std::int64_t code = rs.field("COD_AREA_NORVA").toInteger();
         if (code < 0 || code > kMaxAreaCode || !marks.isMarked(static_cast<int>(code))) continue;
