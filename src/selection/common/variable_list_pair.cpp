@@ -77,19 +77,15 @@ VariableListPair::VariableListPair(QWidget* parent, const QString& prefix, Optio
     unmarkAllButton = newButton(parent, prefix + "CmdDesmarcarTodas", kUnmarkAllCaption);
     definitionButton = newButton(parent, prefix + "CmdMostrarDefinicao", kShowDefinitionCaption);
 
-    recordChanges();
-    if (markAllButton) policy_.connect(markAllButton, &QPushButton::clicked, this, [this] { markAll(); });
-    policy_.connect(unmarkAllButton, &QPushButton::clicked, this, [this] { unmarkAll(); });
-    policy_.connect(definitionButton, &QPushButton::clicked, this, [this] { showDefinition(); });
-    // FraVar_LstNomeVariavel_MouseDown, FraPal_LstNomeVariavel_MouseDown and FraSel_FraVar_LstNomeVariavel_MouseDown.
-    showDefinitionOnRightClick(*names, policy_, [this] { showDefinition(); });
 }
 
-void VariableListPair::recordChanges() {
-    recordTicksAsClicks(names, names, policy_, [this] { return variables_.SincronizarMarcas(); },
-                        [this] { Ger_AtualizarVetorVariavel(*codes, *names); });
-    policy_.connect(names, &QListWidget::currentRowChanged, names,
-                    [this](int) { Ger_AtualizarVetorVariavel(*codes, *names); });
+void VariableListPair::connectHandlers(const Handlers& h) {
+    recordTicksAsClicks(names, names, policy_, [this] { return variables_.SincronizarMarcas(); }, h.nameClick);
+    policy_.connect(names, &QListWidget::currentRowChanged, names, [click = h.nameClick](int) { click(); });
+    if (markAllButton) policy_.connect(markAllButton, &QPushButton::clicked, this, h.markAll);
+    policy_.connect(unmarkAllButton, &QPushButton::clicked, this, h.unmarkAll);
+    policy_.connect(definitionButton, &QPushButton::clicked, this, h.showDefinition);
+    showDefinitionOnRightClick(*names, policy_, h.nameMouseDown);
 }
 
 void VariableListPair::setEveryMark(bool marked, bool hideMeanwhile) {

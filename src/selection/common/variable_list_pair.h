@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QListWidget;
 class QPushButton;
@@ -45,13 +46,20 @@ public:
     QPushButton* unmarkAllButton = nullptr;
     QPushButton* definitionButton = nullptr;
 
-    // The buttons' handlers, one for the three panels: FraVar_CmdMarcarTodas_Click and
-    // FraPal_CmdMarcarTodas_Click are markAll; FraVar_CmdDesmarcarTodas_Click, FraPal_CmdDesmarcarTodas_Click
-    // and FraSel_FraVar_CmdDesmarcarTodas_Click are unmarkAll; FraVar_CmdMostrarDefinicao_Click,
-    // FraPal_CmdMostrarDefinicao_Click and FraSel_FraVar_CmdMostrarDefinicao_Click are showDefinition.
+    // The panel's handlers of its controls, each run under the error policy: the buttons' clicks, a change of a
+    // name's check box or of the current name (its entry first made the current one), and the right mouse
+    // button on a name. Without a button there is no handler for it.
+    struct Handlers {
+        std::function<void()> markAll, unmarkAll, showDefinition, nameClick, nameMouseDown;
+    };
+    void connectHandlers(const Handlers& h);
+
+    // What the handlers do, the same for the three panels.
     void markAll();
     void unmarkAll();
     void showDefinition();
+    // The current entry's check mark recorded (Ger_AtualizarVetorVariavel on this pair's lists).
+    void recordCurrent() { Ger_AtualizarVetorVariavel(*codes, *names); }
 
     // Filling: empty both lists, append entries, then set the marks from VetorVariavel with no current entry.
     // `writeThroughOff` keeps every change of a mark from being recorded until the marks are set.
@@ -69,9 +77,6 @@ public:
 private:
     // Every listed entry ticked or unticked, each recorded as a click would.
     void setEveryMark(bool marked, bool hideMeanwhile);
-    // The name list's click handlers: FraVar_LstNomeVariavel_Click, FraPal_LstNomeVariavel_Click and
-    // FraSel_FraVar_LstNomeVariavel_Click.
-    void recordChanges();
 
     // The first position of VetorVariavel whose code, as text, equals `code` exactly; -1 when none.
     int positionOfCode(const QString& code);

@@ -69,12 +69,21 @@ KeywordsPanel::KeywordsPanel(QGroupBox* FraPal, const RunState& state, VariableS
     FraPal_CmdMarcarTodas = pair_->markAllButton;
     FraPal_CmdDesmarcarTodas = pair_->unmarkAllButton;
     FraPal_CmdMostrarDefinicao = pair_->definitionButton;
+    pair_->connectHandlers({[this] { FraPal_CmdMarcarTodas_Click(); }, [this] { FraPal_CmdDesmarcarTodas_Click(); },
+                            [this] { FraPal_CmdMostrarDefinicao_Click(); }, [this] { FraPal_LstNomeVariavel_Click(); },
+                            [this] { FraPal_LstNomeVariavel_MouseDown(); }});
 
     policy.connect(FraPal_LstPalavraChave, &QListWidget::itemClicked, this, [this] { FraPal_LstPalavraChave_Click(); });
     policy.connect(FraPal_TrwTema, &QTreeWidget::itemClicked, this, [this] { FraPal_TrwTema_Click(); });
-    // FraPal_TrwTema_KeyUp: a key released in the tree does what a click does.
-    policy.connect(FraPal_TrwTema, &ThemeTree::keyReleased, this, [this] { FraPal_TrwTema_Click(); });
+    policy.connect(FraPal_TrwTema, &ThemeTree::keyReleased, this, [this] { FraPal_TrwTema_KeyUp(); });
 }
+
+void KeywordsPanel::FraPal_TrwTema_KeyUp() { FraPal_TrwTema_Click(); }
+void KeywordsPanel::FraPal_LstNomeVariavel_Click() { pair_->recordCurrent(); }
+void KeywordsPanel::FraPal_LstNomeVariavel_MouseDown() { pair_->showDefinition(); }
+void KeywordsPanel::FraPal_CmdMarcarTodas_Click() { pair_->markAll(); }
+void KeywordsPanel::FraPal_CmdDesmarcarTodas_Click() { pair_->unmarkAll(); }
+void KeywordsPanel::FraPal_CmdMostrarDefinicao_Click() { pair_->showDefinition(); }
 
 bool KeywordsPanel::eventFilter(QObject* target, QEvent* e) {
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {

@@ -35,6 +35,13 @@ public:
     void FraPal_LblLetra_Click(int index);
     void FraPal_LstPalavraChave_Click();
     void FraPal_TrwTema_Click();
+    // A key released in the tree does what a click does.
+    void FraPal_TrwTema_KeyUp();
+    void FraPal_LstNomeVariavel_Click();
+    void FraPal_LstNomeVariavel_MouseDown();
+    void FraPal_CmdMarcarTodas_Click();
+    void FraPal_CmdDesmarcarTodas_Click();
+    void FraPal_CmdMostrarDefinicao_Click();
     // The list pair of FraPal_LstCodVariavel and FraPal_LstNomeVariavel, with Ger_AtualizarListaVariavel.
     VariableListPair& variableList() const { return *pair_; }
 

@@ -58,6 +58,10 @@ ReviewPanel::ReviewPanel(QGroupBox* FraSel, const RunState& state, VariableSelec
     FraSel_FraVar_LstCodVariavel = pair_->codes;
     FraSel_FraVar_CmdDesmarcarTodas = pair_->unmarkAllButton;
     FraSel_FraVar_CmdMostrarDefinicao = pair_->definitionButton;
+    pair_->connectHandlers({nullptr, [this] { FraSel_FraVar_CmdDesmarcarTodas_Click(); },
+                            [this] { FraSel_FraVar_CmdMostrarDefinicao_Click(); },
+                            [this] { FraSel_FraVar_LstNomeVariavel_Click(); },
+                            [this] { FraSel_FraVar_LstNomeVariavel_MouseDown(); }});
 
     FraSel_Fraloc = new QGroupBox(QString::fromUtf8(kLocalitiesTitle), frame_);
     FraSel_Fraloc->setObjectName("FraSel_Fraloc");
@@ -121,6 +125,11 @@ void ReviewPanel::appendLocality(const QString& line, const QString& name) {
     item->setCheckState(Qt::Checked);
     FraSel_Fraloc_Lstlocalidade->addItem(item);
 }
+
+void ReviewPanel::FraSel_FraVar_LstNomeVariavel_Click() { pair_->recordCurrent(); }
+void ReviewPanel::FraSel_FraVar_LstNomeVariavel_MouseDown() { pair_->showDefinition(); }
+void ReviewPanel::FraSel_FraVar_CmdDesmarcarTodas_Click() { pair_->unmarkAll(); }
+void ReviewPanel::FraSel_FraVar_CmdMostrarDefinicao_Click() { pair_->showDefinition(); }
 
 void ReviewPanel::FraSel_Fraloc_Lstlocalidade_Click() {
     QListWidgetItem* item = FraSel_Fraloc_Lstlocalidade->currentItem();

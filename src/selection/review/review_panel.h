@@ -37,6 +37,10 @@ public:
     // False when the selection mixes both families of region groups: the program has then been ended.
     bool CarregarLocalidadesSelecionadas();
 
+    void FraSel_FraVar_LstNomeVariavel_Click();
+    void FraSel_FraVar_LstNomeVariavel_MouseDown();
+    void FraSel_FraVar_CmdDesmarcarTodas_Click();
+    void FraSel_FraVar_CmdMostrarDefinicao_Click();
     void FraSel_Fraloc_Lstlocalidade_Click();
     void FraSel_Fraloc_Cmddesmarcartodas_Click();
 

@@ -41,11 +41,20 @@ VariablesPanel::VariablesPanel(QGroupBox* FraVar, const RunState& state, Variabl
     FraVar_CmdMarcarTodas = pair_->markAllButton;
     FraVar_CmdDesmarcarTodas = pair_->unmarkAllButton;
     FraVar_CmdMostrarDefinicao = pair_->definitionButton;
+    pair_->connectHandlers({[this] { FraVar_CmdMarcarTodas_Click(); }, [this] { FraVar_CmdDesmarcarTodas_Click(); },
+                            [this] { FraVar_CmdMostrarDefinicao_Click(); }, [this] { FraVar_LstNomeVariavel_Click(); },
+                            [this] { FraVar_LstNomeVariavel_MouseDown(); }});
 
     policy.connect(FraVar_TrwTemas, &QTreeWidget::itemClicked, this, [this] { FraVar_TrwTemas_Click(); });
-    // FraVar_TrwTemas_KeyUp: a key released in the tree does what a click does.
-    policy.connect(FraVar_TrwTemas, &ThemeTree::keyReleased, this, [this] { FraVar_TrwTemas_Click(); });
+    policy.connect(FraVar_TrwTemas, &ThemeTree::keyReleased, this, [this] { FraVar_TrwTemas_KeyUp(); });
 }
+
+void VariablesPanel::FraVar_TrwTemas_KeyUp() { FraVar_TrwTemas_Click(); }
+void VariablesPanel::FraVar_LstNomeVariavel_Click() { pair_->recordCurrent(); }
+void VariablesPanel::FraVar_LstNomeVariavel_MouseDown() { pair_->showDefinition(); }
+void VariablesPanel::FraVar_CmdMarcarTodas_Click() { pair_->markAll(); }
+void VariablesPanel::FraVar_CmdDesmarcarTodas_Click() { pair_->unmarkAll(); }
+void VariablesPanel::FraVar_CmdMostrarDefinicao_Click() { pair_->showDefinition(); }
 
 void VariablesPanel::CarregarArvoreTemas() {
     jet::Connection db = state_.session.database().open();

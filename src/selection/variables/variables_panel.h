@@ -27,6 +27,13 @@ public:
     void CarregarArvoreTemas();
 
     void FraVar_TrwTemas_Click();
+    // A key released in the tree does what a click does.
+    void FraVar_TrwTemas_KeyUp();
+    void FraVar_LstNomeVariavel_Click();
+    void FraVar_LstNomeVariavel_MouseDown();
+    void FraVar_CmdMarcarTodas_Click();
+    void FraVar_CmdDesmarcarTodas_Click();
+    void FraVar_CmdMostrarDefinicao_Click();
 
     // The list pair of FraVar_LstCodVariavel and FraVar_LstNomeVariavel, with Ger_AtualizarListaVariavel.
     VariableListPair& variableList() const { return *pair_; }
