@@ -1,26 +1,17 @@
-// The stretched picture and the artwork the program carries.
+// The stretched picture: whatever the widget's proportions, the picture fills it.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QImage>
 
 #include "fixture.h"
+#include "painted_image.h"
 #include "stretched_image.h"
-#include "resources.h"
 
 using quelva::StretchedImage;
+using testing_support::painted;
 
 namespace {
-
-// Painted at a size on a green background.
-QImage painted(StretchedImage& image, int width, int height) {
-    image.resize(width, height);
-    image.setAutoFillBackground(true);
-    QPalette palette = image.palette();
-    palette.setColor(QPalette::Window, Qt::green);
-    image.setPalette(palette);
-    return image.grab().toImage();
-}
 
 TEST(StretchedImage, ThePictureFillsTheWidgetWhateverItsProportions) {
     testing_support::TempDir folder;
@@ -46,21 +37,6 @@ TEST(StretchedImage, ThePictureFillsTheWidgetWhateverItsProportions) {
     EXPECT_FALSE(image.hasImage());
     EXPECT_EQ(painted(image, 50, 50).pixelColor(25, 25), QColor(Qt::green));
     EXPECT_FALSE(image.setImage(QString::fromStdString(folder.file("nenhum.svg"))));
-}
-
-TEST(StretchedImage, TheArtworkIsCompiledInAndTheLogoNamesProductAndSurvey) {
-    quelva::registerResources();
-    quelva::registerResources();  // a second registration changes nothing
-    for (const char* path : {quelva::kLogoImage, quelva::kAboutImage}) {
-        StretchedImage image(QString::fromUtf8(path));
-        EXPECT_TRUE(image.hasImage()) << path;
-        EXPECT_NE(painted(image, 120, 80).pixelColor(60, 40), QColor(Qt::green)) << path;
-    }
-    QFile logo(QString::fromUtf8(quelva::kLogoImage));
-    ASSERT_TRUE(logo.open(QIODevice::ReadOnly));
-    const QString svg = QString::fromUtf8(logo.readAll());
-    for (const char* word : {">Quelva<", ">Lumbra 1999<", ">Tarsenal<"})
-        EXPECT_TRUE(svg.contains(QString::fromUtf8(word))) << word;
 }
 
 }  // namespace
