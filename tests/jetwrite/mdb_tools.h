@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// Debian's mdbtools as the independent reader of what the Jet writer writes.
+namespace mdb_tools {
+
+// The command's standard output (run under a UTF-8 locale, as mdbtools read and write in the locale's set).
+std::string run(const std::string& command);
+
+// mdb-export's CSV of one table, dates as "YYYY-MM-DD HH:MM:SS": a row of fields per line, the header first.
+std::vector<std::vector<std::string>> exportTable(const std::string& file, const std::string& table);
+
+}  // namespace mdb_tools
