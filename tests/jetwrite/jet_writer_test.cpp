@@ -162,7 +162,7 @@ TEST_P(Writer, RefusesWhatJetRefusesNamingTheTableAndColumn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, Writer, ::testing::Values(Version::Jet4, Version::Jet3),
-                         [](const auto& info) { return info.param == Version::Jet4 ? "Jet4" : "Jet3"; });
+                         [](const auto& p) { return p.param == Version::Jet4 ? "Jet4" : "Jet3"; });
 
 TEST(WriterJet3, RefusesACharacterWindows1252Lacks) {
     try {

@@ -19,6 +19,7 @@ jetwrite::Type jetType(const Table& t, std::size_t column) {
     switch (t.columns[column].type) {
     case ColumnType::Integer: return jetwrite::Type::Long;
     case ColumnType::Boolean: return jetwrite::Type::YesNo;
+    case ColumnType::Memo: return jetwrite::Type::Memo;
     case ColumnType::Text: break;
     }
     for (const auto& row : t.rows)
