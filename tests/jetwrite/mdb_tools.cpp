@@ -6,7 +6,7 @@ namespace mdb_tools {
 
 std::string run(const std::string& command) {
     std::string out;
-    FILE* p = popen(("LC_ALL=C.UTF-8 " + command + " 2>&1").c_str(), "r");
+    FILE* p = popen(("LC_ALL=C.UTF-8 " + command).c_str(), "r");
     if (!p) return out;
     char buf[65536];
     std::size_t n;
@@ -16,7 +16,7 @@ std::string run(const std::string& command) {
 }
 
 std::vector<std::vector<std::string>> exportTable(const std::string& file, const std::string& table) {
-    const std::string csv = run("mdb-export -D '%Y-%m-%d %H:%M:%S' '" + file + "' '" + table + "'");
+    const std::string csv = run("mdb-export -D '%Y-%m-%d %H:%M:%S' -T '%Y-%m-%d %H:%M:%S' '" + file + "' '" + table + "'");
     std::vector<std::vector<std::string>> rows(1);
     std::string field;
     bool quoted = false;
