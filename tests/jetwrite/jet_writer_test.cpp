@@ -146,6 +146,10 @@ TEST_P(Writer, WideLongTablesWithMemosEveryOtherPage) {
     std::memcpy(&mapRow, image.data() + mapPage + (jet4 ? 14 : 10) + 2 * (map & 0xFF), 2);
     EXPECT_EQ(image[mapPage + mapRow], 1);
     expectMdbtoolsRead(file, t);
+    const jet::Recordset rs = jet::Connection::open(file).openRecordset("Select Coluna_217, Nota From Larga Where Coluna_0 = '1099000 ç'");
+    ASSERT_EQ(rs.recordCount(), 1);
+    EXPECT_EQ(rs.value(0, 0).toText(), "1099217 ç");
+    EXPECT_EQ(rs.value(0, 1).toText(), longText(2100, "x"));
 }
 
 TEST_P(Writer, RefusesWhatJetRefusesNamingTheTableAndColumn) {
