@@ -1,6 +1,7 @@
 #include "text_encoding.h"
 
 #include <array>
+#include <cstdio>
 
 namespace jetwrite {
 namespace {
@@ -32,7 +33,9 @@ std::uint8_t windows1252(char16_t c, const std::string& where) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<std::uint8_t>(c);
     for (std::size_t k = 0; k < kHighControls.size(); ++k)
         if (kHighControls[k] == c && c != 0) return static_cast<std::uint8_t>(0x80 + k);
-    refuse(where, "o caractere U+" + std::to_string(static_cast<unsigned>(c)) + " não existe em Windows-1252");
+    char code[8];
+    std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(c));
+    refuse(where, std::string("o caractere U+") + code + " não existe em Windows-1252");
 }
 
 }  // namespace

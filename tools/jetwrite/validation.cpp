@@ -1,7 +1,7 @@
 #include "validation.h"
 
 #include <algorithm>
-#include <cmath>
+#include <cctype>
 #include <set>
 
 #include "text_encoding.h"
