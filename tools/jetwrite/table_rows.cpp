@@ -13,6 +13,8 @@ namespace {
 
 // Access keeps a memo compressed only up to this many characters.
 constexpr std::size_t kLongestCompressedMemo = 1024;
+// A memo's length takes the low three bytes of its field; the fourth says where the value is.
+constexpr std::size_t kLongestMemoBytes = 0xFFFFFF;
 
 Bytes fixedValue(Type type, const Value& v) {
     Bytes b;
@@ -57,6 +59,8 @@ PreparedRow prepare(const Format& f, const Table& t, std::size_t r) {
             const std::string where = place(t, &t.columns[i]);
             const std::u16string text = utf16(std::get<std::string>(v), where);
             Bytes stored = storedText(f, text, type == Type::Text || text.size() <= kLongestCompressedMemo, where);
+            if (type == Type::Memo && stored.size() > kLongestMemoBytes)
+                throw WriteError(where + ", linha " + std::to_string(r + 1) + ": memorando de mais de 16 MB");
             if (type == Type::Text) p.fields.bytes[i] = std::move(stored);
             else p.memos[i] = std::move(stored);
         } else {
