@@ -21,6 +21,10 @@ struct Format {
 
 const Format& formatOf(Version v);
 
+// The code page and sort order ("General") every text of the file is written in.
+inline constexpr std::uint32_t kCodePage = 1252;
+inline constexpr std::uint32_t kGeneralSortOrder = 0x0409;
+
 // A row's address as pages point to it: the page number in the high three bytes, the row in the low one.
 inline std::uint32_t rowPointer(std::uint32_t page, int row) { return page << 8 | static_cast<std::uint32_t>(row); }
 

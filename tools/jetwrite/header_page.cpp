@@ -31,9 +31,6 @@ void rc4(std::uint8_t* data, int length) {
     }
 }
 
-constexpr std::uint32_t kCodePage = 1252;
-constexpr std::uint32_t kGeneralSortOrder = 0x0409;
-
 }  // namespace
 
 Bytes headerPage(const Format& f) {

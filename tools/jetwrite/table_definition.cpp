@@ -12,8 +12,6 @@ constexpr std::uint8_t kSystemTable = 0x53;
 constexpr std::uint8_t kFixedColumn = 0x01;
 constexpr std::uint8_t kNullable = 0x02;
 constexpr std::uint8_t kCompressedUnicode = 0x01;
-constexpr std::uint32_t kGeneralSortOrder = 0x0409;
-constexpr std::uint32_t kCodePage = 1252;
 
 // The block before the column entries; Jet 4 puts 20 more bytes before the table type.
 void putCounts(const Format& f, Bytes& d, const TableLayout& layout, const DefinitionFacts& facts) {
