@@ -2,12 +2,15 @@
 // rule, the limits, the dialog's answers, and failures that leave the user's files as they were.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <filesystem>
 
 #include "cell_number.h"
 #include "export_fixture.h"
 #include "file_types.h"
+#include "save_folder.h"
 
 namespace {
 
@@ -173,6 +176,40 @@ TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
     e.save(0);
     EXPECT_EQ(xls_testing::readWithXlrd(e.target()).sheets.at(0).cells.at({3, 0}), textCell("novo"));
     EXPECT_FALSE(std::filesystem::exists(e.folder.file("resultado")));
+
+    // A link to a file not there yet is a file there too.
+    std::filesystem::create_symlink("nenhum.xls", e.folder.file("atalho.xls"));
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("atalho.xls")));
+    e.dialogs.answer(Dialogs::Answer::No);
+    e.save(0);
+    EXPECT_EQ(e.dialogs.messages().size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(e.folder.file("nenhum.xls")));
+}
+
+// The environment variable `name` set to `value` while it lives.
+class EnvironmentVariable {
+public:
+    EnvironmentVariable(const char* name, const std::string& value) : name_(name), old_(qgetenv(name)), was_(qEnvironmentVariableIsSet(name)) {
+        qputenv(name, value.c_str());
+    }
+    ~EnvironmentVariable() { was_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool was_;
+};
+
+TEST(SalvarExcel, TheDialogOpensInTheProgramsFolderOnlyWhenItCanBeWritten) {
+    TempDir program, home;
+    EXPECT_EQ(quelva::firstSaveFolder(program.path()).toStdString(), program.path());
+    // As installed: the folder is read-only, and its mode holds even for root.
+    ::chmod(program.path().c_str(), 0555);
+    const EnvironmentVariable homeFolder("HOME", home.path()), config("XDG_CONFIG_HOME", home.file("config"));
+    EXPECT_EQ(quelva::firstSaveFolder(program.path()).toStdString(), home.path());  // no documents folder
+    std::filesystem::create_directory(home.file("Documents"));
+    EXPECT_EQ(quelva::firstSaveFolder(program.path()).toStdString(), home.file("Documents"));
+    ::chmod(program.path().c_str(), 0755);
 }
 
 TEST(SalvarExcel, AFailureAfterTheDialogIsReportedAndTheFileThereIsKept) {
