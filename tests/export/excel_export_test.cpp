@@ -177,8 +177,7 @@ TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
     EXPECT_EQ(xls_testing::readWithXlrd(e.target()).sheets.at(0).cells.at({3, 0}), textCell("novo"));
     EXPECT_FALSE(std::filesystem::exists(e.folder.file("resultado")));
 
-    // A link to a file not there yet is a file there too.
-    std::filesystem::create_symlink("nenhum.xls", e.folder.file("atalho.xls"));
+    std::filesystem::create_symlink("nenhum.xls", e.folder.file("atalho.xls"));  // to a file not there yet
     e.dialogs.chooseFile(QString::fromStdString(e.folder.file("atalho.xls")));
     e.dialogs.answer(Dialogs::Answer::No);
     e.save(0);
@@ -186,30 +185,21 @@ TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
     EXPECT_FALSE(std::filesystem::exists(e.folder.file("nenhum.xls")));
 }
 
-// The environment variable `name` set to `value` while it lives.
-class EnvironmentVariable {
-public:
-    EnvironmentVariable(const char* name, const std::string& value) : name_(name), old_(qgetenv(name)), was_(qEnvironmentVariableIsSet(name)) {
-        qputenv(name, value.c_str());
-    }
-    ~EnvironmentVariable() { was_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-private:
-    const char* name_;
-    QByteArray old_;
-    bool was_;
-};
-
 TEST(SalvarExcel, TheDialogOpensInTheProgramsFolderOnlyWhenItCanBeWritten) {
     TempDir program, home;
     EXPECT_EQ(quelva::firstSaveFolder(program.path()).toStdString(), program.path());
-    // As installed: the folder is read-only, and its mode holds even for root.
-    ::chmod(program.path().c_str(), 0555);
-    const EnvironmentVariable homeFolder("HOME", home.path()), config("XDG_CONFIG_HOME", home.file("config"));
-    EXPECT_EQ(quelva::firstSaveFolder(program.path()).toStdString(), home.path());  // no documents folder
+    ::chmod(program.path().c_str(), 0555);  // as installed: read-only, which holds even for root
+    const QByteArray userHome = qgetenv("HOME");
+    qputenv("HOME", home.path().c_str());
+    qputenv("XDG_CONFIG_HOME", home.file("config").c_str());  // none of the user's own folder names
+    const QString withoutDocuments = quelva::firstSaveFolder(program.path());
     std::filesystem::create_directory(home.file("Documents"));
-    EXPECT_EQ(quelva::firstSaveFolder(program.path()).toStdString(), home.file("Documents"));
+    const QString withDocuments = quelva::firstSaveFolder(program.path());
+    qputenv("HOME", userHome);
+    qunsetenv("XDG_CONFIG_HOME");
     ::chmod(program.path().c_str(), 0755);
+    EXPECT_EQ(withoutDocuments.toStdString(), home.path());
+    EXPECT_EQ(withDocuments.toStdString(), home.file("Documents"));
 }
 
 TEST(SalvarExcel, AFailureAfterTheDialogIsReportedAndTheFileThereIsKept) {
