@@ -34,6 +34,7 @@ namespace quelva {
 //   MarcaM1, QtdM1                     commitResult and clearResult (results)
 struct RunState {
     explicit RunState(const QString& programFolder) : database(programFolder.toStdString()) {}
+    explicit RunState(std::string programFolder) : database(std::move(programFolder)) {}
 
     SurveyDatabase database;
 
