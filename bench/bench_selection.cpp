@@ -1,11 +1,19 @@
-// Variable selection figures on the full sample: "&Marcar todas" on the largest subtheme, and reopening the
-// Variables panel from the menu with all 706 variables selected. Prints JSON lines.
+// Start-up and variable selection figures on the full sample: launch to the logo panel on the Jet 4 file
+// (with the importer's peak memory), beside it on the SQLite form and mdbtools exporting every table;
+// "&Marcar todas" on the largest subtheme, and reopening the Variables panel from the menu with all 706
+// variables selected. Prints JSON lines.
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
 #include <QMap>
 
+#include <sys/resource.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "theme_tree.h"
@@ -17,20 +25,56 @@
 using bench::Clock;
 using bench::medianMs;
 
+namespace {
+
+struct StartUp {
+    double loadMs, activationMs;
+};
+
+// Launch to the logo panel: the data file read (a Jet file imported in its child), the catalogue loaded.
+StartUp startUp(bench::SampleWindow& sample) {
+    const auto start = Clock::now();
+    sample.window.Form_Load();
+    const auto loaded = Clock::now();
+    sample.window.Form_Activate();
+    return {bench::ms(loaded - start), bench::ms(Clock::now() - loaded)};
+}
+
+long statusKb(const char* field) {
+    std::ifstream in("/proc/self/status");
+    std::string line;
+    while (std::getline(in, line))
+        if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::strlen(field));
+    return 0;
+}
+
+// mdbtools' own export of every table of the file, for comparison with the import.
+double mdbExportAllMs(const std::string& file) {
+    const auto start = Clock::now();
+    const std::string command = "for t in $(mdb-tables -1 '" + file + "'); do mdb-export '" + file + "' \"$t\" >/dev/null; done";
+    if (std::system(command.c_str()) != 0) return -1;
+    return bench::ms(Clock::now() - start);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     bench::SampleWindow sample;
     quelva::RunState& state = sample.state;
     quelva::FrmQuelva& window = sample.window;
-    const auto start = Clock::now();
-    window.Form_Load();
-    const auto loaded = Clock::now();
-    window.Form_Activate();
-    const auto activated = Clock::now();
-    std::printf("{\"bench\":\"program_start\",\"load_ms\":%.2f,\"first_activation_ms\":%.2f}\n",
-                std::chrono::duration<double, std::milli>(loaded - start).count(),
-                std::chrono::duration<double, std::milli>(activated - loaded).count());
+    const StartUp jet = startUp(sample);
+    const double programPeakMb = statusKb("VmHWM:") / 1024.0;
+    rusage children{};
+    getrusage(RUSAGE_CHILDREN, &children);
+    bench::SampleWindow sqliteSample(QStringLiteral(QUELVA_FULL_SQLITE_SAMPLE));
+    const StartUp sqlite = startUp(sqliteSample);
+    std::printf("{\"bench\":\"program_start\",\"file\":\"jet4\",\"load_ms\":%.2f,\"first_activation_ms\":%.2f,"
+                "\"ms\":%.1f,\"goal_ms\":500,\"program_peak_mb\":%.1f,\"importer_peak_mb\":%.1f,\"goal_mb\":150,"
+                "\"sqlite_form_ms\":%.1f,\"mdb_export_all_tables_ms\":%.1f,\"goal_ratio_to_mdb_export\":1}\n",
+                jet.loadMs, jet.activationMs, jet.loadMs + jet.activationMs, programPeakMb, children.ru_maxrss / 1024.0,
+                sqlite.loadMs + sqlite.activationMs, mdbExportAllMs(QUELVA_BIN "/Quelva.mdb"));
     window.show();
     window.MnuVariaveis_Click();
     auto* p = window.variablesPanel;

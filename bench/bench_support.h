@@ -27,10 +27,11 @@ public:
     QString file;
 };
 
-// The program's window over the full sample beside the benchmark, not yet started.
+// The program's window over the full sample beside the benchmark (or in `folder`), not yet started.
 struct SampleWindow {
+    explicit SampleWindow(const QString& folder = QStringLiteral(QUELVA_BIN)) : state(folder) {}
     SilentDialogs dialogs;
-    quelva::RunState state{QStringLiteral(QUELVA_BIN)};
+    quelva::RunState state;
     quelva::FrmQuelva window{state, dialogs, [](int) {}};
 
     // Start-up, the first activation and the window shown, as the program runs them.

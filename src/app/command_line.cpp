@@ -1,17 +1,26 @@
 #include "command_line.h"
 
-#include <QDir>
+#include <filesystem>
 
 namespace quelva {
 
-CommandLine readCommandLine(const QStringList& arguments, const QString& programFolder) {
-    const QStringList given = arguments.mid(1);
-    if (given.isEmpty()) return {CommandLine::Action::Run, programFolder};
-    const QString& first = given.front();
-    if (given.size() == 1 && (first == QLatin1String("-h") || first == QLatin1String("--help")))
-        return {CommandLine::Action::Help, {}};
-    if (given.size() > 1 || first.isEmpty() || first.startsWith(u'-')) return {CommandLine::Action::Misuse, {}};
-    return {CommandLine::Action::Run, QDir::cleanPath(QDir::current().absoluteFilePath(first))};
+namespace {
+
+// `given` made absolute from the current folder, without "." and ".." steps, doubled or trailing "/".
+std::string absoluteFolder(const std::string& given) {
+    std::string folder = (std::filesystem::current_path() / given).lexically_normal().string();
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+}  // namespace
+
+CommandLine readCommandLine(const std::vector<std::string>& arguments, const std::string& programFolder) {
+    if (arguments.size() <= 1) return {CommandLine::Action::Run, programFolder};
+    const std::string& first = arguments[1];
+    if (arguments.size() == 2 && (first == "-h" || first == "--help")) return {CommandLine::Action::Help, {}};
+    if (arguments.size() > 2 || first.empty() || first.front() == '-') return {CommandLine::Action::Misuse, {}};
+    return {CommandLine::Action::Run, absoluteFolder(first)};
 }
 
 }  // namespace quelva

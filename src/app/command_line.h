@@ -1,6 +1,6 @@
 #pragma once
-#include <QString>
-#include <QStringList>
+#include <string>
+#include <vector>
 
 namespace quelva {
 
@@ -9,13 +9,15 @@ namespace quelva {
 struct CommandLine {
     enum class Action { Run, Help, Misuse };
     Action action = Action::Run;
-    QString surveyFolder;  // absolute, for Run
+    // Absolute, for Run. The file system's own bytes, as the user gave them: a name need not be valid UTF-8,
+    // and decoding it would lose the very bytes that open it.
+    std::string surveyFolder;
 };
 
-// `arguments` as QCoreApplication::arguments() gives them: the program first, Qt's own options taken out.
-// A relative PASTA is taken from the current folder. An argument that starts with "-" is an option, and
-// only "-h" and "--help" are known; a folder of such a name is given as "./-name".
-CommandLine readCommandLine(const QStringList& arguments, const QString& programFolder);
+// `arguments` as the program received them, once Qt took its own options out: the program first. A relative
+// PASTA is taken from the current folder. An argument that starts with "-" is an option, and only "-h" and
+// "--help" are known; a folder of such a name is given as "./-name".
+CommandLine readCommandLine(const std::vector<std::string>& arguments, const std::string& programFolder);
 
 // What "-h" prints, and a wrong command line on the error output.
 inline constexpr char kCommandLineUsage[] =

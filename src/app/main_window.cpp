@@ -100,7 +100,7 @@ void FrmQuelva::MostrarPainel(const QString& palavra) {
 }
 
 void FrmQuelva::openInformationWindow(const QString& palavra) {
-    const QString folder = QString::fromStdString(state_.session.database().programFolder());
+    const std::string& folder = state_.session.database().programFolder();
     std::unique_ptr<QDialog> dialog;
     if (palavra == QLatin1String("APRESENTACAO")) dialog = std::make_unique<FrmApresentacao>(policy_, this);
     else if (palavra == QLatin1String("FICHAINSTITUCIONAL")) dialog = std::make_unique<FrmFichaInstitucional>(folder, policy_, this);

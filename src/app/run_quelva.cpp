@@ -1,6 +1,7 @@
 #include "run_quelva.h"
 
 #include <QApplication>
+#include <QFile>
 #include <clocale>
 #include <cstdio>
 
@@ -25,20 +26,21 @@ int answerWithUsage(const CommandLine& command) {
 
 int runQuelva(int argc, char** argv) {
     // The usage is asked for in a terminal, perhaps with no display for the toolkit to open.
-    QStringList raw;
-    for (int i = 0; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
-    if (const CommandLine asked = readCommandLine(raw, {}); asked.action == CommandLine::Action::Help)
+    if (const CommandLine asked = readCommandLine({argv, argv + argc}, {}); asked.action == CommandLine::Action::Help)
         return answerWithUsage(asked);
     QApplication app(argc, argv);
+    // Qt has taken its own options out of argv, and the rest are read as bytes: QCoreApplication::arguments()
+    // would decode a folder's name, and a name that is not UTF-8 would no longer open it.
     // The program's real folder: Qt reads it from /proc/self/exe, so a link in /usr/bin leads to
     // /usr/lib/quelva, where the sample survey lies beside the program (and the importer, found the same way).
-    const CommandLine command = readCommandLine(QCoreApplication::arguments(), QCoreApplication::applicationDirPath());
+    const CommandLine command =
+        readCommandLine({argv, argv + argc}, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     if (const int status = answerWithUsage(command); status >= 0) return status;
     QtDialogs dialogs;
     return runQuelva(command.surveyFolder, dialogs);
 }
 
-int runQuelva(const QString& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown) {
+int runQuelva(const std::string& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown) {
     // Qt took the user's locale for the C library too; under a Portuguese one strtod and printf read and
     // write "1,5", which breaks the engine's numbers in statements. Texts keep the user's locale.
     std::setlocale(LC_NUMERIC, "C");

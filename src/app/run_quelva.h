@@ -1,6 +1,6 @@
 #pragma once
-#include <QString>
 #include <functional>
+#include <string>
 
 namespace quelva {
 
@@ -12,9 +12,9 @@ class FrmQuelva;
 // message and status 1, with no window drawn; a wrong command line ends with status 2.
 int runQuelva(int argc, char** argv);
 
-// The same over the survey in `folder`, with the messages through `dialogs`. `onShown` runs once the
+// The same over the survey in `folder` (the file system's bytes), with the messages through `dialogs`. `onShown` runs once the
 // window is shown (the screenshot tool and the tests use it). Numbers in the C library's conversions are
 // read and written in the C locale whatever the user's.
-int runQuelva(const QString& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown = {});
+int runQuelva(const std::string& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown = {});
 
 }  // namespace quelva

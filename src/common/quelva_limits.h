@@ -1,6 +1,7 @@
 #pragma once
 // The survey's and the program's fixed limits: the area codes and their bands, the table sizes, the entries'
-// widths and the longest statement the result run builds. The export's limits are in export_limits.h.
+// widths and the longest statement the result run builds. The export's limits are in export_limits.h, what
+// the importer may spend on one data file in src/jet/import_budget.h.
 #include <cstdint>
 
 namespace quelva {
@@ -44,31 +45,3 @@ inline constexpr int kM1Columns = 27;
 inline constexpr int kMaxStatementLength = 20000;
 
 }  // namespace quelva
-
-namespace jet {
-
-// What the importer may spend on one Jet file. A damaged file can send libmdb into a loop that reads the same
-// pages again and again, so every budget is derived from the file's size: what a good file needs grows with
-// it, and a loop is caught long before it starves the machine. See import_budget.h for how they combine.
-
-// No row takes fewer bytes than this: its 2-byte slot in the page's row table, a column count and a
-// variable-column count (1 byte each in Jet 3) and a null mask of at least one byte. A table definition
-// that declares more rows than the file's size allows at this rate is damaged.
-inline constexpr std::uint64_t kImportMinRowBytes = 5;
-// The values a file yields, counted as they are copied (text in UTF-8, 8 bytes a number or date): a Jet
-// value never grows more than 3 times in UTF-8 or in a date's text, and pages are never full, so 4 times
-// the file is far beyond any good file; the floor lets small files hold long memos.
-inline constexpr std::uint64_t kImportOutputFloorBytes = 32ull << 20;
-inline constexpr std::uint64_t kImportOutputPerFileByte = 4;
-// Memory of the importer's process (its address space, and what the program lets it keep resident): the
-// libraries take under 100 MiB, the copy it builds and serialises about 3 times the output above.
-inline constexpr std::uint64_t kImportMemoryFloorBytes = 256ull << 20;
-inline constexpr std::uint64_t kImportMemoryPerFileByte = 16;
-// Time: libmdb reads a good file at tens of megabytes a second on a slow machine; allow 2 MiB a second
-// after a floor for starting the process, so that a damaged file of 10 MB ends within 10 seconds.
-inline constexpr double kImportTimeFloorSeconds = 3.0;
-inline constexpr double kImportSecondsPerMebibyte = 0.5;
-// A build under AddressSanitizer runs slower and keeps shadow memory beside every allocation.
-inline constexpr int kImportSanitizerAllowance = 4;
-
-}  // namespace jet

@@ -1,5 +1,7 @@
 #include "csv_sink.h"
 
+#include "cell_number.h"
+
 namespace quelva {
 
 namespace {
@@ -11,6 +13,21 @@ bool needsQuotes(const QByteArray& field) {
     for (char c : field)
         if (c == ';' || c == '"' || c == '\n' || c == '\r') return true;
     return false;
+}
+
+// A text a spreadsheet would take for a formula when it opens the file (OWASP's list of such starts). The
+// survey's code "-" and a negative number stay as they are.
+bool runsAsFormula(const QString& text) {
+    if (text.isEmpty()) return false;
+    switch (text.front().unicode()) {
+    case u'=':
+    case u'+':
+    case u'@':
+    case u'\t':
+    case u'\r': return true;
+    case u'-': return text.size() > 1 && !numberFromCellText(text);
+    default: return false;
+    }
 }
 
 }  // namespace
@@ -33,7 +50,8 @@ void CsvSink::moveTo(int row, int column) {
 
 void CsvSink::text(int row, int column, const QString& text, const QColor&) {
     moveTo(row, column);
-    const QByteArray utf8 = text.toUtf8();
+    // A leading apostrophe keeps such a text a text in every spreadsheet.
+    const QByteArray utf8 = runsAsFormula(text) ? '\'' + text.toUtf8() : text.toUtf8();
     if (!needsQuotes(utf8)) {
         buffer_.append(utf8.constData(), static_cast<std::size_t>(utf8.size()));
     } else {

@@ -1,7 +1,8 @@
 #pragma once
 // The worksheet as text that a Portuguese-language spreadsheet opens without asking how: UTF-8 with a
 // byte-order mark, ";" between fields, CR LF after every row, a field in quotes when it holds ";", a quote or
-// a line break (its quotes doubled), and numbers with the decimal comma and no thousands points.
+// a line break (its quotes doubled), numbers with the decimal comma and no thousands points, and a text that
+// would run as a formula after an apostrophe.
 #include <climits>
 #include <string>
 

@@ -1,5 +1,6 @@
 #include "excel_export.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <exception>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "grid.h"
 #include "worksheet.h"
 #include "export_limits.h"
+#include "save_folder.h"
 #include "xls_sink.h"
 #include "xlsx_sink.h"
 
@@ -48,7 +50,7 @@ std::unique_ptr<SheetSink> openSink(FileType type, const std::string& file) {
 void SalvarExcel(const ExportRequest& e) {
     // A grid the .xls cannot hold is offered as .xlsx; the .xls limits are told only when it is still chosen.
     const bool tooTall = e.grid.rows() > kMaxExportRows, tooWide = e.grid.columns() > kMaxExportColumns;
-    const QString folder = QString::fromStdString(e.state.session.database().programFolder());
+    const QString folder = firstSaveFolder(e.state.session.database().programFolder());
     const Dialogs::SaveChoice choice = e.dialogs.saveFile(e.parent, QString::fromUtf8(kSaveTitle), folder, saveFilters(),
                                                                 filterOf(tooTall || tooWide ? FileType::Xlsx : FileType::Xls));
     if (choice.file.isEmpty()) return;
@@ -56,7 +58,9 @@ void SalvarExcel(const ExportRequest& e) {
     if (target.type == FileType::Xls && tooTall) return warnLimit(e, kRowLimit);
     if (target.type == FileType::Xls && tooWide) return warnLimit(e, kColumnLimit);
     const QString& file = target.path;
-    if (QFileInfo::exists(file) &&
+    // A symbolic link is a file there too, even when what it points to is missing.
+    const QFileInfo existing(file);
+    if ((existing.exists() || existing.isSymLink()) &&
         e.dialogs.message(e.parent, QString::fromUtf8(kReplaceQuestion).arg(file), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo,
                            QString(), true) != Dialogs::Answer::Yes)
         return;
@@ -67,7 +71,7 @@ void SalvarExcel(const ExportRequest& e) {
         message.show();
         WaitCursor waitCursor;
         try {
-            const std::unique_ptr<SheetSink> sheet = openSink(target.type, file.toStdString());
+            const std::unique_ptr<SheetSink> sheet = openSink(target.type, QFile::encodeName(file).toStdString());
             const int LinhaPlanilha = PreencherPlanilha(*sheet, e.tab, e.grid, e.state);
             EscreverNotasPlanilha(*sheet, LinhaPlanilha, e.state);
             sheet->save();

@@ -7,7 +7,7 @@ constexpr char kTitle[] = "Ficha Institucional";
 constexpr char kFile[] = "fichains.txt";
 }  // namespace
 
-FrmFichaInstitucional::FrmFichaInstitucional(const QString& programFolder, ErrorPolicy& policy, QWidget* parent)
+FrmFichaInstitucional::FrmFichaInstitucional(const std::string& programFolder, ErrorPolicy& policy, QWidget* parent)
     : RecordWindow({kTitle, kFile, kFrmFichaInstitucional_cmdfechar}, programFolder, policy, parent) {
     setObjectName(QStringLiteral("FrmFichaInstitucional"));
 }

@@ -9,7 +9,7 @@ namespace quelva {
 class FrmFichaInstitucional : public RecordWindow {
     Q_OBJECT
 public:
-    FrmFichaInstitucional(const QString& programFolder, ErrorPolicy& policy, QWidget* parent = nullptr);
+    FrmFichaInstitucional(const std::string& programFolder, ErrorPolicy& policy, QWidget* parent = nullptr);
 };
 
 }  // namespace quelva

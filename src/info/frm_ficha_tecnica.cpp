@@ -8,7 +8,7 @@ constexpr char kFile[] = "fichatec.txt";
 constexpr char kCloseButtonName[] = "FrmFichaTecnica_cmdfechar";
 }  // namespace
 
-FrmFichaTecnica::FrmFichaTecnica(const QString& programFolder, ErrorPolicy& policy, QWidget* parent)
+FrmFichaTecnica::FrmFichaTecnica(const std::string& programFolder, ErrorPolicy& policy, QWidget* parent)
     : RecordWindow({kTitle, kFile, kCloseButtonName}, programFolder, policy, parent) {
     setObjectName(QStringLiteral("FrmFichaTecnica"));
 }

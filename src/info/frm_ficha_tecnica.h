@@ -8,7 +8,7 @@ namespace quelva {
 class FrmFichaTecnica : public RecordWindow {
     Q_OBJECT
 public:
-    FrmFichaTecnica(const QString& programFolder, ErrorPolicy& policy, QWidget* parent = nullptr);
+    FrmFichaTecnica(const std::string& programFolder, ErrorPolicy& policy, QWidget* parent = nullptr);
 };
 
 }  // namespace quelva

@@ -25,10 +25,10 @@ constexpr char kNotShown[] = "Não foi possível mostrar a %1.\n\n%2";
 
 }  // namespace
 
-RecordWindow::RecordWindow(const Record& record, const QString& programFolder, ErrorPolicy& policy, QWidget* parent)
+RecordWindow::RecordWindow(const Record& record, const std::string& programFolder, ErrorPolicy& policy, QWidget* parent)
     : QDialog(parent),
       title_(QString::fromUtf8(record.title)),
-      path_(programFolder + u'/' + QString::fromUtf8(record.file)),
+      path_(programFolder + '/' + record.file),
       policy_(policy),
       dialogs_(policy.dialogs()) {
     setUpInfoWindow(this, title_, kWindowWidth, kWindowHeight);

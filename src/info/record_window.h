@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 #include <QString>
+#include <string>
 
 #include "grid.h"
 
@@ -34,7 +35,7 @@ protected:
         const char* file;             // the file's name in the program folder
         const char* closeButtonName;  // the close button's control name
     };
-    RecordWindow(const Record& record, const QString& programFolder, ErrorPolicy& policy, QWidget* parent);
+    RecordWindow(const Record& record, const std::string& programFolder, ErrorPolicy& policy, QWidget* parent);
 
     // Activation fills the grid when exec() has not already done so (a window opened with show()), under the
     // program's error policy.
@@ -45,7 +46,7 @@ private:
     void reportFailure(const QString& failure);
 
     QString title_;
-    QString path_;
+    std::string path_;  // the file system's bytes, which need not be UTF-8
     ErrorPolicy& policy_;
     Dialogs& dialogs_;
     Grid grid_;

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "quelva_limits.h"
 
 namespace jet {
 

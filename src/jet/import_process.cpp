@@ -102,16 +102,10 @@ Ending reap(pid_t pid, std::chrono::steady_clock::time_point deadline, std::uint
     }
 }
 
-ImportBudget budgetFor(const std::string& path) {
-    struct stat sb;
-    std::uint64_t size = ::stat(path.c_str(), &sb) == 0 ? static_cast<std::uint64_t>(sb.st_size) : 0;
-    return importBudget(size);
-}
-
 }  // namespace
 
 ImporterChild::ImporterChild(const std::string& path, const TableChoice& tables)
-    : ImporterChild(programFolder() + "/" + kImporterName, path, tables, budgetFor(path)) {}
+    : ImporterChild(programFolder() + "/" + kImporterName, path, tables, importBudgetOf(path)) {}
 
 ImporterChild::ImporterChild(const std::string& importer, const std::string& path, const TableChoice& tables,
                              const ImportBudget& budget)

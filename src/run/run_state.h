@@ -1,5 +1,7 @@
 #pragma once
 #include <QString>
+#include <string>
+#include <utility>
 
 #include "criteria_expression.h"
 #include "highlighted_node.h"
@@ -21,6 +23,7 @@ namespace quelva {
 //   result                          FraRes (the catalogue of a run, commit and clear)
 struct RunState {
     explicit RunState(const QString& programFolder) : session(programFolder) {}
+    explicit RunState(std::string programFolder) : session(std::move(programFolder)) {}
 
     Session session;
     VariableSelection variables;

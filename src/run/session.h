@@ -18,6 +18,7 @@ public:
     using LocalityNames = std::array<QString, kMaxAreaCode + 1>;
 
     explicit Session(const QString& programFolder) : database_(programFolder.toStdString()) {}
+    explicit Session(std::string programFolder) : database_(std::move(programFolder)) {}
 
     // Every connection of the run is opened through here.
     const SurveyDatabase& database() const { return database_; }

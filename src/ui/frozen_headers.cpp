@@ -1,5 +1,6 @@
 #include "frozen_headers.h"
 
+#include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHeaderView>
@@ -7,6 +8,35 @@
 #include <algorithm>
 
 namespace quelva {
+
+namespace {
+
+// Marks a view laid over, for assistive technology.
+constexpr char kFrozenPart[] = "quelvaFrozenPart";
+
+// What assistive technology is told of a view laid over: an invisible part holding nothing, so that a screen
+// reader meets the grid once, as the main view, which holds every cell the views laid over show.
+class HiddenPart : public QAccessibleWidget {
+public:
+    explicit HiddenPart(QWidget* view) : QAccessibleWidget(view, QAccessible::NoRole) {}
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = true;
+        s.focusable = false;
+        return s;
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+};
+
+QAccessibleInterface* hiddenPartFor(const QString&, QObject* object) {
+    auto* view = qobject_cast<QTableView*>(object);
+    return view && view->property(kFrozenPart).toBool() ? new HiddenPart(view) : nullptr;
+}
+
+}  // namespace
 
 FrozenHeaders::FrozenHeaders(QTableView& main, Runner run) : QObject(&main), main_(main), run_(std::move(run)) {
     // The main view's headers are hidden but still hold its sections: every change of a size reaches the views
@@ -28,6 +58,8 @@ FrozenHeaders::FrozenHeaders(QTableView& main, Runner run) : QObject(&main), mai
     for (QScrollBar* b : {main_.horizontalScrollBar(), main_.verticalScrollBar()})
         connect(b, &QScrollBar::valueChanged, this, [this] { run_([this] { followScrolling(); }); });
     main_.viewport()->installEventFilter(this);
+    // Once for the program: the factory itself holds no state.
+    [[maybe_unused]] static const bool hidden = (QAccessible::installFactory(hiddenPartFor), true);
 }
 
 FrozenHeaders::~FrozenHeaders() {
@@ -56,6 +88,7 @@ void FrozenHeaders::set(int rows, int columns) {
 
 QTableView* FrozenHeaders::newView(const char* name) {
     auto* v = new QTableView(&main_);
+    v->setProperty(kFrozenPart, true);  // before assistive technology first asks about it
     v->setObjectName(QString::fromLatin1(name));
     v->horizontalHeader()->hide();
     v->verticalHeader()->hide();

@@ -11,7 +11,7 @@ namespace quelva {
 // over the same model and the same selection (the rows along the top, the columns down the left, and the
 // corner where they meet), laid over the main view's cells and following its scrolling, its row heights and
 // column widths, and its viewport's place. The cells under them are still the main view's own: the model, the
-// selection, the copy and the keyboard know nothing of them.
+// selection, the copy, the keyboard and assistive technology know nothing of them.
 class FrozenHeaders : public QObject {
     Q_OBJECT
 public:

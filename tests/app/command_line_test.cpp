@@ -12,7 +12,9 @@
 #include "run_state.h"
 #include "run_quelva.h"
 #include "fixture.h"
+#include "frm_ficha_tecnica.h"
 #include "main_window.h"
+#include "scripted_policy.h"
 #include "test_window.h"
 
 namespace {
@@ -20,8 +22,11 @@ namespace {
 using quelva::CommandLine;
 using quelva::readCommandLine;
 
+// The current folder followed by `relative`, as the tests expect it.
+std::string fromCurrent(const char* relative) { return QDir::current().absoluteFilePath(relative).toStdString(); }
+
 TEST(CommandLine, WithoutAFolderTheProgramsFolderAndWithOneThatFolder) {
-    const QString program = QStringLiteral("/usr/lib/quelva");
+    const std::string program = "/usr/lib/quelva";
     const CommandLine withoutFolder = readCommandLine({"quelva"}, program);
     EXPECT_EQ(withoutFolder.action, CommandLine::Action::Run);
     EXPECT_EQ(withoutFolder.surveyFolder, program);
@@ -32,19 +37,19 @@ TEST(CommandLine, WithoutAFolderTheProgramsFolderAndWithOneThatFolder) {
 
     // A relative folder is the user's, taken from where they started the program.
     const CommandLine relative = readCommandLine({"quelva", "dados/../pesquisa"}, program);
-    EXPECT_EQ(relative.surveyFolder, QDir::current().absoluteFilePath("pesquisa"));
-    EXPECT_EQ(readCommandLine({"quelva", "./-estranha"}, program).surveyFolder,
-              QDir::current().absoluteFilePath("-estranha"));
+    EXPECT_EQ(relative.surveyFolder, fromCurrent("pesquisa"));
+    EXPECT_EQ(readCommandLine({"quelva", "./-estranha"}, program).surveyFolder, fromCurrent("-estranha"));
 }
 
 TEST(CommandLine, HelpAndWrongCommandLines) {
     EXPECT_EQ(readCommandLine({"quelva", "-h"}, "/p").action, CommandLine::Action::Help);
     EXPECT_EQ(readCommandLine({"quelva", "--help"}, "/p").action, CommandLine::Action::Help);
-    for (const QStringList& wrong : {QStringList{"quelva", "a", "b"}, QStringList{"quelva", "--pasta"},
-                                      QStringList{"quelva", ""}, QStringList{"quelva", "-h", "a"}}) {
+    using Arguments = std::vector<std::string>;
+    for (const Arguments& wrong : {Arguments{"quelva", "a", "b"}, Arguments{"quelva", "--pasta"}, Arguments{"quelva", ""},
+                                   Arguments{"quelva", "-h", "a"}}) {
         const CommandLine c = readCommandLine(wrong, "/p");
-        EXPECT_EQ(c.action, CommandLine::Action::Misuse) << wrong.join(' ').toStdString();
-        EXPECT_TRUE(c.surveyFolder.isEmpty());
+        EXPECT_EQ(c.action, CommandLine::Action::Misuse) << wrong.at(1);
+        EXPECT_TRUE(c.surveyFolder.empty());
     }
 }
 
@@ -52,7 +57,7 @@ TEST(CommandLine, HelpAndWrongCommandLines) {
 // event loop then ends with status 0.
 int runInFolder(const std::string& folder, testing_support::ScriptedDialogs& dialogs,
                 const std::function<void(quelva::FrmQuelva&)>& onShown = {}) {
-    return quelva::runQuelva(QString::fromStdString(folder), dialogs, [&](quelva::FrmQuelva& window) {
+    return quelva::runQuelva(folder, dialogs, [&](quelva::FrmQuelva& window) {
         QTimer::singleShot(0, &window, [&] {
             if (onShown) onShown(window);
             QCoreApplication::exit(0);
@@ -93,6 +98,25 @@ TEST(StartUpInAFolder, AFolderWithoutTheDataFileEndsWithTheMessageThatNamesIt) {
     EXPECT_EQ(dialogs.messages()[0].icon, quelva::Dialogs::Icon::Critical);
     EXPECT_TRUE(dialogs.messages()[0].text.contains(QString::fromStdString(folder.file("Quelva.mdb"))))
         << dialogs.messages()[0].text.toStdString();
+}
+
+TEST(StartUpInAFolder, AFolderWhoseNameIsNotUtf8IsOpenedAsGiven) {
+    testing_support::TempDir parent;
+    const std::string folder = parent.file("pesquisa-\xE9");  // "é" in Latin-1, no UTF-8
+    std::filesystem::create_directory(folder);
+    testing_support::copySmallSample(folder);
+    EXPECT_EQ(readCommandLine({"quelva", folder + "/"}, "/p").surveyFolder, folder);
+    testing_support::ScriptedDialogs dialogs;
+    std::string dataFile;
+    bool recordRead = false;
+    EXPECT_EQ(runInFolder(folder, dialogs, [&](quelva::FrmQuelva& window) {
+        dataFile = window.state().session.database().filePath();
+        testing_support::ScriptedPolicy policy;
+        recordRead = quelva::FrmFichaTecnica(window.state().session.database().programFolder(), policy.policy).fill();
+    }), 0);
+    EXPECT_EQ(dataFile, folder + "/Quelva.mdb");
+    EXPECT_TRUE(recordRead);
+    EXPECT_TRUE(dialogs.messages().empty());
 }
 
 }  // namespace

@@ -101,7 +101,7 @@ TEST(FrmQuelva, StartUpShowsTheLogoAndFillsNamesAndTitles) {
 
 TEST(FrmQuelva, StateTotalKeepsItsNameWithoutARowOfCodeZero) {
     TestWindow t;
-    testing_support::makeDatabase(t.folder.file("Quelva.mdb"), "DELETE FROM CD_AREA WHERE COD_AREA_NORVA = 0");
+    testing_support::editSample(t.folder.file("Quelva.mdb"), "DELETE FROM CD_AREA WHERE COD_AREA_NORVA = 0");
     ASSERT_TRUE(t.start());
     EXPECT_EQ(t.state->session.VetorNomeLocalidade()[0], "Totais para o Estado de São Paulo");
 }
@@ -174,15 +174,15 @@ TEST(FrmQuelva, StartUpFailuresEndTheProgramWithTheirMessage) {
     expectStartUpFailure(noFile, noFile.folder.file("Quelva.mdb"));
 
     TestWindow noTable;
-    testing_support::makeDatabase(noTable.folder.file("Quelva.mdb"), "DROP TABLE nomemun");
+    testing_support::editSample(noTable.folder.file("Quelva.mdb"), "DROP TABLE nomemun");
     expectStartUpFailure(noTable, "nomemun");
 
     TestWindow noColumn;
-    testing_support::makeDatabase(noColumn.folder.file("Quelva.mdb"), "ALTER TABLE CD_VAR DROP COLUMN NomeTabela");
+    testing_support::editSample(noColumn.folder.file("Quelva.mdb"), "ALTER TABLE CD_VAR DROP COLUMN NomeTabela");
     expectStartUpFailure(noColumn, "NomeTabela");
 
     TestWindow codeTooHigh;
-    testing_support::makeDatabase(codeTooHigh.folder.file("Quelva.mdb"),
+    testing_support::editSample(codeTooHigh.folder.file("Quelva.mdb"),
                                   "INSERT INTO CD_AREA VALUES (851, 'Fora da faixa', 0, 0, 0)");
     expectStartUpFailure(codeTooHigh, "851");
 

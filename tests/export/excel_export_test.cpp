@@ -2,12 +2,15 @@
 // rule, the limits, the dialog's answers, and failures that leave the user's files as they were.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <filesystem>
 
 #include "cell_number.h"
 #include "export_fixture.h"
 #include "file_types.h"
+#include "save_folder.h"
 
 namespace {
 
@@ -173,6 +176,30 @@ TEST(SalvarExcel, ReplacingAFileAsksFirstAndANameWithoutExtensionGetsOne) {
     e.save(0);
     EXPECT_EQ(xls_testing::readWithXlrd(e.target()).sheets.at(0).cells.at({3, 0}), textCell("novo"));
     EXPECT_FALSE(std::filesystem::exists(e.folder.file("resultado")));
+
+    std::filesystem::create_symlink("nenhum.xls", e.folder.file("atalho.xls"));  // to a file not there yet
+    e.dialogs.chooseFile(QString::fromStdString(e.folder.file("atalho.xls")));
+    e.dialogs.answer(Dialogs::Answer::No);
+    e.save(0);
+    EXPECT_EQ(e.dialogs.messages().size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(e.folder.file("nenhum.xls")));
+}
+
+TEST(SalvarExcel, TheDialogOpensInTheProgramsFolderOnlyWhenItCanBeWritten) {
+    TempDir program, home;
+    EXPECT_EQ(quelva::firstSaveFolder(program.path()).toStdString(), program.path());
+    ::chmod(program.path().c_str(), 0555);  // as installed: read-only, which holds even for root
+    const QByteArray userHome = qgetenv("HOME");
+    qputenv("HOME", home.path().c_str());
+    qputenv("XDG_CONFIG_HOME", home.file("config").c_str());  // none of the user's own folder names
+    const QString withoutDocuments = quelva::firstSaveFolder(program.path());
+    std::filesystem::create_directory(home.file("Documents"));
+    const QString withDocuments = quelva::firstSaveFolder(program.path());
+    qputenv("HOME", userHome);
+    qunsetenv("XDG_CONFIG_HOME");
+    ::chmod(program.path().c_str(), 0755);
+    EXPECT_EQ(withoutDocuments.toStdString(), home.path());
+    EXPECT_EQ(withDocuments.toStdString(), home.file("Documents"));
 }
 
 TEST(SalvarExcel, AFailureAfterTheDialogIsReportedAndTheFileThereIsKept) {

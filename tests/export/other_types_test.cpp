@@ -6,6 +6,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "csv_sink.h"
 #include "export_fixture.h"
 #include "file_types.h"
 #include "twips.h"
@@ -171,6 +172,17 @@ TEST(CsvExport, UTF8WithAMarkSemicolonsCRLFQuotesWherNeededAndPortugueseNumbers)
     EXPECT_EQ(s.cells.at({4, 2}), textCell("diz \"sim\""));
     EXPECT_EQ(s.cells.at({4, 3}), textCell("linha 1\nlinha 2"));
     EXPECT_EQ(s.cells.at({18, 0}), textCell(" -  Fenômeno inexistente"));
+}
+
+TEST(CsvExport, ATextASpreadsheetWouldRunAsAFormulaIsWrittenAsText) {
+    TempDir dir;
+    const std::string file = dir.file("r.csv");
+    quelva::CsvSink sink(file);
+    const char* texts[] = {"=1+1", "+5", "@SOMA(A1)", "\tx", "\ry", "-x", "-1+2", "-", "...", "NR", "-5", "a=b", " -  Fen"};
+    for (int c = 0; c < 13; ++c) sink.text(0, c, QString::fromUtf8(texts[c]), {});
+    sink.number(0, 13, -5, "-5", {});
+    sink.save();
+    EXPECT_EQ(testing_support::readFile(file), "\xEF\xBB\xBF'=1+1;'+5;'@SOMA(A1);'\tx;\"'\ry\";'-x;'-1+2;-;...;NR;-5;a=b; -  Fen;-5\r\n");
 }
 
 TEST(OtherTypesExport, ReplacingAsksFirstAndFailuresAreReportedKeepingTheFileThere) {

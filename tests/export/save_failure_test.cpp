@@ -1,6 +1,7 @@
 // Saving safely: a failed save reports the file and the reason, leaves no partial file, and keeps the file
 // it would have replaced.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <grp.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -13,6 +14,7 @@
 #include <set>
 #include <string>
 
+#include "atomic_file.h"
 #include "fixture.h"
 #include "workbook.h"
 #include "xls_error.h"
@@ -151,16 +153,63 @@ TEST(XlsSave, ASaveReplacesTheExistingFileKeepingItsPermissions) {
     TempDir dir;
     const std::string target = dir.file("resultado.xls");
     writeFile(target, "planilha anterior");
-    ::chmod(target.c_str(), 0640);
+    ::chmod(target.c_str(), 07640);
     Book book;
     smallBook(book);
     book.saveAndExpectReadBack(target);
     struct stat st {};
     ASSERT_EQ(::stat(target.c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);  // never set-user-ID, set-group-ID nor sticky
     EXPECT_EQ(filesIn(dir.path()), std::set<std::string>{"resultado.xls"});
 
     xls::Workbook noSheets;
     EXPECT_THROW(noSheets.save(target), xls::Error);
     EXPECT_EQ(readWithXlrd(target).fault, "");  // still the workbook saved before
+}
+
+TEST(XlsSave, ASymbolicLinkStaysAndTheFileItPointsToIsSaved) {
+    TempDir dir;
+    writeFile(dir.file("real.xls"), "planilha anterior");
+    std::filesystem::create_symlink("real.xls", dir.file("atalho.xls"));
+    std::filesystem::create_symlink("novo.xls", dir.file("perdido.xls"));  // to a file not there yet
+    Book book;
+    smallBook(book).save(dir.file("atalho.xls"));
+    book.workbook.save(dir.file("perdido.xls"));
+    for (const char* link : {"atalho.xls", "perdido.xls"}) EXPECT_TRUE(std::filesystem::is_symlink(dir.file(link)));
+    for (const char* saved : {"real.xls", "novo.xls"}) EXPECT_EQ(readWithXlrd(dir.file(saved)).fault, "");
+    EXPECT_EQ(filesIn(dir.path()).size(), 4u);
+}
+
+TEST(XlsSave, AReadOnlyFileIsNotReplacedEvenByRoot) {
+    TempDir dir;
+    const std::string target = dir.file("resultado.xls");
+    writeFile(target, "planilha anterior");
+    ::chmod(target.c_str(), 0444);  // the system lets root write it; the user's mark still holds
+    Book book;
+    const std::string message = messageFromChild([&] { smallBook(book).save(target); }, false);
+    EXPECT_EQ(message, "Não foi possível salvar o arquivo '" + target + "': o arquivo é somente leitura.");
+    EXPECT_EQ(readFile(target), "planilha anterior");
+    EXPECT_EQ(filesIn(dir.path()).size(), 1u);
+}
+
+TEST(XlsSave, ANameAsLongAsTheFolderTakesIsSaved) {
+    TempDir dir;
+    Book book;
+    smallBook(book);
+    book.saveAndExpectReadBack(dir.file(std::string(251, 'r') + ".xls"));  // 255 bytes, the most disks take
+    EXPECT_EQ(filesIn(dir.path()).size(), 1u);
+}
+
+TEST(XlsSave, AProgramKilledWhileSavingLeavesNoTemporaryFile) {
+    TempDir dir;
+    const int unnamed = ::open(dir.path().c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (unnamed < 0) GTEST_SKIP() << "this disk keeps no unnamed files";
+    ::close(unnamed);
+    const std::string message = messageFromChild([&] {
+        xls::AtomicFile file(dir.file("resultado.xls"));
+        file.write("metade", 6);
+        ::raise(SIGTERM);  // as when the session ends mid-save
+    }, false);
+    EXPECT_EQ(message, "");
+    EXPECT_TRUE(filesIn(dir.path()).empty());
 }

@@ -2,12 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <filesystem>
+
+#include "fixture.h"
 
 #include "qt_printing.h"
 #include "record_file.h"
 #include "text_decoding.h"
 
 using quelva::decodeText;
+using quelva::kMaxRecordFileBytes;
+using quelva::readRecordFile;
 using quelva::splitLines;
 
 namespace {
@@ -26,6 +31,16 @@ TEST(SplitLines, CrLfLfAndCrEndALineAndAFinalBreakStartsNone) {
     EXPECT_EQ(splitLines("\n"), lineList({""}));
     EXPECT_TRUE(splitLines("").isEmpty());
     EXPECT_EQ(splitLines("  \n\tx  "), lineList({"  ", "\tx  "}));
+}
+
+TEST(ReadRecordFile, AFileUpToTheLimitIsReadAndOneByteMoreIsRefusedByName) {
+    testing_support::TempDir dir;
+    const std::string path = dir.file("fichatec.txt");
+    testing_support::writeFile(path, "");
+    std::filesystem::resize_file(path, kMaxRecordFileBytes);
+    EXPECT_TRUE(readRecordFile(path).ok());
+    std::filesystem::resize_file(path, kMaxRecordFileBytes + 1);
+    EXPECT_TRUE(readRecordFile(path).failure.contains(QString::fromStdString(path) + "\" tem mais de 4 MB")) << path;
 }
 
 TEST(DecodeText, ValidUtf8IsUtf8WithoutItsByteOrderMark) {

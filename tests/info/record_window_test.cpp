@@ -1,6 +1,7 @@
 // The two record windows through their widgets. Both windows run every case: they share one mechanism and
 // differ only in caption, file and close button.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QPushButton>
@@ -31,11 +32,11 @@ struct Window {
     const char* file;
     const char* title;
     const char* button;
-    std::function<std::unique_ptr<RecordWindow>(const QString&, quelva::ErrorPolicy&, QWidget*)> make;
+    std::function<std::unique_ptr<RecordWindow>(const std::string&, quelva::ErrorPolicy&, QWidget*)> make;
 };
 
 template <class Frm>
-std::unique_ptr<RecordWindow> make(const QString& folder, quelva::ErrorPolicy& policy, QWidget* parent) {
+std::unique_ptr<RecordWindow> make(const std::string& folder, quelva::ErrorPolicy& policy, QWidget* parent) {
     return std::make_unique<Frm>(folder, policy, parent);
 }
 
@@ -50,7 +51,7 @@ protected:
     std::string recordPath() const { return folder.file(GetParam().file); }
     void write(const std::string& bytes) const { testing_support::writeFile(recordPath(), bytes); }
     std::unique_ptr<RecordWindow> open(QWidget* parent = nullptr) {
-        return GetParam().make(QString::fromStdString(folder.path()), scripted.policy, parent);
+        return GetParam().make(folder.path(), scripted.policy, parent);
     }
     QPushButton* closeButton(const RecordWindow& window) const {
         return window.findChild<QPushButton*>(QString::fromUtf8(GetParam().button));
@@ -114,16 +115,19 @@ TEST_P(RecordWindowTest, EachFillingReadsTheFileAnew) {
     EXPECT_EQ(firstColumn(*windowGrid(*first)), firstColumn(*windowGrid(*second)));
 }
 
-TEST_P(RecordWindowTest, AMissingOrFolderFileIsSaidOnceByItsPath) {
+TEST_P(RecordWindowTest, AMissingFolderPipeOrDeviceFileIsSaidOnceByItsPath) {
     QWidget mainWindow;
     const std::vector<std::pair<const char*, std::function<void()>>> cases = {
         {"não foi encontrado", [] {}},
         {"é uma pasta", [this] { std::filesystem::create_directory(recordPath()); }},
+        // Neither waits for a writer nor reads without end.
+        {"não é um arquivo de texto comum", [this] { std::filesystem::remove(recordPath()), ::mkfifo(recordPath().c_str(), 0600); }},
+        {"não é um arquivo de texto comum", [this] { std::filesystem::remove(recordPath()), std::filesystem::create_symlink("/dev/zero", recordPath()); }},
     };
     for (const auto& [reason, prepare] : cases) {
         prepare();
         testing_support::ScriptedPolicy other;
-        auto window = GetParam().make(QString::fromStdString(folder.path()), other.policy, &mainWindow);
+        auto window = GetParam().make(folder.path(), other.policy, &mainWindow);
         EXPECT_FALSE(window->fill());
         ASSERT_EQ(other.dialogs.messages().size(), 1u) << reason;
         const auto& m = other.dialogs.messages().front();
@@ -196,7 +200,7 @@ TEST_P(RecordWindowTest, AFailureWhileShowingEndsUnderTheErrorPolicy) {
     FailingDialogs failing;
     std::vector<int> ends;
     quelva::ErrorPolicy policy(failing, [&](int s) { ends.push_back(s); });
-    auto window = GetParam().make(QString::fromStdString(folder.path()), policy, nullptr);
+    auto window = GetParam().make(folder.path(), policy, nullptr);
     window->show();  // the file is missing: the message about it is the failure
     EXPECT_EQ(ends, std::vector<int>{1});
     ASSERT_EQ(failing.seen.size(), 2);  // the missing file, then the policy's own message of the failure

@@ -147,7 +147,9 @@ TEST_F(Damaged, AFlippedBitInARowCountIsCaughtWhereverItLands) {
     EXPECT_NE(o.message.find("declara 831 registros e só 830"), std::string::npos) << o.message;
     Outcome h = run(many, "select OrderID from Orders", false);
     expectDamaged(h, many, "Orders");
-    EXPECT_NE(h.message.find("mais do que um arquivo de 3002368 bytes pode conter"), std::string::npos) << h.message;
+    // The file's size counts the pages that hold its data, not the ones no table owns.
+    EXPECT_NE(h.message.find("mais do que um arquivo de " + std::to_string(jet::heldBytes(many)) + " bytes pode conter"),
+              std::string::npos) << h.message;
 }
 
 TEST_F(Damaged, AZeroedLongValuePageIsNoEmptyMemo) {

@@ -8,21 +8,11 @@
 #include "connection.h"
 #include "error.h"
 #include "fixture.h"
+#include "mdb_tools.h"
 
 namespace {
 
-// mdbtools read their arguments and write their output in the locale's character set: in UTF-8 whatever the
-// locale the tests run under, so that a table named "Umsätze" is found under LANG=C too.
-std::string run(const std::string& command) {
-    std::string out;
-    FILE* p = popen(("LC_ALL=C.UTF-8 " + command).c_str(), "r");
-    if (!p) return out;
-    char buf[65536];
-    std::size_t n;
-    while ((n = fread(buf, 1, sizeof buf, p)) > 0) out.append(buf, n);
-    pclose(p);
-    return out;
-}
+using mdb_tools::run;
 
 std::vector<std::string> split(const std::string& s, char sep) {
     std::vector<std::string> out;

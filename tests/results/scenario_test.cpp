@@ -96,8 +96,11 @@ Saved saveAndCheck(TestWindow& t, const quelva::Grid& g) {
     return {cells, numbers};
 }
 
-TEST(ResultScenario, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout) {
-    TestWindow t;
+// On the sample as a Jet 4 file and as a Jet 3 one: the program reaches either through the importer.
+class ResultScenarioOnForm : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ResultScenarioOnForm, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout) {
+    TestWindow t{GetParam()};
     ASSERT_TRUE(t.start());
     t.window->show();
     tickVariables(t, {0, 1, 3});
@@ -140,12 +143,16 @@ TEST(ResultScenario, TickedVariablesLocalitiesAndACriterionBecomeTheFirstLayout)
     EXPECT_FALSE(t.endedWith.has_value());
 }
 
+INSTANTIATE_TEST_SUITE_P(Forms, ResultScenarioOnForm,
+                         ::testing::Values(testing_support::kSmallSample, testing_support::kSmallSampleJet3),
+                         [](const auto& p) { return p.index == 0 ? "Jet4" : "Jet3"; });
+
 // A survey column stored as a number shows in every layout as the Portuguese program shows it (decimal
 // comma, no thousands separator) and is saved as that same number; the sample's text columns stay as stored.
 TEST(ResultScenario, NumbersOfANumericColumnShowWithTheDecimalCommaAndAreSavedAsThoseNumbers) {
     TestWindow t;
     // K002 of TK becomes a REAL column; its title and everything else of the sample stay.
-    testing_support::makeDatabase(t.folder.file("Quelva.mdb"),
+    testing_support::editSample(t.folder.file("Quelva.mdb"),
                                   "ALTER TABLE TK ADD COLUMN K002_real REAL;"
                                   "UPDATE TK SET K002_real = CASE Cod_Mun WHEN 1 THEN 1234.5 WHEN 5 THEN 1500000.75"
                                   " WHEN 26 THEN 1.234 WHEN 61 THEN -0.5 END;"

@@ -35,7 +35,7 @@ protected:
 const char* const kFiles[] = {"Quelva.mdb", "fichatec.txt", "fichains.txt"};
 
 TEST_F(Command, TwoRunsWriteTheSameBytes) {
-    for (const std::string option : {"", " --pequena"}) {
+    for (const std::string option : {"", " --small", " --small --jet3", " --small --sqlite"}) {
         ASSERT_EQ(run("'" + (root / "a").string() + "'" + option).status, 0);
         ASSERT_EQ(run("'" + (root / "b").string() + "'" + option).status, 0);
         for (const char* f : kFiles) {
@@ -50,7 +50,7 @@ TEST_F(Command, TwoRunsWriteTheSameBytes) {
 
 TEST_F(Command, SmallSampleIsSmallerAndTheBuildFixtureIsCurrent) {
     ASSERT_EQ(run("'" + (root / "full").string() + "'").status, 0);
-    ASSERT_EQ(run("--pequena '" + (root / "small").string() + "'").status, 0);
+    ASSERT_EQ(run("--small '" + (root / "small").string() + "'").status, 0);
     EXPECT_LT(fs::file_size(root / "small" / "Quelva.mdb") * 5, fs::file_size(root / "full" / "Quelva.mdb"));
     for (const char* f : kFiles)
         EXPECT_TRUE(readFile(root / "small" / f) == readFile(fs::path(QUELVA_SMALL_SAMPLE_DIR) / f))
@@ -62,7 +62,7 @@ TEST_F(Command, ReplacesEarlierFilesAndLeavesNoTemporaryOnes) {
     fs::create_directories(dir);
     std::ofstream(dir / "Quelva.mdb") << "old";
     ASSERT_EQ(run("'" + dir.string() + "'").status, 0);
-    EXPECT_EQ(readFile(dir / "Quelva.mdb").substr(0, 16), std::string("SQLite format 3\0", 16));
+    EXPECT_EQ(readFile(dir / "Quelva.mdb").substr(0, 20), std::string("\0\1\0\0Standard Jet DB\0", 20));
     std::size_t entries = 0;
     for (const auto& e : fs::directory_iterator(dir)) {
         ++entries;
@@ -72,7 +72,7 @@ TEST_F(Command, ReplacesEarlierFilesAndLeavesNoTemporaryOnes) {
 }
 
 TEST_F(Command, RecordFilesSayTheDataAreInventedWithBoldAndEmptyLines) {
-    ASSERT_EQ(run("'" + root.string() + "' --pequena").status, 0);
+    ASSERT_EQ(run("'" + root.string() + "' --small").status, 0);
     for (const char* f : {"fichatec.txt", "fichains.txt"}) {
         std::ifstream in(root / f);
         std::string line, text;
@@ -105,10 +105,11 @@ TEST_F(Command, FolderThatCannotBeMadeFailsWithAMessage) {
 }
 
 TEST_F(Command, WrongArgumentsShowTheUsage) {
-    for (const std::string& args : std::vector<std::string>{"", "--grande '" + root.string() + "'", "'" + root.string() + "' outra"}) {
+    for (const std::string& args : std::vector<std::string>{"", "--grande '" + root.string() + "'", "'" + root.string() + "' outra",
+                                                            "'" + root.string() + "' --jet3 --sqlite"}) {
         const auto r = run(args);
         EXPECT_EQ(r.status, 2) << args;
-        EXPECT_NE(r.err.find("uso: quelva-sample PASTA [--pequena]"), std::string::npos) << args << ": " << r.err;
+        EXPECT_NE(r.err.find("uso: quelva-sample PASTA [--small] [--jet3 | --sqlite]"), std::string::npos) << args << ": " << r.err;
     }
     EXPECT_FALSE(fs::exists(root / "Quelva.mdb"));
 }

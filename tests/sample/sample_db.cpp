@@ -17,10 +17,10 @@ namespace fs = std::filesystem;
 struct SampleFolders {
     testing_support::TempDir root;
     fs::path full{root.file("completa")};
-    fs::path small{root.file("pequena")};
+    fs::path small{root.file("small")};
     SampleFolders() {
-        sample::generateSample(full, sample::fullSizes());
-        sample::generateSample(small, sample::smallSizes());
+        sample::generateSample(full, sample::fullSizes(), sample::DatabaseForm::Sqlite);
+        sample::generateSample(small, sample::smallSizes(), sample::DatabaseForm::Sqlite);
     }
 };
 

@@ -9,8 +9,8 @@ struct sqlite3;
 
 namespace sample_test {
 
-// Folders holding a freshly generated full sample and small sample, made once per test program and
-// removed at its end.
+// Folders holding a freshly generated full sample and small sample, in SQLite form (the same tables as the
+// Jet form, which jet_form_test compares), made once per test program and removed at its end.
 const std::filesystem::path& fullSampleDir();
 const std::filesystem::path& smallSampleDir();
 

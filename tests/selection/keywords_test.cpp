@@ -114,7 +114,7 @@ TEST_F(Keywords, AKeywordWithAnApostropheFindsItsVariables) {
 
 TEST_F(Keywords, AKeywordWhoseVariablesAreGoneSaysSo) {
     letter('T');
-    testing_support::makeDatabase(t.folder.file("Quelva.mdb"), "DELETE FROM CD_VAR WHERE [Palavra-Chave] LIKE '%Telefone%'");
+    testing_support::editSample(t.folder.file("Quelva.mdb"), "DELETE FROM CD_VAR WHERE [Palavra-Chave] LIKE '%Telefone%'");
     chooseKeyword("Telefone");
     ASSERT_EQ(t.dialogs.messages().size(), 1u);
     EXPECT_EQ(t.dialogs.messages()[0].text, "Não existem variáveis para esta palavras-chave.");
@@ -184,7 +184,7 @@ TEST_F(Keywords, DefinitionOfTheCurrentEntryByButtonAndRightClick) {
 
 TEST(Definition, LastDefinitionRowNoDefinitionAndQuotedCodes) {
     TestWindow t;
-    testing_support::makeDatabase(t.folder.file("Quelva.mdb"),
+    testing_support::editSample(t.folder.file("Quelva.mdb"),
         "INSERT INTO CD_VAR VALUES (43, 8, 7, 'X''1', 'Com aspas', 0, 0, 'TK', 'Aspas', 0);"
         "INSERT INTO CD_DEFINICOES VALUES ('X''1', 'Primeira'), ('X''1', 'Segunda');"
         "DELETE FROM CD_DEFINICOES WHERE CodVariavel = 'S003'");

@@ -153,7 +153,7 @@ TEST_F(Localities, StartUpTicksWhatTheTableAlreadyHolds) {
 TEST(LocalitiesLoading, ACodeOutsideTheTablesOrNoneStopsStartUpWithItsMessage) {
     for (const char* row : {"(900, 'Fora da faixa', 1, 0, 0)", "(NULL, 'Sem código', 1, 0, 0)"}) {
         TestWindow t;
-        testing_support::makeDatabase(t.folder.file("Quelva.mdb"), std::string("INSERT INTO CD_AREA VALUES ") + row);
+        testing_support::editSample(t.folder.file("Quelva.mdb"), std::string("INSERT INTO CD_AREA VALUES ") + row);
         EXPECT_FALSE(t.start());
         EXPECT_EQ(t.endedWith, 1);
         ASSERT_EQ(t.dialogs.messages().size(), 1u);

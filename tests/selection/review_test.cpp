@@ -107,7 +107,7 @@ TEST_F(Review, LinesFollowTheOrderOfTheFamilySelectedStateTotalFirst) {
 
 TEST_F(Review, RaRgGroupsInBothBandsAndACodeOutsideThemTakingThePreviousIndent) {
     // 698 moved after the bands' groups in the RA/RG sequence: 700 (2), 681 (3), 701 (4), 698 (5).
-    testing_support::makeDatabase(t.folder.file("Quelva.mdb"), "UPDATE CD_AREA SET munseqrarg = 5 WHERE COD_AREA_NORVA = 698");
+    testing_support::editSample(t.folder.file("Quelva.mdb"), "UPDATE CD_AREA SET munseqrarg = 5 WHERE COD_AREA_NORVA = 698");
     t.window->Form_Activate();  // the session connection opened again on the changed file
     select({698, 700, 681, 701, 5});
     openPanel();

@@ -16,12 +16,21 @@
 
 namespace testing_support {
 
-// The small sample survey the build generates for tests, copied to a folder of the test's own so that a test
-// may damage it.
-inline void copySmallSample(const std::string& target) {
+// The small sample survey the build generates for tests (a Jet 4 file; beside it the same in Jet 3 and in
+// SQLite form), copied to a folder of the test's own so that a test may damage it.
+inline const std::string kSmallSample = QUELVA_SMALL_SAMPLE;
+inline const std::string kSmallSampleJet3 = kSmallSample + "-jet3";
+inline const std::string kSmallSampleSqlite = kSmallSample + "-sqlite";
+
+inline void copySmallSample(const std::string& target, const std::string& from = kSmallSample) {
     for (const char* f : {"Quelva.mdb", "fichatec.txt", "fichains.txt"})
-        std::filesystem::copy_file(std::string(QUELVA_SMALL_SAMPLE) + "/" + f, target + "/" + f,
-                                   std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::copy_file(from + "/" + f, target + "/" + f, std::filesystem::copy_options::overwrite_existing);
+}
+
+// A test that changes the sample's tables runs `script` on its SQLite form, copied over `file`.
+inline void editSample(const std::string& file, const std::string& script) {
+    std::filesystem::copy_file(kSmallSampleSqlite + "/Quelva.mdb", file, std::filesystem::copy_options::overwrite_existing);
+    makeDatabase(file, script);
 }
 
 // A main window over a program folder, with scripted dialogs and an observed end of the program.
@@ -32,8 +41,10 @@ struct TestWindow {
     std::unique_ptr<quelva::FrmQuelva> window;
     std::optional<int> endedWith;
 
-    explicit TestWindow(bool withSample = true) {
-        if (withSample) copySmallSample(folder.path());
+    explicit TestWindow(bool withSample = true) : TestWindow(withSample ? kSmallSample : std::string()) {}
+    // Over a copy of the sample in `sampleDir` (none when empty).
+    explicit TestWindow(const std::string& sampleDir) {
+        if (!sampleDir.empty()) copySmallSample(folder.path(), sampleDir);
         state = std::make_unique<quelva::RunState>(QString::fromStdString(folder.path()));
         window = std::make_unique<quelva::FrmQuelva>(*state, dialogs, [this](int s) { endedWith = s; });
     }

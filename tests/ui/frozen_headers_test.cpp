@@ -2,6 +2,7 @@
 // the grid scrolled, how they follow sizes, and that their cells remain the grid's own.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QScrollBar>
@@ -112,6 +113,18 @@ TEST_F(FrozenHeadersTest, TheHeaderRowAndColumnStayInViewWhereverTheGridScrolls)
     EXPECT_LT(v.verticalScrollBar()->value(), before);
     EXPECT_EQ(f->rowView()->indexAt(QPoint(1, 1)).row(), 0);
     EXPECT_EQ(f->columnView()->indexAt(QPoint(1, area().height() - 1)), g.index(v.rowAt(area().height() - 1), 0));
+}
+
+TEST_F(FrozenHeadersTest, AssistiveTechnologyMeetsTheGridOnceAsOneTable) {
+    EXPECT_NE(QAccessible::queryAccessibleInterface(&v)->tableInterface(), nullptr);
+    ASSERT_EQ(f->views().size(), 3u);
+    for (QTableView* part : f->views()) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(part);
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->tableInterface(), nullptr);
+        EXPECT_TRUE(a->state().invisible);
+        EXPECT_EQ(a->childCount(), 0);
+    }
 }
 
 TEST_F(FrozenHeadersTest, SizesAndPlaceFollowTheGridAndTheView) {

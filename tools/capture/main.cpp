@@ -3,6 +3,7 @@
 // "resultado" first selects the variables of the first subtheme and the first ten localities and runs
 // "Ver resultado", to picture a result as a user gets it.
 #include <QApplication>
+#include <QFile>
 #include <QListWidget>
 #include <QPixmap>
 #include <QTimer>
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
     const QString output = QString::fromLocal8Bit(argv[1]);
     const bool showResult = argc == 3;
     quelva::QtDialogs dialogs;
-    return quelva::runQuelva(QCoreApplication::applicationDirPath(), dialogs, [&](quelva::FrmQuelva& window) {
+    const std::string folder = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
+    return quelva::runQuelva(folder, dialogs, [&](quelva::FrmQuelva& window) {
         if (showResult) selectSample(window, window.state().variables);
         // Let the window be laid out and painted before it is pictured.
         QTimer::singleShot(1500, &window, [&window, output] {

@@ -65,9 +65,14 @@ def load_sources(args):
             if os.path.exists(p):
                 sources.append(Source(p, {t: row_count(args.console, p, t) for t in jet_tables(p)}))
     if args.sample and os.path.exists(args.sample):
-        con = sqlite3.connect("file:%s?mode=ro" % args.sample, uri=True)
-        names = [r[0] for r in con.execute("select name from sqlite_master where type = 'table'")]
-        con.close()
+        with open(args.sample, "rb") as f:
+            sqlite_form = f.read(16) == b"SQLite format 3\0"
+        if sqlite_form:
+            con = sqlite3.connect("file:%s?mode=ro" % args.sample, uri=True)
+            names = [r[0] for r in con.execute("select name from sqlite_master where type = 'table'")]
+            con.close()
+        else:  # the sample as the build writes it, a Jet 4 file
+            names = jet_tables(args.sample)
         # The survey's large tables make every run slow; the catalogue's tables are the ones read at start-up.
         chosen = [n for n in names if n.upper().startswith("CD_") or n == "nomemun"] or names
         sources.append(Source(args.sample, {t: row_count(args.console, args.sample, t) for t in chosen}))

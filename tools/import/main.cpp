@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "\nERRO: %s\n", std::strerror(errno));
         return 1;
     }
-    const jet::ImportBudget budget = jet::importBudget(static_cast<std::uint64_t>(sb.st_size));
+    const jet::ImportBudget budget = jet::importBudgetOf(argv[1]);
     static Report report{dup(2), "a leitura precisou de mais de " + std::to_string(budget.memoryBytes >> 20) +
                                      " MB de memória, mais do que um arquivo de " + std::to_string(budget.fileBytes) +
                                      " bytes pode exigir; o arquivo está danificado"};

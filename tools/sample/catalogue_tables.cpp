@@ -53,7 +53,7 @@ Table codedTexts(const std::string& name, const std::string& codeColumn, const s
 }
 
 Table definitions(const Catalogue& c) {
-    Table t{"CD_DEFINICOES", {{"CodVariavel", T::Text}, {"DefinicaoVariavel", T::Text}}, {}};
+    Table t{"CD_DEFINICOES", {{"CodVariavel", T::Text}, {"DefinicaoVariavel", T::Memo}}, {}};
     for (const auto& d : c.definitions) t.rows.push_back({d.variableCode, d.text});
     return t;
 }

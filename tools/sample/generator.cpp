@@ -7,6 +7,8 @@
 #include "area_builder.h"
 #include "catalogue_builder.h"
 #include "catalogue_tables.h"
+#include "jet_output.h"
+#include "jet_writer.h"
 #include "record_files.h"
 #include "rng.h"
 #include "sqlite_writer.h"
@@ -55,14 +57,20 @@ SurveyPlan buildPlan(const Sizes& sizes, std::uint64_t seed) {
     return plan;
 }
 
-void generateSample(const fs::path& dir, const Sizes& sizes) {
+std::vector<Table> sampleTables(const SurveyPlan& plan) {
+    auto tables = catalogueTables(plan);
+    auto survey = surveyTables(plan);
+    tables.insert(tables.end(), std::make_move_iterator(survey.begin()), std::make_move_iterator(survey.end()));
+    return tables;
+}
+
+void generateSample(const fs::path& dir, const Sizes& sizes, DatabaseForm form) {
     prepareFolder(dir);
     const SurveyPlan plan = buildPlan(sizes);
     writeAtomically(dir / kDatabaseFile, [&](const fs::path& temp) {
-        auto tables = catalogueTables(plan);
-        auto survey = surveyTables(plan);
-        tables.insert(tables.end(), std::make_move_iterator(survey.begin()), std::make_move_iterator(survey.end()));
-        writeSqlite(temp, tables);
+        const auto tables = sampleTables(plan);
+        if (form == DatabaseForm::Sqlite) writeSqlite(temp, tables);
+        else writeJet(temp, form == DatabaseForm::Jet4 ? jetwrite::Version::Jet4 : jetwrite::Version::Jet3, jetTables(tables));
     });
     writeAtomically(dir / kTechnicalFile, [&](const fs::path& temp) { writeText(temp, technicalRecord(plan)); });
     writeAtomically(dir / kInstitutionalFile, [&](const fs::path& temp) { writeText(temp, institutionalRecord(plan)); });

@@ -8,19 +8,27 @@
 namespace {
 
 constexpr const char* kUsage =
-    "uso: quelva-sample PASTA [--pequena]\n"
+    "uso: quelva-sample PASTA [--small] [--jet3 | --sqlite]\n"
     "  grava na PASTA (criada se faltar) a amostra fictícia: Quelva.mdb, fichatec.txt e fichains.txt\n"
-    "  --pequena  amostra reduzida, com a mesma estrutura, para testes\n";
+    "  Quelva.mdb é um arquivo Jet 4 (Access 2000-2003), salvo opção:\n"
+    "  --small   amostra reduzida, com a mesma estrutura, para testes\n"
+    "  --jet3    Quelva.mdb como arquivo Jet 3 (Access 97)\n"
+    "  --sqlite  Quelva.mdb como arquivo SQLite\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
     std::string dir;
     bool small = false;
+    int forms = 0;
+    auto form = sample::DatabaseForm::Jet4;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--pequena") {
+        if (arg == "--small") {
             small = true;
+        } else if (arg == "--jet3" || arg == "--sqlite") {
+            form = arg == "--jet3" ? sample::DatabaseForm::Jet3 : sample::DatabaseForm::Sqlite;
+            ++forms;
         } else if (arg == "-h" || arg == "--help" || arg == "--ajuda") {
             std::cout << kUsage;
             return 0;
@@ -31,12 +39,16 @@ int main(int argc, char** argv) {
             dir = arg;
         }
     }
+    if (forms > 1) {
+        std::cerr << "quelva-sample: escolha uma só forma, --jet3 ou --sqlite\n" << kUsage;
+        return 2;
+    }
     if (dir.empty()) {
         std::cerr << kUsage;
         return 2;
     }
     try {
-        sample::generateSample(dir, small ? sample::smallSizes() : sample::fullSizes());
+        sample::generateSample(dir, small ? sample::smallSizes() : sample::fullSizes(), form);
     } catch (const std::exception& e) {
         std::cerr << "quelva-sample: " << e.what() << "\n";
         return 1;

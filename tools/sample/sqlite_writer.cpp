@@ -32,7 +32,7 @@ std::string declaration(const Column& c) {
     std::string d = jet::quoteName(c.name);
     switch (c.type) {
     case ColumnType::Integer: d += " INTEGER"; break;
-    case ColumnType::Text: d += std::string(" TEXT COLLATE ") + jet::kCollation; break;
+    case ColumnType::Text: case ColumnType::Memo: d += std::string(" TEXT COLLATE ") + jet::kCollation; break;
     case ColumnType::Boolean: d += " BOOLEAN"; break;
     }
     return c.key ? d + " PRIMARY KEY" : d;

@@ -11,6 +11,7 @@ enum class ColumnType {
     Integer,  // INTEGER
     Text,     // TEXT COLLATE JET
     Boolean,  // BOOLEAN holding -1 (True) or 0 (False), as Jet stores yes/no fields
+    Memo,     // TEXT COLLATE JET; a Memo in the Jet forms, as the survey keeps its long texts
 };
 
 struct Column {
