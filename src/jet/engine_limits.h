@@ -10,11 +10,12 @@ namespace jet {
 // long, and every later walk of the tree recurses once per level.
 inline constexpr int kMaxDepth = 200;
 
-// The longest SQL a statement may become; far beyond any statement a person or the program writes.
-inline constexpr std::size_t kMaxStatementBytes = std::size_t{16} << 20;
+// The longest SQL a statement may become: many times the longest statement Jet itself takes (64,000
+// characters), and still small enough for SQLite to read in a moment.
+inline constexpr std::size_t kMaxStatementBytes = std::size_t{1} << 20;
 // All the text printed on the way there, the parts of every level counted each time they are copied into the
-// level above: a statement whose copies multiply (Between prints its operand twice) stops at this much work.
-inline constexpr std::size_t kMaxPrintedBytes = std::size_t{64} << 20;
+// level above: a statement whose parts repeat (Between prints its bounds twice) stops at this much work.
+inline constexpr std::size_t kMaxPrintedBytes = std::size_t{8} << 20;
 
 // The longest text an expression may build. Every function that makes a text answers through `resultText`,
 // which refuses a longer one; those that multiply their input (Space, String, Replace) check before building.
@@ -22,7 +23,7 @@ inline constexpr std::size_t kMaxTextBytes = std::size_t{16} << 20;
 
 // The most a result may hold in memory (its texts and their cells); a statement beyond it stops with a
 // message long before the machine's memory runs out.
-inline constexpr std::size_t kMaxResultBytes = std::size_t{1} << 30;
+inline constexpr std::size_t kMaxResultBytes = std::size_t{256} << 20;
 
 // The largest data file in SQLite form the engine loads into memory, as a Jet file's import is bounded too.
 inline constexpr std::size_t kMaxSqliteFileBytes = std::size_t{1} << 30;

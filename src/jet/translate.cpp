@@ -103,9 +103,8 @@ public:
 
     bool allowSubqueries = true;
 
-    // Each operand is printed whole, and Between prints its first one twice: nested Betweens double the text
-    // at every level. The work of the whole statement is counted, so that many such expressions side by side
-    // stop as soon as one alone would.
+    // Each operand is printed whole into every level above it: the work of the whole statement is counted, so
+    // that no statement, however its parts repeat, costs more than the cap to print.
     std::string expr(const Expr& e) {
         std::string s = exprText(e);
         printed_ += s.size();
@@ -173,9 +172,11 @@ private:
             return s + "))";
         }
         case Expr::Kind::Between: {
-            // Jet takes the bounds in either order.
-            const std::string x = "(" + expr(*e.args[0]) + ")" + kCollate, a = expr(*e.args[1]), b = expr(*e.args[2]);
-            std::string s = "(" + x + " BETWEEN " + a + " AND " + b + " OR " + x + " BETWEEN " + b + " AND " + a + ")";
+            // Jet takes the bounds in either order. Each operand is printed once: SQLite's min and max of several
+            // values order them by the collation of the first, as the comparison does.
+            const std::string x = "(" + expr(*e.args[0]) + ")" + kCollate, a = "(" + expr(*e.args[1]) + ")" + kCollate,
+                              b = expr(*e.args[2]);
+            std::string s = "(" + x + " BETWEEN min(" + a + ", " + b + ") AND max(" + a + ", " + b + "))";
             return e.negated ? "(NOT " + s + ")" : s;
         }
         case Expr::Kind::Call: return call(e);
