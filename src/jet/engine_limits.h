@@ -25,6 +25,11 @@ inline constexpr std::size_t kMaxTextBytes = std::size_t{16} << 20;
 // message long before the machine's memory runs out.
 inline constexpr std::size_t kMaxResultBytes = std::size_t{256} << 20;
 
+// The most SQLite may hold at once in the whole program (every open file's tables, and what a statement
+// sorts or groups): a statement that would need more stops with "Memória insuficiente" rather than the
+// machine's memory running out.
+inline constexpr long long kMaxSqliteHeapBytes = 1LL << 30;
+
 // The largest data file in SQLite form the engine loads into memory, as a Jet file's import is bounded too.
 inline constexpr std::size_t kMaxSqliteFileBytes = std::size_t{1} << 30;
 

@@ -282,9 +282,7 @@ int findBySql(RecordsetData& d, Expr& criterion, const std::string& text) {
     return row;
 }
 
-}  // namespace
-
-int findRow(RecordsetData& d, const std::string& criterion) {
+int findRowOf(RecordsetData& d, const std::string& criterion) {
     Equality q;
     if (readEquality(criterion, q)) {
         int r = findByIndex(d, q);
@@ -296,6 +294,17 @@ int findRow(RecordsetData& d, const std::string& criterion) {
         if (r != -2) return r;
     }
     return findBySql(d, *e, criterion);
+}
+
+}  // namespace
+
+// A criterion that cannot be read or run is told with the file and the criterion, as a statement is.
+int findRow(RecordsetData& d, const std::string& criterion) {
+    try {
+        return findRowOf(d, criterion);
+    } catch (const Error& e) {
+        throw Error(inStatement(e.what(), criterion, d.database->path));
+    }
 }
 
 RecordsetData::~RecordsetData() {
