@@ -132,6 +132,8 @@ void benchHostile(const std::string& file) {
         {"chain_200", "Select " + repeat("EmployeeID", 200, " + ") + " From Employees"},
         {"between_x40", "Select " + repeat(bounds, 40, ", ") + " From Employees"},
         {"result_size", "Select Space(16000000) From Orders"},
+        {"huge_equal_texts", "Select Count(*) From Orders Where Space(16000000) In (Space(16000000), 'x')"},
+        {"sort_huge_texts", "Select String(3000000, 'a') From Orders Order By String(3000000, 'a')"},
     };
     for (const auto& [name, sql] : statements) {
         auto a = Clock::now();
