@@ -113,21 +113,25 @@ std::vector<std::string> firstColumnOf(sqlite3* db, const std::string& sql) {
 // A file in SQLite form is data only: anything that would run SQL of the file's own when it is read (a view,
 // a trigger, a virtual table, a generated column) is refused, so that it cannot reach what the guard keeps out
 // of a statement's reach nor run functions outside the engine's list.
-void refuseCode(Database& d) {
-    const std::string path = d.path;
-    {
-        const std::vector<std::string> code = firstColumnOf(d.db,
-            "SELECT type || ' ' || name FROM sqlite_schema WHERE type IN ('view', 'trigger') OR "
-            "(type = 'table' AND upper(substr(ltrim(sql), 1, 14)) = 'CREATE VIRTUAL') LIMIT 1");
-        if (!code.empty())
-            throw Error("O arquivo " + quotedPath(path) + " contém código SQL próprio (" + code.front() +
-                        "), que o Quelva não executa: só tabelas de dados são aceitas.");
-        const std::vector<std::string> generated = firstColumnOf(d.db,
-            "SELECT t.name || '.' || c.name FROM sqlite_schema AS t, pragma_table_xinfo(t.name) AS c "
-            "WHERE t.type = 'table' AND c.hidden IN (2, 3) LIMIT 1");
-        if (!generated.empty())
-            throw Error("O arquivo " + quotedPath(path) + " contém a coluna calculada " + generated.front() +
-                        ", cuja expressão o Quelva não executa: só tabelas de dados são aceitas.");
+void refuseCode(const Database& d) {
+    struct Probe {
+        const char* sql;
+        const char* before;  // the message, around what the query found
+        const char* after;
+    };
+    static constexpr Probe kProbes[] = {
+        {"SELECT type || ' ' || name FROM sqlite_schema WHERE type IN ('view', 'trigger') OR "
+         "(type = 'table' AND upper(substr(ltrim(sql), 1, 14)) = 'CREATE VIRTUAL') LIMIT 1",
+         " contém código SQL próprio (", "), que o Quelva não executa"},
+        {"SELECT t.name || '.' || c.name FROM sqlite_schema AS t, pragma_table_xinfo(t.name) AS c "
+         "WHERE t.type = 'table' AND c.hidden IN (2, 3) LIMIT 1",
+         " contém a coluna calculada ", ", cuja expressão o Quelva não executa"},
+    };
+    for (const Probe& p : kProbes) {
+        const std::vector<std::string> found = firstColumnOf(d.db, p.sql);
+        if (!found.empty())
+            throw Error("O arquivo " + quotedPath(d.path) + p.before + found.front() + p.after +
+                        ": só tabelas de dados são aceitas.");
     }
 }
 

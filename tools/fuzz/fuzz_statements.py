@@ -269,13 +269,7 @@ def main():
         outcome, faults = classify(status, err, path, seconds, peak, args)
         res = {"n": i, "file": os.path.basename(path), "statement": statement[:2000], "find": criterion,
                "outcome": outcome, "seconds": round(seconds, 3), "peak_mb": round(peak / 1024, 1), "faults": faults}
-        with lock:
-            results.append(res)
-            if log:
-                log.write(json.dumps(res, ensure_ascii=False) + "\n")
-                log.flush()
-            if args.progress and len(results) % args.progress == 0:
-                print("%d statements" % len(results), file=sys.stderr, flush=True)
+        fuzz_import.record(res, results, lock, log, args.progress, "statements")
 
     began = time.monotonic()
     with ThreadPoolExecutor(max_workers=args.jobs) as pool:
