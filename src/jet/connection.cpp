@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -294,6 +295,10 @@ std::string errorOf(const Database& db, const std::string& sqliteMessage, const 
     return statementError(sqliteMessage, jetSql, db.path);
 }
 
+int pastDeadline(void* deadline) {
+    return std::chrono::steady_clock::now() > *static_cast<const std::chrono::steady_clock::time_point*>(deadline) ? 1 : 0;
+}
+
 // Rows tie under the Order By when every key compares equal as Jet compares (texts by the collation).
 bool tied(const std::vector<Value>& a, const std::vector<Value>& b, const TextRules& rules) {
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -353,6 +358,14 @@ Recordset Connection::run(const std::string& jetSql) const {
     std::vector<Value> last;
     std::size_t bytes = 0;
     int rc;
+    // A statement whose every row costs megabytes of work is stopped at its time limit, as a backstop behind the
+    // bounds on texts and results; the handler is removed again with the statement.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kMaxStatementSeconds);
+    struct Unset {
+        sqlite3* db;
+        ~Unset() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
+    } unset{db_->db};
+    sqlite3_progress_handler(db_->db, 100000, pastDeadline, &deadline);
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         if (t.hiddenKeys) {
             last.clear();

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include "engine_limits.h"
 #include "error.h"
 #include "sql_args.h"
 #include "sqlite_setup.h"
@@ -73,6 +74,8 @@ std::string statementError(const std::string& msg, const std::string& jetSql, co
                "outra função agregada).";
     else if (startsWith(msg, "vtable constructor failed", rest) || startsWith(msg, "no such module", rest))
         what = kNotAllowed;
+    else if (msg == "interrupted")  // the time limit
+        what = "A instrução passou de " + std::to_string(kMaxStatementSeconds) + " segundos e foi interrompida.";
     else if (startsWith(msg, "out of memory", rest))
         what = kOutOfMemory;
     else if (startsWith(msg, "string or blob too big", rest))

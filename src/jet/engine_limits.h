@@ -30,6 +30,10 @@ inline constexpr std::size_t kMaxResultBytes = std::size_t{256} << 20;
 // machine's memory running out.
 inline constexpr long long kMaxSqliteHeapBytes = 1LL << 30;
 
+// The longest a statement may run before it is stopped with a message: far beyond any statement the program
+// runs, it bounds one whose every row does megabytes of work.
+inline constexpr int kMaxStatementSeconds = 30;
+
 // The largest data file in SQLite form the engine loads into memory, as a Jet file's import is bounded too.
 inline constexpr std::size_t kMaxSqliteFileBytes = std::size_t{1} << 30;
 
