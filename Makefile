@@ -34,11 +34,15 @@ sanitize: deps
 test-sanitize: sanitize
 	@cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
 
-# A long run of damaged files through the console (FILES of them; a few hundred run in make test).
+# A long run of damaged files through the console (FILES of them; a few hundred run in make test), then of
+# statements made from the engine's grammar (STATEMENTS of them).
 FILES ?= 10000
+STATEMENTS ?= 20000
 fuzz: build
 	@nice python3 tools/fuzz/fuzz_import.py --console $(BUILD)/bin/quelva-sql --testdata ../shared/testdata \
 	  --sample $(BUILD)/bin/Quelva.mdb --count $(FILES) --jobs $(JOBS) --keep $(BUILD)/fuzz-faults --progress 500
+	@nice python3 tools/fuzz/fuzz_statements.py --console $(BUILD)/bin/quelva-sql --file ../shared/testdata/nwind.mdb \
+	  --file $(BUILD)/bin/Quelva.mdb --count $(STATEMENTS) --jobs $(JOBS) --progress 1000 --log $(BUILD)/fuzz-statements.log
 
 bench: build
 	@scripts/bench.sh $(BUILD)

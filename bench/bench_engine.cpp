@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "connection.h"
+#include "error.h"
 #include "sqlite_setup.h"
 
 namespace {
@@ -109,6 +110,44 @@ void benchStatements(const std::string& file, int runs) {
                 std::filesystem::path(file).filename().c_str(), std::size(statements), runs, rows / runs, median(times));
 }
 
+// Statements that once grew with the square of their input or without bound, each against its goal: hostile
+// text searches, long chains, repeated nesting, an oversized result. Each must end, in a result or a message,
+// within `goal_ms`.
+void benchHostile(const std::string& file) {
+    jet::Connection db = jet::Connection::open(file);
+    auto repeat = [](const std::string& s, int n, const std::string& sep) {
+        std::string out = s;
+        for (int i = 1; i < n; ++i) out += sep + s;
+        return out;
+    };
+    std::string bounds = "1";
+    for (int i = 0; i < 16; ++i) bounds = "EmployeeID Between 0 And (" + bounds + ")";
+    const std::pair<const char*, std::string> statements[] = {
+        {"instr", "Select InStr(String(8000000,'a'), String(40000,'a') & 'b')"},
+        {"replace", "Select Len(Replace(String(8000000,'a'), String(40000,'a') & 'b', 'x'))"},
+        {"like", "Select String(2000000,'a') Like '*' & String(20000,'a') & 'b'"},
+        {"like_wildcards", "Select String(2000000,'a') Like '*' & String(20000,'a') & '?b'"},
+        {"like_between_stars", "Select String(2000000,'a') Like '*' & String(20000,'a') & 'b*'"},
+        {"like_wildcards_between_stars", "Select String(2000000,'a') Like '*' & String(20000,'a') & '?b*'"},
+        {"chain_200", "Select " + repeat("EmployeeID", 200, " + ") + " From Employees"},
+        {"between_x40", "Select " + repeat(bounds, 40, ", ") + " From Employees"},
+        {"result_size", "Select Space(16000000) From Orders"},
+        {"huge_equal_texts", "Select Count(*) From Orders Where Space(16000000) In (Space(16000000), 'x')"},
+        {"sort_huge_texts", "Select String(3000000, 'a') From Orders Order By String(3000000, 'a')"},
+    };
+    for (const auto& [name, sql] : statements) {
+        auto a = Clock::now();
+        bool ok = true;
+        try {
+            db.openRecordset(sql);
+        } catch (const jet::Error&) {
+            ok = false;
+        }
+        std::printf("{\"bench\":\"hostile\",\"statement\":\"%s\",\"ended_in\":\"%s\",\"ms\":%.2f,\"goal_ms\":1000}\n", name,
+                    ok ? "result" : "message", ms(Clock::now() - a));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -116,6 +155,7 @@ int main(int argc, char** argv) {
     if (std::filesystem::exists(file)) {
         benchImport(file, 15);
         benchStatements(file, 20);
+        benchHostile(file);
     }
     else std::fprintf(stderr, "%s not found: import figures skipped\n", file.c_str());
     benchFind(100000);

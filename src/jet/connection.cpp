@@ -6,12 +6,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "database.h"
+#include "engine_limits.h"
 #include "functions.h"
 #include "error.h"
 #include "import_process.h"
@@ -39,40 +42,109 @@ struct Fd {
     ~Fd() { if (fd >= 0) ::close(fd); }
 };
 
+// Bytes in SQLite's own allocation, which sqlite3_deserialize takes over: a file is read straight into it.
+struct SqliteBytes {
+    unsigned char* data = nullptr;
+    std::size_t size = 0;
+
+    SqliteBytes(std::size_t n, const std::string& path)
+        : data(static_cast<unsigned char*>(sqlite3_malloc64(n ? n : 1))), size(n) {
+        if (!data) throw Error("Memória insuficiente para abrir o arquivo " + quotedPath(path) + ".");
+    }
+    SqliteBytes(SqliteBytes&& o) noexcept : data(std::exchange(o.data, nullptr)), size(o.size) {}
+    SqliteBytes(const SqliteBytes&) = delete;
+    SqliteBytes& operator=(const SqliteBytes&) = delete;
+    ~SqliteBytes() { sqlite3_free(data); }
+    unsigned char* release() { return std::exchange(data, nullptr); }
+};
+
 // Reads the whole file; only ever opened for reading.
-std::string readAll(int fd, std::size_t size, const std::string& path) {
-    std::string bytes(size, '\0');
+SqliteBytes readAll(int fd, std::size_t size, const std::string& path) {
+    SqliteBytes bytes(size, path);
     std::size_t got = 0;
     while (got < size) {
-        ssize_t n = ::read(fd, bytes.data() + got, size - got);
+        ssize_t n = ::read(fd, bytes.data + got, size - got);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) throw Error("Não foi possível ler o arquivo " + quotedPath(path) + ": " + std::strerror(errno) + ".");
         if (n == 0) break;
         got += static_cast<std::size_t>(n);
     }
-    bytes.resize(got);
+    bytes.size = got;
     return bytes;
 }
 
-bool startsWithNoCase(const char* s, const char* prefix) {
-    for (; *prefix; ++s, ++prefix)
-        if (std::tolower(static_cast<unsigned char>(*s)) != *prefix) return false;
-    return true;
+SqliteBytes copied(const std::string& s, const std::string& path) {
+    SqliteBytes bytes(s.size(), path);
+    std::memcpy(bytes.data, s.data(), s.size());
+    return bytes;
+}
+
+bool listed(const std::vector<std::string>& names, const char* name) {
+    return name && std::find(names.begin(), names.end(), name) != names.end();
 }
 
 // What a statement may reach: the file's own tables and the functions of the engine's list. SQLite's schema
-// tables, its table-valued functions (pragma_..., json_each), row numbers and other functions stay out of reach.
-int guard(void*, int action, const char* a, const char* b, const char*, const char*) {
+// tables, its table-valued functions (pragma_..., json_each), row numbers and other functions stay out of
+// reach, whatever the file's own tables are called.
+int guard(void* database, int action, const char* a, const char* b, const char*, const char*) {
+    const auto& d = *static_cast<const Database*>(database);
     switch (action) {
     case SQLITE_SELECT: return SQLITE_OK;
     case SQLITE_READ:
         // SQLite names a table's hidden row number "ROWID" here; Jet has no such column.
-        return a && !startsWithNoCase(a, "sqlite_") && !startsWithNoCase(a, "pragma_") && !startsWithNoCase(a, "json_") &&
-                       !startsWithNoCase(a, "quelva.") &&
-                       !(b && std::strcmp(b, "ROWID") == 0)
-                   ? SQLITE_OK : SQLITE_DENY;
+        if (!listed(d.tables, a)) return SQLITE_DENY;
+        return b && std::strcmp(b, "ROWID") == 0 && !listed(d.tablesWithRowidColumn, a) ? SQLITE_DENY : SQLITE_OK;
     case SQLITE_FUNCTION: return b && allowedSqlFunction(b) ? SQLITE_OK : SQLITE_DENY;
     default: return SQLITE_DENY;
+    }
+}
+
+std::vector<std::string> firstColumnOf(sqlite3* db, const std::string& sql) {
+    std::vector<std::string> out;
+    sqlite3_stmt* st = nullptr;
+    if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) == SQLITE_OK)
+        while (sqlite3_step(st) == SQLITE_ROW) {
+            const auto* t = sqlite3_column_text(st, 0);
+            out.emplace_back(t ? reinterpret_cast<const char*>(t) : "");
+        }
+    sqlite3_finalize(st);
+    return out;
+}
+
+// A file in SQLite form is data only: anything that would run SQL of the file's own when it is read (a view,
+// a trigger, a virtual table, a generated column) is refused, so that it cannot reach what the guard keeps out
+// of a statement's reach nor run functions outside the engine's list.
+void refuseCode(const Database& d) {
+    struct Probe {
+        const char* sql;
+        const char* before;  // the message, around what the query found
+        const char* after;
+    };
+    static constexpr Probe kProbes[] = {
+        {"SELECT type || ' ' || name FROM sqlite_schema WHERE type IN ('view', 'trigger') OR "
+         "(type = 'table' AND upper(substr(ltrim(sql), 1, 14)) = 'CREATE VIRTUAL') LIMIT 1",
+         " contém código SQL próprio (", "), que o Quelva não executa"},
+        {"SELECT t.name || '.' || c.name FROM sqlite_schema AS t, pragma_table_xinfo(t.name) AS c "
+         "WHERE t.type = 'table' AND c.hidden IN (2, 3) LIMIT 1",
+         " contém a coluna calculada ", ", cuja expressão o Quelva não executa"},
+    };
+    for (const Probe& p : kProbes) {
+        const std::vector<std::string> found = firstColumnOf(d.db, p.sql);
+        if (!found.empty())
+            throw Error("O arquivo " + quotedPath(d.path) + p.before + found.front() + p.after +
+                        ": só tabelas de dados são aceitas.");
+    }
+}
+
+void learnTables(Database& d) {
+    for (std::string& t : firstColumnOf(d.db, "SELECT name FROM sqlite_schema WHERE type = 'table'"))
+        if (t != kLeftOutTable && t.rfind("sqlite_", 0) != 0) d.tables.push_back(std::move(t));
+    for (const std::string& t : d.tables) {
+        d.spellings.emplace(foldName(t), t);
+        for (const std::string& c : firstColumnOf(d.db, "SELECT name FROM pragma_table_info(" + quoteText(t) + ")")) {
+            d.spellings.emplace(foldName(c), c);
+            if (c == "ROWID") d.tablesWithRowidColumn.push_back(t);
+        }
     }
 }
 
@@ -88,19 +160,17 @@ std::shared_ptr<Database> preparedDatabase(const std::string& path) {
     return d;
 }
 
-std::shared_ptr<Database> loaded(std::shared_ptr<Database> d, const std::string& bytes, Origin origin) {
+std::shared_ptr<Database> loaded(std::shared_ptr<Database> d, SqliteBytes bytes, Origin origin) {
     const std::string& path = d->path;
-    auto* buf = static_cast<unsigned char*>(sqlite3_malloc64(bytes.size()));
-    if (!buf) throw Error("Memória insuficiente para abrir o arquivo " + quotedPath(path) + ".");
-    std::memcpy(buf, bytes.data(), bytes.size());
-    int rc = sqlite3_deserialize(d->db, "main", buf, static_cast<sqlite3_int64>(bytes.size()),
-                                 static_cast<sqlite3_int64>(bytes.size()),
+    const auto size = static_cast<sqlite3_int64>(bytes.size);
+    int rc = sqlite3_deserialize(d->db, "main", bytes.release(), size, size,
                                  SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_READONLY);
     if (rc != SQLITE_OK) throw Error("O arquivo " + quotedPath(path) + " não pôde ser carregado: " + sqlite3_errmsg(d->db) + ".");
     // A damaged page is found now, with a message that names the file, rather than in the middle of some
     // later statement. What the importer wrote was serialised by SQLite a moment ago and is not read again.
     std::string verdict = "ok";
     if (origin == Origin::Disk) {
+        refuseCode(*d);
         sqlite3_stmt* st = nullptr;
         if (sqlite3_prepare_v2(d->db, "PRAGMA quick_check(1)", -1, &st, nullptr) == SQLITE_OK && sqlite3_step(st) == SQLITE_ROW) {
             const auto* t = sqlite3_column_text(st, 0);
@@ -112,8 +182,9 @@ std::shared_ptr<Database> loaded(std::shared_ptr<Database> d, const std::string&
     }
     if (verdict != "ok") throw Error("O arquivo " + quotedPath(path) + " está danificado: " + verdict + ".");
     if (origin == Origin::Importer) d->leftOut = readLeftOutColumns(d->db);
+    learnTables(*d);
     sqlite3_exec(d->db, "PRAGMA query_only = 1", nullptr, nullptr, nullptr);
-    sqlite3_set_authorizer(d->db, guard, nullptr);
+    sqlite3_set_authorizer(d->db, guard, d.get());
     return d;
 }
 
@@ -178,12 +249,17 @@ Connection Connection::open(const std::string& path, const TableChoice& tables) 
     if (n < 0) throw Error("Não foi possível ler o arquivo " + quotedPath(path) + ": " + std::strerror(errno) + ".");
     switch (kindOf(head, static_cast<std::size_t>(n))) {
     case FileKind::Sqlite:
+        // A Jet file's import is bounded by a budget; a file already in SQLite form is read whole into memory.
+        if (static_cast<std::uint64_t>(sb.st_size) > kMaxSqliteFileBytes)
+            throw Error("O arquivo " + quotedPath(path) + " tem " + std::to_string(sb.st_size) +
+                        " bytes, mais do que o mecanismo de dados carrega na memória (" +
+                        std::to_string(kMaxSqliteFileBytes >> 20) + " MB).");
         return Connection(loaded(preparedDatabase(path), readAll(f.fd, static_cast<std::size_t>(sb.st_size), path), Origin::Disk));
     case FileKind::Jet: {
         // The database is prepared while the importer reads the file.
         ImporterChild importer(path, tables);
         std::shared_ptr<Database> d = preparedDatabase(path);
-        return Connection(loaded(std::move(d), importer.collect(), Origin::Importer));
+        return Connection(loaded(std::move(d), copied(importer.collect(), path), Origin::Importer));
     }
     case FileKind::Other:
         break;
@@ -219,6 +295,10 @@ std::string errorOf(const Database& db, const std::string& sqliteMessage, const 
     return statementError(sqliteMessage, jetSql, db.path);
 }
 
+int pastDeadline(void* deadline) {
+    return std::chrono::steady_clock::now() > *static_cast<const std::chrono::steady_clock::time_point*>(deadline) ? 1 : 0;
+}
+
 // Rows tie under the Order By when every key compares equal as Jet compares (texts by the collation).
 bool tied(const std::vector<Value>& a, const std::vector<Value>& b, const TextRules& rules) {
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -236,14 +316,22 @@ bool tied(const std::vector<Value>& a, const std::vector<Value>& b, const TextRu
 }  // namespace
 
 std::string Connection::translate(const std::string& jetSql) const {
-    return translateSelect(jetSql, db_ ? probeFor(db_->db) : ColumnProbe()).sql;
+    return translateSelect(jetSql, db_ ? probeFor(db_->db) : ColumnProbe(), db_ ? &db_->spellings : nullptr).sql;
 }
 
 Recordset Connection::openRecordset(const std::string& jetSql) const {
     if (!db_) throw Error("Operação inválida: a conexão está fechada.");
+    try {
+        return run(jetSql);
+    } catch (const std::bad_alloc&) {
+        throw Error(inStatement(kOutOfMemory, jetSql, db_->path));
+    }
+}
+
+Recordset Connection::run(const std::string& jetSql) const {
     Translation t;
     try {
-        t = translateSelect(jetSql, probeFor(db_->db));
+        t = translateSelect(jetSql, probeFor(db_->db), &db_->spellings);
     } catch (const Error& e) {
         throw Error(inStatement(e.what(), jetSql, db_->path));
     }
@@ -260,7 +348,7 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     std::vector<bool> boolean(static_cast<std::size_t>(cols));
     for (int i = 0; i < cols; ++i) {
         d->names.emplace_back(sqlite3_column_name(st, i));
-        d->foldedNames.push_back(lowerCase(d->names.back()));
+        d->foldedNames.push_back(foldName(d->names.back()));
         boolean[i] = declaredBoolean(sqlite3_column_decltype(st, i));
     }
     // Top n keeps the rows tied with the n-th under the Order By; Top n Percent needs every row counted first.
@@ -268,7 +356,16 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
     const long long wanted = t.top >= 0 && !percent ? static_cast<long long>(t.top) : -1;
     std::vector<std::vector<Value>> keys;
     std::vector<Value> last;
+    std::size_t bytes = 0;
     int rc;
+    // A statement whose every row costs megabytes of work is stopped at its time limit, as a backstop behind the
+    // bounds on texts and results; the handler is removed again with the statement.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kMaxStatementSeconds);
+    struct Unset {
+        sqlite3* db;
+        ~Unset() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
+    } unset{db_->db};
+    sqlite3_progress_handler(db_->db, 100000, pastDeadline, &deadline);
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         if (t.hiddenKeys) {
             last.clear();
@@ -282,7 +379,15 @@ Recordset Connection::openRecordset(const std::string& jetSql) const {
             rc = SQLITE_DONE;
             break;
         }
-        for (int i = 0; i < cols; ++i) d->cells.push_back(cellValue(st, i, boolean[i]));
+        for (int i = 0; i < cols; ++i) {
+            bytes += sizeof(Value) + (sqlite3_column_type(st, i) == SQLITE_TEXT ? static_cast<std::size_t>(sqlite3_column_bytes(st, i)) : 0);
+            if (bytes > kMaxResultBytes) {
+                sqlite3_finalize(st);
+                throw Error(inStatement("O resultado da consulta passaria de " + std::to_string(kMaxResultBytes >> 20) +
+                                        " MB de memória: restrinja os registros ou os campos pedidos.", jetSql, db_->path));
+            }
+            d->cells.push_back(cellValue(st, i, boolean[i]));
+        }
         ++d->rows;
     }
     if (rc != SQLITE_DONE) {

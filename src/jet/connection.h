@@ -35,6 +35,7 @@ public:
 private:
     static Connection open(const std::string& path, const TableChoice& tables);
     explicit Connection(std::shared_ptr<Database> db) : db_(std::move(db)) {}
+    Recordset run(const std::string& jetSql) const;  // openRecordset, which turns running out of memory into a message
     std::shared_ptr<Database> db_;
 };
 

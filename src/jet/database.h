@@ -5,6 +5,7 @@
 
 #include "left_out.h"
 #include "text.h"
+#include "translate.h"
 
 struct sqlite3;
 
@@ -18,6 +19,12 @@ struct Database {
     sqlite3* scratch = nullptr;  // opened on first use
     int nextScratchTable = 0;
     std::vector<LeftOutColumn> leftOut;  // columns of the file the import left out
+    // The file's own tables, as SQLite names them, the only ones a statement may read; and those of them with
+    // a column named ROWID, which is then that column and not SQLite's hidden row number.
+    std::vector<std::string> tables, tablesWithRowidColumn;
+    // The spelling of every table and column name, by its folded form: SQLite matches names ignoring case for
+    // the letters A to Z only, so statements name them as the file spells them.
+    NameSpellings spellings;
 
     Database() = default;
     Database(const Database&) = delete;

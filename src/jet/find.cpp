@@ -4,6 +4,9 @@
 #include <sqlite3.h>
 
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <optional>
 
 #include "error.h"
 #include "sql_text.h"
@@ -29,11 +32,20 @@ bool namePart(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c >= 0x80;
 }
 
+bool isValueWord(const std::string& name) {
+    static constexpr const char* kWords[] = {"true", "false", "yes", "no", "on", "off", "null"};
+    const std::string f = foldName(name);
+    for (const char* w : kWords)
+        if (f == w) return true;
+    return false;
+}
+
 // Reads "[T.]Name = literal" without building a syntax tree: the look-up loops of the result layouts call
 // find-first hundreds of thousands of times. Anything it does not recognise goes to the full parser.
 bool readEquality(const std::string& s, Equality& out) {
     std::size_t i = 0;
     skipBlanks(s, i);
+    const std::size_t start = i;
     auto readName = [&](std::string& name) {
         if (i < s.size() && s[i] == '[') {
             std::size_t close = s.find(']', i + 1);
@@ -49,6 +61,8 @@ bool readEquality(const std::string& s, Equality& out) {
         return true;
     };
     if (!readName(out.column)) return false;
+    // True, Yes, Null ... are values, not fields: the parser reads them.
+    if (s[start] != '[' && isValueWord(out.column)) return false;
     if (i < s.size() && s[i] == '.') {
         ++i;
         if (!readName(out.column)) return false;
@@ -73,12 +87,16 @@ bool readEquality(const std::string& s, Equality& out) {
         std::size_t b = i;
         if (i < s.size() && (s[i] == '-' || s[i] == '+')) ++i;
         while (i < s.size() && ((s[i] >= '0' && s[i] <= '9') || s[i] == '.')) ++i;
-        double d;
         if (b >= s.size()) return false;
         const char* first = s.data() + b + (s[b] == '+' ? 1 : 0);
+        // a whole number stays exact: the look-up must tell 2^53 + 1 from 2^53
+        std::int64_t whole;
+        double d;
+        auto w = std::from_chars(first, s.data() + i, whole);
         auto r = std::from_chars(first, s.data() + i, d);
-        if (r.ec != std::errc() || r.ptr != s.data() + i) return false;
-        out.literal = Value::real(d);
+        if (w.ec == std::errc() && w.ptr == s.data() + i) out.literal = Value::integer(whole);
+        else if (r.ec == std::errc() && r.ptr == s.data() + i) out.literal = Value::real(d);
+        else return false;
     }
     skipBlanks(s, i);
     return i == s.size();
@@ -96,6 +114,14 @@ bool equalityOf(const Expr& e, Equality& out) {
     return true;
 }
 
+// A number that is whole, as an exact integer: the key of the look-up for every whole number.
+std::optional<std::int64_t> exactWhole(const Value& v) {
+    if (v.kind() == Value::Kind::Integer || v.kind() == Value::Kind::Boolean) return v.toInteger();
+    const double d = v.toDouble();
+    if (d != std::floor(d) || !(d >= -9223372036854775808.0 && d < 9223372036854775808.0)) return std::nullopt;
+    return static_cast<std::int64_t>(d);
+}
+
 ColumnIndex& indexOf(RecordsetData& d, int col, const TextRules& rules) {
     auto it = d.indexes.find(col);
     if (it != d.indexes.end()) return it->second;
@@ -108,7 +134,8 @@ ColumnIndex& indexOf(RecordsetData& d, int col, const TextRules& rules) {
             ix.texts.emplace(rules.sortKey(v.toText()), r);
         } else {
             ix.hasNumbers = true;
-            ix.numbers.emplace(v.toDouble(), r);
+            if (const auto w = exactWhole(v)) ix.wholes.emplace(*w, r);
+            else ix.numbers.emplace(v.toDouble(), r);
         }
     }
     return ix;
@@ -127,6 +154,10 @@ int findByIndex(RecordsetData& d, const Equality& q) {
         return it == ix.texts.end() ? -1 : it->second;
     }
     if (ix.hasTexts) return -2;
+    if (const auto w = exactWhole(q.literal)) {
+        auto it = ix.wholes.find(*w);
+        return it == ix.wholes.end() ? -1 : it->second;
+    }
     auto it = ix.numbers.find(q.literal.toDouble());
     return it == ix.numbers.end() ? -1 : it->second;
 }
@@ -219,15 +250,20 @@ void checkFields(RecordsetData& d, const Expr& e) {
     for (const auto& a : e.args) checkFields(d, *a);
 }
 
-// Criteria name the recordset's fields; a table qualifier ("V.NumSeq") has nothing left to qualify.
-void dropQualifiers(Expr& e) {
-    if (e.kind == Expr::Kind::Column) e.table.clear();
-    for (auto& a : e.args) dropQualifiers(*a);
+// Criteria name the recordset's fields; a table qualifier ("V.NumSeq") has nothing left to qualify. Each field is
+// written as the recordset spells it, which SQLite then finds whatever the case of its accented letters.
+void spellFields(RecordsetData& d, Expr& e) {
+    if (e.kind == Expr::Kind::Column) {
+        e.table.clear();
+        const int col = d.columnOf(e.name);
+        if (col >= 0) e.name = d.names[static_cast<std::size_t>(col)];
+    }
+    for (auto& a : e.args) spellFields(d, *a);
 }
 
 int findBySql(RecordsetData& d, Expr& criterion, const std::string& text) {
-    dropQualifiers(criterion);
     checkFields(d, criterion);
+    spellFields(d, criterion);
     ensureScratch(d);
     sqlite3* db = d.database->scratchHandle();
     std::string sql = "SELECT min(" + quoteName(d.scratchKey) + ") FROM " + d.scratchTable + " WHERE " + translateExpression(criterion);
@@ -246,9 +282,7 @@ int findBySql(RecordsetData& d, Expr& criterion, const std::string& text) {
     return row;
 }
 
-}  // namespace
-
-int findRow(RecordsetData& d, const std::string& criterion) {
+int findRowOf(RecordsetData& d, const std::string& criterion) {
     Equality q;
     if (readEquality(criterion, q)) {
         int r = findByIndex(d, q);
@@ -260,6 +294,17 @@ int findRow(RecordsetData& d, const std::string& criterion) {
         if (r != -2) return r;
     }
     return findBySql(d, *e, criterion);
+}
+
+}  // namespace
+
+// A criterion that cannot be read or run is told with the file and the criterion, as a statement is.
+int findRow(RecordsetData& d, const std::string& criterion) {
+    try {
+        return findRowOf(d, criterion);
+    } catch (const Error& e) {
+        throw Error(inStatement(e.what(), criterion, d.database->path));
+    }
 }
 
 RecordsetData::~RecordsetData() {

@@ -13,6 +13,7 @@ void divide(sqlite3_context*, int, sqlite3_value**);
 void intDivide(sqlite3_context*, int, sqlite3_value**);
 void modulo(sqlite3_context*, int, sqlite3_value**);
 void power(sqlite3_context*, int, sqlite3_value**);
+void chain(sqlite3_context*, int, sqlite3_value**);
 void negate(sqlite3_context*, int, sqlite3_value**);
 void bitAnd(sqlite3_context*, int, sqlite3_value**);
 void bitOr(sqlite3_context*, int, sqlite3_value**);

@@ -38,78 +38,103 @@ bool dateArg(sqlite3_value* v, DateTime& d) {
     return sqlite3_value_type(v) == SQLITE_TEXT && parseDateText(argText(v), d);
 }
 
+// What an operator gives: a value, or the message that stops the statement.
+struct Outcome {
+    Value value;
+    const char* error = nullptr;
+};
+
+Outcome failed(const char* message) { return {Value(), message}; }
+Outcome realOutcome(double r) { return std::isfinite(r) ? Outcome{Value::real(r)} : failed(kOverflow); }
+
+bool dateValue(const Value& v, DateTime& d) { return v.kind() == Value::Kind::Text && parseDateText(v.toText(), d); }
+
 // A date plus or minus days is a date, and the difference of two dates a number of days, as in Jet.
-template <char Op>
-bool dateArith(sqlite3_context* ctx, sqlite3_value** a) {
+std::optional<Outcome> dateArith(char op, const Value& a, const Value& b) {
     DateTime x, y;
-    const bool dx = dateArg(a[0], x), dy = dateArg(a[1], y);
-    if (!dx && !dy) return false;
-    if (Op == '-' && dx && dy) {
-        sqlite3_result_double(ctx, toSerial(x) - toSerial(y));
-        return true;
-    }
-    if (dx == dy || (Op == '-' && dy)) return false;
+    const bool dx = dateValue(a, x), dy = dateValue(b, y);
+    if (!dx && !dy) return std::nullopt;
+    if (op == '-' && dx && dy) return Outcome{Value::real(toSerial(x) - toSerial(y))};
+    if (dx == dy || (op == '-' && dy)) return std::nullopt;
     Num n;
-    if (!argNumber(dx ? a[1] : a[0], n)) return false;
-    const std::optional<DateTime> r = fromSerial(toSerial(dx ? x : y) + (Op == '-' ? -n.value() : n.value()));
-    if (!r) resultError(ctx, kOverflow);
-    else resultText(ctx, dateText(*r));
-    return true;
+    if (!valueNumber(dx ? b : a, n)) return std::nullopt;
+    const std::optional<DateTime> r = fromSerial(toSerial(dx ? x : y) + (op == '-' ? -n.value() : n.value()));
+    if (!r) return failed(kOverflow);
+    return Outcome{Value::text(dateText(*r))};
+}
+
+Outcome joined(std::string a, const std::string& b) {
+    if (a.size() + b.size() > kMaxTextBytes) return failed(kTextTooLong);
+    a += b;
+    return {Value::text(std::move(a))};
+}
+
+// The binary operators of Jet: + - * / \ Mod (as '%') ^ and &.
+Outcome operate(char op, const Value& a, const Value& b) {
+    if (op == '&') return a.isNull() && b.isNull() ? Outcome{} : joined(a.toText(), b.toText());
+    if (a.isNull() || b.isNull()) return {};
+    if (op == '+' || op == '-')
+        if (std::optional<Outcome> d = dateArith(op, a, b)) return *d;
+    if (op == '+' && a.kind() == Value::Kind::Text && b.kind() == Value::Kind::Text)
+        return joined(a.toText(), b.toText());  // "+" on two texts joins them
+    Num x, y;
+    if (!valueNumber(a, x) || !valueNumber(b, y)) return failed(kTypeMismatch);
+    switch (op) {
+    case '+': case '-': case '*': {
+        if (x.isInt && y.isInt) {
+            std::int64_t r;
+            bool over = op == '+' ? __builtin_add_overflow(x.i, y.i, &r)
+                      : op == '-' ? __builtin_sub_overflow(x.i, y.i, &r)
+                                  : __builtin_mul_overflow(x.i, y.i, &r);
+            if (!over) return {Value::integer(r)};
+        }
+        return realOutcome(op == '+' ? x.value() + y.value() : op == '-' ? x.value() - y.value() : x.value() * y.value());
+    }
+    case '/':
+        if (y.value() == 0) return failed("Divisão por zero.");
+        return realOutcome(x.value() / y.value());
+    case '\\': case '%': {
+        // Integer division and Mod round their operands to whole numbers first, as VBA does.
+        const std::optional<std::int64_t> ix = x.isInt ? x.i : wholeNumber(x.d), iy = y.isInt ? y.i : wholeNumber(y.d);
+        if (!ix || !iy) return failed(kOverflow);
+        if (*iy == 0) return failed("Divisão por zero.");
+        // The one quotient beyond 64 bits: the processor stops the program on it rather than answer.
+        if (*ix == INT64_MIN && *iy == -1) return failed(kOverflow);
+        return {Value::integer(op == '\\' ? *ix / *iy : *ix % *iy)};
+    }
+    case '^': {
+        const double r = std::pow(x.value(), y.value());
+        if (std::isnan(r)) return failed(kInvalidArgument);  // a negative number to a fractional power
+        return realOutcome(r);
+    }
+    }
+    return failed(kInvalidArgument);
+}
+
+void answer(sqlite3_context* ctx, const Outcome& o) {
+    if (o.error) { resultError(ctx, o.error); return; }
+    switch (o.value.kind()) {
+    case Value::Kind::Null: sqlite3_result_null(ctx); return;
+    case Value::Kind::Integer: case Value::Kind::Boolean: sqlite3_result_int64(ctx, o.value.toInteger()); return;
+    case Value::Kind::Double: sqlite3_result_double(ctx, o.value.toDouble()); return;
+    case Value::Kind::Text: resultText(ctx, o.value.toText()); return;
+    }
 }
 
 template <char Op>
 void arith(sqlite3_context* ctx, sqlite3_value** a) {
-    if (isNull(a[0]) || isNull(a[1])) { sqlite3_result_null(ctx); return; }
-    if ((Op == '+' || Op == '-') && dateArith<Op>(ctx, a)) return;
-    if (Op == '+' && sqlite3_value_type(a[0]) == SQLITE_TEXT && sqlite3_value_type(a[1]) == SQLITE_TEXT) {
-        resultText(ctx, argText(a[0]) + argText(a[1]));  // "+" on two texts joins them
-        return;
-    }
-    Num n[2];
-    if (!numbersOrNull(ctx, a, 2, n)) return;
-    const Num& x = n[0];
-    const Num& y = n[1];
-    switch (Op) {
-    case '+': case '-': case '*': {
-        if (x.isInt && y.isInt) {
-            std::int64_t r;
-            bool over = Op == '+' ? __builtin_add_overflow(x.i, y.i, &r)
-                      : Op == '-' ? __builtin_sub_overflow(x.i, y.i, &r)
-                                  : __builtin_mul_overflow(x.i, y.i, &r);
-            if (!over) { sqlite3_result_int64(ctx, r); return; }
-        }
-        resultReal(ctx, Op == '+' ? x.value() + y.value() : Op == '-' ? x.value() - y.value() : x.value() * y.value());
-        return;
-    }
-    case '/':
-        if (y.value() == 0) { resultError(ctx, "Divisão por zero."); return; }
-        resultReal(ctx, x.value() / y.value());
-        return;
-    case '\\': case '%': {
-        // Integer division and Mod round their operands to whole numbers first, as VBA does.
-        const std::optional<std::int64_t> ix = x.isInt ? x.i : wholeNumber(x.d), iy = y.isInt ? y.i : wholeNumber(y.d);
-        if (!ix || !iy) { resultError(ctx, kOverflow); return; }
-        if (*iy == 0) { resultError(ctx, "Divisão por zero."); return; }
-        // The one quotient beyond 64 bits: the processor stops the program on it rather than answer.
-        if (*ix == INT64_MIN && *iy == -1) { resultError(ctx, kOverflow); return; }
-        sqlite3_result_int64(ctx, Op == '\\' ? *ix / *iy : *ix % *iy);
-        return;
-    }
-    case '^': {
-        const double r = std::pow(x.value(), y.value());
-        if (std::isnan(r)) resultError(ctx, kInvalidArgument);  // a negative number to a fractional power
-        else resultReal(ctx, r);
-        return;
-    }
-    }
+    answer(ctx, operate(Op, argValue(a[0]), argValue(a[1])));
+}
+
+// The operator a chain names as it is printed ("+", "mod" ...).
+char chainOperator(sqlite3_value* v) {
+    const std::string t = argText(v);
+    return t == "mod" ? '%' : t.size() == 1 ? t[0] : '?';
 }
 
 }  // namespace
 
-void concat(sqlite3_context* ctx, int, sqlite3_value** a) {
-    if (isNull(a[0]) && isNull(a[1])) { sqlite3_result_null(ctx); return; }
-    resultText(ctx, argText(a[0]) + argText(a[1]));
-}
+void concat(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'&'>(ctx, a); }
 
 void add(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'+'>(ctx, a); }
 void subtract(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'-'>(ctx, a); }
@@ -118,6 +143,14 @@ void divide(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'/'>(ctx, a); 
 void intDivide(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'\\'>(ctx, a); }
 void modulo(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'%'>(ctx, a); }
 void power(sqlite3_context* ctx, int, sqlite3_value** a) { arith<'^'>(ctx, a); }
+
+// chain(x0, op1, x1, op2, x2 ...): ((x0 op1 x1) op2 x2) ..., the left-associative chain the translator prints
+// flat, since SQLite's parser takes only some thirty nested calls.
+void chain(sqlite3_context* ctx, int argc, sqlite3_value** a) {
+    Outcome acc{argValue(a[0])};
+    for (int i = 1; i + 1 < argc && !acc.error; i += 2) acc = operate(chainOperator(a[i]), acc.value, argValue(a[i + 1]));
+    answer(ctx, acc);
+}
 
 void negate(sqlite3_context* ctx, int, sqlite3_value** a) {
     Num x;
@@ -459,7 +492,7 @@ void sumFinal(sqlite3_context* ctx) {
     auto* s = static_cast<Sum*>(sqlite3_aggregate_context(ctx, 0));
     if (!s || s->count == 0) { sqlite3_result_null(ctx); return; }
     if (s->whole) sqlite3_result_int64(ctx, s->wholeSum);
-    else sqlite3_result_double(ctx, total(*s));
+    else resultReal(ctx, total(*s));  // a total beyond a Double stops the statement, as in Jet
 }
 
 void avgFinal(sqlite3_context* ctx) {
@@ -468,7 +501,7 @@ void avgFinal(sqlite3_context* ctx) {
     const double n = static_cast<double>(s->count);
     if (s->whole) sqlite3_result_double(ctx, static_cast<double>(s->wholeSum) / n);
     else if (s->scaled && std::fabs(static_cast<double>(s->scaledSum)) < 9e15) sqlite3_result_double(ctx, static_cast<double>(s->scaledSum) / (10000 * n));
-    else sqlite3_result_double(ctx, (s->sum + s->lost) / n);
+    else resultReal(ctx, (s->sum + s->lost) / n);  // Jet adds first: a total beyond a Double is an overflow
 }
 
 }  // namespace jet::fn

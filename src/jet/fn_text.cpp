@@ -132,7 +132,7 @@ void instr(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     if (isNull(a[i]) || isNull(a[i + 1])) { sqlite3_result_null(ctx); return; }
     std::u32string s = folded(toUtf32(argText(a[i]))), t = folded(toUtf32(argText(a[i + 1])));
     if (static_cast<std::uint64_t>(start) > s.size() + 1) { sqlite3_result_int(ctx, 0); return; }
-    auto pos = s.find(t, static_cast<std::size_t>(start - 1));
+    auto pos = TextSearch(std::move(t)).find(s, static_cast<std::size_t>(start - 1));
     sqlite3_result_int64(ctx, pos == std::u32string::npos ? 0 : static_cast<std::int64_t>(pos) + 1);
 }
 
@@ -171,10 +171,11 @@ void replace(sqlite3_context* ctx, int argc, sqlite3_value** a) {
     const std::u32string find = toUtf32(argText(a[1])), with = toUtf32(argText(a[2]));
     if (find.empty() || count == 0) { resultText(ctx, toUtf8(s)); return; }
     const std::u32string hay = text ? folded(s) : s, needle = text ? folded(find) : find;
+    const TextSearch search(needle);
     std::u32string out;
     std::size_t at = 0;
     for (std::int64_t done = 0; count < 0 || done < count; ++done) {
-        std::size_t p = hay.find(needle, at);
+        std::size_t p = search.find(hay, at);
         if (p == std::u32string::npos) break;
         // Counted in characters of four bytes at most: the UTF-8 result is no longer than four times this.
         if (out.size() + (p - at) + with.size() > kMaxTextBytes) { resultError(ctx, kTextTooLong); return; }
@@ -216,9 +217,13 @@ void format(sqlite3_context* ctx, int argc, sqlite3_value** a) {
         resultError(ctx, kTextTooLong);
         return;
     }
-    std::optional<std::string> r = formatValue(argValue(a[0]), argc > 1 && !isNull(a[1]) ? argText(a[1]) : std::string());
-    if (r) resultText(ctx, *r);
-    else sqlite3_result_null(ctx);
+    try {
+        std::optional<std::string> r = formatValue(argValue(a[0]), argc > 1 && !isNull(a[1]) ? argText(a[1]) : std::string());
+        if (r) resultText(ctx, *r);
+        else sqlite3_result_null(ctx);
+    } catch (const Error& e) {
+        resultError(ctx, e.what());  // nothing may be thrown through SQLite
+    }
 }
 
 }  // namespace jet::fn

@@ -1,9 +1,11 @@
 #include "format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
 
+#include "error.h"
 #include "jet_date.h"
 #include "text.h"
 
@@ -53,11 +55,13 @@ struct NumberPattern {
     int intZeros = 0, intDigits = 0, fracZeros = 0, fracDigits = 0;
     bool grouping = false, percent = false, scientific = false, point = false;
     int expZeros = 0;
+    int thousands = 0;  // commas at the end of the integer digits, each dividing the number by 1000
 };
 
 NumberPattern readNumberPattern(const std::string& f) {
     NumberPattern p;
     bool afterPoint = false, inExp = false;
+    int commas = 0;  // since the last integer digit
     for (std::size_t i = 0; i < f.size(); ++i) {
         char c = f[i];
         if (c == '"') {
@@ -73,25 +77,47 @@ NumberPattern readNumberPattern(const std::string& f) {
             ++i;
         } else if (c == '0' || c == '#') {
             if (inExp) { if (c == '0') ++p.expZeros; continue; }
+            // a comma between digits groups them; commas after the last digit scale the number instead
+            if (!afterPoint && commas > 0 && p.intDigits > 0) p.grouping = true;
+            if (!afterPoint) commas = 0;
             p.items.push_back(std::string(1, c));
             if (afterPoint) { ++p.fracDigits; if (c == '0') p.fracZeros = p.fracDigits; }
             else { ++p.intDigits; if (c == '0') ++p.intZeros; }
         } else if (c == '.' && !afterPoint && !inExp) {
             afterPoint = p.point = true;
             p.items.push_back(".");
+            if (p.intDigits > 0) p.thousands = commas;
+            commas = 0;
         } else if (c == ',' && !afterPoint) {
-            p.grouping = p.grouping || p.intDigits > 0;
+            ++commas;
         } else {
             if (c == '%') p.percent = true;
             p.items.push_back("L" + std::string(1, c));
         }
     }
+    if (!afterPoint && p.intDigits > 0) p.thousands = commas;
     return p;
+}
+
+// `v` with `decimals` decimals, its digits beyond the 15 significant ones a Double holds written as zeros,
+// as Jet writes them; as long as the number needs.
+std::string fixedDigits(double v, int decimals) {
+    const int magnitude = v > 0 ? static_cast<int>(std::floor(std::log10(v))) : 0;
+    const int exact = std::clamp(kDoubleDigits - 1 - magnitude, 0, decimals);
+    std::string out(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", exact, v)), '\0');
+    std::snprintf(out.data(), out.size() + 1, "%.*f", exact, v);
+    if (decimals > exact) {
+        if (exact == 0) out += '.';
+        out.append(static_cast<std::size_t>(decimals - exact), '0');
+    }
+    return out;
 }
 
 // `v` (not negative) written into the pattern.
 std::string layNumber(double v, const NumberPattern& p) {
     if (p.percent) v *= 100;
+    v /= std::pow(1000.0, p.thousands);
+    if (!std::isfinite(v)) throw Error(kOverflow);
     int exponent = 0;
     if (p.scientific && v != 0) {
         exponent = static_cast<int>(std::floor(std::log10(v))) - std::max(p.intDigits, 1) + 1;
@@ -100,9 +126,7 @@ std::string layNumber(double v, const NumberPattern& p) {
         v = v / std::pow(10.0, exponent);
     }
     v = roundDecimal(v, p.fracDigits, false);
-    char buf[400];
-    std::snprintf(buf, sizeof buf, "%.*f", p.fracDigits, v);
-    std::string all = buf;
+    const std::string all = fixedDigits(v, p.fracDigits);
     std::size_t dot = all.find('.');
     std::string intPart = all.substr(0, dot), frac = dot == std::string::npos ? "" : all.substr(dot + 1);
     while (static_cast<int>(frac.size()) > p.fracZeros && !frac.empty() && frac.back() == '0') frac.pop_back();
@@ -254,6 +278,15 @@ bool isDateFormat(const std::string& f) {
     return letters;
 }
 
+bool hasDigitPlaceholder(const std::string& f) {
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        if (f[i] == '"') { i = f.find('"', i + 1); if (i == std::string::npos) break; continue; }
+        if (f[i] == '\\') { ++i; continue; }
+        if (f[i] == '0' || f[i] == '#') return true;
+    }
+    return false;
+}
+
 struct Named { const char* name; const char* pattern; };
 const Named kNumberFormats[] = {
     {"general number", ""},        {"currency", "$#,##0.00;($#,##0.00)"}, {"fixed", "0.00"},
@@ -294,6 +327,8 @@ std::optional<std::string> formatValue(const Value& v, std::string_view formatTe
     for (const Named& n : kNumberFormats)
         if (name == n.name) pattern = n.pattern;
 
+    // A date under a number format is its serial number, as CDbl reads it.
+    if (isDate && hasDigitPlaceholder(pattern)) return formatNumberWith(toSerial(date), pattern);
     if (isDate || (isNumber && (dateNamed || isDateFormat(pattern)))) {
         if (!isDate) {
             const auto d = fromSerial(number);

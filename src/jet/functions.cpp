@@ -72,6 +72,8 @@ const JetFunction kList[] = {
     aggregate("avg", "jet_avg", sumStep, avgFinal),
     // the check that a subquery used as a value gives at most one row
     scalar("", "jet_only_row", 2, 2, onlyRow),
+    // a left-associative chain of operators, printed flat
+    scalar("chain", "jet_chain", 3, kAnyCount, chain),
 };
 
 // SQLite's own functions that translations write: Nz, and Top's ranking inside subqueries.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <set>
 
+#include "engine_limits.h"
 #include "error.h"
 #include "jet_date.h"
 #include "lexer.h"
@@ -28,13 +29,6 @@ bool Expr::isCondition() const {
 }
 
 namespace {
-
-// Deeper nesting than this is no statement a person writes; refusing it keeps the recursion bounded. It bounds
-// the tree as well as the parser: a chain "1 + 1 + ... + 1" is read in a loop but is a tree as deep as it is
-// long, and every later walk of the tree recurses once per level. SQLite's own parser stops far sooner (at
-// about forty nested operators), so no statement it would run is refused here.
-constexpr int kMaxDepth = 200;
-constexpr const char* kTooComplex = "Expressão muito complexa na instrução.";
 
 std::string lower(std::string s) {
     for (char& c : s) if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -91,7 +91,7 @@ bool Recordset::isOpen() const { return d_ && d_->open; }
 int RecordsetData::columnOf(const std::string& name) {
     if (lastField >= 0 && name == lastFieldName) return lastField;
     // Programs also write a field's name in brackets ("[COD_AREA_NORVA]").
-    std::string f = lowerCase(name.size() >= 2 && name.front() == '[' && name.back() == ']' ? name.substr(1, name.size() - 2) : name);
+    std::string f = foldName(name.size() >= 2 && name.front() == '[' && name.back() == ']' ? name.substr(1, name.size() - 2) : name);
     for (int i = 0; i < columns(); ++i) {
         if (foldedNames[i] == f) {
             lastField = i;

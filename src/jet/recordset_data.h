@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -14,7 +15,8 @@ namespace jet {
 // column so that repeated finds do not rescan the rows.
 struct ColumnIndex {
     std::unordered_map<std::string, int> texts;  // by collation key
-    std::unordered_map<double, int> numbers;
+    std::unordered_map<std::int64_t, int> wholes;  // whole numbers, exactly: beyond 2^53 no double tells them apart
+    std::unordered_map<double, int> numbers;       // the others
     bool hasTexts = false, hasNumbers = false;
 };
 

@@ -28,20 +28,33 @@ Value argValue(sqlite3_value* v) {
     }
 }
 
-bool argNumber(sqlite3_value* v, Num& out) {
-    switch (sqlite3_value_type(v)) {
-    case SQLITE_INTEGER: out = {true, sqlite3_value_int64(v), 0}; out.d = static_cast<double>(out.i); return true;
-    case SQLITE_FLOAT: out = {false, 0, sqlite3_value_double(v)}; return true;
-    case SQLITE_TEXT: {
+bool valueNumber(const Value& v, Num& out) {
+    switch (v.kind()) {
+    case Value::Kind::Integer: case Value::Kind::Boolean:
+        out = {true, v.toInteger(), 0};
+        out.d = static_cast<double>(out.i);
+        return true;
+    case Value::Kind::Double: out = {false, 0, v.toDouble()}; return true;
+    case Value::Kind::Text: {
         double d;
         DateTime date;
-        const std::string t = argText(v);
+        const std::string& t = v.toText();
         if (parseDateText(t, date)) d = toSerial(date);  // a date counts as its serial, as in Jet
         else if (!parseNumber(t, d)) return false;
         out = {false, 0, d};
         if (d == std::floor(d) && std::fabs(d) < 9e15) { out.isInt = true; out.i = *wholeNumber(d); }
         return true;
     }
+    case Value::Kind::Null: return false;
+    }
+    return false;
+}
+
+bool argNumber(sqlite3_value* v, Num& out) {
+    switch (sqlite3_value_type(v)) {
+    case SQLITE_INTEGER: out = {true, sqlite3_value_int64(v), 0}; out.d = static_cast<double>(out.i); return true;
+    case SQLITE_FLOAT: out = {false, 0, sqlite3_value_double(v)}; return true;
+    case SQLITE_TEXT: return valueNumber(Value::text(argText(v)), out);
     default: return false;
     }
 }
@@ -67,6 +80,11 @@ bool argReal(sqlite3_context* ctx, sqlite3_value* v, double& out) {
     }
     out = n.value();
     return true;
+}
+
+void resultError(sqlite3_context* ctx, const char* message) {
+    const std::string marked = kEngineMessageMark + std::string(message);
+    sqlite3_result_error(ctx, marked.c_str(), static_cast<int>(marked.size()));
 }
 
 void resultText(sqlite3_context* ctx, const std::string& s) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine_limits.h"
 #include "error.h"
 #include "value.h"
 
@@ -27,19 +28,19 @@ struct Num {
     double value() const { return isInt ? static_cast<double>(i) : d; }
 };
 bool argNumber(sqlite3_value* v, Num& out);
+bool valueNumber(const Value& v, Num& out);
 
 // The argument rounded to a whole number (halves to even); false after setting the error.
 bool argInt(sqlite3_context* ctx, sqlite3_value* v, std::int64_t& out);
 // The argument as a real number; false after setting the error (Null included, as `kInvalidNull`).
 bool argReal(sqlite3_context* ctx, sqlite3_value* v, double& out);
 
-// The longest text an expression may build. Every function that makes a text answers through `resultText`,
-// which refuses a longer one; those that multiply their input (Space, String, Replace) check before building.
-inline constexpr std::size_t kMaxTextBytes = std::size_t{16} << 20;
 inline constexpr const char* kTextTooLong = "Texto longo demais na expressão: o resultado passaria de 16 MB.";
 
 void resultText(sqlite3_context* ctx, const std::string& s);
-inline void resultError(sqlite3_context* ctx, const char* message) { sqlite3_result_error(ctx, message, -1); }
+// The message goes out behind `kEngineMessageMark`, so that it reaches the user as written, where SQLite's own
+// messages are translated.
+void resultError(sqlite3_context* ctx, const char* message);
 // A whole double within the exact range as an integer, so that Round(2.5) is 2 and not 2.0.
 void resultNumber(sqlite3_context* ctx, double v, bool wasInt);
 

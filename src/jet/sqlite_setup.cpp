@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine_limits.h"
 #include "error.h"
 #include "functions.h"
 #include "text.h"
@@ -21,6 +22,9 @@ void destroyRules(void* rules) { delete static_cast<TextRules*>(rules); }
 }  // namespace
 
 void registerJetSqlite(sqlite3* db) {
+    sqlite3_hard_heap_limit64(kMaxSqliteHeapBytes);  // the same bound for every handle: setting it again is harmless
+    // What a statement sorts stays in memory too, under that bound, instead of spilling gigabytes to disk.
+    sqlite3_exec(db, "PRAGMA temp_store = MEMORY", nullptr, nullptr, nullptr);
     // A double-quoted name that matches no column must be an error, not silently a text: translated
     // statements quote every name that way.
     sqlite3_db_config(db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);

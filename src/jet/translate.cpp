@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <map>
 
+#include "engine_limits.h"
 #include "error.h"
 #include "functions.h"
 #include "parser.h"
@@ -14,9 +15,6 @@ namespace jet {
 namespace {
 
 const char* kCollate = " COLLATE \"JET\"";
-
-// The longest SQL a statement may become; far beyond any statement a person or the program writes.
-constexpr std::size_t kMaxStatementBytes = std::size_t{16} << 20;
 
 const std::map<std::string, std::string> kOperatorNames = {
     {"+", "+"}, {"-", "-"}, {"*", "*"}, {"/", "/"}, {"\\", "\\"}, {"mod", "mod"}, {"^", "^"}, {"&", "&"},
@@ -101,26 +99,27 @@ void bareNames(const Expr& e, std::vector<std::string>& out) {
 
 class Printer {
 public:
-    explicit Printer(const ColumnProbe* probe) : probe_(probe) {}
+    Printer(const ColumnProbe* probe, const NameSpellings* spellings) : probe_(probe), spellings_(spellings) {}
 
     bool allowSubqueries = true;
 
-    // Each operand is printed whole, and Between prints its first one twice: nested Betweens double the text
-    // at every level, which the cap stops long before memory runs out.
+    // Each operand is printed whole into every level above it: the work of the whole statement is counted, so
+    // that no statement, however its parts repeat, costs more than the cap to print.
     std::string expr(const Expr& e) {
         std::string s = exprText(e);
-        if (s.size() > kMaxStatementBytes) throw Error("Expressão muito complexa na instrução.");
+        printed_ += s.size();
+        if (s.size() > kMaxStatementBytes || printed_ > kMaxPrintedBytes) throw Error(kTooComplex);
         return s;
     }
 
     // The statement, with the outermost Top left to the reader of its rows (see Translation).
     std::string statement(const SelectStatement& st, Translation& t) {
-        if (!st.unions.empty()) return unionOf(st);
+        if (!st.unions.empty()) return unionOf(st, false);
         checkDistinctOrder(st);
         std::string s = head(st, false);
         if (st.top >= 0 && !st.orderBy.empty()) {
             for (std::size_t i = 0; i < st.orderBy.size(); ++i)
-                s += ", (" + expr(*st.orderBy[i].expr) + ") AS \"jet_key" + std::to_string(i + 1) + "\"";
+                s += ", (" + expr(orderKey(st, i)) + ") AS \"jet_key" + std::to_string(i + 1) + "\"";
             t.hiddenKeys = static_cast<int>(st.orderBy.size());
         }
         s += body(st);
@@ -135,15 +134,24 @@ public:
 
 private:
     const ColumnProbe* probe_;
+    const NameSpellings* spellings_;
+    std::size_t printed_ = 0;
+
+    std::string name(const std::string& n) const {
+        if (spellings_) {
+            const auto it = spellings_->find(foldName(n));
+            if (it != spellings_->end()) return quoteName(it->second);
+        }
+        return quoteName(n);
+    }
 
     std::string exprText(const Expr& e) {
         switch (e.kind) {
         case Expr::Kind::Literal: return literal(e.lit);
-        case Expr::Kind::Column: return e.table.empty() ? quoteName(e.name) : quoteName(e.table) + "." + quoteName(e.name);
+        case Expr::Kind::Column: return e.table.empty() ? name(e.name) : name(e.table) + "." + name(e.name);
         case Expr::Kind::Unary:
             return e.op == "-" ? sqlName("neg") + "(" + expr(*e.args[0]) + ")" : "(" + expr(*e.args[0]) + ")";
-        case Expr::Kind::Binary:
-            return sqlName(kOperatorNames.at(e.op).c_str()) + "(" + expr(*e.args[0]) + ", " + expr(*e.args[1]) + ")";
+        case Expr::Kind::Binary: return binaryChain(e);
         case Expr::Kind::Compare:
             // The collation goes on the right operand: it then rules the comparison even where the left one is
             // a computed text, which SQLite would otherwise compare byte by byte.
@@ -164,9 +172,11 @@ private:
             return s + "))";
         }
         case Expr::Kind::Between: {
-            // Jet takes the bounds in either order.
-            const std::string x = "(" + expr(*e.args[0]) + ")" + kCollate, a = expr(*e.args[1]), b = expr(*e.args[2]);
-            std::string s = "(" + x + " BETWEEN " + a + " AND " + b + " OR " + x + " BETWEEN " + b + " AND " + a + ")";
+            // Jet takes the bounds in either order. Each operand is printed once: SQLite's min and max of several
+            // values order them by the collation of the first, as the comparison does.
+            const std::string x = "(" + expr(*e.args[0]) + ")" + kCollate, a = "(" + expr(*e.args[1]) + ")" + kCollate,
+                              b = expr(*e.args[2]);
+            std::string s = "(" + x + " BETWEEN min(" + a + ", " + b + ") AND max(" + a + ", " + b + "))";
             return e.negated ? "(NOT " + s + ")" : s;
         }
         case Expr::Kind::Call: return call(e);
@@ -178,6 +188,40 @@ private:
             return std::string(e.negated ? "(NOT " : "(") + "EXISTS (" + subquery(*e.sub, false) + "))";
         }
         return {};
+    }
+
+    // a + b - c ... is a left-leaning tree as deep as the chain is long, and SQLite's parser takes only some
+    // thirty nested calls: the chain is printed as one call with every operand and operator flat in it.
+    std::string binaryChain(const Expr& e) {
+        std::vector<const Expr*> spine;  // the chain's operators, the last one first
+        const Expr* leftmost = &e;
+        while (leftmost->kind == Expr::Kind::Binary) {
+            spine.push_back(leftmost);
+            leftmost = leftmost->args[0].get();
+        }
+        std::string s = expr(*leftmost);
+        if (spine.size() == 1) return sqlName(kOperatorNames.at(e.op).c_str()) + "(" + s + ", " + expr(*e.args[1]) + ")";
+        // SQLite takes at most 127 arguments to a function: a longer chain continues in an enclosing call.
+        constexpr std::size_t kTermsPerCall = 60;
+        for (std::size_t done = 0; done < spine.size();) {
+            std::string call = sqlName("chain") + "(" + s;
+            for (std::size_t k = 0; k < kTermsPerCall && done < spine.size(); ++k, ++done) {
+                const Expr& link = *spine[spine.size() - 1 - done];
+                call += ", " + quoteText(link.op) + ", " + expr(*link.args[1]);
+            }
+            s = call + ")";
+        }
+        return s;
+    }
+
+    // "Order By 2" sorts by the second item, as SQLite reads it too; where the key is computed apart from the
+    // sort (Top's ties and ranks), it is that item's expression.
+    static const Expr& orderKey(const SelectStatement& st, std::size_t i) {
+        const Expr& k = *st.orderBy[i].expr;
+        if (k.kind != Expr::Kind::Literal || k.lit.kind() != Value::Kind::Integer) return k;
+        const std::int64_t n = k.lit.toInteger();
+        if (n < 1 || static_cast<std::uint64_t>(n) > st.items.size() || !st.items[static_cast<std::size_t>(n - 1)].expr) return k;
+        return *st.items[static_cast<std::size_t>(n - 1)].expr;
     }
 
     static std::string literal(const Value& v) {
@@ -221,7 +265,7 @@ private:
         const int n = static_cast<int>(e.args.size());
         const JetFunction* f = findJetFunction(e.name);
         if (!f || e.name == "not" || e.name == "and" || e.name == "or" || e.name == "like" || e.name == "neg" ||
-            e.name == "mod")
+            e.name == "mod" || e.name == "chain")
             throw Error("Função '" + e.name + "' indefinida na expressão.");
         if (e.star) {
             if (e.name != "count") throw Error("Uso de '*' inválido na função '" + e.name + "'.");
@@ -257,7 +301,7 @@ private:
     }
 
     std::string source(const Source& s) {
-        if (s.join.empty()) return quoteName(s.table) + (s.alias.empty() ? "" : " AS " + quoteName(s.alias));
+        if (s.join.empty()) return name(s.table) + (s.alias.empty() ? "" : " AS " + quoteName(s.alias));
         return "(" + source(*s.left) + " " + s.join + " JOIN " + source(*s.right) + " ON " + expr(*s.on) + ")";
     }
 
@@ -291,13 +335,13 @@ private:
             const SelectItem& it = st.items[i];
             if (i) s += ", ";
             if (!it.expr) {
-                s += it.starTable.empty() ? "*" : quoteName(it.starTable) + ".*";
+                s += it.starTable.empty() ? "*" : name(it.starTable) + ".*";
                 continue;
             }
             const bool bare = it.expr->kind == Expr::Kind::Column;
-            std::string name = numbered ? "c" + std::to_string(i + 1)
-                             : !it.alias.empty() ? it.alias
-                             : bare ? std::string() : "Expr" + std::to_string(1000 + i);
+            std::string as = numbered ? "c" + std::to_string(i + 1)
+                           : !it.alias.empty() ? it.alias
+                           : bare ? std::string() : "Expr" + std::to_string(1000 + i);
             if (it.expr->isCondition()) {
                 s += "(-(" + expr(*it.expr) + "))";  // Jet's True is -1, a number like any other here
             } else if ((st.distinct || inUnion) && !bare) {
@@ -305,7 +349,7 @@ private:
             } else {
                 s += expr(*it.expr);
             }
-            if (!name.empty()) s += " AS " + quoteName(name);
+            if (!as.empty()) s += " AS " + quoteName(as);
         }
         return s;
     }
@@ -332,10 +376,11 @@ private:
         return s;
     }
 
-    std::string unionOf(const SelectStatement& st) {
+    // `numbered` names the columns c1, c2 ... as a subquery's are.
+    std::string unionOf(const SelectStatement& st, bool numbered) {
         if (st.top >= 0) throw Error("Top numa consulta com Union não é aceito: use-o numa subconsulta.");
         // Union tells repeated rows apart as "=" does, so every arm's items carry the collation.
-        std::string s = head(st, false, true) + body(st);
+        std::string s = head(st, numbered, true) + body(st);
         for (const UnionArm& arm : st.unions) {
             const SelectStatement& a = *arm.select;
             if (a.top >= 0) throw Error("Top numa consulta com Union não é aceito: use-o numa subconsulta.");
@@ -347,10 +392,20 @@ private:
             const Expr& k = *st.orderBy[i].expr;
             if (k.kind != Expr::Kind::Column)
                 throw Error("A ordem de uma consulta com Union deve nomear campos da primeira consulta.");
-            s += (i ? ", " : " ORDER BY ") + quoteName(k.name) + kCollate;
+            s += (i ? ", " : " ORDER BY ") + (numbered ? numberedColumn(st, k.name) : quoteName(k.name)) + kCollate;
             if (st.orderBy[i].descending) s += " DESC";
         }
         return s;
+    }
+
+    // The numbered column of the first select's item of that name (its alias, or the column it is).
+    static std::string numberedColumn(const SelectStatement& st, const std::string& n) {
+        for (std::size_t i = 0; i < st.items.size(); ++i) {
+            const SelectItem& it = st.items[i];
+            if (it.expr && (sameName(it.alias, n) || (it.alias.empty() && it.expr->kind == Expr::Kind::Column && sameName(it.expr->name, n))))
+                return "\"c" + std::to_string(i + 1) + "\"";
+        }
+        throw Error("A ordem de uma consulta com Union deve nomear campos da primeira consulta.");
     }
 
     // A select inside an expression. Its Top is a rank over its Order By, so that ties are kept here too.
@@ -358,12 +413,12 @@ private:
         if (!allowSubqueries) throw Error("Um critério de pesquisa não pode conter uma subconsulta.");
         if (oneColumn && (st.items.size() != 1 || !st.items[0].expr) && st.unions.empty())
             throw Error("A subconsulta deve retornar um só campo.");
-        if (!st.unions.empty()) return unionOf(st);
+        if (!st.unions.empty()) return unionOf(st, true);
         if (st.top < 0) return head(st, true) + body(st);
         if (st.distinct) throw Error("Distinct com Top numa subconsulta não é aceito.");
         std::string keys;
         for (std::size_t i = 0; i < st.orderBy.size(); ++i) {
-            keys += (i ? ", (" : "(") + expr(*st.orderBy[i].expr) + ")" + kCollate;
+            keys += (i ? ", (" : "(") + expr(orderKey(st, i)) + ")" + kCollate;
             if (st.orderBy[i].descending) keys += " DESC";
         }
         std::string inner = head(st, true) + ", " + (keys.empty() ? "row_number() OVER ()" : "rank() OVER (ORDER BY " + keys + ")") +
@@ -381,14 +436,14 @@ private:
 }  // namespace
 
 std::string translateExpression(const Expr& e) {
-    Printer p(nullptr);
+    Printer p(nullptr, nullptr);
     p.allowSubqueries = false;
     return p.expr(e);
 }
 
-Translation translateSelect(std::string_view jetSql, const ColumnProbe& probe) {
+Translation translateSelect(std::string_view jetSql, const ColumnProbe& probe, const NameSpellings* spellings) {
     SelectStatement st = parseSelect(jetSql);
-    Printer p(&probe);
+    Printer p(&probe, spellings);
     Translation t;
     t.sql = p.statement(st, t);
     return t;

@@ -2,6 +2,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "ast.h"
 
@@ -19,10 +20,14 @@ struct Translation {
 // Whether the sources of a statement (as SQLite text, the part after FROM) have a column of that name.
 using ColumnProbe = std::function<bool(const std::string& fromSql, const std::string& column)>;
 
+// The spelling of names by their folded form (foldName).
+using NameSpellings = std::unordered_map<std::string, std::string>;
+
 // Jet SQL to SQLite. Text comparisons, Like and sorting get Jet's rules; operators and functions are those of
 // Jet (see functions.cpp). Throws jet::Error for what Jet would not run either. With a probe, a name in
 // Where or Having that is only an alias of the select list is refused, as Jet does not see aliases there.
-Translation translateSelect(std::string_view jetSql, const ColumnProbe& probe = {});
+// Names found in `spellings` are written as spelled there.
+Translation translateSelect(std::string_view jetSql, const ColumnProbe& probe = {}, const NameSpellings* spellings = nullptr);
 // A find criterion; subqueries are refused there.
 std::string translateExpression(const Expr& e);
 

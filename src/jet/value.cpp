@@ -72,7 +72,8 @@ bool parseNumber(const std::string& s, double& out) {
     const char* first = s.data() + b;
     if (*first == '+') ++first;
     auto r = std::from_chars(first, s.data() + e, out);
-    return r.ec == std::errc() && r.ptr == s.data() + e;
+    // from_chars also reads "inf" and "nan", which in Jet are texts like any other
+    return r.ec == std::errc() && r.ptr == s.data() + e && std::isfinite(out);
 }
 
 std::string Value::toText() const {

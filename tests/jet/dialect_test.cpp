@@ -4,6 +4,7 @@
 #include "connection.h"
 #include "error.h"
 #include "fixture.h"
+#include "statement_helpers.h"
 
 namespace {
 
@@ -176,6 +177,24 @@ TEST_F(Dialect, LongOrChainsRun) {
     for (int c = 1; c <= 850; ++c) cond += " or id=" + std::to_string(c);
     cond += ")";
     EXPECT_EQ(ids(cond + " and id <> 3"), "1,2,4,5");
+}
+
+TEST_F(Dialect, NamesMatchIgnoringTheCaseOfEveryLetter) {
+    EXPECT_EQ(testing_support::firstColumn(db_->openRecordset("Select [DESCRIÇÃO ÃO] From t Where ID = 1")), "x");
+    EXPECT_EQ(testing_support::firstColumn(db_->openRecordset("Select [descrição ão] From T Order By [DESCRIÇÃO ão]")), "w,x,y,z");  // Null first
+}
+
+TEST_F(Dialect, SqlitesMessagesReachTheUserInPortuguese) {
+    auto message = [](const std::string& sql) { return testing_support::errorOf(*db_, sql); };
+    EXPECT_EQ(message("Select Sum(Sum(id)) From T").rfind("Não é possível ter uma função agregada", 0), 0u);
+    EXPECT_EQ(message("Select id From T Where Sum(id) > 1").rfind("Não é possível ter uma função agregada", 0), 0u);
+    std::string joins = "T AS t0";
+    for (int i = 1; i < 70; ++i) joins += ", one AS o" + std::to_string(i);
+    EXPECT_EQ(message("Select t0.id From " + joins).rfind("Consulta muito complexa", 0), 0u);
+    EXPECT_NE(message("Select * From dbstat").find("não é permitido"), std::string::npos);
+    EXPECT_EQ(message("Select id From T Order By 5").rfind("Um número do Order By", 0), 0u);
+    EXPECT_EQ(message("Select id, nome From T Union Select x From one").rfind("O número de campos", 0), 0u);
+    EXPECT_EQ(message("Select 1 / 0").rfind("Divisão por zero.", 0), 0u);  // the engine's own, as written
 }
 
 TEST_F(Dialect, StatementsTheEngineCannotRunSayWhy) {

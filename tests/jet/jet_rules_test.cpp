@@ -24,7 +24,11 @@ protected:
             "INSERT INTO S VALUES (1, 10, 'Ana', 0.1), (2, 20, 'bia', 0.2), (3, 20, 'Caio', 0.1 + 0.2),"
             "                     (4, 30, 'davi', 64942.69), (5, 20, 'ANA', NULL);"
             "CREATE TABLE P (id INTEGER, valor REAL);"
-            "INSERT INTO P VALUES (1, 0.1), (1, 0.2), (2, 5), (3, 1.5)");
+            "INSERT INTO P VALUES (1, 0.1), (1, 0.2), (2, 5), (3, 1.5);"
+            "CREATE TABLE json_data (a INTEGER); INSERT INTO json_data VALUES (7);"
+            "CREATE TABLE pragma_notes (a INTEGER); INSERT INTO pragma_notes VALUES (8);"
+            "CREATE TABLE [Quelva.Data] (a INTEGER); INSERT INTO [Quelva.Data] VALUES (9);"
+            "CREATE TABLE R (ROWID INTEGER); INSERT INTO R VALUES (42)");
         db_ = new jet::Connection(jet::Connection::open(dir_->file("r.db")));
     }
     static void TearDownTestSuite() {
@@ -95,6 +99,12 @@ TEST(NumbersAsText, NwindCurrencyAndSingleColumns) {
 
 // ---- no silent wrong answers ----
 
+TEST_F(JetRules, ASumBeyondADoubleIsAnOverflow) {
+    EXPECT_NE(error("Select Sum(1e308) From S").find("Estouro de capacidade na expressão."), std::string::npos);
+    EXPECT_NE(error("Select Avg(1.7e308) From S").find("Estouro de capacidade na expressão."), std::string::npos);
+    EXPECT_EQ(rows("Select Sum(1e308) From one"), "1E+308");
+}
+
 TEST_F(JetRules, TopKeepsTheRowsTiedWithTheLast) {
     EXPECT_EQ(rows("Select Top 1 id From S Order By score"), "1");
     EXPECT_EQ(rows("Select Top 2 score From S Order By score"), "10,20,20,20");
@@ -109,6 +119,10 @@ TEST_F(JetRules, TopKeepsTheRowsTiedWithTheLast) {
     EXPECT_EQ(rows("Select Top 0 id From S Order By id"), "");
     EXPECT_EQ(rows("Select Distinct Top 2 score From S Order By score Desc"), "30,20");
     EXPECT_NE(error("Select Distinct Top 2 score From S Order By id").find("DISTINCT"), std::string::npos);
+    // An Order By position sorts, and ties, as the item it names.
+    EXPECT_EQ(rows("Select Top 2 id, score From S Order By 2 Desc, 1"), rows("Select Top 2 id, score From S Order By score Desc, id"));
+    EXPECT_EQ(rows("Select Top 1 score, Count(*) From S Group By score Order By 2 Desc"), "20");
+    EXPECT_EQ(rows("Select id From S Where score In (Select Top 1 score From S Order By 1 Desc)"), "4");
 }
 
 TEST_F(JetRules, BetweenTakesItsBoundsInEitherOrder) {
@@ -163,6 +177,14 @@ TEST_F(JetRules, TheEnginesOwnTablesAndFunctionsAreOutOfReach) {
     EXPECT_NE(error("Select sqlite_version() From one").find("indefinida"), std::string::npos);
     EXPECT_NE(error("Select jet_ucase('a') From one").find("indefinida"), std::string::npos);
     EXPECT_NE(error("Select typeof(1) From one").find("indefinida"), std::string::npos);
+}
+
+TEST_F(JetRules, TheFilesOwnTablesAreReadWhateverTheyAreCalled) {
+    EXPECT_EQ(rows("Select a From json_data"), "7");
+    EXPECT_EQ(rows("Select a From pragma_notes"), "8");
+    EXPECT_EQ(rows("Select a From [Quelva.Data]"), "9");
+    EXPECT_EQ(rows("Select ROWID From R"), "42");
+    EXPECT_NE(error("Select * From json_each('[1]')").find("Erro de sintaxe"), std::string::npos);
 }
 
 // ---- functions ----
@@ -302,6 +324,15 @@ TEST_F(JetRules, CDateAndIsDateReadTheFormsPeopleWrite) {
     EXPECT_EQ(rows("Select id From S Where IsDate(nome) Or Not IsNumeric(v) Order By id"), "5");
 }
 
+TEST_F(JetRules, InfinityAndNanAreTextsNotNumbers) {
+    for (const char* t : {"inf", "-Infinity", "nan", "INF"}) {
+        EXPECT_NE(error(std::string("Select CDbl('") + t + "')").find("Tipos incompatíveis"), std::string::npos) << t;
+        EXPECT_NE(error(std::string("Select CBool('") + t + "')").find("Tipos incompatíveis"), std::string::npos) << t;
+        EXPECT_EQ(text(std::string("IsNumeric('") + t + "')"), "0") << t;
+    }
+    EXPECT_EQ(text("'inf' & 1"), "inf1");
+}
+
 TEST_F(JetRules, IsNumericSqrStringAndVal) {
     EXPECT_EQ(text("IsNumeric('12')") + text("IsNumeric(' -1.5e3 ')") + text("IsNumeric(7)") + text("IsNumeric('&H1F')"),
               "-1-1-1-1");
@@ -376,6 +407,14 @@ TEST_F(JetRules, TextFunctions) {
     EXPECT_THROW(eval("Round(1.5, -1)"), jet::Error);
 }
 
+TEST_F(JetRules, InStrAndReplaceFindPeriodicTexts) {
+    EXPECT_EQ(text("InStr('aabaabaaab', 'aabaaab')"), "4");
+    EXPECT_EQ(text("InStr(String(5000, 'a') & 'b', String(3000, 'A') & 'B')"), "2001");
+    EXPECT_EQ(text("InStr(3, 'abab', 'ab')"), "3");
+    EXPECT_EQ(text("Replace('aaaa', 'aa', 'b')"), "bb");
+    EXPECT_EQ(text("Len(Replace(String(8000, 'a'), String(400, 'a') & 'b', 'x'))"), "8000");
+}
+
 TEST_F(JetRules, ChrAndAscSpeakWindows1252) {
     EXPECT_EQ(text("Chr(128)"), "€");
     EXPECT_EQ(text("Chr(150)"), "–");
@@ -431,6 +470,18 @@ TEST_F(JetRules, FormatCustomFormats) {
     EXPECT_EQ(text("Format(1234.5)"), "1234.5");
 }
 
+TEST_F(JetRules, FormatHasNoWidthLimitScalesByThousandsAndNeverWritesInf) {
+    EXPECT_EQ(text("Len(Format(1, '0.' & String(1000, '0')))"), "1002");
+    EXPECT_EQ(text("Format(0.1, '0.0000000000000000000')"), "0.1000000000000000000");  // 15 digits, then zeros
+    EXPECT_EQ(text("Len(Format(1e300, '0'))"), "301");
+    EXPECT_EQ(text("Format(1234567, '#,##0,,')"), "1");
+    EXPECT_EQ(text("Format(1234567, '#,##0,')"), "1,235");
+    EXPECT_EQ(text("Format(1234567, '0,.00')"), "1234.57");
+    EXPECT_EQ(text("Format(#1/2/2000#, '0.00')"), "36527.00");  // a date under a number format is its serial
+    EXPECT_EQ(text("Format(#1/2/2000 12:00#, '0.0')"), text("Format(CDbl(#1/2/2000 12:00#), '0.0')"));
+    EXPECT_NE(error("Select Format(1e308, '0%')").find("Estouro de capacidade"), std::string::npos);
+}
+
 // ---- query forms ----
 
 TEST_F(JetRules, Subqueries) {
@@ -457,6 +508,8 @@ TEST_F(JetRules, UnionAndSelectWithoutFrom) {
     EXPECT_EQ(db_->openRecordset("Select nome From S Where id = 1 Union Select 'ANA' From one").recordCount(), 1);  // as "="
     EXPECT_NE(error("Select Top 1 id From S Union Select x From one").find("Union"), std::string::npos);
     EXPECT_EQ(rows("Select 1 + 1"), "2");
+    EXPECT_EQ(rows("Select (Select 1 Union Select 1)"), "1");  // a Union as a value
+    EXPECT_EQ(rows("Select id From S Where id In (Select x As a From one Union Select 2 Order By a Desc) Order By id"), "1,2");
     jet::Recordset rs = db_->openRecordset("Select 'a' & 'b' As junto, 2 > 1, 2 < 1");
     EXPECT_EQ(rs.field("junto").toText(), "ab");
     EXPECT_EQ(rs.field(1).kind(), jet::Value::Kind::Integer);  // a comparison is a number, -1 or 0, as in Jet

@@ -18,6 +18,19 @@ TEST(Like, WildcardsMatchAsJetDefinesThem) {
     EXPECT_FALSE(jetLike("", "?"));
     EXPECT_TRUE(jetLike("aXbXc", "*X*X*"));
     EXPECT_FALSE(jetLike("aXbc", "*X*X*"));
+    EXPECT_FALSE(jetLike("aba", "*aba*aba*"));      // runs between stars never overlap
+    EXPECT_TRUE(jetLike("abaaba", "*aba*aba"));
+    EXPECT_FALSE(jetLike("ab", "a*b*b"));           // the last run sits at the end, after the first
+    EXPECT_TRUE(jetLike("x1y2z", "*#?#*"));
+}
+
+TEST(Like, LongTextsAndPeriodicRuns) {
+    const std::string many(100000, 'a');
+    EXPECT_FALSE(jetLike(many, "*" + std::string(2000, 'a') + "b"));
+    EXPECT_TRUE(jetLike(many + "b", "*" + std::string(2000, 'a') + "b"));
+    EXPECT_TRUE(jetLike(many + "ab", "*" + std::string(2000, 'A') + "?b*"));  // the bit-parallel run, past 64
+    EXPECT_FALSE(jetLike(many, "*" + std::string(70, 'a') + "[!a]*"));
+    EXPECT_TRUE(jetLike("aabaabaaab", "*aabaaab"));
 }
 
 TEST(Like, CharacterListsAndRanges) {

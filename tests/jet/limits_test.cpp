@@ -83,7 +83,16 @@ TEST_F(Limits, DatesOutsideJetsRangeAreRefused) {
 TEST_F(Limits, ChainsOfAnyLengthEndInAResultOrAMessage) {
     EXPECT_EQ(text("Select " + chain(30)), "30");
     EXPECT_EQ(text("Select id From T Where " + chain(30) + " = 30 And id = 2"), "2");
-    EXPECT_THROW(db_->openRecordset("Select " + chain(150)), jet::Error);  // beyond what SQLite's parser takes
+    // Chains up to the depth limit run, whatever SQLite's parser takes of nested calls (some thirty).
+    EXPECT_EQ(text("Select " + chain(200)), "200");
+    EXPECT_EQ(text("Select " + chain(200, " * ")), "1");
+    EXPECT_EQ(text("Select Len(" + chain(199, " & ") + ")"), "199");
+    EXPECT_EQ(text("Select 100 " + chain(199, " - ").substr(1)), "-98");
+    EXPECT_EQ(text("Select 1 + 2 * 3 - 4 & 'x' & 2 ^ 3 ^ 2"), "3x64");  // precedence and left association kept
+    EXPECT_NE(error("Select " + chain(100, " + 'a' + ")).find("Tipos incompatíveis"), std::string::npos);
+    std::string calls = "1";
+    for (int i = 0; i < 60; ++i) calls = "Abs(" + calls + ")";
+    EXPECT_EQ(error("Select " + calls).find("Expressão muito complexa na instrução."), 0u);  // not SQLite's English
     for (int terms : {201, 14000, 100000}) {
         EXPECT_NE(error("Select " + chain(terms)).find(kTooComplex), std::string::npos) << terms;
         EXPECT_NE(error("Select id From T Where " + chain(terms) + " > 0").find(kTooComplex), std::string::npos) << terms;
@@ -93,10 +102,19 @@ TEST_F(Limits, ChainsOfAnyLengthEndInAResultOrAMessage) {
     // Deep trees inside nested subqueries count as one tree.
     const std::string nested = "Select (Select (Select " + chain(150) + ") + " + chain(150) + ") + " + chain(150) + " From T";
     EXPECT_NE(error(nested).find(kTooComplex), std::string::npos);
-    // Between prints its operand twice: nesting it would double the statement at every level.
+    // Between prints its bounds twice: nesting it there would double the statement at every level.
     std::string between = "id";
-    for (int i = 0; i < 60; ++i) between = "(" + between + " Between 0 And 5)";
+    for (int i = 0; i < 60; ++i) between = "(id Between 0 And " + between + ")";
     EXPECT_NE(error("Select id From T Where " + between).find(kTooComplex), std::string::npos);
+    // Many such expressions side by side count together.
+    std::string sixteen = "1";
+    for (int i = 0; i < 16; ++i) sixteen = "id Between 0 And (" + sixteen + ")";
+    std::string many = sixteen;
+    for (int i = 1; i < 40; ++i) many += ", " + sixteen;
+    EXPECT_NE(error("Select " + many + " From T").find(kTooComplex), std::string::npos);
+    sixteen = "id = 1";
+    for (int i = 0; i < 16; ++i) sixteen += " Between 1 And 2";  // nested in the operand, printed once
+    EXPECT_EQ(text("Select " + sixteen + " From T Where id = 2"), "0");
     std::string joins = "T AS t0";
     for (int i = 1; i < 5000; ++i) joins = joins + " Inner Join T AS t" + std::to_string(i) + " On t0.id = t" + std::to_string(i) + ".id";
     EXPECT_NE(error("Select t0.id From " + joins).find(kTooComplex), std::string::npos);
@@ -118,6 +136,12 @@ TEST_F(Limits, TextsStopAtOneSharedCap) {
     EXPECT_NE(error("Select Format(1, String(1000000, 'c'))").find(kTooLong), std::string::npos);
     EXPECT_EQ(text("Select Len(Replace(Space(1000), ' ', Space(1000)))"), "1000000");
     EXPECT_EQ(text("Select Len(String(1000000, 'x') & Space(1000000))"), "2000000");
+}
+
+TEST_F(Limits, AResultStopsWithAMessageBeforeMemoryRunsOut) {
+    // 32 rows of 16 MB each, twice what a result may hold
+    const std::string m = error("Select Space(16000000) From T AS a, T AS b, T AS c, T AS d, T AS e");
+    EXPECT_EQ(m.rfind("O resultado da consulta passaria de 256 MB", 0), 0u) << m.substr(0, 200);
 }
 
 }  // namespace

@@ -103,6 +103,25 @@ TEST(Open, DamagedSqliteFilesFailWithTheirName) {
     expectClearFailure(dir.file("so-cabecalho.db"));
 }
 
+TEST(Open, ASqliteFileWithCodeOfItsOwnOrTooLargeIsRefused) {
+    TempDir dir;
+    const std::pair<const char*, const char*> cases[] = {
+        {"g.db", "CREATE TABLE g (a INTEGER, b AS (zeroblob(400000000))); INSERT INTO g (a) VALUES (1)"},
+        {"v.db", "CREATE TABLE t (a INTEGER); CREATE VIEW v AS SELECT a FROM t"},
+        {"tr.db", "CREATE TABLE t (a INTEGER); CREATE TRIGGER tr AFTER INSERT ON t BEGIN SELECT 1; END"},
+    };
+    for (const auto& [file, script] : cases) {
+        testing_support::makeDatabase(dir.file(file), script);
+        const std::string m = openError(dir.file(file));
+        EXPECT_NE(m.find("só tabelas de dados são aceitas"), std::string::npos) << m;
+        EXPECT_NE(m.find(dir.file(file)), std::string::npos) << m;
+    }
+    // Larger than the engine loads (a sparse file: its size, not its bytes, is what counts).
+    testing_support::makeDatabase(dir.file("big.db"), "CREATE TABLE t (a INTEGER)");
+    ASSERT_EQ(::truncate(dir.file("big.db").c_str(), off_t{1} << 31), 0);
+    EXPECT_NE(openError(dir.file("big.db")).find("mais do que o mecanismo de dados carrega"), std::string::npos);
+}
+
 TEST(Open, DamagedJetFilesFailWithTheirNameAndTheProgramGoesOn) {
     std::string data = testing_support::testdataFolder();
     if (data.empty()) GTEST_SKIP() << "the shared test data folder (../shared/testdata) is not beside the checkout";

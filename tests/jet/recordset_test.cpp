@@ -16,7 +16,9 @@ protected:
             "INSERT INTO A VALUES (10, 'dez', 1.5), (20, 'Vinte', NULL), (30, 'trinta', 3), (20, 'outro vinte', 4);"
             "CREATE TABLE Vazia (cod INTEGER);"
             "CREATE TABLE Misto (c);"
-            "INSERT INTO Misto VALUES ('5'), (5), ('x')");
+            "INSERT INTO Misto VALUES ('5'), (5), ('x');"
+            "CREATE TABLE N (\"Ção\" INTEGER, big INTEGER);"
+            "INSERT INTO N VALUES (1, 9007199254740993), (5, 9007199254740992)");
         db_ = jet::Connection::open(dir_.file("r.db"));
     }
     testing_support::TempDir dir_;
@@ -111,6 +113,31 @@ TEST_F(RecordsetTest, FindFirstWithAnyExpression) {
     EXPECT_THROW(rs.findFirst("cod = "), jet::Error);
     EXPECT_THROW(rs.findFirst("nada = 1"), jet::Error);
     EXPECT_THROW(rs.findFirst("nada like 'x'"), jet::Error);
+}
+
+TEST_F(RecordsetTest, FindFirstNamesFieldsInAnyCaseOfEveryLetter) {
+    jet::Recordset rs = db_.openRecordset("select * from N");
+    rs.findFirst("ção = 5");  // the index
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    rs.findFirst("ÇÃO > 4");  // and SQL
+    EXPECT_EQ(rs.absolutePosition(), 1);
+}
+
+TEST_F(RecordsetTest, FindFirstReadsValuesAsValuesAndWholeNumbersExactly) {
+    jet::Recordset rs = db_.openRecordset("select * from N");
+    rs.findFirst("big = 9007199254740992");  // beyond 2^53, one apart from the first row's
+    EXPECT_EQ(rs.absolutePosition(), 1);
+    rs.findFirst("big = 9007199254740993");
+    EXPECT_EQ(rs.absolutePosition(), 0);
+    rs.findFirst("big = 9007199254740994");
+    EXPECT_TRUE(rs.noMatch());
+    rs.moveLast();
+    for (const char* always : {"True = -1", "Yes = -1", "on = -1"}) {
+        rs.findFirst(always);
+        EXPECT_EQ(rs.absolutePosition(), 0) << always;
+    }
+    rs.findFirst("Null = 5");
+    EXPECT_TRUE(rs.noMatch());
 }
 
 TEST_F(RecordsetTest, FindFirstOnAColumnOfMixedKindsConvertsAsStatementsDo) {

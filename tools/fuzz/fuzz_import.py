@@ -204,6 +204,17 @@ def classify(status, out, err, path, rows_expected, seconds, peak_kb, args, size
     return outcome, faults
 
 
+def record(res, results, lock, log, progress, unit):
+    """Keeps one outcome, appends it to the log as it is known, and tells the progress every so many."""
+    with lock:
+        results.append(res)
+        if log:
+            log.write(json.dumps(res, ensure_ascii=False) + "\n")
+            log.flush()
+        if progress and len(results) % progress == 0:
+            print("%d %s" % (len(results), unit), file=sys.stderr, flush=True)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--console", required=True)
@@ -250,13 +261,7 @@ def main():
         os.unlink(path)
         res = {"file": os.path.basename(path), "source": os.path.basename(src.path), "kind": kind, "table": table,
                "outcome": outcome, "seconds": round(seconds, 3), "peak_mb": round(peak / 1024, 1), "faults": faults}
-        with lock:
-            results.append(res)
-            if log:
-                log.write(json.dumps(res, ensure_ascii=False) + "\n")
-                log.flush()
-            if args.progress and len(results) % args.progress == 0:
-                print("%d files" % len(results), file=sys.stderr, flush=True)
+        record(res, results, lock, log, args.progress, "files")
         return res
 
     log = open(args.log, "a") if args.log else None

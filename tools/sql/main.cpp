@@ -2,6 +2,7 @@
 // for people who want to look into their data and for our own checks.
 #include <cstdio>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "connection.h"
@@ -63,8 +64,14 @@ int main(int argc, char** argv) {
             std::cout << line << "\n";
         }
         return 0;
-    } catch (const std::exception& e) {
+    } catch (const jet::Error& e) {
         std::cerr << e.what() << "\n";
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << jet::kOutOfMemory << "\n";
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "Erro inesperado: " << e.what() << "\n";  // the library's words, after ours
         return 1;
     }
 }
