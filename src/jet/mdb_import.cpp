@@ -8,12 +8,13 @@
 #include "mdb_libmdb.h"
 #include "mdb_sqlite_copy.h"
 #include "mdb_warnings.h"
+#include "text.h"
 
 namespace jet {
 namespace {
 
 // The tables are only declared here, never sorted or compared: the engine's collation is registered where
-// the copy is opened, and this process need not load ICU for a name.
+// the copy is opened, and this process need not open a collator.
 int unusedCollation(void*, int, const void*, int, const void*) { return 0; }
 
 struct Handle {
@@ -22,15 +23,8 @@ struct Handle {
 };
 
 // A statement's name and a table's name are the same name when they differ only in case, as in Jet.
-std::string folded(const std::string& name) {
-    gchar* f = g_utf8_casefold(name.c_str(), -1);
-    std::string s = f ? f : name;
-    g_free(f);
-    return s;
-}
-
 bool chosen(const TableChoice& tables, const std::vector<std::string>& foldedNames, const char* name) {
-    return tables.all || std::find(foldedNames.begin(), foldedNames.end(), folded(name)) != foldedNames.end();
+    return tables.all || std::find(foldedNames.begin(), foldedNames.end(), foldName(name)) != foldedNames.end();
 }
 
 }  // namespace
@@ -53,7 +47,7 @@ std::string importWithLibmdb(const std::string& path, const TableChoice& tables,
         throw Error("o arquivo está danificado: a leitura do catálogo de tabelas deu avisos\n" + w);
 
     std::vector<std::string> wanted;
-    for (const std::string& n : tables.names) wanted.push_back(folded(n));
+    for (const std::string& n : tables.names) wanted.push_back(foldName(n));
 
     Sqlite out;
     if (sqlite3_open_v2(":memory:", &out.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)

@@ -163,6 +163,7 @@ TEST_P(Writer, RefusesWhatJetRefusesNamingTheTableAndColumn) {
     };
     refused(Table{"Má.Tabela", {{"A", Type::Long}}, {}}, "a tabela 'Má.Tabela': o Jet não aceita o caractere \".\"");
     refused(Table{"T", {{"[A]", Type::Long}}, {}}, "a tabela 'T', coluna '[A]'");
+    refused(Table{"T", {{"Descrição", Type::Long}, {"DESCRIÇÃO", Type::Long}}, {}}, "coluna 'DESCRIÇÃO': nome de coluna repetido");
     refused(Table{"T", {{"Nome", Type::Text, 5}}, {{std::string("Brasília")}}}, "a tabela 'T', coluna 'Nome', linha 1: texto de 8 caracteres numa coluna de 5");
     refused(Table{"T", {{"Sim", Type::YesNo}}, {{std::monostate{}}}}, "coluna 'Sim', linha 1: Sim/Não não guarda Null");
     refused(Table{"T", {{"B", Type::Byte}}, {{std::int64_t{256}}}}, "coluna 'B', linha 1: número fora do intervalo");

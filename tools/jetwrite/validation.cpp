@@ -1,9 +1,8 @@
 #include "validation.h"
 
-#include <algorithm>
-#include <cctype>
 #include <set>
 
+#include "text.h"
 #include "text_encoding.h"
 
 namespace jetwrite {
@@ -22,12 +21,6 @@ void checkName(const std::string& name, const std::string& where) {
     for (char16_t c : n)
         if (c < 0x20 || c == u'.' || c == u'!' || c == u'`' || c == u'[' || c == u']')
             refuse(where, "o Jet não aceita o caractere \"" + std::string(1, static_cast<char>(c < 0x20 ? '?' : c)) + "\" num nome");
-}
-
-std::string folded(const std::string& name) {
-    std::string s = name;
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return s;
 }
 
 bool inRange(std::int64_t v, Type t) {
@@ -79,7 +72,7 @@ void checkColumns(const Format& f, const Table& t) {
         const std::string where = place(t, &c);
         checkName(c.name, where);
         storedName(f, c.name, where);
-        if (!seen.insert(folded(c.name)).second) refuse(where, "nome de coluna repetido");
+        if (!seen.insert(jet::foldName(c.name)).second) refuse(where, "nome de coluna repetido");
         if (c.type == Type::Text && (c.length < 1 || c.length > 255)) refuse(where, "um Texto tem de 1 a 255 caracteres");
     }
 }
@@ -96,7 +89,7 @@ void validate(const Format& f, const std::vector<Table>& tables) {
     for (const auto& t : tables) {
         checkName(t.name, place(t));
         storedName(f, t.name, place(t));
-        if (!names.insert(folded(t.name)).second) refuse(place(t), "nome de tabela repetido");
+        if (!names.insert(jet::foldName(t.name)).second) refuse(place(t), "nome de tabela repetido");
         checkColumns(f, t);
         for (std::size_t r = 0; r < t.rows.size(); ++r) {
             const Row& row = t.rows[r];
