@@ -123,7 +123,7 @@ CriteriaPanel::CriteriaPanel(QGroupBox* FraCri, const RunState& state, CriteriaE
 
     for (QPushButton* b : {FraCri_CmdLimpaCri, FraCri_CmdAdicionaCri, FraCri_CmdLimpaTodosCri}) new ButtonTextFit(b, policy_);
     new TypeToFind(FraCri_DbCmbVar, policy_);
-    new TypedCharacterFilter(FraCri_TxtValor, policy_, [this](int& KeyAscii) { FraCri_txtvalor_KeyPress(KeyAscii); });
+    new TypedCharacterFilter(FraCri_TxtValor, policy_, {}, [this](int& KeyAscii) { FraCri_txtvalor_KeyPress(KeyAscii); });
 
     // Every change of an input recomputes the buttons, the program's own clearing included.
     policy_.connect(FraCri_DbCmbVar, &QComboBox::currentIndexChanged, this, [this] { FraCri_dbcmbvar_Click(); });

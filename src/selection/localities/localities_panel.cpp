@@ -1,7 +1,7 @@
 #include "localities_panel.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,8 +17,8 @@
 #include "region_groups.h"
 #include "sql_quoting.h"
 #include "ticked_entry.h"
+#include "typed_character_filter.h"
 #include "variable_list_pair.h"
-#include "windows1252.h"
 
 namespace quelva {
 
@@ -51,6 +51,11 @@ LocalitiesPanel::LocalitiesPanel(QGroupBox* FraLoc, const RunState& state, Local
     FraLoc_cmddesmarcartodas = new QPushButton(QString::fromUtf8(kUnmarkAllCaption), frame_);
     FraLoc_cmddesmarcartodas->setObjectName("FraLoc_cmddesmarcartodas");
 
+    // Only printable characters are filtered: control keys edit the text and never put a character into it.
+    new TypedCharacterFilter(FraLoc_txtprocmun, policy_,
+                             {.codes = TypedCharacterRules::Codes::Windows1252, .controlCharacters = false,
+                              .focusAndDeleteKeysPass = false, .inputMethodText = true},
+                             [this](int& KeyAscii) { FraLoc_txtprocmun_KeyPress(KeyAscii); });
     FraLoc_txtprocmun->installEventFilter(this);
     policy_.connect(FraLoc_cmdmarcartodas, &QPushButton::clicked, this, [this] { FraLoc_CmdMarcarTodas_Click(); });
     policy_.connect(FraLoc_cmddesmarcartodas, &QPushButton::clicked, this, [this] { FraLoc_CmdDesmarcarTodas_Click(); });
@@ -176,40 +181,10 @@ void LocalitiesPanel::tickRegionGroup(int i, int code) {
     if (switchFamily) applyMarks();
 }
 
-// The search box's key handlers. Only printable characters are filtered: control keys edit the text and
-// never put a character into it.
+// Any key released in the search box moves the list; the typed characters are filtered before.
 bool LocalitiesPanel::eventFilter(QObject* target, QEvent* event) {
-    if (target != FraLoc_txtprocmun) return false;
-    if (event->type() == QEvent::KeyPress) {
-        const QString text = static_cast<QKeyEvent*>(event)->text();
-        bool discard = false;
-        policy_.run([&] { discard = !typedTextAccepted(text); });
-        return discard || policy_.ended();
-    }
-    if (event->type() == QEvent::InputMethod) {
-        auto* im = static_cast<QInputMethodEvent*>(event);
-        QString accepted;
-        policy_.run([&] {
-            for (char32_t c : im->commitString().toUcs4())
-                if (typedTextAccepted(QString::fromUcs4(&c, 1))) accepted += QString::fromUcs4(&c, 1);
-        });
-        if (accepted != im->commitString()) im->setCommitString(accepted, im->replacementStart(), im->replacementLength());
-        return false;
-    }
-    if (event->type() == QEvent::KeyRelease) policy_.run([&] { FraLoc_txtprocmun_KeyUp(); });
+    if (target == FraLoc_txtprocmun && event->type() == QEvent::KeyRelease) policy_.run([&] { FraLoc_txtprocmun_KeyUp(); });
     return false;
-}
-
-bool LocalitiesPanel::typedTextAccepted(const QString& text) {
-    for (char32_t c : text.toUcs4()) {
-        if (!QChar::isPrint(c)) continue;
-        const std::optional<std::uint8_t> code = windows1252::fromUnicode(c);
-        if (!code) return false;  // no code in the Windows Latin-1 page: never typed there
-        int KeyAscii = *code;
-        FraLoc_txtprocmun_KeyPress(KeyAscii);
-        if (KeyAscii == 0) return false;
-    }
-    return true;
 }
 
 }  // namespace quelva

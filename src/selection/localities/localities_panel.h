@@ -45,8 +45,6 @@ public:
 
 private:
     bool eventFilter(QObject* target, QEvent* event) override;
-    // Whether the search box takes a typed text: each of its characters through the KeyPress filter.
-    bool typedTextAccepted(const QString& text);
     // Every entry's check box from VetorLocalidade, with no click recorded meanwhile.
     void applyMarks();
     // The area code entry i holds, read back from its text; -1 outside VetorLocalidade.
