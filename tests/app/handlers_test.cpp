@@ -71,16 +71,6 @@ TEST(Handlers, AnInformationWindowClosingAfterTheFileIsGoneEndsWithTheMessage) {
     expectEndByFailure(t);
 }
 
-TEST(Layout, AControlTheLayoutPlacesMustExistInABuiltPanel) {
-    TestWindow t;
-    ASSERT_TRUE(t.start());
-    delete t.window->variablesPanel->FraVar_CmdMarcarTodas;
-    t.window->runHandled([&] { t.window->Form_Activate(); });
-    ASSERT_EQ(t.dialogs.messages().size(), 1u);
-    EXPECT_TRUE(t.dialogs.messages()[0].text.contains("FraVar_CmdMarcarTodas")) << t.dialogs.messages()[0].text.toStdString();
-    EXPECT_EQ(t.endedWith, 1);
-}
-
 TEST(Layout, NamingAControlTheLayoutDoesNotKnowIsAnError) {
     quelva::ControlLayout c;
     EXPECT_THROW(c["FraVar_CmdMarcarTodaz"], std::out_of_range);

@@ -71,21 +71,28 @@ TEST(Layout, PanelFramesAndTheTallerVariablesPanel) {
     }
 }
 
-TEST(Layout, VariablesPanel) {
+// The tree takes two fifths of the panel's height and the name list as much less two margins, both across the
+// panel between its margins; the three buttons are centred on its quarters.
+TEST(Layout, VariablesPanelSharesItsHeightAndWidth) {
     Screen t(19200, 14000);  // FraVar 18810 x 13130
-    EXPECT_EQ(t.c["FraVar"].Height, 13130);
-    EXPECT_EQ(t.c["FraVar_TrwTemas"].Top, 500);            // title 0 at 200, 300 high
-    EXPECT_EQ(t.c["FraVar_TrwTemas"].Height, 5252);        // 13130 / 2.5
-    EXPECT_EQ(t.c["FraVar_TrwTemas"].Width, 18610);
-    EXPECT_EQ(t.c["FraVar_LblTitulo(1)"].Top, 500 + 5252 + 100);
-    EXPECT_EQ(t.c["FraVar_LstNomeVariavel"].Top, 5852 + 300);
-    EXPECT_EQ(t.c["FraVar_LstNomeVariavel"].Height, 5252 - 200);
-    EXPECT_EQ(t.c["FraVar_LstCodVariavel"].Left, 100 + 18610 - 2 * 1245);
-    EXPECT_EQ(t.c["FraVar_CmdMarcarTodas"].Top, 6152 + 5052 + 300);
-    EXPECT_EQ(t.c["FraVar_CmdMarcarTodas"].Height, 400);
-    EXPECT_EQ(t.c["FraVar_CmdMarcarTodas"].Left, 3885);      // 4702.5 - 817.5
-    EXPECT_EQ(t.c["FraVar_CmdDesmarcarTodas"].Left, 8588);   // 9405 - 817.5 = 8587.5, halves to even
-    EXPECT_EQ(t.c["FraVar_CmdMostrarDefinicao"].Left, 13290);  // 14107.5 - 817.5
+    const ControlGeometry &panel = t.c["FraVar"], &tree = t.c["FraVar_TrwTemas"], &names = t.c["FraVar_LstNomeVariavel"];
+    EXPECT_EQ(panel.Height, 13130);
+    EXPECT_EQ(tree.Height, 5252);  // 13130 / 2.5
+    EXPECT_EQ(names.Height, tree.Height - 200);
+    for (const ControlGeometry* g : {&tree, &names}) EXPECT_TRUE(g->Left == 100 && g->right() == panel.Width - 100);
+    EXPECT_EQ(t.c[variableTitleName(0)].Top, 200);
+    EXPECT_EQ(tree.Top, t.c[variableTitleName(0)].bottom());
+    EXPECT_EQ(t.c[variableTitleName(1)].Top, tree.bottom() + 100);
+    EXPECT_EQ(names.Top, t.c[variableTitleName(1)].bottom());
+    const ControlGeometry& codes = t.c["FraVar_LstCodVariavel"];  // hidden, its own width left of the list's edge
+    EXPECT_TRUE(codes.right() + codes.Width == names.right() && codes.Top == names.Top && codes.Height == names.Height);
+    const char* buttons[] = {"FraVar_CmdMarcarTodas", "FraVar_CmdDesmarcarTodas", "FraVar_CmdMostrarDefinicao"};
+    for (int k = 0; k < 3; ++k) {
+        const ControlGeometry& b = t.c[buttons[k]];
+        EXPECT_TRUE(b.Top == names.bottom() + 300 && b.Height == 400) << buttons[k];
+        EXPECT_NEAR(b.Left + b.Width / 2.0, panel.Width * (k + 1) / 4.0, 0.5) << buttons[k];
+    }
+    EXPECT_EQ(t.c["FraVar_CmdDesmarcarTodas"].Left, 8588);  // 9405 - 817.5 = 8587.5, halves to even
 }
 
 TEST(Layout, LettersOfTheKeywordPanelAreCentredOnTheWindow) {
@@ -101,20 +108,23 @@ TEST(Layout, LettersOfTheKeywordPanelAreCentredOnTheWindow) {
     AjustarFraPal(c, m);
     EXPECT_EQ(c[letterName(0)].Left, 2153);
     EXPECT_EQ(c["FraPal_LblTitulo"].Left, 2400);
-    EXPECT_EQ(c["FraPal_LstPalavraChave"].Top, 500 + 323 + 200);
+    EXPECT_EQ(c["FraPal_LstPalavraChave"].Top, c[letterName(0)].bottom() + 200);
     EXPECT_EQ(c["FraPal_TrwTema"].Left, c["FraPal_LstPalavraChave"].right() + 100);
     EXPECT_EQ(c["FraPal_CmdDesmarcarTodas"].Height, 405);  // keeps its design height
 }
 
 TEST(Layout, LocalitiesPanelCentresTheSearchBoxAndAlignsTheList) {
     Screen t(19200, 14000);  // FraLoc 18810 x 13030
-    EXPECT_EQ(t.c["FraLoc"].Height, 13030);
-    EXPECT_EQ(t.c["FraLoc_txtprocmun"].Left, 7462);  // (18810 - 3885) / 2 = 7462.5, halves to even
-    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Left, 7462);
-    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Width, 3945);
-    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Top, 300 + 195 + 345 + 500);
-    EXPECT_EQ(t.c["FraLoc_LstMunSelec"].Height, 7665);   // 13030 / 1.7 = 7664.7
-    EXPECT_EQ(t.c["FraLoc_cmdmarcartodas"].Left, 5520);  // a third of 18810, less half of 1500
+    const ControlGeometry &panel = t.c["FraLoc"], &box = t.c["FraLoc_txtprocmun"], &list = t.c["FraLoc_LstMunSelec"];
+    EXPECT_EQ(panel.Height, 13030);
+    EXPECT_EQ(box.Left, 7462);  // (18810 - 3885) / 2 = 7462.5, halves to even
+    EXPECT_TRUE(box.Top == t.c["FraLoc_lblprocmun"].bottom() + 300 && list.Top == box.bottom() + 200);
+    EXPECT_TRUE(list.Left == box.Left && list.Width == 3945);
+    EXPECT_EQ(list.Height, 7665);  // 13030 / 1.7 = 7664.7
+    for (int k : {1, 2}) {
+        const ControlGeometry& b = t.c[k == 1 ? "FraLoc_cmdmarcartodas" : "FraLoc_cmddesmarcartodas"];
+        EXPECT_NEAR(b.Left + b.Width / 2.0, panel.Width * k / 3.0, 0.5) << k;  // on the thirds of the width
+    }
 }
 
 // Whatever the screen, the rules keep each panel readable: its controls stacked from top to bottom in the
@@ -184,21 +194,22 @@ TEST(Layout, CriteriaControlsKeepTheirDesignPlaces) {
     EXPECT_EQ(t.c["FraCri_GrdCri"].Height, 4365);
 }
 
+// The review's two frames share its height, inset by two margins at the sides; the result's notes fill the
+// height of its two buttons, and every grid lies where the first does.
 TEST(Layout, ReviewAndResultPanels) {
     Screen t(19200, 14000);
-    const ControlGeometry& sel = t.c["FraSel"];
-    EXPECT_EQ(t.c["FraSel_FraVar"].Left, 200);
-    EXPECT_EQ(t.c["FraSel_FraVar"].Width, sel.Width - 400);
-    EXPECT_EQ(t.c["FraSel_Fraloc"].Top, t.c["FraSel_FraVar"].bottom() + 100);
-    EXPECT_EQ(t.c["FraSel_Fraloc"].Height, sel.Height - 300 - t.c["FraSel_FraVar"].Height - 200);
+    const ControlGeometry &sel = t.c["FraSel"], &vars = t.c["FraSel_FraVar"], &locs = t.c["FraSel_Fraloc"];
+    EXPECT_TRUE(vars.Left == 200 && vars.right() == sel.Width - 200 && locs.Left == 200 && locs.Width == vars.Width);
+    EXPECT_EQ(vars.Height, 6515);  // half of 13030
+    EXPECT_TRUE(locs.Top == vars.bottom() + 100 && locs.bottom() == sel.Height - 100);
 
-    const ControlGeometry& res = t.c["FraRes"];
-    EXPECT_EQ(t.c["FraRes_CmdSalvar"].Top, res.Height - 885 - 100);
-    EXPECT_EQ(t.c["FraRes_CmdConvencoes"].Top, res.Height - 885 - 315 - 200);
-    EXPECT_EQ(t.c["FraRes_TxtNotas"].Height, 885 + 315 + 100);
+    const ControlGeometry &res = t.c["FraRes"], &save = t.c["FraRes_CmdSalvar"], &notes = t.c["FraRes_TxtNotas"];
+    const ControlGeometry& conventions = t.c["FraRes_CmdConvencoes"];
+    EXPECT_TRUE(save.bottom() == res.Height - 100 && conventions.bottom() == save.Top - 100);
+    EXPECT_TRUE(notes.Top == conventions.Top && notes.bottom() == save.bottom());
     for (const char* n : {"2", "3"}) {
-        EXPECT_EQ(t.c[std::string("FraRes_MSFlexGrid") + n].Top, t.c["FraRes_MSFlexGrid1"].Top);
-        EXPECT_EQ(t.c[std::string("FraRes_MSFlexGrid") + n].Height, t.c["FraRes_MSFlexGrid1"].Height);
+        const ControlGeometry& g = t.c[std::string("FraRes_MSFlexGrid") + n];
+        EXPECT_TRUE(g.Top == t.c["FraRes_MSFlexGrid1"].Top && g.Height == t.c["FraRes_MSFlexGrid1"].Height) << n;
     }
     // The message frame is centred on a box of the panel's size at the window's origin: 100 twips left of
     // and above the panel's own centre.
