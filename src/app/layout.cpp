@@ -142,7 +142,7 @@ void AjustarJanelaPrincipal(ControlLayout& c, ScreenMeasures& m, int maximisedWi
 }
 
 void ScreenLayout::recompute(int maximisedWidth, int maximisedHeight) {
-    ScreenMeasures& m = measures_;
+    ScreenMeasures m;
     ControlLayout& c = controls_;
     m.AlturaBotao = 400;
     AjustarJanelaPrincipal(c, m, maximisedWidth, maximisedHeight);

@@ -53,18 +53,16 @@ void AjustarFraPal(ControlLayout& c, const ScreenMeasures& m);
 void AjustarFraSel(ControlLayout& c, const ScreenMeasures& m);
 void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m);
 
-// The window's layout measures and every control's geometry, recomputed at each activation; the window
+// Every control's geometry from the window's layout measures, recomputed at each activation; the window
 // owns it and everyone else reads it.
 class ScreenLayout {
 public:
     // Activation's layout for a screen whose maximised window measures that many twips: AlturaBotao, the
     // window and its logo, the menu line, then each panel.
     void recompute(int maximisedWidth, int maximisedHeight);
-    const ScreenMeasures& measures() const { return measures_; }
     const ControlLayout& controls() const { return controls_; }
 
 private:
-    ScreenMeasures measures_;
     ControlLayout controls_;
 };
 

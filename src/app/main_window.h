@@ -105,11 +105,7 @@ public:
     CriteriaPanel* criteriaPanel = nullptr;
     LocalitiesPanel* localitiesPanel = nullptr;
 
-    // The seven panels in the order MostrarPainel hides them.
-    const std::array<QGroupBox*, kPanelCount>& panels() const { return panels_; }
-
-    // The screen layout in twips: the measures and every control's geometry, recomputed at each activation.
-    const ScreenMeasures& measures() const { return layout_.measures(); }
+    // The screen layout in twips: every control's geometry, recomputed at each activation.
     const ControlLayout& controls() const { return layout_.controls(); }
 
 protected:

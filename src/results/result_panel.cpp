@@ -123,8 +123,7 @@ bool ResultPanel::run(ShownMessage& message) {
     MontarFormato1(result, *grids_[0]);
     MontarFormato2(result, *grids_[1]);
     MontarFormato3(result, *grids_[2], pixelsToTwips(FraRes_MSFlexGrid[2]->width(), FraRes_MSFlexGrid[2]->logicalDpiX()));
-    notes_ = MontarNotas(state_);
-    FraRes_TxtNotas->setPlainText(forTextBox(notes_));
+    FraRes_TxtNotas->setPlainText(forTextBox(MontarNotas(state_)));
     result_.FecharTabelasCD();
     if (!result_.HaResultado()) {
         message.hide();
@@ -173,8 +172,7 @@ void ResultPanel::FraRes_CmdSalvar_Click() {
 void ResultPanel::PrepararConvencoes() {
     FraRes_FraConvencoes->hide();
     FraRes_TxtConvencoes->clear();
-    conventions_ = conventionsText();
-    FraRes_TxtConvencoes->setPlainText(forTextBox(conventions_));
+    FraRes_TxtConvencoes->setPlainText(forTextBox(conventionsText()));
 }
 
 void ResultPanel::setTitles(const QString& title, const QString& subtitle) {

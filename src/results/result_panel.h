@@ -49,9 +49,6 @@ public:
     void hideGroups();
 
     Grid& grid(int i) const { return *grids_[static_cast<std::size_t>(i)]; }
-    // The notes and the legend as written, lines joined by CR LF.
-    const QString& notesText() const { return notes_; }
-    const QString& conventions() const { return conventions_; }
 
     QGroupBox* FraRes;
     TabbedFrame* FraRes_SSTab1 = nullptr;
@@ -73,8 +70,6 @@ private:
     LastResult& result_;
     ErrorPolicy& policy_;
     std::array<Grid*, kLayoutCount> grids_{};
-    QString notes_;
-    QString conventions_;
     std::function<void()> save_;
 };
 

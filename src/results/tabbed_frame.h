@@ -17,7 +17,6 @@ public:
     int Tab() const;
     // Selects tab `index`; signals tabClicked when that changes the selected tab, as a click would.
     void setTab(int index);
-    QTabBar* tabBar() const { return bar_; }
 
 signals:
     // The selected tab changed; `previous` is the tab selected before.

@@ -22,13 +22,8 @@ public:
 
     // How many rows and columns stay in view; 0 and 0 removes the views laid over.
     void set(int rows, int columns);
-    int rows() const { return rows_; }
-    int columns() const { return columns_; }
 
-    // The views laid over, null where there is none (no frozen rows: no row view and no corner).
-    QTableView* rowView() const { return rowView_; }
-    QTableView* columnView() const { return columnView_; }
-    QTableView* cornerView() const { return cornerView_; }
+    // The views laid over, where there are any (no frozen rows: no row view and no corner).
     std::vector<QTableView*> views() const;
 
     // After the main view was given another model (and with it another selection).

@@ -221,8 +221,6 @@ void GridTableView::setFrozenHeaders(int rows, int columns) {
     frozen_->set(rows, columns);
 }
 
-int GridTableView::frozenRows() const { return frozen_ ? frozen_->rows() : 0; }
-int GridTableView::frozenColumns() const { return frozen_ ? frozen_->columns() : 0; }
 
 void GridTableView::scrollTo(const QModelIndex& index, ScrollHint hint) {
     const int horizontal = horizontalScrollBar()->value(), vertical = verticalScrollBar()->value();

@@ -94,10 +94,6 @@ public:
     // view). They stay ordinary cells of the grid, with their own colours and sizes, selected and copied like
     // any other; only the screen keeps them.
     void setFrozenHeaders(int rows, int columns);
-    int frozenRows() const;
-    int frozenColumns() const;
-    // Null while nothing is frozen.
-    const FrozenHeaders* frozenHeaders() const { return frozen_; }
 
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 

@@ -11,7 +11,6 @@ StretchedImage::StretchedImage(const QString& path, QWidget* parent) : QWidget(p
 }
 
 bool StretchedImage::setImage(const QString& path) {
-    path_ = path;
     // A failed load leaves the renderer empty, so a bad path shows nothing rather than the previous picture.
     const bool ok = drawing_.load(path);
     update();

@@ -14,8 +14,6 @@ public:
     // Replaces the picture; false when `path` is not a drawing that can be shown (the widget then shows
     // nothing).
     bool setImage(const QString& path);
-    bool hasImage() const { return drawing_.isValid(); }
-    QString path() const { return path_; }
 
     QSize sizeHint() const override;
 
@@ -24,7 +22,6 @@ protected:
 
 private:
     QSvgRenderer drawing_;
-    QString path_;
 };
 
 }  // namespace quelva

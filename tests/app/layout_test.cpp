@@ -10,12 +10,10 @@ using namespace quelva;
 // The layout as activation runs it, for a screen whose maximised window measures w x h twips.
 struct Screen {
     ControlLayout c;
-    ScreenMeasures m;
     Screen(int w, int h) {
         ScreenLayout layout;
         layout.recompute(w, h);
         c = layout.controls();
-        m = layout.measures();
     }
 };
 
@@ -49,8 +47,8 @@ TEST(PosicionarControle, ZeroOrNegativeSizesLeaveTheSize) {
 
 TEST(Layout, WindowAndLogoFromTheMaximisedSize) {
     Screen t(19200, 14000);
-    EXPECT_EQ(t.m.LarguraTela, 19110);          // 90 less than the maximised width
-    EXPECT_EQ(t.m.AlturaTela, 13930);           // 400 more, then 470 less
+    EXPECT_EQ(t.c["FrmQuelva"].Width, 19110);   // 90 less than the maximised width
+    EXPECT_EQ(t.c["FrmQuelva"].Height, 13930);  // 400 more, then 470 less
     EXPECT_EQ(t.c["FrmQuelva"].Top, 0);
     EXPECT_EQ(t.c["FraLog"].Height, 13930 - 500);
     EXPECT_EQ(t.c["FraLog_ImgLogo"].Width, 19110);
@@ -64,7 +62,7 @@ TEST(Layout, PanelFramesAndTheTallerVariablesPanel) {
         for (const char* p : {"FraVar", "FraLoc", "FraCri", "FraPal", "FraSel", "FraRes"}) {
             EXPECT_EQ(t.c[p].Top, 100) << p;
             EXPECT_EQ(t.c[p].Left, 100) << p;
-            EXPECT_EQ(t.c[p].Width, t.m.LarguraTela - 300) << p;
+            EXPECT_EQ(t.c[p].Width, t.c["FrmQuelva"].Width - 300) << p;
         }
         for (const char* p : {"FraLoc", "FraCri", "FraPal", "FraSel", "FraRes"})
             EXPECT_EQ(t.c["FraVar"].Height, t.c[p].Height + 100) << p;

@@ -18,7 +18,6 @@ TEST(Artwork, TheArtworkIsCompiledInAndTheLogoNamesProductAndSurvey) {
     quelva::registerResources();  // a second registration changes nothing
     for (const char* path : {quelva::kLogoImage, quelva::kAboutImage}) {
         StretchedImage image(QString::fromUtf8(path));
-        EXPECT_TRUE(image.hasImage()) << path;
         EXPECT_NE(painted(image, 120, 80).pixelColor(60, 40), QColor(Qt::green)) << path;
     }
     QFile logo(QString::fromUtf8(quelva::kLogoImage));

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include "frm_sobre.h"
+#include "painted_image.h"
 #include "stretched_image.h"
 #include "resources.h"
 
@@ -19,8 +20,11 @@ TEST(FrmSobre, ShowsTheCompiledInPictureModallyAndTheCloseButtonCloses) {
     FrmSobre window;
     auto* image = window.findChild<quelva::StretchedImage*>(QStringLiteral("Image1"));
     ASSERT_NE(image, nullptr);
-    EXPECT_EQ(image->path(), QString::fromUtf8(quelva::kAboutImage));
-    EXPECT_TRUE(image->hasImage());
+    // The About picture, drawn at the size the window gives it.
+    quelva::StretchedImage about(QString::fromUtf8(quelva::kAboutImage));
+    const QImage drawn = testing_support::painted(about, image->width(), image->height());
+    EXPECT_NE(drawn.pixelColor(image->width() / 2, image->height() / 2), QColor(Qt::green));
+    EXPECT_EQ(testing_support::painted(*image, image->width(), image->height()), drawn);
 
     auto* close = window.findChild<QPushButton*>(QStringLiteral("CmdFechar"));
     ASSERT_NE(close, nullptr);

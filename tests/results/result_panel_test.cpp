@@ -14,7 +14,6 @@
 #include <QTimer>
 
 #include "result_query.h"
-#include "frozen_headers.h"
 #include "grid.h"
 #include "test_window.h"
 #include "notes.h"
@@ -73,7 +72,7 @@ TEST_F(ResultPanelTest, ARunShowsThePanelOnItsFirstTabAndEachTabItsOwnGroup) {
     EXPECT_EQ(p->FraRes_LblTituloGrid[2]->text(), "Lumbra 1999");
     EXPECT_EQ(p->FraRes_LblSubTituloGrid[2]->text(), "Tarsenal");
 
-    QTabBar* tabs = p->FraRes_SSTab1->tabBar();
+    QTabBar* tabs = p->FraRes_SSTab1->findChild<QTabBar*>();
     ASSERT_EQ(tabs->count(), 3);
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     EXPECT_EQ(visibleGroups(), "000 000 111");
@@ -103,8 +102,7 @@ TEST_F(ResultPanelTest, ThePrintButtonStaysHiddenAndSaveRunsWhatTheWindowGave) {
 
 TEST_F(ResultPanelTest, TheLegendOpensClosesAndIsClosedByAnInformationWindow) {
     // The legend as the notes write it, its CR LF shown as the box's own line breaks.
-    EXPECT_EQ(p->conventions(), quelva::conventionsText());
-    EXPECT_EQ(p->FraRes_TxtConvencoes->toPlainText(), QString(p->conventions()).replace("\r\n", "\n"));
+    EXPECT_EQ(p->FraRes_TxtConvencoes->toPlainText(), quelva::conventionsText().replace("\r\n", "\n"));
     // The system's fixed-pitch font, whichever family that is on this machine.
     EXPECT_EQ(p->FraRes_TxtConvencoes->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
     EXPECT_EQ(p->FraRes_TxtConvencoes->font().pointSize(), 8);
@@ -185,9 +183,9 @@ TEST_F(ResultPanelTest, NoRowsSaysSoAndKeepsTheGridsButNotTheNotes) {
     EXPECT_EQ(t.visiblePanel(), "FraVar");
     EXPECT_FALSE(t.state->result.HaResultado());
     EXPECT_EQ(p->grid(2).text(0, 0), before);
-    EXPECT_TRUE(p->notesText().startsWith("Variável: " + QString::fromStdString(t.state->variables.VetorVariavel()[2].NomeVariavel.toText())))
-        << p->notesText().toStdString();
-    EXPECT_EQ(p->FraRes_TxtNotas->toPlainText(), QString(p->notesText()).replace("\r\n", "\n"));
+    const QString notes = p->FraRes_TxtNotas->toPlainText();
+    EXPECT_TRUE(notes.startsWith("Variável: " + QString::fromStdString(t.state->variables.VetorVariavel()[2].NomeVariavel.toText())))
+        << notes.toStdString();
 }
 
 TEST_F(ResultPanelTest, Formato3SharesOutTheGridsOwnWidth) {
@@ -215,15 +213,16 @@ TEST_F(ResultPanelTest, FormatoOneAndTwoKeepTheirTitleRowAndNameColumnInView) {
         p->FraRes_SSTab1->setTab(i);
         QApplication::processEvents();
         const quelva::GridTableView* v = p->FraRes_MSFlexGrid[i];
-        EXPECT_EQ(v->frozenRows(), 1);
-        EXPECT_EQ(v->frozenColumns(), 1);
-        ASSERT_NE(v->frozenHeaders(), nullptr);
-        const QModelIndex corner = v->frozenHeaders()->cornerView()->indexAt(QPoint(1, 1));
-        EXPECT_EQ(corner.data().toString(), i == 0 ? "Município" : "Variáveis");
-        EXPECT_EQ(v->frozenHeaders()->rowView()->height(), v->rowHeight(0));
+        const auto* rows = v->findChild<QTableView*>("frozenRows");
+        const auto* columns = v->findChild<QTableView*>("frozenColumns");
+        const auto* corner = v->findChild<QTableView*>("frozenCorner");
+        ASSERT_TRUE(rows && columns && corner);
+        EXPECT_EQ(corner->indexAt(QPoint(1, 1)).data().toString(), i == 0 ? "Município" : "Variáveis");
+        EXPECT_EQ(rows->height(), v->rowHeight(0));  // one row and one column held
+        EXPECT_EQ(columns->width(), v->columnWidth(0));
     }
     // Formato 3 repeats its titles on every row: nothing frozen.
-    EXPECT_EQ(p->FraRes_MSFlexGrid[2]->frozenHeaders(), nullptr);
+    EXPECT_TRUE(p->FraRes_MSFlexGrid[2]->findChildren<QTableView*>().isEmpty());
 }
 
 }  // namespace
