@@ -6,6 +6,7 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <map>
 
 #include "connection.h"
 #include "fixture.h"
@@ -150,6 +151,38 @@ TEST_P(Writer, WideLongTablesWithMemosEveryOtherPage) {
     ASSERT_EQ(rs.recordCount(), 1);
     EXPECT_EQ(rs.value(0, 0).toText(), "1099217 ç");
     EXPECT_EQ(rs.value(0, 1).toText(), longText(2100, "x"));
+}
+
+// Jet 3 keeps offsets in a byte and the 256-byte boundaries in the row's jump table: values and the end of
+// the data right at 255, 256, 511, 512, 767 and 768, Nulls and empty texts after a boundary, placeholder
+// jumps, 255 variable columns, and a memo whose value crosses two boundaries.
+TEST(WriterJet3, MdbtoolsReadRowsAcrossTheJumpTable) {
+    const auto table = [](const std::string& name, int width, std::vector<std::map<int, int>> lengths) {
+        Table t{name, {}, {}};
+        for (int c = 0; c < width; ++c) t.columns.push_back({"C" + std::to_string(c), Type::Text, 255});
+        for (const auto& l : lengths) {
+            t.rows.emplace_back(width, Value{});
+            for (auto [c, n] : l) t.rows.back()[c] = std::string(n, static_cast<char>('a' + c % 26));
+        }
+        return t;
+    };
+    // Every column is variable, so their values start at byte 1; past 222 bytes of them the jump table has two
+    // placeholders, which only a last column left Null survives.
+    const Table widest = table("Larga", 255, {{{0, 254}, {1, 1}, {3, 0}, {4, 255}, {5, 1}, {7, 255}, {8, 1}, {10, 0}, {11, 5}},
+                                              {{254, 255}}, {{0, 255}, {2, 0}, {100, 255}, {254, 1}}, {},
+                                              {{0, 220}, {254, 1}}, {{0, 222}}, {{0, 255}, {1, 221}}});
+    const Table narrower = table("Estreita", 254, {{{0, 222}, {253, 1}}, {{0, 255}, {1, 221}, {253, 1}}});
+    const Table memo{"Nota", {{"N", Type::Long}, {"T", Type::Text, 100}, {"M", Type::Memo}, {"V", Type::Text}, {"W", Type::Text}},
+                     {{std::int64_t{1}, std::string(100, 't'), longText(700, "m"), std::string(), std::monostate{}}}};
+    testing_support::TempDir temp;
+    writeJet(temp.file("t.mdb"), Version::Jet3, {widest, narrower, memo});
+    for (const Table& t : {widest, narrower, memo}) expectMdbtoolsRead(temp.file("t.mdb"), t);
+    try {
+        jetImage(Version::Jet3, {table("Larga", 255, {{}, {{0, 222}, {254, 0}}})});
+        ADD_FAILURE();
+    } catch (const WriteError& e) {
+        EXPECT_NE(std::string(e.what()).find("a tabela 'Larga', coluna 'C254', linha 2: com 255 colunas"), std::string::npos) << e.what();
+    }
 }
 
 TEST_P(Writer, RefusesWhatJetRefusesNamingTheTableAndColumn) {

@@ -104,7 +104,9 @@ std::vector<std::uint32_t> writeRows(PageFile& file, const Table& t, const Table
     RowPages pages(file, owner);
     for (std::size_t r = 0; r < t.rows.size(); ++r) {
         PreparedRow p = prepare(file.format(), t, r);
-        pages.add(layOut(file, t, layout, p, r));
+        const Bytes row = layOut(file, t, layout, p, r);
+        checkJumpTable(file.format(), t, r, layout, row);
+        pages.add(row);
     }
     return pages.pages();
 }

@@ -1,5 +1,6 @@
 #include "validation.h"
 
+#include <algorithm>
 #include <set>
 
 #include "text.h"
@@ -82,6 +83,22 @@ void checkColumns(const Format& f, const Table& t) {
 std::string place(const Table& t, const Column* c) {
     std::string s = "a tabela '" + t.name + "'";
     return c ? s + ", coluna '" + c->name + "'" : s;
+}
+
+void checkJumpTable(const Format& f, const Table& t, std::size_t r, const TableLayout& layout, const Bytes& row) {
+    if (f.jet4() || layout.varCount < 255) return;
+    const std::size_t mask = (layout.places.size() + 7) / 8;
+    const std::size_t jumps = (row.size() - 1) / 256;
+    const std::size_t dataEnd = row.size() - mask - 1 - jumps - (static_cast<std::size_t>(layout.varCount) + 1);
+    const auto last = std::find_if(layout.places.begin(), layout.places.end(),
+                                   [&](const ColumnPlace& p) { return !p.fixed && p.varIndex == layout.varCount - 1; });
+    const auto i = static_cast<std::size_t>(last - layout.places.begin());
+    const bool held = row[row.size() - mask + i / 8] >> (i % 8) & 1;
+    if (jumps - dataEnd / 256 < 2 || !held) return;
+    refuse(place(t, &t.columns[i]) + ", linha " + std::to_string(r + 1),
+           "com 255 colunas de tamanho variável, " + std::to_string(dataEnd) +
+               " bytes de dados deixam duas entradas vazias na tabela de saltos do Jet 3 e os leitores leriam este valor "
+               "256 bytes mais longo; deixe-o Null, ou encurte ou alongue um valor da linha");
 }
 
 void validate(const Format& f, const std::vector<Table>& tables) {
