@@ -1,7 +1,9 @@
 #include "text_encoding.h"
 
-#include <array>
 #include <cstdio>
+#include <optional>
+
+#include "windows1252.h"
 
 namespace jetwrite {
 namespace {
@@ -23,16 +25,12 @@ char32_t nextCodePoint(const std::string& s, std::size_t& i, const std::string& 
     return c;
 }
 
-// Windows-1252's characters at 0x80-0x9F; 0 marks the five bytes it leaves undefined.
-constexpr std::array<char16_t, 32> kHighControls = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-std::uint8_t windows1252(char16_t c, const std::string& where) {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<std::uint8_t>(c);
-    for (std::size_t k = 0; k < kHighControls.size(); ++k)
-        if (kHighControls[k] == c && c != 0) return static_cast<std::uint8_t>(0x80 + k);
+// The code page's own table, less the five bytes it leaves undefined: the importer reads those as the
+// replacement character, so a text holding one would not come back as written.
+std::uint8_t windows1252Byte(char16_t c, const std::string& where) {
+    const std::optional<std::uint8_t> b = windows1252::fromUnicode(c);
+    const bool undefined = b && *b >= 0x80 && *b <= 0x9F && windows1252::toUnicode(*b) == char32_t(*b);
+    if (b && !undefined) return *b;
     char code[8];
     std::snprintf(code, sizeof code, "%04X", static_cast<unsigned>(c));
     refuse(where, std::string("o caractere U+") + code + " não existe em Windows-1252");
@@ -59,7 +57,7 @@ Bytes storedText(const Format& f, const std::u16string& text, bool compressible,
     Bytes out;
     if (!f.jet4()) {
         out.reserve(text.size());
-        for (char16_t c : text) out.push_back(windows1252(c, where));
+        for (char16_t c : text) out.push_back(windows1252Byte(c, where));
         return out;
     }
     // A zero byte would switch the compressed form back to two bytes a character.
