@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "fixture.h"
 #include "import_budget.h"
@@ -28,6 +29,20 @@ TEST(ImportBudget, PaddingAFileDoesNotRaiseItsBudget) {
         EXPECT_EQ(after.memoryBytes, before.memoryBytes);
         EXPECT_EQ(after.rows, before.rows);
     }
+}
+
+TEST(ImportBudget, PagesBeyondTheLargestJetFileDoNotCount) {
+    testing_support::TempDir temp;
+    const std::string file = temp.file("dados.mdb");
+    writeJet(file, Version::Jet4, {Table{"Dados", {{"Código", Type::Long}}, {{std::int64_t{1}}}}});
+    const auto size = std::filesystem::file_size(file);
+    const std::uint64_t beyond = 2ull << 30;  // sparse: nothing is written before it
+    std::filesystem::resize_file(file, beyond + 4096);
+    std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+    f.seekp(static_cast<std::streamoff>(beyond));
+    f.write("\x02\x01", 2);  // a table definition's head
+    f.close();
+    EXPECT_EQ(jet::heldBytes(file), size);
 }
 
 TEST(ImportBudget, AFileThatIsNoJetFileCountsWhole) {
