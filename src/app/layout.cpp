@@ -39,6 +39,7 @@ const DesignSize kDesignSizes[] = {
     {"FraRes_LblSubTituloGrid1", 0, 0, 0, 285},
     {"FraRes_CmdSalvar", 0, 0, 1095, 885},
     {"FraRes_CmdConvencoes", 0, 0, 1095, 315},
+    {"FraRes_CmdChart", 0, 0, 1095, 315},
     {"FraRes_FraConvencoes", 0, 0, 6795, 2415},
     {"FraRes_TxtConvencoes", 180, 300, 6375, 1455},
     {"FraRes_CmdFechar", 5550, 1890, 975, 375},
@@ -257,8 +258,11 @@ void AjustarFraRes(ControlLayout& c, const ScreenMeasures& m) {
     PosicionarControle(save, panel.Height - save.Height - mv, panel.Width - save.Width - 2 * mh, 0, 0);
     ControlGeometry& conventions = c["FraRes_CmdConvencoes"];
     PosicionarControle(conventions, panel.Height - save.Height - conventions.Height - 2 * mv, save.Left, save.Width, 0);
+    // The chart's button beside the legend's and as large, the notes narrower by it.
+    ControlGeometry& chart = c["FraRes_CmdChart"];
+    PosicionarControle(chart, conventions.Top, conventions.Left - mh - conventions.Width, conventions.Width, conventions.Height);
     ControlGeometry& notes = c["FraRes_TxtNotas"];
-    PosicionarControle(notes, conventions.Top, panel.Left + mh, panel.Width - 5 * panel.Left - save.Width,
+    PosicionarControle(notes, conventions.Top, panel.Left + mh, panel.Width - 5 * panel.Left - save.Width - chart.Width - mh,
                        save.Height + conventions.Height + mv);
     ControlGeometry& tabs = c["FraRes_SSTab1"];
     PosicionarControle(tabs, 2 * mv + panel.Top, panel.Left + mh, panel.Width - 4 * panel.Left, panel.Height - notes.Height - 5 * mv);

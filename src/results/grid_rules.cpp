@@ -25,15 +25,14 @@ bool lookUp(const jet::Recordset& rs, const char* codeField, const std::string& 
     return found.has_value();
 }
 
-// The first seven characters of a field's name in capitals: what names an M1 field's group ("M1_1012",
-// "M1_NOME"). Field names are ASCII.
+}  // namespace
+
+// Field names are ASCII.
 std::string m1Key(const std::string& name) {
     std::string key = name.substr(0, 7);
     for (char& c : key) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
     return key;
 }
-
-}  // namespace
 
 QColor localityColour() { return QColor(128, 128, 255); }
 QColor variableColour() { return QColor(255, 255, 192); }

@@ -40,6 +40,10 @@ int utf16Length(std::string_view s);
 // comma and no thousands separator ("1234,5", "1,234"). A text shows as stored.
 QString cellText(const jet::Value& v);
 
+// The first seven characters of an M1 field's name in capitals: the code of its group's variable ("M1_1012",
+// "M1_NOME").
+std::string m1Key(const std::string& name);
+
 // Whether an M1 field is the name column of its repetition: its first seven characters, in capitals, are
 // "M1_NOME".
 bool isM1NameColumn(const std::string& name);

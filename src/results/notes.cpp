@@ -11,6 +11,8 @@ const char* kDefinitionLabel = "Definição: ";
 const char* kLineBreak = "\r\n";
 const char* kBlockBreak = "\r\n\r\n";
 
+// Each line: the code in its first five characters, then its meaning.
+constexpr int kCodeWidth = 5;
 const char* const kConventionLines[] = {
     "NR   -  Município não respondeu",
     "SB   -  Saneamento básico do município operado pela SABESP",
@@ -38,6 +40,12 @@ QString conventionsText() {
     QString s;
     for (const char* line : kConventionLines) s += (s.isEmpty() ? QString() : QString::fromUtf8(kLineBreak)) + QString::fromUtf8(line);
     return s;
+}
+
+std::vector<QString> legendCodes() {
+    std::vector<QString> codes;
+    for (const char* line : kConventionLines) codes.push_back(QString::fromUtf8(line).left(kCodeWidth).trimmed());
+    return codes;
 }
 
 }  // namespace quelva

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <vector>
 
 namespace quelva {
 
@@ -12,5 +13,7 @@ QString MontarNotas(const RunState& state);
 
 // The conventions legend: the codes the value cells may hold, four lines joined by CR LF.
 QString conventionsText();
+// The codes of the legend, in its order ("NR", "SB", "...", "-"): each line's code, before its dash.
+std::vector<QString> legendCodes();
 
 }  // namespace quelva

@@ -17,6 +17,8 @@
 #include "result_query.h"
 #include "result_rows.h"
 #include "tabbed_frame.h"
+#include "table_layout.h"
+#include "value_order.h"
 #include "twips.h"
 #include "wrapping_button.h"
 
@@ -28,6 +30,7 @@ const char* kSave = "Salvar em Excel";
 const char* kConventions = "Convenções";
 const char* kClose = "&Fechar";
 const char* kPrint = "Imprimir";
+const char* kChart = "Gráfico";
 const char* kSelectionTooLarge = "Seleção muito grande !!";
 const char* kSmallerQueries = "Faça consultas menores.";
 // The legend's longest line fits its box at this size.
@@ -84,6 +87,8 @@ ResultPanel::ResultPanel(QGroupBox* frame, const RunState& state, LastResult& re
     FraRes_CmdImprimir = newNamed<QPushButton>(FraRes, "FraRes_CmdImprimir");
     FraRes_CmdImprimir->setText(QString::fromUtf8(kPrint));
     FraRes_CmdImprimir->hide();
+    FraRes_CmdChart = newNamed<QPushButton>(FraRes, "FraRes_CmdChart");
+    FraRes_CmdChart->setText(QString::fromUtf8(kChart));
 
     FraRes_FraConvencoes = newNamed<QGroupBox>(FraRes, "FraRes_FraConvencoes");
     FraRes_FraConvencoes->setTitle(QString::fromUtf8(kConventions));
@@ -100,7 +105,12 @@ ResultPanel::ResultPanel(QGroupBox* frame, const RunState& state, LastResult& re
     policy_.connect(FraRes_CmdConvencoes, &QPushButton::clicked, this, [this] { FraRes_CmdConvencoes_Click(); });
     policy_.connect(FraRes_CmdFechar, &QPushButton::clicked, this, [this] { FraRes_CmdFechar_Click(); });
     policy_.connect(FraRes_CmdSalvar, &QPushButton::clicked, this, [this] { FraRes_CmdSalvar_Click(); });
+    policy_.connect(FraRes_CmdChart, &QPushButton::clicked, this, [this] { FraRes_CmdChart_Click(); });
+    for (int i = 0; i < 2; ++i)
+        policy_.connect(FraRes_MSFlexGrid[i], &GridTableView::cellChosen, this, [this, i](int row, int column) { sortByTitle(i, row, column); });
 }
+
+ResultPanel::~ResultPanel() = default;
 
 bool ResultPanel::run(ShownMessage& message) {
     Dialogs& dialogs = policy_.dialogs();
@@ -134,6 +144,7 @@ bool ResultPanel::run(ShownMessage& message) {
     showGroup(1, false);
     showGroup(2, false);
     FraRes_SSTab1->setTab(0);
+    enableChart();
     return true;
 }
 
@@ -151,6 +162,7 @@ void ResultPanel::FraRes_SSTab1_Click(int) {
     hideGroups();
     const int tab = FraRes_SSTab1->Tab();
     if (tab >= 0 && tab < kLayoutCount) showGroup(tab, true);
+    enableChart();
     for (int i = 0; i < kLayoutCount; ++i) {
         FraRes_LblTituloGrid[i]->repaint();
         FraRes_LblSubTituloGrid[i]->repaint();
@@ -167,6 +179,40 @@ void ResultPanel::FraRes_CmdFechar_Click() { FraRes_FraConvencoes->hide(); }
 
 void ResultPanel::FraRes_CmdSalvar_Click() {
     if (save_) save_();
+}
+
+void ResultPanel::enableChart() { FraRes_CmdChart->setEnabled(FraRes_SSTab1->Tab() == 0 || FraRes_SSTab1->Tab() == 1); }
+
+void ResultPanel::FraRes_CmdChart_Click() {
+    const std::optional<VariableSeries> series = currentSeries();
+    if (series && chart_) chart_(*series);
+}
+
+std::optional<VariableSeries> ResultPanel::currentSeries() const {
+    const int tab = FraRes_SSTab1->Tab();
+    if (tab != 0 && tab != 1) return std::nullopt;
+    const auto* layout = dynamic_cast<const TableLayout*>(grids_[tab]->source());
+    if (!layout || layout->endField() <= layout->firstField()) return std::nullopt;
+    const QModelIndex current = FraRes_MSFlexGrid[tab]->currentIndex();
+    int field = current.isValid() ? layout->fieldOf(current.row(), current.column()) : 0;
+    if (field < layout->firstField() || field >= layout->endField()) field = layout->firstField();
+    return layout->series(field);
+}
+
+void ResultPanel::sortByTitle(int tab, int row, int column) {
+    Grid& grid = *grids_[tab];
+    const auto* layout = dynamic_cast<const TableLayout*>(grid.source());
+    if (!layout) return;
+    const int field = layout->titleField(row, column);
+    if (field == 0) return;
+    SortKey key = layout->sortKey();
+    key.direction = key.field == field ? nextDirection(key.direction) : SortDirection::Descending;
+    key.field = field;
+    // Made once, when first needed: the text order holds a collator.
+    if (!valueOrder_) valueOrder_ = std::make_unique<const ValueOrder>();
+    grid.setSource(layout->sorted(key, *valueOrder_));
+    // The title stays the current cell, for the next Enter or Space.
+    FraRes_MSFlexGrid[tab]->setCurrentIndex(grid.index(row, column));
 }
 
 void ResultPanel::PrepararConvencoes() {

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include "result_formats.h"
 
@@ -16,6 +18,8 @@ namespace quelva {
 class ErrorPolicy;
 class Grid;
 class TabbedFrame;
+class ValueOrder;
+struct VariableSeries;
 class GridTableView;
 class LastResult;
 class ShownMessage;
@@ -28,6 +32,7 @@ class ResultPanel : public QObject {
 public:
     // The panel owns the last result and reads the rest of the state.
     ResultPanel(QGroupBox* FraRes, const RunState& state, LastResult& result, ErrorPolicy& policy);
+    ~ResultPanel() override;
 
     // The result run, up to showing the panel: validation, the statement, the three layouts and the notes.
     // `message` is shown while it works and hidden before any message to the user. True when there are rows to show:
@@ -40,6 +45,16 @@ public:
     // The export fills this in; until then the button does nothing.
     void FraRes_CmdSalvar_Click();
     void onSave(std::function<void()> save) { save_ = std::move(save); }
+    // "Gráfico": the variable of the current cell handed to whoever draws it (the window gives it the chart).
+    void FraRes_CmdChart_Click();
+    void onChart(std::function<void(const VariableSeries&)> chart) { chart_ = std::move(chart); }
+    // The variable of the current cell of Formato 1 (its column) or 2 (its row), the first one when the
+    // current cell names a locality or there is none; none on Formato 3.
+    std::optional<VariableSeries> currentSeries() const;
+
+    // A title cell of Formato 1 or 2 chosen (clicked, or Enter or Space): the localities sorted by that
+    // variable, largest first, then the other way, then in the query's order again.
+    void sortByTitle(int tab, int row, int column);
 
     // At every activation: the legend hidden and written anew.
     void PrepararConvencoes();
@@ -59,18 +74,23 @@ public:
     QPushButton* FraRes_CmdSalvar = nullptr;
     QPushButton* FraRes_CmdConvencoes = nullptr;
     QPushButton* FraRes_CmdImprimir = nullptr;
+    QPushButton* FraRes_CmdChart = nullptr;
     QGroupBox* FraRes_FraConvencoes = nullptr;
     QPlainTextEdit* FraRes_TxtConvencoes = nullptr;
     QPushButton* FraRes_CmdFechar = nullptr;
 
 private:
     void showGroup(int i, bool visible);
+    // The chart is drawn of Formato 1 and 2.
+    void enableChart();
 
     const RunState& state_;
     LastResult& result_;
     ErrorPolicy& policy_;
     std::array<Grid*, kLayoutCount> grids_{};
     std::function<void()> save_;
+    std::function<void(const VariableSeries&)> chart_;
+    std::unique_ptr<const ValueOrder> valueOrder_;
 };
 
 }  // namespace quelva

@@ -2,14 +2,37 @@
 
 #include <algorithm>
 #include <string_view>
+#include <unordered_map>
 
 #include "blanks.h"
 #include "run_state.h"
 #include "grid_rules.h"
 #include "result_query.h"
 #include "catalogue_tables.h"
+#include "variable_texts.h"
 
 namespace quelva {
+
+namespace {
+
+// The selected variables by code.
+std::unordered_map<std::string, const SurveyVariable*> selectedByCode(const RunState& state) {
+    std::unordered_map<std::string, const SurveyVariable*> selected;
+    for (const SurveyVariable& v : state.variables.VetorVariavel())
+        if (v.isSelected()) selected.emplace(v.CodVariavel.toText(), &v);
+    return selected;
+}
+
+// The source of the selected variable `code`, looked up while the run's catalogue is open.
+QString sourceOf(const std::unordered_map<std::string, const SurveyVariable*>& selected, const CatalogueTables& cd,
+                 const std::string& code) {
+    const auto v = selected.find(code);
+    if (v == selected.end()) return {};
+    const std::string source = variableTexts(cd.RsCdFontes, cd.RsCdNotas, cd.RsCdDefinicoes, *v->second).source;
+    return isBlank(source) ? QString() : QString::fromStdString(source);
+}
+
+}  // namespace
 
 ResultRows::ResultRows(const RunState& state) : rs_(state.result.RsResultado()) {
     records_ = rs_.recordCount();
@@ -17,10 +40,13 @@ ResultRows::ResultRows(const RunState& state) : rs_(state.result.RsResultado()) 
     titles_ = fieldTitles(state.result.catalogueTables(), rs_);
     std::vector<std::string> names;
     std::vector<char> nameColumn;
+    const CatalogueTables& cd = state.result.catalogueTables();
+    const auto selected = selectedByCode(state);
     for (int i = 0; i < fields_; ++i) {
         names.push_back(rs_.fieldName(i));
         m1_.push_back(belongsToM1(names.back()));
         nameColumn.push_back(isM1NameColumn(names.back()));
+        sources_.push_back(i == 0 ? QString() : sourceOf(selected, cd, m1_.back() ? m1Key(names.back()) : names.back()));
     }
     const int firstM1 = static_cast<int>(std::find(m1_.begin() + std::min(1, fields_), m1_.end(), 1) - m1_.begin());
 

@@ -28,6 +28,9 @@ public:
     int length(int record, int field) const { return lengths_[position(record, field)]; }
     const QString& title(int field) const { return titles_[static_cast<std::size_t>(field)]; }
     const QString& place(int record) const { return places_[static_cast<std::size_t>(record)]; }
+    // The source of the variable a field holds (for the M1 group, of its sub-variable), as stored; empty
+    // where it has none.
+    const QString& source(int field) const { return sources_[static_cast<std::size_t>(field)]; }
 
     bool isM1(int field) const { return m1_[static_cast<std::size_t>(field)] != 0; }
     // The fields the tables of Formato 1 and 2 keep, field 0 included: the M1 repetitions past the last one
@@ -43,7 +46,7 @@ private:
     }
     jet::Recordset rs_;
     int records_ = 0, fields_ = 0, tableFields_ = 0;
-    std::vector<QString> titles_, places_;
+    std::vector<QString> titles_, places_, sources_;
     std::vector<char> m1_;
     std::vector<std::uint32_t> lengths_;
     std::vector<int> cut_;

@@ -4,14 +4,17 @@
 
 namespace quelva {
 
-// One cell of a grid: its text, background, alignment, text colour, font size and weight.
+// One cell of a grid: its text, background, alignment, text colour, font size and weight, and an arrow drawn
+// beside the text (a sorted column's direction), which is no part of the text.
 struct GridCell {
+    enum class Arrow : char { None, Up, Down };
     QString text;
     QColor background;  // invalid: the view's own background
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     bool bold = false;
     QColor color;            // of the text; invalid: the view's own
     int fontSize = 0;  // in points; 0: the view's own
+    Arrow arrow = Arrow::None;
 };
 
 // Where a grid's cells come from when they are worked out on demand rather than stored: a grid of many

@@ -106,6 +106,7 @@ QTableView* FrozenHeaders::newView(const char* name) {
     v->setFocusPolicy(Qt::ClickFocus);
     v->setFocusProxy(&main_);
     share(*v);
+    connect(v, &QAbstractItemView::clicked, this, &FrozenHeaders::clicked);
     v->viewport()->installEventFilter(this);
     for (QScrollBar* b : {v->horizontalScrollBar(), v->verticalScrollBar()})
         connect(b, &QScrollBar::rangeChanged, this, [this] { run_([this] { followScrolling(); }); });

@@ -35,6 +35,10 @@ public:
     // Size and place of the views laid over, from the main view's viewport and frozen sections.
     void place();
 
+signals:
+    // A cell clicked on a view laid over, which the main view never sees.
+    void clicked(const QModelIndex& index);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <stdexcept>
 #include <string>
 
@@ -156,7 +158,8 @@ QVariant Grid::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
     case Qt::TextAlignmentRole:
     case Qt::ForegroundRole:
-    case Qt::FontRole: break;
+    case Qt::FontRole:
+    case Qt::DecorationRole: break;
     default: return {};
     }
     const Cell c = cell(index.row(), index.column());
@@ -164,6 +167,9 @@ QVariant Grid::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: return c.background.isValid() ? QVariant(c.background) : QVariant();
     case Qt::TextAlignmentRole: return QVariant(static_cast<int>(c.alignment));
     case Qt::ForegroundRole: return c.color.isValid() ? QVariant(c.color) : QVariant();
+    case Qt::DecorationRole:
+        if (c.arrow == Cell::Arrow::None) return {};
+        return QApplication::style()->standardIcon(c.arrow == Cell::Arrow::Up ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown);
     case Qt::FontRole:
         if (c.bold || c.fontSize > 0) {
             QFont f;
@@ -184,6 +190,7 @@ GridTableView::GridTableView(ErrorPolicy& policy, QWidget* parent) : QTableView(
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     horizontalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setMinimumSectionSize(1);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) { emit cellChosen(i.row(), i.column()); });
 }
 
 // The views laid over go first, while the headers, scroll bars and viewport they follow are still whole.
@@ -217,7 +224,10 @@ void GridTableView::applySizes() {
 }
 
 void GridTableView::setFrozenHeaders(int rows, int columns) {
-    if (!frozen_) frozen_ = new FrozenHeaders(*this, [this](const std::function<void()>& f) { policy_.run(f); });
+    if (!frozen_) {
+        frozen_ = new FrozenHeaders(*this, [this](const std::function<void()>& f) { policy_.run(f); });
+        connect(frozen_, &FrozenHeaders::clicked, this, [this](const QModelIndex& i) { emit cellChosen(i.row(), i.column()); });
+    }
     frozen_->set(rows, columns);
 }
 
@@ -262,6 +272,15 @@ QString GridTableView::selectedText() const {
 }
 
 void GridTableView::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    // Where no one takes the chosen cell, the keys keep their ordinary work.
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+        currentIndex().isValid() && isSignalConnected(QMetaMethod::fromSignal(&GridTableView::cellChosen))) {
+        const QModelIndex current = currentIndex();
+        emit cellChosen(current.row(), current.column());
+        e->accept();
+        return;
+    }
     if (!e->matches(QKeySequence::Copy)) {
         QTableView::keyPressEvent(e);
         return;

@@ -81,6 +81,7 @@ class FrozenHeaders;
 
 // The view of a Grid: no headers, sizes converted from twips at the screen's resolution. Cells can be
 // selected, and Ctrl+C copies the selection as a spreadsheet expects it, under the program's error policy.
+// A cell clicked, or Enter or Space on the current one, is told as chosen.
 // Its first rows and columns may be kept in view while the rest scrolls.
 class GridTableView : public QTableView {
     Q_OBJECT
@@ -101,6 +102,11 @@ public:
     // (cells of it that are not selected stay empty); a text holding a tab, a line break or a quote is put
     // in quotes, its quotes doubled. Empty without a selection.
     QString selectedText() const;
+
+signals:
+    // A cell the user chose: clicked, wherever it shows (frozen or not), or the current cell on Enter or
+    // Space. What choosing a cell does is the owner's.
+    void cellChosen(int row, int column);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

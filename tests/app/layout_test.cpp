@@ -180,7 +180,8 @@ TEST(Layout, PanelsStackTheirControlsWithoutOverlapOnEveryScreen) {
         expectBelow(c.at("FraRes_LblTituloGrid1"), c.at("FraRes_LblSubTituloGrid1"), "result: title" + at);
         expectBelow(c.at("FraRes_LblSubTituloGrid1"), c.at("FraRes_MSFlexGrid1"), "result: subtitle" + at);
         expectBelow(c.at("FraRes_CmdConvencoes"), c.at("FraRes_CmdSalvar"), "result buttons" + at);
-        EXPECT_LE(c.at("FraRes_TxtNotas").right(), c.at("FraRes_CmdSalvar").Left) << at;
+        expectSideBySide(c.at("FraRes_CmdChart"), c.at("FraRes_CmdConvencoes"), "chart beside legend" + at);
+        EXPECT_LE(c.at("FraRes_TxtNotas").right(), c.at("FraRes_CmdChart").Left) << at;
         EXPECT_LE(c.at("FraRes_CmdSalvar").bottom(), c.at("FraRes").Height) << at;
     }
 }

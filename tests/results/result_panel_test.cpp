@@ -21,6 +21,7 @@
 #include "tabbed_frame.h"
 #include "twips.h"
 #include "variable_marks.h"
+#include "xls_reading.h"
 
 namespace {
 
@@ -223,6 +224,96 @@ TEST_F(ResultPanelTest, FormatoOneAndTwoKeepTheirTitleRowAndNameColumnInView) {
     }
     // Formato 3 repeats its titles on every row: nothing frozen.
     EXPECT_TRUE(p->FraRes_MSFlexGrid[2]->findChildren<QTableView*>().isEmpty());
+}
+
+// Localities 5, 1, 26, 61 and 98 (in the query's order) with K002 (4, 6, 14, 5, 0) and K003 (Não, -, Sim, Sim, Sim).
+class SortedResult : public ResultPanelTest {
+protected:
+    void SetUp() override {
+        ResultPanelTest::SetUp();
+        for (int c : {1, 5, 26, 61, 98}) t.state->localities.setMark(c, true);
+        testing_support::markCode(t.state->variables, "K002");
+        testing_support::markCode(t.state->variables, "K003");
+        showResult();
+    }
+    QStringList line(int tab, int index, bool row) const {
+        QStringList r;
+        const quelva::Grid& g = p->grid(tab);
+        for (int k = 1; k < (row ? g.columns() : g.rows()); ++k) r << (row ? g.text(index, k) : g.text(k, index));
+        return r;
+    }
+    // A click on a cell of a view laid over the grid, where the titles show.
+    void clickFrozen(int tab, const char* view, int row, int column) {
+        auto* v = p->FraRes_MSFlexGrid[tab]->findChild<QTableView*>(view);
+        ASSERT_TRUE(v);
+        QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, v->visualRect(p->grid(tab).index(row, column)).center());
+    }
+};
+
+TEST_F(SortedResult, ATitleSortsDescendingThenAscendingThenInTheQueryOrderByMouseAndKeys) {
+    using Arrow = quelva::GridCell::Arrow;
+    const quelva::Grid& g = p->grid(0);
+    const QString title = g.text(0, 1);
+    const QStringList names = line(0, 0, false);
+    clickFrozen(0, "frozenRows", 0, 1);
+    EXPECT_EQ(line(0, 1, false), QStringList({"14", "6", "5", "4", "0"}));
+    EXPECT_EQ(g.cell(0, 1).arrow, Arrow::Down);
+    EXPECT_EQ(g.text(0, 1), title);
+    clickFrozen(0, "frozenRows", 0, 1);
+    EXPECT_EQ(line(0, 1, false), QStringList({"0", "4", "5", "6", "14"}));
+    EXPECT_EQ(g.cell(0, 1).arrow, Arrow::Up);
+    QTest::keyClick(p->FraRes_MSFlexGrid[0], Qt::Key_Space);
+    EXPECT_EQ(line(0, 0, false), names);
+    EXPECT_EQ(g.cell(0, 1).arrow, Arrow::None);
+    QTest::keyClick(p->FraRes_MSFlexGrid[0], Qt::Key_Return);
+    EXPECT_EQ(line(0, 1, false), QStringList({"14", "6", "5", "4", "0"}));
+    // A value cell or the corner sorts nothing; Ctrl+C copies the rows as they stand.
+    clickFrozen(0, "frozenCorner", 0, 0);
+    QTest::mouseClick(p->FraRes_MSFlexGrid[0]->viewport(), Qt::LeftButton, {},
+                      p->FraRes_MSFlexGrid[0]->visualRect(g.index(3, 2)).center());
+    EXPECT_EQ(line(0, 1, false), QStringList({"14", "6", "5", "4", "0"}));
+    p->FraRes_MSFlexGrid[0]->selectAll();
+    QTest::keyClick(p->FraRes_MSFlexGrid[0], Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text().split('\n').at(1), g.text(1, 0) + "\t14\t" + g.text(1, 2));
+
+    // Formato 2 sorts its localities by a variable's name; a code goes before the texts, ties keep their order.
+    p->FraRes_SSTab1->setTab(1);
+    QApplication::processEvents();
+    clickFrozen(1, "frozenColumns", 2, 0);
+    EXPECT_EQ(line(1, 2, true), QStringList({"-", "Sim", "Sim", "Sim", "Não"}));
+    EXPECT_EQ(line(1, 0, true), QStringList({names[1], names[2], names[3], names[4], names[0]}));
+    // Formato 3 keeps the query's order, and a new result starts unsorted.
+    EXPECT_EQ(p->grid(2).text(0, 0), "Município: " + names[0]);
+    showResult();
+    EXPECT_EQ(line(0, 0, false), names);
+    EXPECT_EQ(p->grid(0).cell(0, 1).arrow, Arrow::None);
+    EXPECT_EQ(line(1, 0, true), names);
+}
+
+// Each file type holds the rows in the order on screen, the title as its text, read back by independent readers.
+TEST_F(SortedResult, TheExportWritesTheRowsInTheOrderOnScreen) {
+    clickFrozen(0, "frozenRows", 0, 1);
+    const QString title = p->grid(0).text(0, 1);
+    for (const char* name : {"ordem.xls", "ordem.xlsx", "ordem.csv"}) {
+        const std::string file = t.folder.file(name);
+        t.dialogs.chooseFile(QString::fromStdString(file));
+        QTest::mouseClick(p->FraRes_CmdSalvar, Qt::LeftButton);
+        const xls_testing::ReadFile read = QString(name).endsWith(".xls") ? xls_testing::readWithXlrd(file) : xls_testing::readBack(file);
+        ASSERT_EQ(read.fault, "") << name;
+        ASSERT_FALSE(read.sheets.empty()) << name;
+        const xls_testing::Cells& cells = read.sheets[0].cells;
+        const bool csv = QString(name).endsWith(".csv");
+        EXPECT_EQ(cells.at({3, 1}), xls_testing::ReadCell::ofText(title.toStdU16String())) << name;
+        int row = 4;
+        for (int n : {14, 6, 5, 4, 0}) {
+            const xls_testing::ReadCell expected =
+                csv ? xls_testing::ReadCell::ofText(QString::number(n).toStdU16String()) : xls_testing::ReadCell::ofNumber(n);
+            EXPECT_EQ(cells.at({row, 1}), expected) << name << " row " << row;
+            EXPECT_EQ(cells.at({row, 0}), xls_testing::ReadCell::ofText(p->grid(0).text(row - 3, 0).toStdU16String())) << name;
+            ++row;
+        }
+    }
+    EXPECT_TRUE(t.dialogs.messages().empty());
 }
 
 }  // namespace
