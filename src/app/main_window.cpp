@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "chart_window.h"
 #include "excel_export.h"
 #include "criteria_panel.h"
 #include "frm_apresentacao.h"
@@ -16,7 +17,9 @@
 #include "result_panel.h"
 #include "review_panel.h"
 #include "run_state.h"
+#include "save_folder.h"
 #include "tabbed_frame.h"
+#include "table_layout.h"
 #include "twips.h"
 #include "variables_panel.h"
 
@@ -48,6 +51,10 @@ FrmQuelva::FrmQuelva(RunState& state, Dialogs& dialogs, std::function<void(int)>
     resultPanel->onSave([this] {
         const int tab = resultPanel->FraRes_SSTab1->Tab();
         SalvarExcel({state_, dialogs_, this, tab, resultPanel->grid(tab), [this](bool v) { showMessage(v); }});
+    });
+    resultPanel->onChart([this](const VariableSeries& series) {
+        openChart(series, {state_.session.TituloResultado(), state_.session.SubTituloResultado()}, policy_,
+                  firstSaveFolder(state_.session.database().programFolder()), this);
     });
     createMenu();
 }
