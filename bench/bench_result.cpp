@@ -53,22 +53,6 @@ long peakMemoryKb() {
     return -1;
 }
 
-// Every locality of the Localities panel (mun non-zero), and variables in table order while the statement
-// still holds them: the ordinary ones first, then those of the M1 group (nine columns each and a name column).
-void selectLargest(quelva::RunState& e) {
-    jet::Recordset rs = e.session.RsArea();
-    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
-        if (rs.field("mun").toInteger() != 0) e.localities.setMark(static_cast<int>(rs.field("COD_AREA_NORVA").toInteger()), true);
-    for (bool m1 : {false, true}) {
-        for (int i = 0; i < quelva::kMaxVariables; ++i) {
-            const jet::Value& code = e.variables.VetorVariavel()[static_cast<std::size_t>(i)].CodVariavel;
-            if (code.isNull() || quelva::belongsToM1(code.toText()) != m1) continue;
-            e.variables.setMark(i, true);
-            if (!quelva::assembleQuery(e)) e.variables.setMark(i, false);
-        }
-    }
-}
-
 // The sqlite3 shell's own time for `sql` on an in-memory copy of `file`, with the engine's collation and
 // functions loaded; -1 when the shell is missing or fails.
 double shellTimeMs(const QString& file, const QString& extension, const std::string& sql, int& rows) {
@@ -101,7 +85,7 @@ int main(int argc, char** argv) {
     sample.start();
     auto& [dialogs, state, window] = sample;
     QApplication::processEvents();
-    selectLargest(state);
+    bench::selectLargest(state);
     int localities = 0, variables = 0;
     for (bool b : state.localities.VetorLocalidade()) localities += b;
     for (const auto& v : state.variables.VetorVariavel()) variables += v.isSelected();

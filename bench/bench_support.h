@@ -7,6 +7,8 @@
 #include <QApplication>
 
 #include "dialogs.h"
+#include "grid_rules.h"
+#include "result_query.h"
 #include "run_state.h"
 #include "main_window.h"
 
@@ -41,6 +43,22 @@ struct SampleWindow {
         window.show();
     }
 };
+
+// Every locality of the Localities panel (mun non-zero), and variables in table order while the statement
+// still holds them: the ordinary ones first, then those of the M1 group (nine columns each and a name column).
+inline void selectLargest(quelva::RunState& e) {
+    jet::Recordset rs = e.session.RsArea();
+    for (rs.moveFirst(); !rs.eof(); rs.moveNext())
+        if (rs.field("mun").toInteger() != 0) e.localities.setMark(static_cast<int>(rs.field("COD_AREA_NORVA").toInteger()), true);
+    for (bool m1 : {false, true}) {
+        for (int i = 0; i < quelva::kMaxVariables; ++i) {
+            const jet::Value& code = e.variables.VetorVariavel()[static_cast<std::size_t>(i)].CodVariavel;
+            if (code.isNull() || quelva::belongsToM1(code.toText()) != m1) continue;
+            e.variables.setMark(i, true);
+            if (!quelva::assembleQuery(e)) e.variables.setMark(i, false);
+        }
+    }
+}
 
 inline double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
