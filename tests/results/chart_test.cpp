@@ -77,7 +77,7 @@ TEST(ChartImage, PngSvgAndPdfOfTheWholeChart) {
     quelva::writeChartImage(m, base + ".svg", quelva::ImageType::Svg);
     QSvgRenderer svg(base + ".svg");
     ASSERT_TRUE(svg.isValid());
-    EXPECT_EQ(svg.viewBox().height(), png.height());
+    EXPECT_GT(svg.viewBox().height(), 800 * 10);
     quelva::writeChartImage(m, base + ".pdf", quelva::ImageType::Pdf);
     QProcess info;
     info.start("pdfinfo", {base + ".pdf"});

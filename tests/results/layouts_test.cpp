@@ -11,6 +11,8 @@
 #include "result_fixture.h"
 #include "result_query.h"
 #include "result_rows.h"
+#include "table_layout.h"
+#include "value_order.h"
 
 namespace {
 
@@ -214,6 +216,27 @@ TEST_F(Layouts, Format3RowsAreAsHighAsTheirLongerCellAndKeepTheirColours) {
     EXPECT_EQ(g3.cell(17, 0).background, kYellow);
     EXPECT_EQ(g3.cell(17, 1).alignment, kCentre);
     EXPECT_THROW(g3.text(g3.rows(), 0), std::out_of_range);
+}
+
+// Sorted, a locality's row keeps its height; a variable's series carries its source.
+TEST(SortedLayout, RowsMoveWithTheirHeightsAndASeriesCarriesItsSource) {
+    ResultState t("UPDATE TK SET X2 = '" + std::string(40, 'z') + "' WHERE Cod_Mun = 5;");
+    t.tickLocalities({5, 12, 20});
+    t.select({"X1", "X2"});
+    quelva::RunState& e = *t.state;
+    e.result.AbrirTabelasCD(e.session.database());
+    quelva::commitResult(e.result, std::move(*quelva::MontarConsulta(e)));
+    Grid g;
+    quelva::MontarFormato1(quelva::readResult(e, e.result), g);
+    e.result.FecharTabelasCD();
+    const auto& layout = dynamic_cast<const quelva::TableLayout&>(*g.source());
+    EXPECT_EQ(layout.rowHeight(2), 720);  // Beta's, second by name
+    const auto sorted = layout.sorted({2, quelva::SortDirection::Descending}, quelva::ValueOrder());
+    EXPECT_EQ(sorted->text(1, 0) + sorted->text(2, 0) + sorted->text(3, 0), "GamaAlfaBeta");
+    EXPECT_TRUE(sorted->rowHeight(2) == 480 && sorted->rowHeight(3) == 720);
+    EXPECT_EQ(sorted->series(1).source, "Censo");
+    EXPECT_EQ(sorted->series(1).localities, std::vector<QString>({"Gama", "Alfa", "Beta"}));
+    EXPECT_EQ(sorted->series(2).source, "");  // no source code
 }
 
 TEST(CellRules, OnlyBlanksAreTrimmedFromEitherEnd) {

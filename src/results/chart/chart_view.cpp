@@ -41,6 +41,8 @@ void ChartView::setCurrent(int bar) {
 void ChartView::paintEvent(QPaintEvent*) {
     policy_.run([&] {
         QPainter p(this);
+        // The scrolled area may give the view more height than the chart needs.
+        p.fillRect(rect(), Qt::white);
         paintChart(p, *model_, geometry_, hasFocus() ? current_ : -1);
     });
 }
