@@ -35,13 +35,10 @@ int numericColumn(const quelva::Grid& g) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QApplication app(bench::withoutScreen(argc), argv);
     bench::SampleWindow sample;
-    sample.start();
-    auto& [dialogs, state, window] = sample;
-    QApplication::processEvents();
-    bench::selectLargest(state);
+    bench::startOnLargestSelection(sample);
+    quelva::FrmQuelva& window = sample.window;
     window.MnuVerResultado->trigger();
     QApplication::processEvents();
     quelva::ResultPanel& p = *window.resultPanel;

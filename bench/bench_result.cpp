@@ -79,13 +79,10 @@ double shellTimeMs(const QString& file, const QString& extension, const std::str
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QApplication app(bench::withoutScreen(argc), argv);
     bench::SampleWindow sample;
-    sample.start();
+    bench::startOnLargestSelection(sample);
     auto& [dialogs, state, window] = sample;
-    QApplication::processEvents();
-    bench::selectLargest(state);
     int localities = 0, variables = 0;
     for (bool b : state.localities.VetorLocalidade()) localities += b;
     for (const auto& v : state.variables.VetorVariavel()) variables += v.isSelected();

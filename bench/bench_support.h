@@ -16,6 +16,13 @@ namespace bench {
 
 using Clock = std::chrono::steady_clock;
 
+// The benchmarks need no screen: the offscreen platform unless the caller chose another. Returns `argc`, for
+// the application's constructor.
+inline int& withoutScreen(int& argc) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return argc;
+}
+
 // Benchmarks ask the user nothing: questions get `answer`, a save dialog `file` (empty: cancelled).
 class SilentDialogs : public quelva::Dialogs {
 public:
@@ -58,6 +65,13 @@ inline void selectLargest(quelva::RunState& e) {
             if (!quelva::assembleQuery(e)) e.variables.setMark(i, false);
         }
     }
+}
+
+// The window started and shown, the largest selection ticked, nothing run yet.
+inline void startOnLargestSelection(SampleWindow& sample) {
+    sample.start();
+    QApplication::processEvents();
+    selectLargest(sample.state);
 }
 
 inline double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
