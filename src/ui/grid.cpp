@@ -19,6 +19,13 @@
 
 namespace quelva {
 
+namespace {
+
+const char* const kAscending = "ordem crescente";
+const char* const kDescending = "ordem decrescente";
+
+}  // namespace
+
 void Grid::setSource(std::shared_ptr<const CellSource> source) {
     if (!batchDepth_) beginResetModel();
     source_ = std::move(source);
@@ -159,7 +166,8 @@ QVariant Grid::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
     case Qt::ForegroundRole:
     case Qt::FontRole:
-    case Qt::DecorationRole: break;
+    case Qt::DecorationRole:
+    case Qt::AccessibleDescriptionRole: break;
     default: return {};
     }
     const Cell c = cell(index.row(), index.column());
@@ -167,6 +175,10 @@ QVariant Grid::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole: return c.background.isValid() ? QVariant(c.background) : QVariant();
     case Qt::TextAlignmentRole: return QVariant(static_cast<int>(c.alignment));
     case Qt::ForegroundRole: return c.color.isValid() ? QVariant(c.color) : QVariant();
+    case Qt::AccessibleDescriptionRole:
+        // What the arrow shows, told to a screen reader.
+        if (c.arrow == Cell::Arrow::None) return {};
+        return QString::fromUtf8(c.arrow == Cell::Arrow::Up ? kAscending : kDescending);
     case Qt::DecorationRole:
         if (c.arrow == Cell::Arrow::None) return {};
         return QApplication::style()->standardIcon(c.arrow == Cell::Arrow::Up ? QStyle::SP_ArrowUp : QStyle::SP_ArrowDown);

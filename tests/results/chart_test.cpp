@@ -139,6 +139,8 @@ TEST_F(ChartWindowTest, TheCurrentColumnsChartInTheGridsOrderWalkedByTheKeysAndR
     p->FraRes_SSTab1->setTab(1);
     p->FraRes_MSFlexGrid[1]->setCurrentIndex(p->grid(1).index(2, 3));
     EXPECT_EQ(openedChart()->view->model().kind, ChartModel::Kind::Counts);
+    QTest::keyClick(w, Qt::Key_Escape);
+    EXPECT_FALSE(w->isVisible());
     p->FraRes_SSTab1->setTab(2);
     EXPECT_FALSE(p->FraRes_CmdChart->isEnabled());
     EXPECT_FALSE(t.endedWith);

@@ -259,6 +259,7 @@ TEST_F(SortedResult, ATitleSortsDescendingThenAscendingThenInTheQueryOrderByMous
     EXPECT_EQ(line(0, 1, false), QStringList({"14", "6", "5", "4", "0"}));
     EXPECT_EQ(g.cell(0, 1).arrow, Arrow::Down);
     EXPECT_TRUE(g.data(g.index(0, 1), Qt::DecorationRole).isValid() && !g.data(g.index(0, 2), Qt::DecorationRole).isValid());
+    EXPECT_EQ(g.data(g.index(0, 1), Qt::AccessibleDescriptionRole).toString(), "ordem decrescente");
     EXPECT_EQ(g.text(0, 1), title);
     clickFrozen(0, "frozenRows", 0, 1);
     EXPECT_EQ(line(0, 1, false), QStringList({"0", "4", "5", "6", "14"}));

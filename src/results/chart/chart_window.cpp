@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -43,6 +44,9 @@ ChartWindow::ChartWindow(std::shared_ptr<const ChartModel> model, ErrorPolicy& p
     policy_.connect(view, &ChartView::currentMoved, this, [this](const QRect& row) {
         scrollArea->ensureVisible(row.center().x(), row.center().y(), 0, row.height());
     });
+    // Escape closes the window, as it does the program's other windows.
+    auto* close = new QShortcut(QKeySequence::Cancel, this);
+    policy_.connect(close, &QShortcut::activated, this, [this] { this->close(); });
     policy_.connect(saveButton, &QPushButton::clicked, this, [this] { saveChartImage(*model_, policy_.dialogs(), this, saveFolder_); });
 
     const QScreen* screen = parent && parent->screen() ? parent->screen() : QGuiApplication::primaryScreen();
