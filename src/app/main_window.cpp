@@ -16,6 +16,7 @@
 #include "result_panel.h"
 #include "review_panel.h"
 #include "run_state.h"
+#include "survey_fingerprint.h"
 #include "tabbed_frame.h"
 #include "twips.h"
 #include "variables_panel.h"
@@ -76,7 +77,10 @@ void FrmQuelva::Form_Activate() {
     FraLog->show();
     state_.session.open();
     state_.session.fillLocalityNames();
-    if (firstActivation_) criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
+    if (firstActivation_) {
+        criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
+        surveyFingerprint_ = surveyFingerprint(state_);
+    }
     resultPanel->PrepararConvencoes();
     firstActivation_ = false;
 }

@@ -1,7 +1,6 @@
 #include "excel_export.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <exception>
 #include <memory>
 
@@ -16,6 +15,7 @@
 #include "worksheet.h"
 #include "export_limits.h"
 #include "save_folder.h"
+#include "save_questions.h"
 #include "xls_sink.h"
 #include "xlsx_sink.h"
 
@@ -28,8 +28,6 @@ const char* const kRowLimit = "O Excel não suporta mais de 65530 linhas.";
 const char* const kColumnLimit = "O Excel não suporta mais de 255 colunas.";
 const char* const kLimitSeparator = "\n\r\n\r";
 const char* const kSaveTitle = "Salvar como";
-const char* const kReplaceQuestion = "O arquivo %1 já existe.\nDeseja substituí-lo?";
-const char* const kSaveFailed = "Não foi possível salvar o arquivo %1.\n%2";
 
 void warnLimit(const ExportRequest& e, const char* limit) {
     e.dialogs.message(e.parent, QString::fromUtf8(kCannotSave) + QString::fromUtf8(kLimitSeparator) + QString::fromUtf8(limit),
@@ -58,12 +56,7 @@ void SalvarExcel(const ExportRequest& e) {
     if (target.type == FileType::Xls && tooTall) return warnLimit(e, kRowLimit);
     if (target.type == FileType::Xls && tooWide) return warnLimit(e, kColumnLimit);
     const QString& file = target.path;
-    // A symbolic link is a file there too, even when what it points to is missing.
-    const QFileInfo existing(file);
-    if ((existing.exists() || existing.isSymLink()) &&
-        e.dialogs.message(e.parent, QString::fromUtf8(kReplaceQuestion).arg(file), Dialogs::Icon::Exclamation, Dialogs::Buttons::YesNo,
-                           QString(), true) != Dialogs::Answer::Yes)
-        return;
+    if (!mayReplaceFile(e.dialogs, e.parent, file)) return;
 
     QString failure;
     {
@@ -79,9 +72,7 @@ void SalvarExcel(const ExportRequest& e) {
             failure = QString::fromUtf8(error.what());
         }
     }
-    if (!failure.isEmpty())
-        e.dialogs.message(e.parent, QString::fromUtf8(kSaveFailed).arg(file, failure), Dialogs::Icon::Critical, Dialogs::Buttons::Ok,
-                           QString());
+    if (!failure.isEmpty()) tellSaveFailed(e.dialogs, e.parent, file, failure);
 }
 
 }  // namespace quelva
