@@ -95,16 +95,15 @@ def check_files(root):
 
 
 def check_desktop_files(root):
-    """The selection's type, with its glob and an icon the package installs, and the files the desktop and
+    """The selection's type with its glob and an icon the package installs, and the files the desktop and
     software centres read, as their own validators see them."""
-    mime = ElementTree.parse(os.path.join(root, "usr/share/mime/packages/quelva.xml")).getroot()
     ns = {"m": "http://www.freedesktop.org/standards/shared-mime-info"}
-    kind = mime.find("m:mime-type[@type='application/x-quelva']", ns)
-    if kind is None or kind.find("m:glob[@pattern='*.quelva']", ns) is None:
-        raise Failure("the MIME type application/x-quelva with the glob *.quelva is not installed")
-    icon = kind.find("m:icon", ns)
-    if icon is None or not glob.glob(os.path.join(root, "usr/share/icons/hicolor/*/apps", icon.get("name") + ".*")):
-        raise Failure("the MIME type names no icon the package installs")
+    kind = ElementTree.parse(os.path.join(root, "usr/share/mime/packages/quelva.xml")).find(
+        "m:mime-type[@type='application/x-quelva']", ns)
+    icon = kind.find("m:icon", ns) if kind is not None else None
+    if icon is None or kind.find("m:glob[@pattern='*.quelva']", ns) is None or not glob.glob(
+            os.path.join(root, "usr/share/icons/hicolor/*/apps", icon.get("name") + ".*")):
+        raise Failure("no MIME type application/x-quelva with the glob *.quelva and an installed icon")
     for cmd in (["appstreamcli", "validate", "--no-net", os.path.join(root, "usr/share/metainfo/org.example.quelva.metainfo.xml")],
                 ["desktop-file-validate", os.path.join(root, "usr/share/applications/quelva.desktop")]):
         r = run(cmd)

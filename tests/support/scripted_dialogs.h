@@ -65,16 +65,9 @@ public:
         return choice;
     }
 
-    // An open dialog takes the next name of the same queue as a save dialog.
-    QString openFile(QWidget*, const QString& title, const QString&, const QStringList& filters) override {
-        saveDialogs_.push_back({title, QString(), filters, QString()});
-        if (files_.empty()) {
-            ADD_FAILURE() << "unexpected open dialog: " << title.toStdString();
-            return {};
-        }
-        const QString name = files_.front().file;
-        files_.pop_front();
-        return name;
+    // An open dialog takes the next name of the same queue as a save dialog, and is recorded with them.
+    QString openFile(QWidget* parent, const QString& title, const QString& folder, const QStringList& filters) override {
+        return saveFile(parent, title, folder, filters, QString()).file;
     }
 
 private:
