@@ -1,15 +1,13 @@
 #include "selection_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+
+#include "plain_file.h"
 
 namespace quelva {
 
@@ -72,20 +70,6 @@ QString readReason(int error) {
     }
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
 }  // namespace
 
 QByteArray selectionFileBytes(const SavedSelection& s) {
@@ -147,26 +131,17 @@ SelectionFileRead parseSelectionFile(const QByteArray& bytes, const QString& fin
 }
 
 SelectionFileRead readSelectionFile(const std::string& path, const QString& fingerprint) {
-    // Not blocking: a named pipe given for a file must not hang the program.
-    const FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    if (fd.get() < 0) return failed(SelectionFileFailure::Unreadable, readReason(errno));
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0) return failed(SelectionFileFailure::Unreadable, readReason(errno));
-    if (S_ISDIR(st.st_mode)) return failed(SelectionFileFailure::Unreadable, readReason(EISDIR));
-    if (!S_ISREG(st.st_mode)) return failed(SelectionFileFailure::Unreadable, QString::fromUtf8("não é um arquivo comum"));
-    if (st.st_size > kMaxSelectionFileBytes) return failed(SelectionFileFailure::TooLarge);
-    // One byte beyond the limit is enough to know a file that grew meanwhile is too large.
-    QByteArray bytes(static_cast<qsizetype>(kMaxSelectionFileBytes + 1), '\0');
-    qsizetype got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd.get(), bytes.data() + got, static_cast<std::size_t>(bytes.size() - got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return failed(SelectionFileFailure::Unreadable, readReason(errno));
-        if (n == 0) break;
-        got += n;
+    const PlainFile file = readPlainFile(path, kMaxSelectionFileBytes);
+    switch (file.failure) {
+    case PlainFile::Failure::None: break;
+    case PlainFile::Failure::TooLarge: return failed(SelectionFileFailure::TooLarge);
+    case PlainFile::Failure::NotFound: return failed(SelectionFileFailure::Unreadable, readReason(ENOENT));
+    case PlainFile::Failure::Folder: return failed(SelectionFileFailure::Unreadable, readReason(EISDIR));
+    case PlainFile::Failure::NotPlain: return failed(SelectionFileFailure::Unreadable, QString::fromUtf8("não é um arquivo comum"));
+    case PlainFile::Failure::NotOpened:
+    case PlainFile::Failure::ReadFailed: return failed(SelectionFileFailure::Unreadable, readReason(file.error));
     }
-    bytes.truncate(got);
-    return parseSelectionFile(bytes, fingerprint);
+    return parseSelectionFile(QByteArray::fromStdString(file.bytes), fingerprint);
 }
 
 }  // namespace quelva
