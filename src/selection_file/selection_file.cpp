@@ -62,7 +62,7 @@ QString readReason(int error) {
     case EACCES:
     case EPERM: return QString::fromUtf8("não há permissão para lê-lo");
     case ENOENT:
-    case ENOTDIR: return QString::fromUtf8("ele não existe");
+    case ENOTDIR: return QString::fromUtf8("o arquivo não existe");
     case EISDIR: return QString::fromUtf8("é uma pasta");
     case EIO: return QString::fromUtf8("erro de leitura no disco");
     case ELOOP: return QString::fromUtf8("o atalho aponta para si mesmo");

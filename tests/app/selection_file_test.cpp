@@ -98,7 +98,7 @@ TEST_F(SelectionFile, EveryFileThatCannotBeOpenedIsToldAndChangesNothing) {
         {handMade([](QJsonObject& o) { o["survey"] = QJsonObject{{"title", ""}, {"subtitle", ""}, {"fingerprint", "0"}}; }), "outra pesquisa"},
         {large, "grande demais"},
         {t.folder.path(), "é uma pasta"},
-        {t.folder.file("nenhum.quelva"), "não existe"},
+        {t.folder.file("nenhum.quelva"), "o arquivo não existe"},
         {handMade([](QJsonObject& o) { o["localities"] = QJsonArray{681, 801}; }), "RA/RG e DRADS"},
         {handMade([](QJsonObject& o) { o["variables"] = QJsonArray{1}; }), "não é uma seleção"},
     };
