@@ -23,7 +23,7 @@ inline int& withoutScreen(int& argc) {
     return argc;
 }
 
-// Benchmarks ask the user nothing: questions get `answer`, a save dialog `file` (empty: cancelled).
+// Benchmarks ask the user nothing: questions get `answer`, a save or open dialog `file` (empty: cancelled).
 class SilentDialogs : public quelva::Dialogs {
 public:
     Answer message(QWidget*, const QString&, Icon, Buttons b, const QString&, bool) override {
@@ -32,6 +32,7 @@ public:
     SaveChoice saveFile(QWidget*, const QString&, const QString&, const QStringList&, const QString& selected) override {
         return {file, selected};
     }
+    QString openFile(QWidget*, const QString&, const QString&, const QStringList&) override { return file; }
     Answer answer = Answer::No;
     QString file;
 };

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(cmake make g++ pkg-config libsqlite3-dev sqlite3 libicu-dev mdbtools mdbtools-dev libglib2.0-dev libpcre2-dev
           qt6-base-dev qt6-svg-dev libgtest-dev xvfb xauth x11-utils fonts-dejavu-core
           dpkg-dev file lintian           # make package: dependencies from dpkg-shlibdeps; its test runs lintian
+          appstream desktop-file-utils    # the package test validates its metainfo and desktop entry
           python3-xlrd python3-openpyxl   # the tests read every workbook they write with an independent reader
           poppler-utils                   # the tests read the chart's PDF with pdfinfo
           libxlsxwriter-dev)              # the .xlsx export

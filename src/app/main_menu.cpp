@@ -17,10 +17,10 @@ namespace quelva {
 
 void FrmQuelva::createMenu() {
     QMenuBar* bar = menuBar();
-    QMenu* informationMenu = nullptr;
-    // An item of the bar, or of "&Informações" once that menu exists.
+    QMenu* dropDown = nullptr;
+    // An item of the bar, or of the drop-down menu being filled.
     auto item = [&](QAction*& action, const char* name, const char* text, void (FrmQuelva::*handler)()) {
-        QWidget* owner = informationMenu ? static_cast<QWidget*>(informationMenu) : bar;
+        QWidget* owner = dropDown ? static_cast<QWidget*>(dropDown) : bar;
         action = owner->addAction(QString::fromUtf8(text));
         action->setObjectName(name);
         policy_.connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
@@ -33,17 +33,27 @@ void FrmQuelva::createMenu() {
     item(MnuVerSelecoes, "MnuVerSelecoes", "Ver &seleções", &FrmQuelva::MnuVerSelecoes_Click);
     item(MnuVerResultado, "MnuVerResultado", "Ver &resultado", &FrmQuelva::MnuVerResultado_Click);
 
-    informationMenu = bar->addMenu(QString::fromUtf8("&Informações"));
-    informationMenu->setObjectName("MnuInformacoesList");
-    MnuInformacoes = informationMenu->menuAction();
+    // Its access key is the one letter of its caption no other item of the bar uses.
+    dropDown = bar->addMenu(QString::fromUtf8("S&eleção"));
+    dropDown->setObjectName("selectionMenuList");
+    selectionMenu = dropDown->menuAction();
+    selectionMenu->setObjectName("selectionMenu");
+    item(openSelectionAction, "openSelectionAction", "Abrir seleção...", &FrmQuelva::openSelection);
+    openSelectionAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    item(saveSelectionAction, "saveSelectionAction", "Salvar seleção...", &FrmQuelva::saveSelection);
+    saveSelectionAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    dropDown = bar->addMenu(QString::fromUtf8("&Informações"));
+    dropDown->setObjectName("MnuInformacoesList");
+    MnuInformacoes = dropDown->menuAction();
     MnuInformacoes->setObjectName("MnuInformacoes");
     item(MnuFichaInstitucional, "MnuFichaInstitucional", "Ficha &Institucional", &FrmQuelva::MnuFichaInstitucional_Click);
     item(MnuFichaTecnica, "MnuFichaTecnica", "Ficha &Técnica", &FrmQuelva::MnuFichaTecnica_Click);
-    MnuTraco01 = informationMenu->addSeparator();
+    MnuTraco01 = dropDown->addSeparator();
     MnuTraco01->setObjectName("MnuTraco01");
     item(MnuSobre, "MnuSobre", "So&bre", &FrmQuelva::MnuSobre_Click);
 
-    informationMenu = nullptr;  // "S&air" closes the bar
+    dropDown = nullptr;  // "S&air" closes the bar
     item(MnuSair, "MnuSair", "S&air", &FrmQuelva::MnuSair_Click);
 }
 

@@ -18,6 +18,7 @@
 #include "review_panel.h"
 #include "run_state.h"
 #include "save_folder.h"
+#include "survey_fingerprint.h"
 #include "tabbed_frame.h"
 #include "table_layout.h"
 #include "twips.h"
@@ -83,7 +84,10 @@ void FrmQuelva::Form_Activate() {
     FraLog->show();
     state_.session.open();
     state_.session.fillLocalityNames();
-    if (firstActivation_) criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
+    if (firstActivation_) {
+        criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
+        surveyFingerprint_ = surveyFingerprint(state_);
+    }
     resultPanel->PrepararConvencoes();
     firstActivation_ = false;
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "error_policy.h"
 #include "layout.h"
@@ -70,6 +71,16 @@ public:
     void MnuSobre_Click();
     void MnuSair_Click();
 
+    // "Seleção": the selection saved to a `.quelva` file and opened again. Opening asks first when something
+    // is selected, replaces the selection through each part's owner and shows the review panel; a file that
+    // cannot be opened changes nothing and is told why.
+    void openSelection();
+    void saveSelection();
+    // The file at `path` (the file system's bytes) opened, without the question (as from the command line).
+    void openSelectionFile(const std::string& path);
+    // Whether a variable, a locality or a criterion is selected.
+    bool hasSelection() const;
+
     // Panels and controls, named as the rest of the program refers to them.
     QGroupBox* FraLog = nullptr;
     QWidget* FraLog_ImgLogo = nullptr;
@@ -96,6 +107,9 @@ public:
     QAction* MnuTraco01 = nullptr;
     QAction* MnuSobre = nullptr;
     QAction* MnuSair = nullptr;
+    QAction* selectionMenu = nullptr;
+    QAction* openSelectionAction = nullptr;
+    QAction* saveSelectionAction = nullptr;
 
     // The panels' contents.
     VariablesPanel* variablesPanel = nullptr;
@@ -116,6 +130,7 @@ private:
     void createMenu();
     void applyLayout();
     void openInformationWindow(const QString& palavra);
+    void refuseSelectionFile(const char* message, const QString& file, const QString& reason = {});
 
     RunState& state_;
     Dialogs& dialogs_;
@@ -123,6 +138,7 @@ private:
     std::array<QGroupBox*, kPanelCount> panels_{};
     ScreenLayout layout_;
     bool firstActivation_ = true;
+    QString surveyFingerprint_;  // of the catalogue, which stays the same for the whole run
 };
 
 }  // namespace quelva

@@ -37,10 +37,11 @@ int runQuelva(int argc, char** argv) {
         readCommandLine({argv, argv + argc}, QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
     if (const int status = answerWithUsage(command); status >= 0) return status;
     QtDialogs dialogs;
-    return runQuelva(command.surveyFolder, dialogs);
+    return runQuelva(command.surveyFolder, dialogs, {}, command.selectionFile);
 }
 
-int runQuelva(const std::string& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown) {
+int runQuelva(const std::string& folder, Dialogs& dialogs, const std::function<void(FrmQuelva&)>& onShown,
+              const std::string& selectionFile) {
     // Qt took the user's locale for the C library too; under a Portuguese one strtod and printf read and
     // write "1,5", which breaks the engine's numbers in statements. Texts keep the user's locale.
     std::setlocale(LC_NUMERIC, "C");
@@ -54,6 +55,7 @@ int runQuelva(const std::string& folder, Dialogs& dialogs, const std::function<v
     });
     if (failed) return 1;
     mainWindow.show();
+    if (!selectionFile.empty()) mainWindow.runHandled([&] { mainWindow.openSelectionFile(selectionFile); });
     if (onShown) onShown(mainWindow);
     return QCoreApplication::exec();
 }

@@ -15,7 +15,7 @@
 #include "worksheet.h"
 #include "export_limits.h"
 #include "save_folder.h"
-#include "save_steps.h"
+#include "save_questions.h"
 #include "xls_sink.h"
 #include "xlsx_sink.h"
 
@@ -27,6 +27,7 @@ const char* const kCannotSave = "Este formato não pode ser salvo em Excel.";
 const char* const kRowLimit = "O Excel não suporta mais de 65530 linhas.";
 const char* const kColumnLimit = "O Excel não suporta mais de 255 colunas.";
 const char* const kLimitSeparator = "\n\r\n\r";
+const char* const kSaveTitle = "Salvar como";
 
 void warnLimit(const ExportRequest& e, const char* limit) {
     e.dialogs.message(e.parent, QString::fromUtf8(kCannotSave) + QString::fromUtf8(kLimitSeparator) + QString::fromUtf8(limit),
@@ -48,14 +49,14 @@ void SalvarExcel(const ExportRequest& e) {
     // A grid the .xls cannot hold is offered as .xlsx; the .xls limits are told only when it is still chosen.
     const bool tooTall = e.grid.rows() > kMaxExportRows, tooWide = e.grid.columns() > kMaxExportColumns;
     const QString folder = firstSaveFolder(e.state.session.database().programFolder());
-    const Dialogs::SaveChoice choice = e.dialogs.saveFile(e.parent, saveDialogTitle(), folder, saveFilters(),
+    const Dialogs::SaveChoice choice = e.dialogs.saveFile(e.parent, QString::fromUtf8(kSaveTitle), folder, saveFilters(),
                                                                 filterOf(tooTall || tooWide ? FileType::Xlsx : FileType::Xls));
     if (choice.file.isEmpty()) return;
     const ChosenFile target = resolveChosenFile(choice.file, choice.filter);
     if (target.type == FileType::Xls && tooTall) return warnLimit(e, kRowLimit);
     if (target.type == FileType::Xls && tooWide) return warnLimit(e, kColumnLimit);
     const QString& file = target.path;
-    if (!mayReplace(e.dialogs, e.parent, file)) return;
+    if (!mayReplaceFile(e.dialogs, e.parent, file)) return;
 
     QString failure;
     {
@@ -71,7 +72,7 @@ void SalvarExcel(const ExportRequest& e) {
             failure = QString::fromUtf8(error.what());
         }
     }
-    if (!failure.isEmpty()) reportSaveFailure(e.dialogs, e.parent, file, failure);
+    if (!failure.isEmpty()) tellSaveFailed(e.dialogs, e.parent, file, failure);
 }
 
 }  // namespace quelva

@@ -45,4 +45,8 @@ void LocalitySelection::clearFamily(RegionFamily family) {
         for (int c = b.first; c <= b.last; ++c) setMark(c, false);
 }
 
+bool LocalitySelection::mixesRegionFamilies() const {
+    return (anySelected(kRaRgCheckBands[0]) || anySelected(kRaRgCheckBands[1])) && anySelected(kDradsBand);
+}
+
 }  // namespace quelva

@@ -25,6 +25,9 @@ public:
     bool anySelected(AreaBand band) const;
     // Whether some code the family's selection is made of is marked (for RA/RG, 681-695 and 701-742 only).
     bool familySelected(RegionFamily family) const;
+    // Whether groups of both families are marked, as the review panel checks it (its RA/RG bands include
+    // 700): a selection it refuses to list.
+    bool mixesRegionFamilies() const;
 
     // A code outside the table changes nothing.
     void setMark(int code, bool marked);

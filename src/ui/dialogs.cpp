@@ -42,4 +42,13 @@ Dialogs::SaveChoice QtDialogs::saveFile(QWidget* parent, const QString& title, c
     return {dialog.selectedFiles().front(), dialog.selectedNameFilter()};
 }
 
+QString QtDialogs::openFile(QWidget* parent, const QString& title, const QString& folder, const QStringList& filters) {
+    QFileDialog dialog(parent, title, folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().front();
+}
+
 }  // namespace quelva

@@ -32,6 +32,10 @@ public:
     // and the type. Replacing an existing file is not asked here.
     virtual SaveChoice saveFile(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
                                      const QString& selectedFilter) = 0;
+
+    // An open dialog in `folder` listing the file types `filters`: the name of the file chosen, empty when the
+    // user gave up.
+    virtual QString openFile(QWidget* parent, const QString& title, const QString& folder, const QStringList& filters) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -41,6 +45,7 @@ public:
                       bool defaultNo) override;
     SaveChoice saveFile(QWidget* parent, const QString& title, const QString& suggestedName, const QStringList& filters,
                              const QString& selectedFilter) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& folder, const QStringList& filters) override;
 };
 
 // The application's title, shown by message boxes without a title of their own.

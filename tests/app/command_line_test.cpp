@@ -1,9 +1,12 @@
-// `quelva [PASTA]`: which folder the survey is read from, and a start-up over a folder of the user's.
+// `quelva [PASTA] [ARQUIVO.quelva]`: which folder the survey is read from and which selection is opened, and a
+// start-up over a folder of the user's.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QGroupBox>
+#include <QListWidget>
 #include <QTimer>
 #include <filesystem>
 
@@ -15,7 +18,9 @@
 #include "frm_ficha_tecnica.h"
 #include "main_window.h"
 #include "scripted_policy.h"
+#include "review_panel.h"
 #include "test_window.h"
+#include "variable_marks.h"
 
 namespace {
 
@@ -53,16 +58,52 @@ TEST(CommandLine, HelpAndWrongCommandLines) {
     }
 }
 
-// The program run over `folder` as `quelva PASTA` runs it; `onShown` works on the shown window, and the
-// event loop then ends with status 0.
+TEST(CommandLine, TheSelectionIsTheArgumentThatIsAFileOrEndsInQuelva) {
+    testing_support::TempDir folder;
+    const std::string saved = folder.file("mensal.QUELVA"), plain = folder.file("mensal");
+    testing_support::writeFile(plain, "{}");
+    for (const auto& arguments : {std::vector<std::string>{"quelva", folder.path(), saved}, {"quelva", saved, folder.path()}}) {
+        const CommandLine c = readCommandLine(arguments, "/p");
+        EXPECT_EQ(c.action, CommandLine::Action::Run);
+        EXPECT_EQ(c.surveyFolder, folder.path());
+        EXPECT_EQ(c.selectionFile, saved);
+    }
+    EXPECT_EQ(readCommandLine({"quelva", plain}, "/p").selectionFile, plain);  // a file, whatever its name
+    EXPECT_EQ(readCommandLine({"quelva", plain, saved}, "/p").action, CommandLine::Action::Misuse);
+    EXPECT_NE(std::string(quelva::kCommandLineUsage).find("uso: quelva [PASTA] [ARQUIVO.quelva]\n"), std::string::npos);
+}
+
+// The program run over `folder` as `quelva PASTA [ARQUIVO]` runs it; `onShown` works on the shown window,
+// and the event loop then ends with status 0.
 int runInFolder(const std::string& folder, testing_support::ScriptedDialogs& dialogs,
-                const std::function<void(quelva::FrmQuelva&)>& onShown = {}) {
+                const std::function<void(quelva::FrmQuelva&)>& onShown = {}, const std::string& selection = {}) {
     return quelva::runQuelva(folder, dialogs, [&](quelva::FrmQuelva& window) {
         QTimer::singleShot(0, &window, [&] {
             if (onShown) onShown(window);
             QCoreApplication::exit(0);
         });
-    });
+    }, selection);
+}
+
+TEST(StartUpInAFolder, ASelectionFileIsOpenedOnceTheWindowIsShownAndABadOneIsTold) {
+    testing_support::TempDir folder;
+    testing_support::copySmallSample(folder.path());
+    testing_support::ScriptedDialogs dialogs;
+    dialogs.chooseFile(QString::fromStdString(folder.file("sel.quelva")));
+    EXPECT_EQ(runInFolder(folder.path(), dialogs, [&](quelva::FrmQuelva& window) {
+        window.runHandled([&] { testing_support::markCode(window.state().variables, "K002"); });
+        window.saveSelectionAction->trigger();
+    }), 0);
+    testing_support::ScriptedDialogs reopened;
+    EXPECT_EQ(runInFolder(folder.path(), reopened, [&](quelva::FrmQuelva& window) {
+        EXPECT_TRUE(window.FraSel->isVisible());
+        EXPECT_EQ(window.reviewPanel->FraSel_FraVar_LstNomeVariavel->count(), 1);  // K002 alone
+    }, folder.file("sel.quelva")), 0);
+    EXPECT_TRUE(reopened.messages().empty());
+    testing_support::ScriptedDialogs bad;
+    EXPECT_EQ(runInFolder(folder.path(), bad, {}, folder.file("Quelva.mdb")), 0);  // still starts
+    ASSERT_EQ(bad.messages().size(), 1u);
+    EXPECT_TRUE(bad.messages()[0].text.contains(QString::fromUtf8("não é uma seleção do Quelva"))) << bad.messages()[0].text.toStdString();
 }
 
 TEST(StartUpInAFolder, TheSurveyAndTheRecordFilesComeFromTheFolder) {

@@ -42,22 +42,33 @@ TEST(FrmQuelva, EveryMenuItemHasAnAccessKeyAndIsAlwaysEnabled) {
     for (QAction* a : info->actions())
         if (!a->isSeparator()) keys.insert(accessKey(a->text()));
     EXPECT_EQ(keys.size(), 3);
-    EXPECT_EQ(t.window->menuBar()->actions().size(), 9);
+    EXPECT_EQ(t.window->menuBar()->actions().size(), 10);
     EXPECT_EQ(info->actions().size(), 4);  // with the separator
+    // "Seleção" just before "&Informações", with a key of its own on the bar, and its two shortcuts unused elsewhere.
+    const QList<QAction*> bar = t.window->menuBar()->actions();
+    EXPECT_EQ(bar.indexOf(t.window->selectionMenu) + 1, bar.indexOf(t.window->MnuInformacoes));
+    for (QAction* a : bar)
+        if (a != t.window->selectionMenu) EXPECT_NE(accessKey(a->text()), accessKey(t.window->selectionMenu->text())) << a->text().toStdString();
+    EXPECT_EQ(t.window->selectionMenu->menu()->actions(), (QList<QAction*>{t.window->openSelectionAction, t.window->saveSelectionAction}));
+    EXPECT_EQ(t.window->openSelectionAction->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(t.window->saveSelectionAction->shortcut(), QKeySequence("Ctrl+S"));
+    for (QAction* a : t.window->findChildren<QAction*>())
+        if (a != t.window->openSelectionAction && a != t.window->saveSelectionAction)
+            EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
 }
 
 TEST(FrmQuelva, TheBarLeadsThroughThePanelsInItsOrder) {
     TestWindow t;
     ASSERT_TRUE(t.start());
     const QList<QAction*> bar = t.window->menuBar()->actions();
-    ASSERT_EQ(bar.size(), 9);
+    ASSERT_EQ(bar.size(), 10);
     const char* const expected[] = {"FraVar", "FraPal", "FraLoc", "FraCri", "FraSel"};
     for (int i = 0; i < 5; ++i) {
         bar[i + 1]->trigger();
         EXPECT_EQ(t.visiblePanel(), expected[i]) << i + 1;
     }
-    EXPECT_EQ(bar[7], t.window->MnuInformacoes);
-    bar[8]->trigger();
+    EXPECT_EQ(bar[8], t.window->MnuInformacoes);
+    bar[9]->trigger();
     EXPECT_EQ(t.endedWith, 0);
 }
 

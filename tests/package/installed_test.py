@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The Debian package as a user gets it: built with `make package`, unpacked into a fresh root with `dpkg -x`,
-checked by lintian, the installed console run on the installed sample, and the installed program pictured on
+checked by lintian, its desktop files by their validators, the installed console run on the installed sample, and the installed program pictured on
 a virtual screen.
 
 Only root runs it (CI does): elsewhere, and in a sanitizer build, whose programs are not the ones shipped, it
@@ -15,6 +15,7 @@ import sys
 import tempfile
 import time
 import zlib
+from xml.etree import ElementTree
 
 SKIP = 77
 WINDOW_TITLE = "Tarsenal"
@@ -26,6 +27,8 @@ EXPECTED_FILES = [
      "logo.svg", "sobre.svg", "quelva-icon.svg")
 ] + [
     "usr/share/applications/quelva.desktop",
+    "usr/share/mime/packages/quelva.xml",
+    "usr/share/metainfo/org.example.quelva.metainfo.xml",
     "usr/share/icons/hicolor/scalable/apps/quelva.svg",
     "usr/share/icons/hicolor/48x48/apps/quelva.png",
     "usr/share/icons/hicolor/128x128/apps/quelva.png",
@@ -85,15 +88,33 @@ def check_files(root):
             raise Failure(f"/usr/bin/{name} is not a link to ../lib/quelva/{name}")
     with open(os.path.join(root, "usr/share/applications/quelva.desktop"), encoding="utf-8") as f:
         entry = f.read()
-    for line in ("Exec=quelva", "Icon=quelva", "Categories=Education;Science;"):
+    for line in ("Exec=quelva %f", "Icon=quelva", "Categories=Education;Science;", "MimeType=application/x-quelva;"):
         if line not in entry.splitlines():
             raise Failure(f"the desktop entry lacks {line!r}")
+    check_desktop_files(root)
+
+
+def check_desktop_files(root):
+    """The selection's type with its glob and an icon the package installs, and the files the desktop and
+    software centres read, as their own validators see them."""
+    ns = {"m": "http://www.freedesktop.org/standards/shared-mime-info"}
+    kind = ElementTree.parse(os.path.join(root, "usr/share/mime/packages/quelva.xml")).find(
+        "m:mime-type[@type='application/x-quelva']", ns)
+    icon = kind.find("m:icon", ns) if kind is not None else None
+    if icon is None or kind.find("m:glob[@pattern='*.quelva']", ns) is None or not glob.glob(
+            os.path.join(root, "usr/share/icons/hicolor/*/apps", icon.get("name") + ".*")):
+        raise Failure("no MIME type application/x-quelva with the glob *.quelva and an installed icon")
+    for cmd in (["appstreamcli", "validate", "--no-net", os.path.join(root, "usr/share/metainfo/org.example.quelva.metainfo.xml")],
+                ["desktop-file-validate", os.path.join(root, "usr/share/applications/quelva.desktop")]):
+        r = run(cmd)
+        if r.returncode != 0 or "error:" in r.stdout:
+            raise Failure(f"{cmd[0]} refuses the installed file:\n{r.stdout}{r.stderr}")
 
 
 def check_commands(root, testdata):
     # The usage needs no display, and the link passes the option on.
     r = run([os.path.join(root, "usr/bin/quelva"), "--help"], env=dict(os.environ, DISPLAY=""))
-    if r.returncode != 0 or not r.stdout.startswith("uso: quelva [PASTA]\n"):
+    if r.returncode != 0 or not r.stdout.startswith("uso: quelva [PASTA] [ARQUIVO.quelva]\n"):
         raise Failure(f"quelva --help: status {r.returncode}, {r.stdout!r} {r.stderr!r}")
     console = os.path.join(root, "usr/bin/quelva-sql")
     sample = os.path.join(root, PROGRAM_FOLDER, "Quelva.mdb")

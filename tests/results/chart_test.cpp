@@ -153,7 +153,8 @@ TEST_F(ChartWindowTest, SalvarImagemSavesTheTypeChosenAsksBeforeReplacingAndName
     t.dialogs.chooseFile(svg, quelva::imageFilters()[1]);
     QTest::mouseClick(w->saveButton, Qt::LeftButton);
     ASSERT_EQ(t.dialogs.saveDialogs().size(), 1u);
-    EXPECT_EQ(t.dialogs.saveDialogs()[0].title, "Salvar como");
+    EXPECT_EQ(t.dialogs.saveDialogs()[0].title, "Salvar imagem");
+    EXPECT_EQ(w->saveButton->text(), "Salvar imagem");
     EXPECT_TRUE(QSvgRenderer(svg + ".svg").isValid());
     const auto before = std::filesystem::last_write_time((svg + ".svg").toStdString());
     t.dialogs.chooseFile(svg + ".svg");

@@ -9,7 +9,7 @@
 
 namespace testing_support {
 
-// A dialogs service for tests: it records every message and save dialog instead of showing it, and answers
+// A dialogs service for tests: it records every message and file dialog instead of showing it, and answers
 // from a script. Boxes with only an OK button need no answer; a question (Yes/Não) takes the next answer from
 // the queue, and a save dialog the next file name and type (by default the type the dialog opened with). A question or save dialog with nothing left in its queue
 // fails the test: the code under test asked something the test did not expect.
@@ -63,6 +63,11 @@ public:
         files_.pop_front();
         if (choice.filter.isEmpty()) choice.filter = selectedFilter;
         return choice;
+    }
+
+    // An open dialog takes the next name of the same queue as a save dialog, and is recorded with them.
+    QString openFile(QWidget* parent, const QString& title, const QString& folder, const QStringList& filters) override {
+        return saveFile(parent, title, folder, filters, QString()).file;
     }
 
 private:

@@ -14,7 +14,7 @@
 #include "chart_model.h"
 #include "dialogs.h"
 #include "file_types.h"
-#include "save_steps.h"
+#include "save_questions.h"
 #include "wait_cursor.h"
 
 namespace quelva {
@@ -28,6 +28,7 @@ const SaveType kImageTypes[] = {
     {"Documento PDF (*.pdf)", ".pdf"},
 };
 
+const char* const kSaveImage = "Salvar imagem";
 const char* const kTooLarge = "o gráfico é grande demais para uma imagem";
 
 // Every image is drawn this wide, at the screen's usual resolution, in a font of this many pixels, whatever
@@ -107,6 +108,8 @@ QByteArray pdf(const ChartModel& m) {
 
 }  // namespace
 
+QString saveImageCaption() { return QString::fromUtf8(kSaveImage); }
+
 QStringList imageFilters() { return filtersOf(kImageTypes); }
 
 ChosenImage resolveImageFile(const QString& name, const QString& filter) {
@@ -132,10 +135,10 @@ void writeChartImage(const ChartModel& m, const QString& path, ImageType type) {
 }
 
 void saveChartImage(const ChartModel& m, Dialogs& dialogs, QWidget* parent, const QString& folder) {
-    const Dialogs::SaveChoice choice = dialogs.saveFile(parent, saveDialogTitle(), folder, imageFilters(), imageFilters().front());
+    const Dialogs::SaveChoice choice = dialogs.saveFile(parent, saveImageCaption(), folder, imageFilters(), imageFilters().front());
     if (choice.file.isEmpty()) return;
     const ChosenImage target = resolveImageFile(choice.file, choice.filter);
-    if (!mayReplace(dialogs, parent, target.path)) return;
+    if (!mayReplaceFile(dialogs, parent, target.path)) return;
     QString failure;
     try {
         WaitCursor wait;
@@ -143,7 +146,7 @@ void saveChartImage(const ChartModel& m, Dialogs& dialogs, QWidget* parent, cons
     } catch (const std::exception& e) {
         failure = QString::fromUtf8(e.what());
     }
-    if (!failure.isEmpty()) reportSaveFailure(dialogs, parent, target.path, failure);
+    if (!failure.isEmpty()) tellSaveFailed(dialogs, parent, target.path, failure);
 }
 
 }  // namespace quelva

@@ -15,6 +15,9 @@ struct ChartModel;
 
 enum class ImageType { Png, Svg, Pdf };
 
+// The caption of the button and the title of its save dialog.
+QString saveImageCaption();
+
 // The save dialog's list of types, PNG first.
 QStringList imageFilters();
 

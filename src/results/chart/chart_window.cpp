@@ -20,7 +20,6 @@ namespace quelva {
 
 namespace {
 
-const char* const kSaveImage = "Salvar imagem";
 // The window takes at most these shares of the screen, and is never wider than a chart reads well.
 constexpr double kScreenShare = 0.85;
 constexpr int kMostWidth = 1000;
@@ -37,7 +36,7 @@ ChartWindow::ChartWindow(std::shared_ptr<const ChartModel> model, ErrorPolicy& p
     scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view = new ChartView(model_, policy_);
     scrollArea->setWidget(view);
-    saveButton = new QPushButton(QString::fromUtf8(kSaveImage), this);
+    saveButton = new QPushButton(saveImageCaption(), this);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scrollArea, 1);
     layout->addWidget(saveButton, 0, Qt::AlignRight);

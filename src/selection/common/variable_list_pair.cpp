@@ -2,9 +2,11 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <array>
 
 #include "wait_cursor.h"
 #include "error_policy.h"
+#include "quelva_limits.h"
 #include "survey_database.h"
 #include "ticked_entry.h"
 #include "variable_selection.h"
@@ -52,6 +54,18 @@ void VariableListPair::Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidge
     int p = positionOfCode(codes.item(i)->text());
     if (p < 0) return;
     variables_.setMark(p, names.item(i)->checkState() == Qt::Checked);
+}
+
+int VariableListPair::selectOnly(const QStringList& codes) {
+    std::array<bool, kMaxVariables> marks{};
+    int unknown = 0;
+    for (const QString& code : codes) {
+        const int p = positionOfCode(code);
+        if (p < 0) ++unknown;
+        else marks[static_cast<std::size_t>(p)] = true;
+    }
+    for (int p = 0; p < kMaxVariables; ++p) variables_.setMark(p, marks[static_cast<std::size_t>(p)]);
+    return unknown;
 }
 
 namespace {

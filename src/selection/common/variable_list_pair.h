@@ -2,6 +2,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QListWidget;
@@ -73,6 +74,10 @@ public:
     // Writes the current entry's check mark into VetorVariavel (nothing without a current entry, or while
     // the marks are being set from the table).
     void Ger_AtualizarVetorVariavel(QListWidget& codes, QListWidget& names);
+
+    // Selects exactly the variables of `codes` (a selection opened from a file), matched as the lists match
+    // them; the lists show it once refilled. The number of codes VetorVariavel lacks, which are left out.
+    int selectOnly(const QStringList& codes);
 
 private:
     // Every listed entry ticked or unticked, each recorded as a click would.

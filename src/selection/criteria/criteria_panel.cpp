@@ -218,6 +218,11 @@ void CriteriaPanel::FraCri_cmdadicionacri_Click() {
     const QString choice = chosenVariableValue();
     // The button's own rule, again: nothing but a whole number reaches the condition.
     if (!isCriterionValue(value) || choice.isEmpty() || op.isEmpty() || !connectorOk()) return;
+    addCriterion(choice, op, value, FraCri_CmbConector->currentIndex());
+    FraCri_cmdlimpacri_Click();
+}
+
+void CriteriaPanel::addCriterion(const QString& choice, const QString& op, const QString& value, int connector) {
     const QString code = trimBlanks(choice.mid(0, kCriteriaCodeWidth));
     const QString name = trimBlanks(choice.mid(kCriteriaCodeWidth, kCriteriaNameWidth));
 
@@ -228,18 +233,59 @@ void CriteriaPanel::FraCri_cmdadicionacri_Click() {
     g.writableCell(row, kColName).text = name;
     g.writableCell(row, kColOperator).text = op;
     g.writableCell(row, kColValue).text = value;
-    g.writableCell(row, kColConnector).text = FraCri_CmbConector->currentText();
+    g.writableCell(row, kColConnector).text = connector < 0 ? QString() : FraCri_CmbConector->itemText(connector);
     g.writableCell(row, kColCode).text = code;
     g.endChanges();
 
     FraCri_CmbConector->show();
     FraCri_LblTit[kConnectorLabel]->show();
 
-    if (!criteria_.ExpressaoCriterio().isEmpty())
-        criteria_.append(QLatin1String(FraCri_CmbConector->currentIndex() == 0 ? kAndPiece : kOrPiece));
+    if (!criteria_.ExpressaoCriterio().isEmpty()) criteria_.append(QLatin1String(connector == 0 ? kAndPiece : kOrPiece));
     criteria_.append(QStringLiteral(" [tabcri].[cri_") + code + QStringLiteral("]") + op + value + QStringLiteral(" "));
+}
 
+std::vector<Criterion> CriteriaPanel::criteria() const {
+    std::vector<Criterion> list;
+    const Grid& g = *criteriaGrid;
+    for (int row = 1; row < g.rows(); ++row)
+        list.push_back({g.cell(row, kColCode).text, g.cell(row, kColOperator).text, g.cell(row, kColValue).text,
+                        trimBlanks(g.cell(row, kColConnector).text)});
+    return list;
+}
+
+QString CriteriaPanel::listValueOfCode(const QString& code) const {
+    for (int i = 0; i < FraCri_DbCmbVar->count(); ++i) {
+        const QString value = FraCri_DbCmbVar->itemData(i).toString();
+        if (trimBlanks(value.mid(0, kCriteriaCodeWidth)) == code) return value;
+    }
+    return {};
+}
+
+std::optional<int> CriteriaPanel::replaceCriteria(const std::vector<Criterion>& list) {
+    // Every value is checked before anything changes, as the inputs would check it: the operator and the
+    // connector must be entries of their lists, and the first criterion has no connector.
+    std::vector<int> connectors;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const Criterion& c = list[i];
+        if (FraCri_CmbOperador->findText(c.op, Qt::MatchExactly | Qt::MatchCaseSensitive) < 0 || !isCriterionValue(c.number))
+            return std::nullopt;
+        int connector = -1;
+        for (int k = 0; k < FraCri_CmbConector->count() && !c.connector.isEmpty(); ++k)
+            if (trimBlanks(FraCri_CmbConector->itemText(k)) == c.connector) connector = k;
+        if ((i == 0) != c.connector.isEmpty() || (i > 0 && connector < 0)) return std::nullopt;
+        connectors.push_back(connector);
+    }
+    clearCriteria();
+    int unknown = 0;
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        const QString choice = listValueOfCode(list[i].code);
+        if (choice.isEmpty()) ++unknown;
+        // A criterion whose predecessors were all left out is the first: nothing to join it to.
+        else addCriterion(choice, list[i].op, list[i].number, criteriaGrid->rows() > 1 ? connectors[i] : -1);
+    }
     FraCri_cmdlimpacri_Click();
+    AtualizarBotoesCriterio();
+    return unknown;
 }
 
 void CriteriaPanel::FraCri_cmdlimpacri_Click() {
@@ -253,14 +299,18 @@ void CriteriaPanel::FraCri_cmdlimpatodoscri_Click() {
     const auto answer = policy_.dialogs().message(frame_, QString::fromUtf8(kClearAllQuestion), Dialogs::Icon::Exclamation,
                                                         Dialogs::Buttons::YesNo, QString::fromUtf8(kClearAllTitle), true);
     if (answer != Dialogs::Answer::Yes) return;
+    clearCriteria();
+    // The buttons follow the state at once rather than at the next change of an input.
+    AtualizarBotoesCriterio();
+}
+
+void CriteriaPanel::clearCriteria() {
     criteria_.clear();
     criteriaGrid->setSize(1, kColumnCount);
     FraCri_LblTit[kConnectorLabel]->hide();
     FraCri_CmbConector->hide();
-    // Back to no criterion: a connector chosen before must not stand beside the next first criterion, and
-    // the buttons follow the state at once rather than at the next change of an input.
+    // Back to no criterion: a connector chosen before must not stand beside the next first criterion.
     FraCri_CmbConector->setCurrentIndex(-1);
-    AtualizarBotoesCriterio();
 }
 
 }  // namespace quelva

@@ -2,6 +2,10 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <optional>
+#include <vector>
+
+#include "criterion.h"
 
 class QComboBox;
 class QGroupBox;
@@ -48,6 +52,14 @@ public:
     // The chosen entry's value: the code padded or cut to 20 characters, then the name; empty with no choice.
     QString chosenVariableValue() const;
 
+    // The criteria of the grid, in the order of adding.
+    std::vector<Criterion> criteria() const;
+    // Replaces every criterion by `criteria` (a selection opened from a file), each made as the button
+    // makes it, so that each goes through the same checks as a typed one: an operator and a connector of
+    // the lists, a whole number, and a variable of the list, without which it is left out. Nothing changes
+    // and there is no answer when one of them holds anything else; otherwise, how many were left out.
+    std::optional<int> replaceCriteria(const std::vector<Criterion>& criteria);
+
     QGroupBox* FraCri_FraCriTop = nullptr;
     std::array<QLabel*, 4> FraCri_LblTit{};
     QComboBox* FraCri_CmbConector = nullptr;
@@ -65,6 +77,13 @@ private:
     void loadVariableList();
     void writeGridHeader();
     bool connectorOk() const;
+    // Appends the criterion of the variable list's value `choice` to the grid and to ExpressaoCriterio, joined
+    // by the connector at `connector` of its list (-1: none, as for the first).
+    void addCriterion(const QString& choice, const QString& op, const QString& value, int connector);
+    // The grid back to its header and ExpressaoCriterio empty: no criterion.
+    void clearCriteria();
+    // The value of the variable list's entry of `code`; empty when the list has none.
+    QString listValueOfCode(const QString& code) const;
 
     QGroupBox* frame_;
     const RunState& state_;

@@ -91,6 +91,20 @@ void LocalitiesPanel::AtualizarMarcasLocalidades() {
     FraLoc_LstMunSelec->setCurrentRow(-1);
 }
 
+int LocalitiesPanel::selectOnly(const std::vector<int>& codes) {
+    std::vector<bool> listed(kMaxAreaCode + 1);
+    for (int i = 0; i < FraLoc_LstMunSelec->count(); ++i)
+        if (const int code = entryCode(i); code >= 0) listed[static_cast<std::size_t>(code)] = true;
+    markEveryEntry(false);
+    int unknown = 0;
+    for (int code : codes) {
+        if (code < 0 || code > kMaxAreaCode || !listed[static_cast<std::size_t>(code)]) ++unknown;
+        else selection_.setMark(code, true);
+    }
+    applyMarks();
+    return unknown;
+}
+
 void LocalitiesPanel::applyMarks() {
     QListWidget* list = FraLoc_LstMunSelec;
     const QSignalBlocker noSignals(list);

@@ -1,5 +1,6 @@
 #pragma once
 #include <QObject>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -26,6 +27,9 @@ public:
     void FraLoc_CarregarLocalidades();
     // Re-applies VetorLocalidade to the check marks (when the panel is opened from the menu).
     void AtualizarMarcasLocalidades();
+    // Selects exactly the listed localities of `codes` (a selection opened from a file), whose region groups
+    // the caller has found to be of one family. The number of codes the list lacks, which are left out.
+    int selectOnly(const std::vector<int>& codes);
 
     void FraLoc_CmdMarcarTodas_Click();
     // Also run by the review panel's "&Desmarcar todas".

@@ -97,7 +97,7 @@ bool ReviewPanel::CarregarLocalidadesSelecionadas() {
     const LocalitySelection& marks = state_.localities;
     const bool raRg = marks.anySelected(kRaRgCheckBands[0]) || marks.anySelected(kRaRgCheckBands[1]);
     const bool drads = marks.anySelected(kDradsBand);
-    if (raRg && drads) {
+    if (marks.mixesRegionFamilies()) {
         filling_ = false;
         policy_.dialogs().message(frame_, QString::fromUtf8(kMixedFamiliesError), Dialogs::Icon::NoIcon, Dialogs::Buttons::Ok, QString());
         policy_.endProgram(1);
