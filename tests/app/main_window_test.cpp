@@ -47,14 +47,17 @@ TEST(FrmQuelva, EveryMenuItemHasAnAccessKeyAndIsAlwaysEnabled) {
     // "Seleção" just before "&Informações", with a key of its own on the bar, and its two shortcuts unused elsewhere.
     const QList<QAction*> bar = t.window->menuBar()->actions();
     EXPECT_EQ(bar.indexOf(t.window->selectionMenu) + 1, bar.indexOf(t.window->MnuInformacoes));
-    for (QAction* a : bar)
-        if (a != t.window->selectionMenu) EXPECT_NE(accessKey(a->text()), accessKey(t.window->selectionMenu->text())) << a->text().toStdString();
+    for (QAction* a : bar) {
+        if (a == t.window->selectionMenu) continue;
+        EXPECT_NE(accessKey(a->text()), accessKey(t.window->selectionMenu->text())) << a->text().toStdString();
+    }
     EXPECT_EQ(t.window->selectionMenu->menu()->actions(), (QList<QAction*>{t.window->openSelectionAction, t.window->saveSelectionAction}));
     EXPECT_EQ(t.window->openSelectionAction->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(t.window->saveSelectionAction->shortcut(), QKeySequence("Ctrl+S"));
-    for (QAction* a : t.window->findChildren<QAction*>())
-        if (a != t.window->openSelectionAction && a != t.window->saveSelectionAction)
-            EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+    for (QAction* a : t.window->findChildren<QAction*>()) {
+        if (a == t.window->openSelectionAction || a == t.window->saveSelectionAction) continue;
+        EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+    }
 }
 
 TEST(FrmQuelva, TheBarLeadsThroughThePanelsInItsOrder) {
