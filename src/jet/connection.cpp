@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cctype>
 #include <cerrno>
 #include <cmath>
@@ -21,6 +20,7 @@
 #include "lexer.h"
 #include "recordset_data.h"
 #include "sql_text.h"
+#include "statement_watch.h"
 #include "sqlite_setup.h"
 #include "text.h"
 #include "translate.h"
@@ -295,10 +295,6 @@ std::string errorOf(const Database& db, const std::string& sqliteMessage, const 
     return statementError(sqliteMessage, jetSql, db.path);
 }
 
-int pastDeadline(void* deadline) {
-    return std::chrono::steady_clock::now() > *static_cast<const std::chrono::steady_clock::time_point*>(deadline) ? 1 : 0;
-}
-
 // Rows tie under the Order By when every key compares equal as Jet compares (texts by the collation).
 bool tied(const std::vector<Value>& a, const std::vector<Value>& b, const TextRules& rules) {
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -358,14 +354,8 @@ Recordset Connection::run(const std::string& jetSql) const {
     std::vector<Value> last;
     std::size_t bytes = 0;
     int rc;
-    // A statement whose every row costs megabytes of work is stopped at its time limit, as a backstop behind the
-    // bounds on texts and results; the handler is removed again with the statement.
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(kMaxStatementSeconds);
-    struct Unset {
-        sqlite3* db;
-        ~Unset() { sqlite3_progress_handler(db, 0, nullptr, nullptr); }
-    } unset{db_->db};
-    sqlite3_progress_handler(db_->db, 100000, pastDeadline, &deadline);
+    // A statement whose every row costs megabytes of work, or whose sort holds them all, is stopped.
+    const StatementWatch watch(db_->db);
     while ((rc = sqlite3_step(st)) == SQLITE_ROW) {
         if (t.hiddenKeys) {
             last.clear();
@@ -393,6 +383,7 @@ Recordset Connection::run(const std::string& jetSql) const {
     if (rc != SQLITE_DONE) {
         std::string m = sqlite3_errmsg(db_->db);
         sqlite3_finalize(st);
+        if (watch.tookTooMuchMemory()) throw Error(inStatement(kOutOfMemory, jetSql, db_->path));
         throw Error(errorOf(*db_, m, jetSql));  // never a partial result
     }
     sqlite3_finalize(st);

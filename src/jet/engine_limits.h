@@ -30,6 +30,10 @@ inline constexpr std::size_t kMaxResultBytes = std::size_t{256} << 20;
 // machine's memory running out.
 inline constexpr long long kMaxSqliteHeapBytes = 1LL << 30;
 
+// The most memory SQLite may take for one statement beyond what it held before (the rows a sort or a
+// grouping holds, the tables it builds): as much as a result may hold.
+inline constexpr long long kMaxStatementMemoryBytes = static_cast<long long>(kMaxResultBytes);
+
 // The longest a statement may run before it is stopped with a message: far beyond any statement the program
 // runs, it bounds one whose every row does megabytes of work.
 inline constexpr int kMaxStatementSeconds = 30;

@@ -142,6 +142,9 @@ TEST_F(Limits, AResultStopsWithAMessageBeforeMemoryRunsOut) {
     // 32 rows of 16 MB each, twice what a result may hold
     const std::string m = error("Select Space(16000000) From T AS a, T AS b, T AS c, T AS d, T AS e");
     EXPECT_EQ(m.rfind("O resultado da consulta passaria de 256 MB", 0), 0u) << m.substr(0, 200);
+    // A sort holds every row before the first is read: the statement's own memory stops it there.
+    const std::string sorted = error("Select Space(16000000) & a.id From T AS a, T AS b, T AS c, T AS d, T AS e Order By 1");
+    EXPECT_EQ(sorted.rfind(jet::kOutOfMemory, 0), 0u) << sorted.substr(0, 200);
 }
 
 }  // namespace
