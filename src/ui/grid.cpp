@@ -222,6 +222,10 @@ void GridTableView::setGrid(Grid* grid) {
 void GridTableView::applySizes() {
     if (!grid_) return;
     setWordWrap(grid_->wordWrap());
+    // A result's hidden layouts (Formato 3 has a row per cell of the table) are sized when first shown, not
+    // on the way to showing Formato 1.
+    sizesPending_ = !isVisible();
+    if (sizesPending_) return;
     const double dpi = logicalDpiY();
     // Row heights set one by one are quadratic in the header unless its updates wait for the loop's end.
     QHeaderView* v = verticalHeader();
@@ -281,6 +285,11 @@ QString GridTableView::selectedText() const {
         text += u'\n';
     }
     return text;
+}
+
+void GridTableView::showEvent(QShowEvent* e) {
+    QTableView::showEvent(e);
+    if (sizesPending_) policy_.run([this] { applySizes(); });
 }
 
 void GridTableView::keyPressEvent(QKeyEvent* e) {

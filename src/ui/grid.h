@@ -110,10 +110,13 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void applySizes();
     Grid* grid_ = nullptr;
+    // Sizes that changed while the view was hidden, applied when it is shown.
+    bool sizesPending_ = false;
     ErrorPolicy& policy_;
     FrozenHeaders* frozen_ = nullptr;
 };

@@ -21,7 +21,10 @@ struct GridInView {
     Grid g;
     Scripted p;
     GridTableView v{p.policy};
-    GridInView() { v.setGrid(&g); }
+    GridInView() {
+        v.setGrid(&g);
+        v.show();
+    }
 };
 
 // Sections stand for twips at one resolution, each rounded to the nearest pixel: two of them keep the
@@ -118,10 +121,12 @@ TEST(Grid, WordWrapWidthsAndHeightsReachTheView) {
     EXPECT_GT(rows.sectionSize(2), rows.sectionSize(0));
     EXPECT_TRUE(inProportion(rows.sectionSize(2), 3, rows.sectionSize(0), 1));
 
-    // A view given a grid already filled takes its measures at once.
+    // A view given a grid already filled takes its wrapping at once, its measures once it is shown.
     GridTableView other(p.policy);
     other.setGrid(&g);
     EXPECT_TRUE(other.wordWrap());
+    EXPECT_NE(other.verticalHeader()->sectionSize(2), rows.sectionSize(2));
+    other.show();
     EXPECT_EQ(other.verticalHeader()->sectionSize(2), rows.sectionSize(2));
     EXPECT_EQ(other.horizontalHeader()->sectionSize(1), columns.sectionSize(1));
 }
@@ -151,6 +156,7 @@ TEST(Grid, ASourceAnswersEveryReadAndTheGridRefusesWritesUntilStoredAgain) {
     fillNumbered(g, 2, 2);
     GridTableView v{p.policy};
     v.setGrid(&g);
+    v.show();
     QSignalSpy resets(&g, &QAbstractItemModel::modelReset);
     auto source = std::make_shared<MultiplicationTable>();
     g.setSource(source);
