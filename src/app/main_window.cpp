@@ -18,7 +18,6 @@
 #include "review_panel.h"
 #include "run_state.h"
 #include "save_folder.h"
-#include "survey_fingerprint.h"
 #include "tabbed_frame.h"
 #include "table_layout.h"
 #include "twips.h"
@@ -84,10 +83,7 @@ void FrmQuelva::Form_Activate() {
     FraLog->show();
     state_.session.open();
     state_.session.fillLocalityNames();
-    if (firstActivation_) {
-        criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
-        surveyFingerprint_ = surveyFingerprint(state_);
-    }
+    if (firstActivation_) criteriaPanel->prepareControls();  // which also empties ExpressaoCriterio
     resultPanel->PrepararConvencoes();
     firstActivation_ = false;
 }

@@ -131,6 +131,8 @@ private:
     void applyLayout();
     void openInformationWindow(const QString& palavra);
     void refuseSelectionFile(const char* message, const QString& file, const QString& reason = {});
+    // Worked out when a selection is first saved or opened, not on the way to the first panel.
+    const QString& fingerprintOfSurvey();
 
     RunState& state_;
     Dialogs& dialogs_;
@@ -138,7 +140,7 @@ private:
     std::array<QGroupBox*, kPanelCount> panels_{};
     ScreenLayout layout_;
     bool firstActivation_ = true;
-    QString surveyFingerprint_;  // of the catalogue, which stays the same for the whole run
+    QString surveyFingerprint_;  // of the catalogue, which stays the same for the whole run; empty until asked
 };
 
 }  // namespace quelva

@@ -11,6 +11,7 @@
 #include "save_folder.h"
 #include "save_questions.h"
 #include "selection_file.h"
+#include "survey_fingerprint.h"
 #include "variable_list_pair.h"
 #include "variables_panel.h"
 #include "xls_error.h"
@@ -66,6 +67,11 @@ bool mixesRegionFamilies(const std::vector<int>& codes) {
 
 }  // namespace
 
+const QString& FrmQuelva::fingerprintOfSurvey() {
+    if (surveyFingerprint_.isEmpty()) surveyFingerprint_ = surveyFingerprint(state_);
+    return surveyFingerprint_;
+}
+
 bool FrmQuelva::hasSelection() const {
     return !selectedVariableCodes(state_).isEmpty() || !selectedAreaCodes(state_).empty() || !criteriaPanel->criteria().empty();
 }
@@ -78,7 +84,7 @@ void FrmQuelva::saveSelection() {
     QString file = choice.file;
     if (!file.endsWith(QLatin1String(kExtension), Qt::CaseInsensitive)) file += QLatin1String(kExtension);
     if (!mayReplaceFile(dialogs_, this, file)) return;
-    const SavedSelection selection{state_.session.TituloResultado(), state_.session.SubTituloResultado(), surveyFingerprint_,
+    const SavedSelection selection{state_.session.TituloResultado(), state_.session.SubTituloResultado(), fingerprintOfSurvey(),
                                    selectedVariableCodes(state_), selectedAreaCodes(state_), criteriaPanel->criteria()};
     const QByteArray bytes = selectionFileBytes(selection);
     try {
@@ -107,7 +113,7 @@ void FrmQuelva::refuseSelectionFile(const char* message, const QString& file, co
 
 void FrmQuelva::openSelectionFile(const std::string& path) {
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-    const SelectionFileRead read = readSelectionFile(path, surveyFingerprint_);
+    const SelectionFileRead read = readSelectionFile(path, fingerprintOfSurvey());
     if (read.failure != SelectionFileFailure::None) return refuseSelectionFile(failureMessage(read.failure), file, read.reason);
     const SavedSelection& s = read.selection;
     // The review panel lists no such selection: refused here, before anything changes.
