@@ -2,9 +2,9 @@
 #include <QFile>
 #include <QGroupBox>
 
-#include "atomic_file.h"
 #include "criteria_panel.h"
 #include "dialogs.h"
+#include "file_types.h"
 #include "localities_panel.h"
 #include "main_window.h"
 #include "run_state.h"
@@ -14,14 +14,12 @@
 #include "survey_fingerprint.h"
 #include "variable_list_pair.h"
 #include "variables_panel.h"
-#include "xls_error.h"
 
 namespace quelva {
 
 namespace {
 
-const char* const kFileFilter = "Seleção do Quelva (*.quelva)";
-const char* const kExtension = ".quelva";
+const SaveType kSelectionType[] = {{"Seleção do Quelva (*.quelva)", ".quelva"}};
 const char* const kOpenTitle = "Abrir seleção";
 const char* const kSaveTitle = "Salvar seleção";
 const char* const kReplaceSelection = "A seleção atual será substituída.\nDeseja continuar?";
@@ -77,23 +75,14 @@ bool FrmQuelva::hasSelection() const {
 }
 
 void FrmQuelva::saveSelection() {
-    const QString filter = QString::fromUtf8(kFileFilter);
+    const QStringList filters = filtersOf(kSelectionType);
     const Dialogs::SaveChoice choice = dialogs_.saveFile(this, QString::fromUtf8(kSaveTitle),
-                                                         firstSaveFolder(state_.session.database().programFolder()), {filter}, filter);
+                                                         firstSaveFolder(state_.session.database().programFolder()), filters, filters.front());
     if (choice.file.isEmpty()) return;
-    QString file = choice.file;
-    if (!file.endsWith(QLatin1String(kExtension), Qt::CaseInsensitive)) file += QLatin1String(kExtension);
-    if (!mayReplaceFile(dialogs_, this, file)) return;
     const SavedSelection selection{state_.session.TituloResultado(), state_.session.SubTituloResultado(), fingerprintOfSurvey(),
                                    selectedVariableCodes(state_), selectedAreaCodes(state_), criteriaPanel->criteria()};
-    const QByteArray bytes = selectionFileBytes(selection);
-    try {
-        xls::AtomicFile out(QFile::encodeName(file).toStdString());
-        out.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        out.commit();
-    } catch (const xls::Error& e) {
-        tellSaveFailed(dialogs_, this, file, QString::fromUtf8(e.what()));
-    }
+    saveWholeFile(dialogs_, this, chooseType(choice.file, choice.filter, kSelectionType).path,
+                  [&] { return selectionFileBytes(selection); });
 }
 
 void FrmQuelva::openSelection() {
@@ -101,7 +90,7 @@ void FrmQuelva::openSelection() {
                                            QString::fromUtf8(kOpenTitle), true) != Dialogs::Answer::Yes)
         return;
     const QString file = dialogs_.openFile(this, QString::fromUtf8(kOpenTitle), firstSaveFolder(state_.session.database().programFolder()),
-                                           {QString::fromUtf8(kFileFilter)});
+                                           filtersOf(kSelectionType));
     if (!file.isEmpty()) openSelectionFile(QFile::encodeName(file).toStdString());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -13,5 +15,12 @@ class Dialogs;
 bool mayReplaceFile(Dialogs& dialogs, QWidget* parent, const QString& file);
 // A save that failed, with the file's name and the reason.
 void tellSaveFailed(Dialogs& dialogs, QWidget* parent, const QString& file, const QString& reason);
+
+// What `make` gives, written at `file` through a temporary file that takes the name only when complete. The
+// file is opened first, so that a folder that cannot take it is told before any work. Throws on failure.
+void writeWholeFile(const QString& file, const std::function<QByteArray()>& make);
+// A save of a file made at once (an image, a selection): the question before replacing, then writeWholeFile
+// under the wait cursor, its failure told. True when the file was written.
+bool saveWholeFile(Dialogs& dialogs, QWidget* parent, const QString& file, const std::function<QByteArray()>& make);
 
 }  // namespace quelva

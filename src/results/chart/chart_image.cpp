@@ -2,20 +2,17 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
 #include <stdexcept>
 
-#include "atomic_file.h"
 #include "chart_drawing.h"
 #include "chart_model.h"
 #include "dialogs.h"
 #include "file_types.h"
 #include "save_questions.h"
-#include "wait_cursor.h"
 
 namespace quelva {
 
@@ -127,26 +124,14 @@ QByteArray renderChart(const ChartModel& m, ImageType type) {
 }
 
 void writeChartImage(const ChartModel& m, const QString& path, ImageType type) {
-    // The file is opened first, so that a folder that cannot take it is told before any drawing.
-    xls::AtomicFile file(QFile::encodeName(path).toStdString());
-    const QByteArray bytes = renderChart(m, type);
-    file.write(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    file.commit();
+    writeWholeFile(path, [&] { return renderChart(m, type); });
 }
 
 void saveChartImage(const ChartModel& m, Dialogs& dialogs, QWidget* parent, const QString& folder) {
     const Dialogs::SaveChoice choice = dialogs.saveFile(parent, saveImageCaption(), folder, imageFilters(), imageFilters().front());
     if (choice.file.isEmpty()) return;
     const ChosenImage target = resolveImageFile(choice.file, choice.filter);
-    if (!mayReplaceFile(dialogs, parent, target.path)) return;
-    QString failure;
-    try {
-        WaitCursor wait;
-        writeChartImage(m, target.path, target.type);
-    } catch (const std::exception& e) {
-        failure = QString::fromUtf8(e.what());
-    }
-    if (!failure.isEmpty()) tellSaveFailed(dialogs, parent, target.path, failure);
+    saveWholeFile(dialogs, parent, target.path, [&] { return renderChart(m, target.type); });
 }
 
 }  // namespace quelva
